@@ -1,0 +1,144 @@
+// The water equation of state: the Haar-Gallagher-Kell (1984) Helmholtz
+// function of the NBS/NRC Steam Tables, the IAPWS (1992) auxiliary equations
+// of the saturation curve, and the IAPS formulations of viscosity, static
+// dielectric constant and surface tension.
+//
+// Free functions on doubles. Units everywhere: T in K, P in MPa, molar
+// volume V in cm3/mol, energies in J/mol, entropy and heat capacities in
+// J/(mol K). Every function returns exactly 0 for an argument out of its
+// range or a search that does not converge (the failure value); callers test
+// for a result above 0.
+//
+// The library has no GUI dependency. Its long loops call the background-task
+// hook once per pass; the application installs a hook that lets its event
+// loop run, and with no hook installed a call costs one branch.
+#pragma once
+
+#include <array>
+
+namespace Globals {
+
+// ---------------------------------------------------------------- constants
+
+inline constexpr double MolarMassH2O = 18.01528;         // g/mol
+inline constexpr double GasConstantR = 8.314472;         // J/(mol K)
+// R' = 10 R / M in bar cm3/(g K): the base function works in bar and g/cm3.
+inline constexpr double SpecificGasConstant = 4.6152332908508775;
+inline constexpr double CelsiusOffset = 273.15;          // K
+inline constexpr double TriplePointTemp = 273.16;        // K
+inline constexpr double CritTempHaar = 647.073;          // K, reducing temperature of the equation
+inline constexpr double CritTempGuess = 647.067;         // K, below it volume searches start saturated
+inline constexpr double CritTempSat = 647.096;           // K, saturation curve
+inline constexpr double CritPresSat = 22.064;            // MPa, saturation curve
+inline constexpr double CritDensSat = 322.0;             // kg/m3, saturation curve
+inline constexpr double CritTempPoint = 647.126;         // K, critical point of the equation
+inline constexpr double CritPresPoint = 22.055;          // MPa, critical point of the equation
+inline constexpr double CritMolarVol = 55.948075;        // cm3/mol, divides liquid from vapour roots
+inline constexpr double MinMolarVol = 15.0;              // cm3/mol, lowest volume the windows accept
+inline constexpr double MinTempKelvin = 260.0;           // K, lowest temperature the windows accept
+inline constexpr double MaxExpArgument = 227.0;          // larger exponents are not evaluated
+
+// ----------------------------------------------------------------- selectors
+
+// The quantity chosen from each part of the Helmholtz function. Any other
+// integer is accepted and yields 0.
+namespace Haar_Quantity {
+inline constexpr int Pressure = 0;          // MPa
+inline constexpr int ReducedHelmholtz = 1;  // dimensionless, departure / RT
+inline constexpr int Helmholtz = 2;         // J/mol
+inline constexpr int Entropy = 3;           // J/(mol K)
+inline constexpr int Energy = 4;            // J/mol
+inline constexpr int Enthalpy = 5;          // J/mol
+inline constexpr int Gibbs = 6;             // J/mol
+inline constexpr int Cv = 7;                // J/(mol K)
+inline constexpr int dPdRho = 100;          // M (dP/drho)_T, MPa cm3/mol
+inline constexpr int dPdT = 101;            // (dP/dT)_rho, MPa/K
+}  // namespace Haar_Quantity
+
+// Which phase SaturationV answers for.
+namespace SaturationPhase {
+inline constexpr int Vapour = 0;
+inline constexpr int Liquid = 1;
+}  // namespace SaturationPhase
+
+// Which variable Function_LV moves when a root lands on the wrong side.
+namespace NudgeVariable {
+inline constexpr int Pressure = 0;
+inline constexpr int Temperature = 1;
+}  // namespace NudgeVariable
+
+// ------------------------------------------------------------- shared state
+
+// The program-wide state point, written and read only by the windows.
+inline double TempKelvin = 0.0;  // K
+inline double PresMPa = 0.0;     // MPa
+inline double MolarVol = 0.0;    // cm3/mol
+
+// The saturation arrays: index 0 liquid, 1 vapour (elements 2-6 unused).
+// Function_LV fills them; the phase-equilibrium windows read them.
+inline std::array<double, 7> MolarVolumes{};  // cm3/mol
+inline std::array<double, 7> Fugacity{};      // MPa
+
+// Start-up creates the arrays (Fugacity, then MolarVolumes) and shutdown
+// releases them in the same order; here both mean "set every element to 0",
+// so the arrays can never be missing when a window reads them.
+void InitSaturationArrays();
+void ExitSaturationArrays();
+
+// ---------------------------------------------------------- background task
+
+using BackgroundTaskHook = void (*)();
+void SetBackgroundTask(BackgroundTaskHook hook);  // nullptr removes the hook
+namespace detail {
+inline BackgroundTaskHook backgroundTask = nullptr;
+}
+// Called once per pass by every long loop of the module.
+inline void RuntimeBackgroundTask() {
+  if (detail::backgroundTask != nullptr) detail::backgroundTask();
+}
+
+// ------------------------------------------------------ the Helmholtz parts
+
+double Haar_Base(int sel, double T, double V);
+double Haar_Residual(int sel, double T, double V);
+double Haar_Ideal(int sel, double T);
+
+// ------------------------------------------------------- pressure, fugacity
+
+double Haar_Pressure(double T, double V);
+double Haar_Fugacity(double T, double P, double V);
+
+// ------------------------------------------------------------- inversions
+
+double Haar_Volume(double T, double P, double Vstart);
+double Haar_Temperature(double P, double V, double Tstart);
+
+// ------------------------------------------------- caloric and derived
+
+double Haar_Helmholtz(double T, double V);
+double Haar_Entropy(double T, double V);
+double Haar_Energy(double T, double V);
+double Haar_Enthalpy(double T, double V);
+double Haar_Cv(double T, double V);
+double Haar_Cp(double T, double V);
+double Haar_Sound(double T, double V);
+double Haar_JouleThomson(double T, double V);
+
+// ------------------------------------- transport and interfacial properties
+
+double Haar_Viscosity(double T, double V);     // Pa s
+double Haar_Dielectric(double T, double V);    // 1
+double Haar_SurfaceTension(double T);          // N/m
+
+// --------------------------------------------------------- saturation curve
+
+double SaturationP(double T);
+double SaturationV(int phase, double T);
+double SaturationT(double P);
+double SaturationTV(double V);
+
+// ------------------------------------- liquid-minus-vapour fugacity function
+
+double Function_LV(int nudge, double T, double P);
+
+}  // namespace Globals
