@@ -1,0 +1,41 @@
+// Text files in the process's current folder, written line by line with Unix
+// line endings. Every step reports whether it worked, and why not.
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace ui {
+
+class TextOutputStream {
+ public:
+  virtual ~TextOutputStream() = default;
+  // Writes the text and a line end; false when the write failed.
+  virtual bool WriteLine(const QString& text) = 0;
+  // Flushes and closes; false when anything written was not stored.
+  virtual bool Close() = 0;
+  // Why the last failed step failed, in a few words ("disk full").
+  virtual QString Error() const = 0;
+};
+
+class FolderItem {
+ public:
+  explicit FolderItem(QString path) : path_(std::move(path)) {}
+  const QString& Path() const { return path_; }
+  // A new text file, replacing one of that name; nullptr on failure, with
+  // the reason in Error().
+  std::unique_ptr<TextOutputStream> CreateTextFile();
+  // The existing file, opened to append; nullptr on failure.
+  std::unique_ptr<TextOutputStream> AppendToTextFile();
+  QString Error() const { return error_; }
+
+ private:
+  QString path_;
+  QString error_;
+};
+
+// A file object for a bare name in the default folder (the current folder).
+FolderItem GetFolderItem(const QString& name);
+
+}  // namespace ui

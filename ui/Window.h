@@ -1,0 +1,255 @@
+// The window layer of the program, on Qt 6 Widgets.
+//
+// Every window is one class derived from ui::Window with one shared instance,
+// found by its full class name ("PressuresWindow.PressuresWindow") and built
+// on first use. A window is described by declarative tables: a WindowSpec for
+// the window's own properties and a list of ControlSpec, one per control, in
+// the order the controls are created. Behaviour lives only in handlers, which
+// a window attaches to single controls by name; a handler is attached right
+// after its control's properties have been applied, so layout values (a radio
+// that starts on, an initial text) never run a handler.
+//
+// Decisions on the framework's behaviour that the windows rely on:
+//   - A radio button's Action runs when it is turned on, by the user or by
+//     code; never for a click on a radio that is already on, never from
+//     layout values. Code can turn every radio of a group off.
+//   - Setting a field's text from code raises its TextChange, like typing.
+//   - The Return key presses the window's default button, also while a text
+//     field has the focus.
+//   - Activate runs each time the window becomes the active window, its
+//     first showing included.
+//   - Closing a window hides it and keeps the instance: the next accessor call
+//     returns the same window, and a handler still running inside a
+//     background-task yield never touches a deleted window. Closing the last
+//     visible window ends the program.
+//   - A group box or rectangle created after the radio buttons it frames does
+//     not take their clicks.
+//   - "System" is the desktop's interface font; "arial" and "palatino" ask for
+//     those families with fallbacks. Text sizes are scaled down where needed
+//     so every text fits the rectangle the layout gives it. Colours are
+//     explicit (white windows, black or red text) whatever the desktop theme.
+//   - A CR in a text breaks the line in a multi-line label; "˚" is U+02DA.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <span>
+#include <vector>
+
+class QPixmap;
+
+namespace ui {
+
+struct Rgb {
+  std::uint8_t r = 0, g = 0, b = 0;
+};
+inline constexpr Rgb Black{0, 0, 0};
+inline constexpr Rgb White{255, 255, 255};
+inline constexpr Rgb Red{255, 0, 0};
+
+enum class Kind {
+  StaticText,
+  EditField,
+  PushButton,
+  RadioButton,
+  GroupBox,
+  Canvas,
+  ImageWell,
+  Line,
+  Rectangle,
+  Listbox,
+};
+
+// Index of a control that is not a member of a control array.
+inline constexpr int NoIndex = std::numeric_limits<int>::min();
+
+struct Font {
+  const char* family = "System";  // "System"/"system", "arial", "palatino"
+  int size = 0;                   // points; 0 is the default size
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+};
+
+// One control of a window's control list. Texts are UTF-8; CR ("\r") breaks
+// the line of a multi-line label.
+struct ControlSpec {
+  Kind kind = Kind::StaticText;
+  const char* name = "";
+  int left = 0, top = 0, width = 0, height = 0;  // window coordinates
+  const char* text = "";     // Text of a label or field, Caption of a button or group box
+  Font font{};
+  int textAlign = 0;         // 0 left, 1 centred, 2 right
+  Rgb textColor = Black;
+  bool multiline = false;
+  bool visible = true;
+  bool value = false;        // RadioButton: on when the window opens
+  bool isDefault = false;    // PushButton: pressed by the Return key
+  const char* parent = "";   // InitialParent: enclosing GroupBox or Rectangle, "" for the window
+  int index = NoIndex;       // member index of a control array
+  int picture = 0;           // Canvas backdrop or ImageWell image: picture resource ID, 0 none
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Line end points, window coordinates
+  Rgb fillColor = White;               // Rectangle
+  Rgb topLeftColor = Black;            // Rectangle border, white for a borderless box
+  Rgb bottomRightColor = Black;
+  int borderWidth = 1;                 // Line and Rectangle
+};
+
+struct WindowSpec {
+  const char* className = "";  // full class name, "Start.Start"
+  const char* title = "";
+  int width = 0, height = 0;   // content size
+  int placement = 0;           // 0 default position, 2 centred on the screen
+  int minWidth = 64, minHeight = 64;
+  int maxWidth = 32000, maxHeight = 32000;
+  bool visible = true;         // on screen as soon as built
+  bool resizeable = false;
+  Rgb backColor = White;
+};
+
+enum class Event { Action, TextChange, KeyDown };
+
+// A handler attached to one control (by name and, for a control-array member,
+// index) for one event.
+struct Handler {
+  const char* control;
+  Event event;
+  std::function<void()> run;
+  int index = NoIndex;
+};
+
+// ------------------------------------------------------------- controls
+
+class StaticText : public QLabel {
+ public:
+  explicit StaticText(QWidget* parent);
+  QString Text() const;
+  void SetText(const QString& text);
+  void SetTextColor(Rgb colour);
+  void SetTextSize(int points);
+  Rgb TextColor() const;
+  int TextSize() const;
+};
+
+class EditField : public QLineEdit {
+ public:
+  explicit EditField(QWidget* parent);
+  QString Text() const;
+  void SetText(const QString& text);  // raises TextChange
+};
+
+class PushButton : public QPushButton {
+ public:
+  explicit PushButton(QWidget* parent);
+};
+
+class RadioButton : public QRadioButton {
+ public:
+  explicit RadioButton(QWidget* parent);
+  bool Value() const;
+  void SetValue(bool on);  // on: turns the others of its group off and raises Action
+};
+
+// Two columns with a heading row.
+class Listbox : public QTreeWidget {
+ public:
+  explicit Listbox(QWidget* parent);
+  void DeleteAllRows();
+  void AddRow(const QString& text);  // new last row, text in column 0
+  int LastIndex() const;             // index of the row added last, -1 when empty
+  void Cell(int row, int column, const QString& text);
+  QString CellText(int row, int column) const;
+  void Heading(int column, const QString& text);
+  QString HeadingText(int column) const;
+  int RowCount() const;
+};
+
+// ------------------------------------------------------------- windows
+
+class Window : public QWidget {
+ public:
+  Window();
+  ~Window() override;
+
+  // Shows the window and brings it to the front; never a second copy.
+  void Show();
+
+  // The control of that name (and control-array index), or nullptr.
+  QWidget* Control(const char* name, int index = NoIndex) const;
+  // Typed lookups: nullptr when there is no such control of that kind.
+  StaticText* Label(const char* name, int index = NoIndex) const;
+  EditField* Field(const char* name) const;
+  PushButton* Button(const char* name) const;
+  RadioButton* Radio(const char* name) const;
+  Listbox* List(const char* name) const;
+
+  // Builds the window from spec(), controls() and handlers(); called once by
+  // Shared<W>() right after construction.
+  void Build();
+
+ protected:
+  virtual const WindowSpec& Spec() const = 0;
+  virtual std::span<const ControlSpec> Controls() const = 0;
+  virtual std::vector<Handler> Handlers() { return {}; }
+  // The window's Activate event; windows that react to it override this.
+  virtual void Event_Activate() {}
+
+  bool event(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  struct Impl;
+  Impl* impl_;
+};
+
+// Registry of shared instances by full class name.
+Window* FindShared(const char* className);
+void RegisterShared(const char* className, Window* window);
+// Drops every shared instance (the framework's window lists at shutdown).
+void ReleaseAllShared();
+
+// The shared-instance accessor: the live instance of W, built on first use.
+// W declares `static constexpr const char* ClassName`.
+template <class W>
+W* Shared() {
+  if (Window* existing = FindShared(W::ClassName)) return static_cast<W*>(existing);
+  auto* window = new W();
+  RegisterShared(W::ClassName, window);
+  window->Build();
+  return window;
+}
+
+// ------------------------------------------------------------- pictures
+
+// The source of pictures by resource ID (the application's picture
+// catalogue installs it). It returns nullptr for a picture it cannot find;
+// the control then stays blank, and the next window build asks again.
+using PictureSource = const QPixmap* (*)(int id);
+void SetPictureSource(PictureSource source);
+
+// ------------------------------------------------------ text and numbers
+
+// The number a text stands for: blanks around it ignored, the whole text a
+// decimal number in the C locale; anything else, and any value that is not
+// finite, reads as 0.
+double Val(const QString& text);
+// A number as text: C locale, at most 7 significant digits, "%.7g" form
+// without trailing zeros ("18.0684", "1.234568e+07", "0").
+QString Str(double value);
+
+// --------------------------------------------------------- background task
+
+// Installs into the equation of state a hook that lets pending events run,
+// at most about every 20 ms, so long loops stay responsive at no cost.
+void InstallBackgroundTask();
+
+}  // namespace ui
