@@ -1,7 +1,85 @@
+// The ideal-gas part of the Haar-Gallagher-Kell (1984) Helmholtz function of
+// water: an 18-coefficient function of temperature alone. The density
+// dependence of the ideal gas lies in the base part's ln(rho R' T / p0).
+#include <cmath>
+
 #include "Globals.h"
 
 namespace Globals {
 
-double Haar_Ideal(int, double) { return 0.0; }
+namespace {
+
+// Haar, Gallagher and Kell (1984), NBS/NRC Steam Tables, ideal-gas
+// coefficients C_1..C_18 of
+// Phi0 = 1 + (C1/t + C2) ln t + sum_{i=3..18} C_i t^(i-6), t = T / 100 K.
+constexpr double IdealC[18] = {
+    19.730271018,     20.9662681977,     -0.483429455355,   6.05743189245,
+    22.56023885,      -9.87532442,       -4.3135538513,     0.458155781,
+    -0.047754901883,  0.0041238460633,   -0.00027929052852, 1.4481695261e-05,
+    -5.6473658748e-07, 1.6200446e-08,    -3.303822796e-10,  4.51916067368e-12,
+    -3.70734122708e-14, 1.37546068238e-16,
+};
+
+constexpr double TempScale = 100.0;  // K
+
+}  // namespace
+
+double Haar_Ideal(int sel, double T) {
+  const double t = T / TempScale;
+  if (!(t > 0.0)) return 0.0;
+  const double c1 = IdealC[0];
+  const double c2 = IdealC[1];
+  const double lnT = std::log(t);
+  const double inv = 1.0 / t;
+
+  // Phi0 and its first and second temperature derivatives. The powers of t
+  // run upward from t^-3, t^-4 and t^-5 by one factor of t per term.
+  double phi = 1.0 + (c1 * inv + c2) * lnT;
+  double p = inv * inv * inv;
+  for (int i = 3; i <= 18; ++i) {
+    phi += IdealC[i - 1] * p;
+    p *= t;
+    RuntimeBackgroundTask();
+  }
+
+  double dphi = -c1 * lnT / (TempScale * t * t) + (c1 * inv + c2) / (TempScale * t);
+  p = inv * inv * inv * inv;
+  for (int i = 3; i <= 18; ++i) {
+    dphi += IdealC[i - 1] * (i - 6) * p / TempScale;
+    p *= t;
+    RuntimeBackgroundTask();
+  }
+
+  const double t3 = t * t * t;
+  constexpr double TempScale2 = TempScale * TempScale;
+  double d2phi = (-2.0 * c1 / (TempScale2 * t3)) * (1.0 - lnT) - c1 / (TempScale2 * t3) -
+                 c2 / (TempScale2 * t * t);
+  p = inv * inv * inv * inv * inv;
+  for (int i = 3; i <= 18; ++i) {
+    d2phi += IdealC[i - 1] * ((i - 6) * (i - 7)) * p / TempScale2;
+    p *= t;
+    RuntimeBackgroundTask();
+  }
+
+  // Helmholtz energy and its temperature derivatives, J/mol, J/(mol K), J/(mol K2).
+  const double a = -GasConstantR * T * phi;
+  const double aT = -GasConstantR * phi - GasConstantR * T * dphi;
+  const double aTT = -2.0 * GasConstantR * dphi - GasConstantR * T * d2phi;
+
+  switch (sel) {
+    case Haar_Quantity::Helmholtz:
+    case Haar_Quantity::Gibbs:
+      return a;
+    case Haar_Quantity::Entropy:
+      return -aT;
+    case Haar_Quantity::Energy:
+    case Haar_Quantity::Enthalpy:
+      return a - T * aT;
+    case Haar_Quantity::Cv:
+      return -T * aTT;
+    default:
+      return 0.0;  // the ideal gas adds no pressure and no P V term
+  }
+}
 
 }  // namespace Globals
