@@ -1,7 +1,172 @@
+// The residual part of the Haar-Gallagher-Kell (1984) Helmholtz function of
+// water: 36 power terms in 647.073/T and 1 - exp(-rho), and four Gaussian
+// terms in density and temperature (three next to the critical point, one
+// in the cold compressed liquid). Per gram, rho in g/cm3, so rho^2 dA/drho
+// is a pressure in MPa.
+#include <array>
+#include <cmath>
+
 #include "Globals.h"
 
 namespace Globals {
 
-double Haar_Residual(int, double, double) { return 0.0; }
+namespace {
+
+struct PowerTerm {
+  double g;  // J/g
+  int k;     // power of 1 - exp(-rho)
+  int l;     // power of 647.073 / T
+};
+
+// Haar, Gallagher and Kell, NBS/NRC Steam Tables (1984): the 36 power terms
+// of the residual function, in the order they are summed.
+constexpr std::array<PowerTerm, 36> PowerTerms = {{
+    {-530.62968529023, 1, 1},  {2274.4901424408, 1, 2},   {787.79333020687, 1, 4},
+    {-69.830527374994, 1, 6},  {17863.832875422, 2, 1},   {-39514.731563338, 2, 2},
+    {33803.884280753, 2, 4},   {-13855.050202703, 2, 6},  {-256374.3661326, 3, 1},
+    {482125.75981415, 3, 2},   {-341830.1696966, 3, 4},   {122231.56417448, 3, 6},
+    {1179743.3655832, 4, 1},   {-2173481.0110373, 4, 2},  {1082995.216862, 4, 4},
+    {-254419.98064049, 4, 6},  {-3137777.4947767, 5, 1},  {5291191.0757704, 5, 2},
+    {-1380257.7177877, 5, 4},  {-251099.14369001, 5, 6},  {4656182.6115608, 6, 1},
+    {-7275277.3275387, 6, 2},  {417742.46148294, 6, 4},   {1401635.8244614, 6, 6},
+    {-3155523.1392127, 7, 1},  {4792966.6384584, 7, 2},   {409126.64781209, 7, 4},
+    {-1362636.9388386, 7, 6},  {696252.20862664, 9, 1},   {-1083490.0096447, 9, 2},
+    {-227228.27401688, 9, 4},  {383654.8600066, 9, 6},    {6883.3257944332, 3, 0},
+    {21757.245522644, 3, 3},   {-2662.794482977, 1, 3},   {-70730.418082074, 5, 3},
+}};
+constexpr int MaxK = 9;
+constexpr int MaxL = 6;
+
+struct GaussTerm {
+  double g;      // J/g
+  int k;         // even power of the reduced density offset in the exponent
+  int l;         // power of the reduced density offset in the prefactor
+  double alpha;  // density width
+  double beta;   // temperature width
+  double rho;    // centre density, g/cm3
+  double T;      // centre temperature, K
+};
+
+// Haar, Gallagher and Kell, NBS/NRC Steam Tables (1984): the four additional
+// terms, g (delta^l) exp(-alpha delta^k - beta tau^2), delta = (rho - rho_j) / rho_j,
+// tau = (T - T_j) / T_j.
+constexpr std::array<GaussTerm, 4> GaussTerms = {{
+    {-0.225, 2, 0, 34.0, 20000.0, 0.319, 640.0},
+    {-1.68, 2, 2, 40.0, 20000.0, 0.319, 640.0},
+    {0.055, 2, 0, 30.0, 40000.0, 0.319, 641.6},
+    {-93.0, 4, 0, 1050.0, 25.0, 1.55, 270.0},
+}};
+
+// x^n for a small n >= 0 by products; x^0 = 1 for every x, 0 included.
+constexpr double IntPow(double x, int n) {
+  double r = 1.0;
+  for (int j = 0; j < n; ++j) r *= x;
+  return r;
+}
+
+}  // namespace
+
+double Haar_Residual(int sel, double T, double V) {
+  double rho = 0.0;
+  if (V > 0.0) rho = MolarMassH2O / V;
+  if (!(rho > 0.0 && T > 0.0)) return 0.0;
+
+  // Accumulators: A in J/g and its derivatives in rho (g/cm3) and T (K).
+  double A = 0.0, Ar = 0.0, Arr = 0.0, At = 0.0, Att = 0.0, Art = 0.0;
+
+  const double e = std::exp(-rho);
+  const double x = 1.0 - e;
+  std::array<double, MaxK + 1> xPow{};
+  xPow[0] = 1.0;
+  for (int k = 1; k <= MaxK; ++k) xPow[k] = xPow[k - 1] * x;
+  const double tau = CritTempHaar / T;
+  std::array<double, MaxL + 1> tauPow{};
+  tauPow[0] = 1.0;
+  for (int l = 1; l <= MaxL; ++l) tauPow[l] = tauPow[l - 1] * tau;
+  const double iT = 1.0 / T;
+
+  for (const PowerTerm& term : PowerTerms) {
+    const int k = term.k;
+    const int l = term.l;
+    // tau^l and its temperature derivatives -l tau^l / T and l (l+1) tau^l / T^2.
+    const double t = tauPow[l];
+    const double tT = -(l * t) * iT;
+    const double tTT = (l * (l + 1) * t) * iT * iT;
+    // (1 - e^-rho)^k and its density derivatives.
+    const double r = xPow[k];
+    const double rR = (k * e) * xPow[k - 1];
+    const double rRR =
+        (k == 1) ? -e : (k * (-e)) * xPow[k - 1] + (k * (k - 1) * e * e) * xPow[k - 2];
+    const double c = term.g / k;
+    A += (c * t) * r;
+    Ar += (c * t) * rR;
+    Arr += (c * t) * rRR;
+    At += (c * r) * tT;
+    Att += (c * r) * tTT;
+    Art += (c * tT) * rR;
+    RuntimeBackgroundTask();
+  }
+
+  for (const GaussTerm& term : GaussTerms) {
+    const int k = term.k;
+    const int l = term.l;
+    const double a = 1.0 / term.rho;
+    const double delta = (rho - term.rho) / term.rho;
+    const double b = 1.0 / term.T;
+    const double tauJ = (T - term.T) / term.T;
+
+    const double d = IntPow(delta, l);
+    const double dR = l > 0 ? (a * l) * IntPow(delta, l - 1) : 0.0;
+    const double dRR = l > 1 ? (a * a * l * (l - 1)) * IntPow(delta, l - 2) : 0.0;
+
+    // The exponent X = -alpha delta^k - beta tau^2 and its derivatives; k is
+    // even, so X is never positive.
+    const double X = (-term.alpha) * IntPow(delta, k) + ((-term.beta) * tauJ) * tauJ;
+    const double XR = ((-term.alpha) * a * k) * IntPow(delta, k - 1);
+    const double XRR = ((-term.alpha) * a * a * k * (k - 1)) * IntPow(delta, k - 2);
+    const double XT = (-term.beta) * b * 2.0 * tauJ;
+    const double XTT = (-term.beta) * b * b * 2.0;
+
+    const double E = std::exp(X);
+    const double ET = E * XT;
+    const double ETT = E * XTT + (E * XT) * XT;
+    const double ER = E * XR;
+    const double ERR = E * XRR + (E * XR) * XR;
+
+    A += (term.g * d) * E;
+    Ar += term.g * (dR * E + d * ER);
+    Arr += term.g * ((dRR * E + (2.0 * dR) * ER) + d * ERR);
+    At += (term.g * d) * ET;
+    Att += (term.g * d) * ETT;
+    Art += ((term.g * XT) * E) * (d * XR + dR);
+    RuntimeBackgroundTask();
+  }
+
+  constexpr double M = MolarMassH2O;
+  switch (sel) {
+    case Haar_Quantity::Pressure:
+      return (Ar * rho) * rho;
+    case Haar_Quantity::ReducedHelmholtz:
+      return (A * M) / (GasConstantR * T);
+    case Haar_Quantity::Helmholtz:
+      return A * M;
+    case Haar_Quantity::Entropy:
+      return (-At) * M;
+    case Haar_Quantity::Energy:
+      return (A - T * At) * M;
+    case Haar_Quantity::Enthalpy:
+      return ((A - T * At) + Ar * rho) * M;
+    case Haar_Quantity::Gibbs:
+      return (A + Ar * rho) * M;
+    case Haar_Quantity::Cv:
+      return ((-T) * Att) * M;
+    case Haar_Quantity::dPdRho:
+      return ((2.0 * ((Ar * rho) * rho)) / rho + (rho * rho) * Arr) * M;
+    case Haar_Quantity::dPdT:
+      return (rho * rho) * Art;
+    default:
+      return 0.0;
+  }
+}
 
 }  // namespace Globals

@@ -1,8 +1,15 @@
-#include "Globals.h"
+// Molar volume from temperature and pressure, and temperature from pressure
+// and molar volume: the damped secant search on P - Haar_Pressure.
+#include "HalfSecantSolve.h"
 
 namespace Globals {
 
-double Haar_Volume(double, double, double) { return 0.0; }
-double Haar_Temperature(double, double, double) { return 0.0; }
+double Haar_Volume(double T, double P, double Vstart) {
+  return HalfSecantSolve([T, P](double V) { return P - Haar_Pressure(T, V); }, Vstart);
+}
+
+double Haar_Temperature(double P, double V, double Tstart) {
+  return HalfSecantSolve([P, V](double T) { return P - Haar_Pressure(T, V); }, Tstart);
+}
 
 }  // namespace Globals

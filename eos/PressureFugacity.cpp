@@ -1,8 +1,36 @@
+// Pressure and fugacity of water from temperature and molar volume: the sums
+// of the base and residual parts of the Helmholtz function.
+#include <cmath>
+
 #include "Globals.h"
 
 namespace Globals {
 
-double Haar_Pressure(double, double) { return 0.0; }
-double Haar_Fugacity(double, double, double) { return 0.0; }
+double Haar_Pressure(double T, double V) {
+  if (!(T > 0.0 && V > 0.0)) return 0.0;
+  // Outside the base part's temperature window (0.31 < T/647.073 < 8.26) the
+  // residual part alone is not the pressure of water: fail rather than
+  // hand the volume and temperature searches a wrong pressure to invert.
+  const double t = T / CritTempHaar;
+  if (!(0.31 < t && t < 8.26)) return 0.0;
+  const double p = Haar_Base(Haar_Quantity::Pressure, T, V) +
+                   Haar_Residual(Haar_Quantity::Pressure, T, V);
+  // Only at absurd volumes (rho overflowing) can the sum be undefined.
+  return std::isfinite(p) ? p : 0.0;
+}
+
+double Haar_Fugacity(double T, double P, double V) {
+  double lnPhi = 0.0;  // logarithm of the fugacity coefficient
+  double result = 0.0;
+  if (T > 0.0 && V > 0.0 && P > 0.0) {
+    const double Z = (P * V) / (GasConstantR * T);  // compressibility factor
+    lnPhi = (Z - 1.0) - std::log(Z);
+    lnPhi = lnPhi + (Haar_Base(Haar_Quantity::ReducedHelmholtz, T, V) +
+                     Haar_Residual(Haar_Quantity::ReducedHelmholtz, T, V));
+  }
+  // With T, V or P not above 0 the coefficient stays 1 and P comes back.
+  if (std::abs(lnPhi) < MaxExpArgument) result = P * std::exp(lnPhi);
+  return result;
+}
 
 }  // namespace Globals
