@@ -36,6 +36,9 @@ class FolderItem {
 };
 
 // A file object for a bare name in the default folder (the current folder).
+// Texts are written in the Windows ANSI code page (1252), each line ended by
+// LF; a character the code page lacks is written as "?". A name with a
+// folder part is refused ("not a plain file name").
 FolderItem GetFolderItem(const QString& name);
 
 }  // namespace ui

@@ -29,6 +29,29 @@
 //     so every text fits the rectangle the layout gives it. Colours are
 //     explicit (white windows, black or red text) whatever the desktop theme.
 //   - A CR in a text breaks the line in a multi-line label; "˚" is U+02DA.
+//
+// How these are met on Qt:
+//   - Every control is a child of the window itself, placed in window
+//     coordinates; InitialParent only decides which radios form a group.
+//     Radios with the same parent share one QButtonGroup; to turn the last
+//     one off, the group's exclusivity is lifted for that one step.
+//     Action runs on the radio's toggled(true), so a click on a radio that
+//     is already on raises nothing.
+//   - EditField::SetText is QLineEdit::setText, whose textChanged raises
+//     TextChange; setting the text it already has is no change and raises
+//     nothing.
+//   - Return that the focused control does not use (a line edit, a radio, an
+//     ordinary button) reaches the window, which clicks the default button.
+//   - Activate is the window's WindowActivate event; Show() asks for
+//     activation, and the offscreen platform activates a window it shows.
+//   - Group boxes and rectangles are frames: they are transparent to the
+//     mouse and stacked below the other controls.
+//   - Text sizes are pixel sizes (1 pt = 1 px, as the layouts were drawn);
+//     size 0 is DefaultTextSize. A label's text is drawn at the largest size
+//     up to its TextSize() that fits its rectangle, worked out again at every
+//     SetText and SetTextSize, so use those rather than QLabel::setText.
+//   - A CR in the text of a single-line label shows as a blank.
+//   - Captions are plain text: an "&" shows as itself, not as a shortcut.
 #pragma once
 
 #include <QLabel>
@@ -72,6 +95,9 @@ enum class Kind {
 // Index of a control that is not a member of a control array.
 inline constexpr int NoIndex = std::numeric_limits<int>::min();
 
+// Text size (pixels) of a control whose layout gives size 0.
+inline constexpr int DefaultTextSize = 12;
+
 struct Font {
   const char* family = "System";  // "System"/"system", "arial", "palatino"
   int size = 0;                   // points; 0 is the default size
@@ -102,6 +128,7 @@ struct ControlSpec {
   Rgb topLeftColor = Black;            // Rectangle border, white for a borderless box
   Rgb bottomRightColor = Black;
   int borderWidth = 1;                 // Line and Rectangle
+  Rgb lineColor = Black;               // Line
 };
 
 struct WindowSpec {
@@ -132,12 +159,24 @@ struct Handler {
 class StaticText : public QLabel {
  public:
   explicit StaticText(QWidget* parent);
-  QString Text() const;
+  QString Text() const;                // the text as set, CRs included
   void SetText(const QString& text);
   void SetTextColor(Rgb colour);
-  void SetTextSize(int points);
+  void SetTextSize(int points);        // 0: DefaultTextSize
   Rgb TextColor() const;
-  int TextSize() const;
+  int TextSize() const;                // as set; the size drawn may be smaller to fit
+
+  // Layout values: the font (its size is the TextSize) and whether CRs break lines.
+  void SetFont(const Font& font);
+  void SetMultiline(bool multiline);
+  bool Multiline() const { return multiline_; }
+
+ private:
+  void Refit();
+  QString text_;
+  Rgb colour_ = Black;
+  int size_ = 0;
+  bool multiline_ = false;
 };
 
 class EditField : public QLineEdit {
@@ -159,6 +198,28 @@ class RadioButton : public QRadioButton {
   void SetValue(bool on);  // on: turns the others of its group off and raises Action
 };
 
+// A picture painted at its natural size from the top-left corner, scaled
+// down (keeping its proportions) when it is larger than the control.
+class Canvas : public QWidget {
+ public:
+  explicit Canvas(QWidget* parent);
+  void SetBackdrop(const QPixmap& picture);  // a null pixmap: blank
+  const QPixmap& Backdrop() const { return picture_; }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  QPixmap picture_;
+  bool centred_ = false;
+};
+
+// A picture centred in the control, scaled down when it is larger.
+class ImageWell : public Canvas {
+ public:
+  explicit ImageWell(QWidget* parent);
+  void SetImage(const QPixmap& picture) { SetBackdrop(picture); }
+  const QPixmap& Image() const { return Backdrop(); }
+};
+
 // Two columns with a heading row.
 class Listbox : public QTreeWidget {
  public:
@@ -171,6 +232,9 @@ class Listbox : public QTreeWidget {
   void Heading(int column, const QString& text);
   QString HeadingText(int column) const;
   int RowCount() const;
+
+ private:
+  int lastIndex_ = -1;
 };
 
 // ------------------------------------------------------------- windows
@@ -187,10 +251,18 @@ class Window : public QWidget {
   QWidget* Control(const char* name, int index = NoIndex) const;
   // Typed lookups: nullptr when there is no such control of that kind.
   StaticText* Label(const char* name, int index = NoIndex) const;
-  EditField* Field(const char* name) const;
-  PushButton* Button(const char* name) const;
-  RadioButton* Radio(const char* name) const;
-  Listbox* List(const char* name) const;
+  EditField* Field(const char* name, int index = NoIndex) const;
+  PushButton* Button(const char* name, int index = NoIndex) const;
+  RadioButton* Radio(const char* name, int index = NoIndex) const;
+  Listbox* List(const char* name, int index = NoIndex) const;
+  template <class T>
+  T* Find(const char* name, int index = NoIndex) const {
+    return dynamic_cast<T*>(Control(name, index));
+  }
+  // Every control in list order (for tests and tools that walk a window).
+  std::vector<QWidget*> AllControls() const;
+  // The name and index a control was built under ("" for a foreign widget).
+  QString NameOf(const QWidget* control, int* index = nullptr) const;
 
   // Builds the window from spec(), controls() and handlers(); called once by
   // Shared<W>() right after construction.
