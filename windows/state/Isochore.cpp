@@ -1,0 +1,246 @@
+#include "windows/state/Isochore.h"
+
+#include "eos/Globals.h"
+#include "windows/state/BusyScope.h"
+#include "ui/TextFile.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+using ui::ControlSpec;
+using ui::Kind;
+
+namespace {
+
+constexpr ui::WindowSpec kWindow{
+    .className = Isochore::ClassName,
+    .title = "Isochore",
+    .width = 300,
+    .height = 511,
+    .placement = 0,
+    .visible = true,
+    .resizeable = false,
+    .backColor = ui::White,
+};
+
+constexpr ControlSpec kControls[] = {
+    {.kind = Kind::Listbox, .name = "ListBox1", .left = 50, .top = 228, .width = 200, .height = 195,
+     .font = {.size = 10}},
+    {.kind = Kind::StaticText, .name = "StaticText1", .left = 20, .top = 90, .width = 110, .height = 18,
+     .text = "min. temperature", .font = {.size = 12}, .multiline = true},
+    {.kind = Kind::StaticText, .name = "StaticText2", .left = 240, .top = 140, .width = 45, .height = 18,
+     .text = "degree", .font = {.size = 12}, .multiline = true},
+    {.kind = Kind::StaticText, .name = "MolarVolume", .left = 20, .top = 20, .width = 100, .height = 20,
+     .text = "Molar Volume", .font = {.size = 14}},
+    {.kind = Kind::StaticText, .name = "StaticText3", .left = 220, .top = 20, .width = 65, .height = 20,
+     .text = "cm /mol", .font = {.size = 14}},
+    {.kind = Kind::StaticText, .name = "StaticText4", .left = 240, .top = 16, .width = 16, .height = 20,
+     .text = "3", .font = {.size = 11}},
+    {.kind = Kind::StaticText, .name = "ResultV", .left = 135, .top = 20, .width = 70, .height = 20,
+     .text = "", .font = {.size = 0}},
+    {.kind = Kind::StaticText, .name = "StaticText5", .left = 20, .top = 115, .width = 110, .height = 18,
+     .text = "max. temperature", .font = {.size = 12}, .multiline = true},
+    {.kind = Kind::StaticText, .name = "StaticText6", .left = 20, .top = 140, .width = 110, .height = 18,
+     .text = "step temperature", .font = {.size = 12}, .multiline = true},
+    {.kind = Kind::PushButton, .name = "calculate", .left = 100, .top = 178, .width = 100, .height = 30,
+     .text = "calculate", .font = {.size = 16}, .isDefault = true},
+    {.kind = Kind::EditField, .name = "minimum", .left = 150, .top = 90, .width = 80, .height = 18,
+     .text = "", .font = {.size = 12}},
+    {.kind = Kind::EditField, .name = "maximum", .left = 150, .top = 115, .width = 80, .height = 18,
+     .text = "", .font = {.size = 12}},
+    {.kind = Kind::EditField, .name = "interval", .left = 150, .top = 140, .width = 80, .height = 18,
+     .text = "", .font = {.size = 12}},
+    {.kind = Kind::StaticText, .name = "StaticText7", .left = 240, .top = 90, .width = 25, .height = 18,
+     .text = "˚C", .font = {.size = 12}, .multiline = true},
+    {.kind = Kind::StaticText, .name = "StaticText8", .left = 240, .top = 115, .width = 25, .height = 18,
+     .text = "˚C", .font = {.size = 12}, .multiline = true},
+    {.kind = Kind::StaticText, .name = "MolarVolume1", .left = 20, .top = 50, .width = 100, .height = 20,
+     .text = "Density", .font = {.size = 14}},
+    {.kind = Kind::StaticText, .name = "StaticText9", .left = 220, .top = 50, .width = 65, .height = 20,
+     .text = "g/cm", .font = {.size = 14}},
+    {.kind = Kind::StaticText, .name = "StaticText10", .left = 257, .top = 46, .width = 16, .height = 20,
+     .text = "3", .font = {.size = 11}},
+    {.kind = Kind::StaticText, .name = "ResultV1", .left = 135, .top = 50, .width = 70, .height = 20,
+     .text = "", .font = {.size = 0}},
+    {.kind = Kind::Rectangle, .name = "Rectangle1", .left = 20, .top = 440, .width = 260, .height = 50,
+     .fillColor = ui::White, .topLeftColor = ui::Black, .bottomRightColor = ui::Black, .borderWidth = 1},
+    {.kind = Kind::PushButton, .name = "Export", .left = 45, .top = 453, .width = 60, .height = 20,
+     .text = "export", .font = {.size = 12}, .isDefault = false, .parent = "Rectangle1"},
+    {.kind = Kind::StaticText, .name = "filename1", .left = 130, .top = 467, .width = 120, .height = 16,
+     .text = "", .font = {.size = 12}, .multiline = true, .parent = "Rectangle1"},
+    {.kind = Kind::StaticText, .name = "filename0", .left = 130, .top = 447, .width = 120, .height = 16,
+     .text = "", .font = {.size = 12}, .multiline = true, .parent = "Rectangle1"},
+};
+
+const QString kPutNumber = QStringLiteral("put number");
+
+
+std::filesystem::path FsPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+const ui::WindowSpec& Isochore::Spec() const { return kWindow; }
+
+std::span<const ControlSpec> Isochore::Controls() const { return kControls; }
+
+std::vector<ui::Handler> Isochore::Handlers() {
+  using ui::Event;
+  return {
+      {"calculate", Event::Action, [this] { calculate_Action(); }},
+      {"Export", Event::Action, [this] { Export_Action(); }},
+  };
+}
+
+void Isochore::Event_Activate() {
+  const double v = Globals::MolarVol;
+  Label("ResultV")->SetText(ui::Str(v));
+  Label("ResultV1")->SetText(ui::Str(v > 0 ? Globals::MolarMassH2O / v : 0.0));
+  Label("filename0")->SetText(QString());
+  Label("filename1")->SetText(QString());
+  ui::Listbox* list = List("ListBox1");
+  list->DeleteAllRows();
+  list->Heading(0, QStringLiteral("Temperature (˚C)"));
+  list->Heading(1, QStringLiteral("Pressure (MPa)"));
+}
+
+// Three independent checks, each marking its own field, so every offending
+// field is marked at once. 0 ˚C itself is an accepted minimum. The step must
+// be positive, give at most MaxRows rows over the range, and be large
+// enough to move the running temperature (in kelvin, up to the maximum) by
+// itself at every addition; otherwise the loops would never end or would
+// produce an enormous table.
+bool Isochore::ReadAndCheck(Range& r) {
+  r.min = ui::Val(Field("minimum")->Text());
+  r.max = ui::Val(Field("maximum")->Text());
+  r.step = ui::Val(Field("interval")->Text());
+  bool valid = true;
+  if (r.min < 0) {
+    Field("minimum")->SetText(kPutNumber);
+    valid = false;
+  }
+  if (!(r.max > r.min)) {
+    Field("maximum")->SetText(kPutNumber);
+    valid = false;
+  }
+  bool stepOk = r.step > 0;
+  if (stepOk && r.max > r.min) {
+    const double rows = std::floor((r.max - r.min) / r.step) + 1;
+    const double scale = std::max(std::abs(r.min), std::abs(r.max)) + Globals::CelsiusOffset;
+    if (rows > MaxRows || r.step < scale * 1e-9) stepOk = false;
+  }
+  if (!stepOk) {
+    Field("interval")->SetText(kPutNumber);
+    valid = false;
+  }
+  return valid;
+}
+
+void Isochore::calculate_Action() {
+  if (busy_) return;
+  state_windows::BusyScope scope(busy_);
+
+  Range r;
+  ui::Listbox* list = List("ListBox1");
+  list->DeleteAllRows();
+  if (ReadAndCheck(r)) {
+    const double v = Globals::MolarVol;
+    // The running temperature is kept in kelvin; each row shows it in ˚C.
+    double T = (r.min - r.step) + Globals::CelsiusOffset;
+    // The checks bound the rows; the pass limit only makes the bound certain.
+    for (double passes = 0; passes <= MaxRows + 1; ++passes) {
+      T = T + r.step;
+      const bool past = T > r.max + Globals::CelsiusOffset;
+      if (!past) {
+        const double p = Globals::Haar_Pressure(T, v);
+        list->AddRow(QStringLiteral(" "));
+        list->Cell(list->LastIndex(), 0, ui::Str(T - Globals::CelsiusOffset));
+        list->Cell(list->LastIndex(), 1, ui::Str(p));
+      }
+      Globals::RuntimeBackgroundTask();
+      if (past) break;
+    }
+  }
+  Label("filename1")->SetText(QString());
+  Label("filename0")->SetText(QString());
+}
+
+void Isochore::Export_Action() {
+  if (busy_) return;
+  state_windows::BusyScope scope(busy_);
+
+  Range r;
+  if (!ReadAndCheck(r)) return;
+  const double v = Globals::MolarVol;
+  const QString name = ui::Str(v) + QStringLiteral(".txt");
+  QString error;
+  if (WriteIsochoreFile(r, v, name, error)) {
+    Label("filename0")->SetText(QStringLiteral("data is available in:"));
+    Label("filename1")->SetText(name);
+  } else {
+    Label("filename0")->SetText(QStringLiteral("export failed:"));
+    Label("filename1")->SetText(error);
+  }
+}
+
+// The header is written and closed first; then every row reopens the file,
+// appends itself and closes it again. All of it goes to "<name>.part", which
+// replaces the file of the final name only when every step has worked; on
+// any failure the partial file is removed and an existing file of the final
+// name is left as it was.
+bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, QString& error) {
+  const double rho = v > 0 ? Globals::MolarMassH2O / v : 0.0;
+  ui::FolderItem part = ui::GetFolderItem(name + QStringLiteral(".part"));
+  ui::FolderItem target = ui::GetFolderItem(name);
+
+  auto fail = [&](const QString& why) {
+    error = why.isEmpty() ? QStringLiteral("write error") : why;
+    std::error_code ignored;
+    std::filesystem::remove(FsPath(part.Path()), ignored);
+    return false;
+  };
+
+  {
+    std::unique_ptr<ui::TextOutputStream> out = part.CreateTextFile();
+    if (!out) return fail(part.Error());
+    const QString header[] = {
+        QStringLiteral("H2O"),
+        QStringLiteral("reference: Haar et al. (1984)"),
+        QString(),
+        ui::Str(v) + QStringLiteral(" cm3/mol"),
+        ui::Str(rho) + QStringLiteral(" g/cm3"),
+        QString(),
+        QStringLiteral("Temperature, Pressure"),
+        QStringLiteral("(Celsius), (MPa)"),
+    };
+    for (const QString& line : header) {
+      if (!out->WriteLine(line)) return fail(out->Error());
+    }
+    if (!out->Close()) return fail(out->Error());
+  }
+
+  // The running temperature is kept in ˚C; 273.15 is added for the pressure.
+  double t = r.min - r.step;
+  for (double passes = 0; passes <= MaxRows + 1; ++passes) {
+    t = t + r.step;
+    const bool past = t > r.max;
+    if (!past) {
+      const double p = Globals::Haar_Pressure(t + Globals::CelsiusOffset, v);
+      const QString row = ui::Str(t) + QStringLiteral(", ") + ui::Str(p);
+      std::unique_ptr<ui::TextOutputStream> out = part.AppendToTextFile();
+      if (!out) return fail(part.Error());
+      if (!out->WriteLine(row)) return fail(out->Error());
+      if (!out->Close()) return fail(out->Error());
+    }
+    Globals::RuntimeBackgroundTask();
+    if (past) break;
+  }
+
+  std::error_code ec;
+  std::filesystem::rename(FsPath(part.Path()), FsPath(target.Path()), ec);
+  if (ec) return fail(QString::fromStdString(ec.message()));
+  return true;
+}

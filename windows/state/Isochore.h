@@ -1,0 +1,52 @@
+// The isochore window: pressure against temperature at the molar volume of
+// the state point (Globals::MolarVol), as a table on "calculate" and as the
+// isochore data file on "export".
+//
+// The isochore data file, "<Str of the volume>.txt" in the current folder,
+// ASCII with Unix line endings:
+//   H2O
+//   reference: Haar et al. (1984)
+//   (empty)
+//   <v> cm3/mol
+//   <18.01528 / v, or 0> g/cm3
+//   (empty)
+//   Temperature, Pressure
+//   (Celsius), (MPa)
+//   <t>, <p>            one row per temperature, t in ˚C, p in MPa
+// It is written under a temporary name and renamed when complete, so a
+// failed export never leaves a partial file under the final name.
+#pragma once
+
+#include "ui/Window.h"
+
+#include <QString>
+
+class Isochore : public ui::Window {
+ public:
+  static constexpr const char* ClassName = "Isochore.Isochore";
+  // The most rows a table or a file may have; more marks the step field.
+  static constexpr double MaxRows = 100000;
+
+ protected:
+  const ui::WindowSpec& Spec() const override;
+  std::span<const ui::ControlSpec> Controls() const override;
+  std::vector<ui::Handler> Handlers() override;
+  void Event_Activate() override;
+
+ private:
+  struct Range {
+    double min = 0, max = 0, step = 0;
+  };
+  // Reads the three fields and marks each field that fails its check with
+  // "put number"; true when none failed.
+  bool ReadAndCheck(Range& range);
+  // Writes the file; on failure returns false with the reason in `error`.
+  bool WriteIsochoreFile(const Range& range, double v, const QString& name, QString& error);
+
+  void calculate_Action();
+  void Export_Action();
+
+  // True while a table or an export is being produced: the loops let events
+  // run, and a second press of either button then is ignored.
+  bool busy_ = false;
+};

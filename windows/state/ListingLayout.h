@@ -1,0 +1,35 @@
+// The layout the two zero-function listings share: the window and its list
+// and button are alike; the caption's second line names the variable.
+#pragma once
+
+#include "ui/Window.h"
+
+namespace listing_layout {
+
+inline constexpr ui::WindowSpec Window(const char* className) {
+  return ui::WindowSpec{
+      .className = className,
+      .title = "Mathematical Analysis",
+      .width = 260,
+      .height = 425,
+      .placement = 0,
+      .visible = true,
+      .resizeable = false,
+      .backColor = ui::White,
+  };
+}
+
+inline constexpr ui::ControlSpec ListBox1{
+    .kind = ui::Kind::Listbox, .name = "ListBox1", .left = 20, .top = 105, .width = 220, .height = 300,
+    .font = {.size = 10}};
+inline constexpr ui::ControlSpec Calculate{
+    .kind = ui::Kind::PushButton, .name = "calculate", .left = 80, .top = 60, .width = 100, .height = 30,
+    .text = "calculate", .font = {.size = 16}, .isDefault = true};
+
+inline constexpr ui::ControlSpec Caption(const char* text) {
+  return ui::ControlSpec{.kind = ui::Kind::StaticText, .name = "StaticText1", .left = 20, .top = 20,
+                         .width = 215, .height = 30, .text = text, .font = {.size = 12}, .textAlign = 0,
+                         .multiline = true};
+}
+
+}  // namespace listing_layout

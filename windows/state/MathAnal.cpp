@@ -1,0 +1,53 @@
+#include "windows/state/MathAnal.h"
+
+#include "eos/Globals.h"
+#include "windows/state/BusyScope.h"
+#include "windows/state/ListingLayout.h"
+
+namespace {
+
+constexpr ui::WindowSpec kWindow = listing_layout::Window(MathAnal::ClassName);
+
+constexpr ui::ControlSpec kControls[] = {
+    listing_layout::ListBox1,
+    listing_layout::Calculate,
+    listing_layout::Caption("Zero function = p(v,T,x) - Pressure\rvariable molar volume"),
+};
+
+
+}  // namespace
+
+const ui::WindowSpec& MathAnal::Spec() const { return kWindow; }
+
+std::span<const ui::ControlSpec> MathAnal::Controls() const { return kControls; }
+
+std::vector<ui::Handler> MathAnal::Handlers() {
+  return {{"calculate", ui::Event::Action, [this] { calculate_Action(); }}};
+}
+
+void MathAnal::Event_Activate() {
+  ui::Listbox* list = List("ListBox1");
+  list->DeleteAllRows();
+  list->Heading(0, QStringLiteral("Molar Volume"));
+  list->Heading(1, QStringLiteral("Zero-function"));
+}
+
+// Appends 501 rows (the list is not emptied first). The state point is read
+// afresh at every row: the temperature before the pressure evaluation, the
+// pressure after it.
+void MathAnal::calculate_Action() {
+  if (busy_) return;
+  state_windows::BusyScope scope(busy_);
+  ui::Listbox* list = List("ListBox1");
+  double V = 16;
+  for (int k = 0; k <= 500; ++k) {
+    V = V * 1.01;
+    const double T = Globals::TempKelvin;
+    const double p = Globals::Haar_Pressure(T, V);
+    const double z = p - Globals::PresMPa;
+    list->AddRow(QStringLiteral(" "));
+    list->Cell(list->LastIndex(), 0, ui::Str(V));
+    list->Cell(list->LastIndex(), 1, ui::Str(z));
+    Globals::RuntimeBackgroundTask();
+  }
+}

@@ -1,0 +1,50 @@
+#include "windows/state/MathAnalT.h"
+
+#include "eos/Globals.h"
+#include "windows/state/BusyScope.h"
+#include "windows/state/ListingLayout.h"
+
+namespace {
+
+constexpr ui::WindowSpec kWindow = listing_layout::Window(MathAnalT::ClassName);
+
+constexpr ui::ControlSpec kControls[] = {
+    listing_layout::ListBox1,
+    listing_layout::Calculate,
+    listing_layout::Caption("Zero function = p(v,T,x) - Pressure\rvariable temperature"),
+};
+
+
+}  // namespace
+
+const ui::WindowSpec& MathAnalT::Spec() const { return kWindow; }
+
+std::span<const ui::ControlSpec> MathAnalT::Controls() const { return kControls; }
+
+std::vector<ui::Handler> MathAnalT::Handlers() {
+  return {{"calculate", ui::Event::Action, [this] { calculate_Action(); }}};
+}
+
+void MathAnalT::Event_Activate() {
+  ui::Listbox* list = List("ListBox1");
+  list->DeleteAllRows();
+  list->Heading(0, QStringLiteral("Temperature"));
+  list->Heading(1, QStringLiteral("Zero-function"));
+}
+
+// Appends 1001 rows, T = 273.16 K to 1273.16 K (the list is not emptied
+// first); the molar volume and pressure are read afresh at every row.
+void MathAnalT::calculate_Action() {
+  if (busy_) return;
+  state_windows::BusyScope scope(busy_);
+  ui::Listbox* list = List("ListBox1");
+  double T = Globals::TriplePointTemp - 1;
+  for (int k = 0; k <= 1000; ++k) {
+    T = T + 1;
+    const double z = Globals::Haar_Pressure(T, Globals::MolarVol) - Globals::PresMPa;
+    list->AddRow(QStringLiteral(" "));
+    list->Cell(list->LastIndex(), 0, ui::Str(T));
+    list->Cell(list->LastIndex(), 1, ui::Str(z));
+    Globals::RuntimeBackgroundTask();
+  }
+}

@@ -1,0 +1,201 @@
+#include "windows/state/PressuresWindow.h"
+
+#include "eos/Globals.h"
+#include "windows/state/Isochore.h"
+#include "windows/state/StatePictures.h"
+
+#include <cmath>
+
+using ui::ControlSpec;
+using ui::Kind;
+
+namespace {
+
+// 1000 times the molar mass: kg/m3 from a molar volume in cm3/mol.
+constexpr double kDensityFactor = 18015.28;
+
+constexpr ui::WindowSpec kWindow{
+    .className = PressuresWindow::ClassName,
+    .title = "Pressures",
+    .width = 470,
+    .height = 389,
+    .placement = 0,
+    .visible = true,
+    .resizeable = false,
+    .backColor = ui::White,
+};
+
+constexpr ControlSpec kControls[] = {
+    {.kind = Kind::StaticText, .name = "PressureText", .left = 22, .top = 304, .width = 100, .height = 25,
+     .text = "Pressure", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "Result", .left = 155, .top = 304, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "StaticText1", .left = 290, .top = 304, .width = 45, .height = 25,
+     .text = "MPa", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "MolarVolume", .left = 20, .top = 80, .width = 130, .height = 25,
+     .text = "Molar Volume", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "Temperature", .left = 20, .top = 140, .width = 130, .height = 25,
+     .text = "Temperature", .font = {.size = 16}},
+    {.kind = Kind::EditField, .name = "dataEntry", .left = 155, .top = 80, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}},
+    {.kind = Kind::EditField, .name = "dataEntry1", .left = 155, .top = 140, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}},
+    {.kind = Kind::PushButton, .name = "calculate", .left = 30, .top = 244, .width = 105, .height = 30,
+     .text = "calculate", .font = {.size = 18}, .isDefault = true},
+    {.kind = Kind::StaticText, .name = "StaticText2", .left = 285, .top = 80, .width = 75, .height = 25,
+     .text = "cm /mol", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "StaticText3", .left = 307, .top = 79, .width = 16, .height = 20,
+     .text = "3", .font = {.size = 12}},
+    {.kind = Kind::StaticText, .name = "StaticText4", .left = 285, .top = 140, .width = 70, .height = 25,
+     .text = "Kelvin", .font = {.size = 16}},
+    {.kind = Kind::RadioButton, .name = "Kelvin", .left = 382, .top = 147, .width = 56, .height = 20,
+     .text = "in K", .font = {.size = 12}, .value = true},
+    {.kind = Kind::RadioButton, .name = "Celsius", .left = 382, .top = 168, .width = 56, .height = 20,
+     .text = "in ˚C", .font = {.size = 12}, .value = false},
+    {.kind = Kind::GroupBox, .name = "GroupBox1", .left = 375, .top = 140, .width = 70, .height = 54,
+     .text = "", .font = {.size = 0}},
+    {.kind = Kind::PushButton, .name = "PushButton1", .left = 305, .top = 344, .width = 140, .height = 25,
+     .text = "Isochore calculation", .font = {.size = 12}},
+    {.kind = Kind::PushButton, .name = "Clear", .left = 399, .top = 20, .width = 50, .height = 20,
+     .text = "clear", .font = {.size = 10}},
+    {.kind = Kind::StaticText, .name = "DefPres", .left = 20, .top = 20, .width = 158, .height = 25,
+     .text = "Definition Pressure:", .font = {.size = 16}},
+    {.kind = Kind::Canvas, .name = "Canvas1", .left = 190, .top = 20, .width = 96, .height = 46,
+     .picture = state_pictures::pressure},
+    {.kind = Kind::StaticText, .name = "warning", .left = 160, .top = 244, .width = 270, .height = 30,
+     .text = "", .font = {.size = 12}, .textColor = ui::Red, .multiline = true},
+    {.kind = Kind::Line, .name = "Line1", .left = 20, .top = 289, .width = 430, .height = 0,
+     .x1 = 20, .y1 = 289, .x2 = 450, .y2 = 289, .borderWidth = 1},
+    {.kind = Kind::StaticText, .name = "Density", .left = 155, .top = 112, .width = 300, .height = 15,
+     .text = "corresponding density", .font = {.size = 12}},
+    {.kind = Kind::StaticText, .name = "temperaturelimit", .left = 40, .top = 175, .width = 310, .height = 16,
+     .text = "", .font = {.size = 12}, .multiline = true},
+    {.kind = Kind::StaticText, .name = "liquidlimit", .left = 40, .top = 195, .width = 310, .height = 16,
+     .text = "", .font = {.size = 12}, .multiline = true},
+    {.kind = Kind::StaticText, .name = "vapourlimit", .left = 40, .top = 215, .width = 310, .height = 16,
+     .text = "", .font = {.size = 12}, .multiline = true},
+};
+
+}  // namespace
+
+const ui::WindowSpec& PressuresWindow::Spec() const { return kWindow; }
+
+std::span<const ControlSpec> PressuresWindow::Controls() const { return kControls; }
+
+std::vector<ui::Handler> PressuresWindow::Handlers() {
+  using ui::Event;
+  return {
+      {"dataEntry", Event::TextChange, [this] { dataEntry_TextChange(); }},
+      {"dataEntry1", Event::TextChange, [this] { dataEntry1_TextChange(); }},
+      {"calculate", Event::Action, [this] { calculate_Action(); }},
+      {"Kelvin", Event::Action, [this] { Kelvin_Action(); }},
+      {"Celsius", Event::Action, [this] { Celsius_Action(); }},
+      {"PushButton1", Event::Action, [this] { PushButton1_Action(); }},
+      {"Clear", Event::Action, [this] { Clear_Action(); }},
+  };
+}
+
+// The temperature field in kelvin, converted with the unit radio that is on
+// now; the two tests are independent, the Kelvin test last.
+void PressuresWindow::ReadTemperature() {
+  const QString text = Field("dataEntry1")->Text();
+  if (Radio("Celsius")->Value()) Globals::TempKelvin = ui::Val(text) + Globals::CelsiusOffset;
+  if (Radio("Kelvin")->Value()) Globals::TempKelvin = ui::Val(text);
+}
+
+void PressuresWindow::dataEntry_TextChange() {
+  Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
+  if (Globals::MolarVol > 0) {
+    Label("Density")->SetText(QStringLiteral("corresponding density = ") +
+                              ui::Str(kDensityFactor / Globals::MolarVol) +
+                              QStringLiteral(" kg/m3"));
+  } else {
+    Label("Density")->SetText(QStringLiteral("corresponding density"));
+  }
+  Label("Result")->SetText(QString());
+  Label("warning")->SetText(QString());
+}
+
+void PressuresWindow::dataEntry1_TextChange() {
+  ReadTemperature();
+  const double T = Globals::TempKelvin;
+  if (T < Globals::CritTempHaar) {
+    const double vapour = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
+    const double liquid = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
+    // Below the triple point (and for an empty field) the saturation curve
+    // has no volumes, and a limit of 0 would be no limit: such a line stays
+    // empty, and the heading shows only above at least one limit.
+    const bool any = liquid > 0 || vapour > 0;
+    Label("temperaturelimit")
+        ->SetText(any ? QStringLiteral("At temperatures below critical point:") : QString());
+    Label("liquidlimit")
+        ->SetText(liquid > 0 ? QStringLiteral("  Vm (liquid) < ") + ui::Str(liquid) + QStringLiteral(" cm3/mol")
+                             : QString());
+    Label("vapourlimit")
+        ->SetText(vapour > 0 ? QStringLiteral("  Vm (vapour) > ") + ui::Str(vapour) + QStringLiteral(" cm3/mol")
+                             : QString());
+  } else {
+    Label("temperaturelimit")->SetText(QString());
+    Label("liquidlimit")->SetText(QString());
+    Label("vapourlimit")->SetText(QString());
+  }
+  Label("Result")->SetText(QString());
+  Label("warning")->SetText(QString());
+}
+
+void PressuresWindow::calculate_Action() {
+  ReadTemperature();
+  Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
+  const double T = Globals::TempKelvin;
+  const double V = Globals::MolarVol;
+  if (!(V > 0) || !(T > 0)) {
+    Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and molar volume"));
+    return;
+  }
+  // The equation gives no pressure below 15 cm3/mol or 260 K, and it
+  // returns 0 where it declines a state (above its temperature window):
+  // both are shown as "no result", and the state point keeps its pressure.
+  double p = 0;
+  if (V >= Globals::MinMolarVol && T >= Globals::MinTempKelvin) p = Globals::Haar_Pressure(T, V);
+  ui::StaticText* result = Label("Result");
+  if (p != 0 && std::isfinite(p)) {
+    Globals::PresMPa = p;
+    result->SetTextColor(ui::Black);
+    result->SetTextSize(16);
+    result->SetText(ui::Str(p));
+  } else {
+    result->SetTextColor(ui::Red);
+    result->SetTextSize(14);
+    result->SetText(QStringLiteral("no result"));
+  }
+  Label("warning")->SetText(QString());
+}
+
+void PressuresWindow::Kelvin_Action() {
+  if (Radio("Kelvin")->Value()) Label("StaticText4")->SetText(QStringLiteral("Kelvin"));
+}
+
+void PressuresWindow::Celsius_Action() {
+  if (Radio("Celsius")->Value()) Label("StaticText4")->SetText(QStringLiteral("˚Celsius"));
+}
+
+void PressuresWindow::PushButton1_Action() { ui::Shared<Isochore>()->Show(); }
+
+void PressuresWindow::Clear_Action() {
+  Field("dataEntry")->SetText(QString());
+  Field("dataEntry1")->SetText(QString());
+  Label("Result")->SetText(QString());
+  Radio("Celsius")->SetValue(false);
+  Radio("Kelvin")->SetValue(true);
+  Label("warning")->SetText(QString());
+  Label("temperaturelimit")->SetText(QString());
+  Label("liquidlimit")->SetText(QString());
+  Label("vapourlimit")->SetText(QString());
+}
+
+void PressuresWindow::Event_Activate() {
+  Label("warning")->SetText(QString());
+  Label("temperaturelimit")->SetText(QString());
+  Label("liquidlimit")->SetText(QString());
+  Label("vapourlimit")->SetText(QString());
+}

@@ -1,0 +1,260 @@
+#include "windows/state/TemperatureWindow.h"
+
+#include "eos/Globals.h"
+#include "windows/state/MathAnalT.h"
+#include "windows/state/StatePictures.h"
+
+using ui::ControlSpec;
+using ui::Kind;
+
+namespace {
+
+// 1000 times the molar mass: kg/m3 from a molar volume in cm3/mol.
+constexpr double kDensityFactor = 18015.28;
+
+constexpr ui::WindowSpec kWindow{
+    .className = TemperatureWindow::ClassName,
+    .title = "Temperatures",
+    .width = 470,
+    .height = 590,
+    .placement = 2,
+    .visible = false,
+    .resizeable = false,
+    .backColor = ui::White,
+};
+
+constexpr ControlSpec kControls[] = {
+    {.kind = Kind::StaticText, .name = "MolarVolume", .left = 20, .top = 90, .width = 130, .height = 25,
+     .text = "Molar Volume", .font = {.size = 16}},
+    {.kind = Kind::EditField, .name = "dataEntry", .left = 155, .top = 90, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "StaticText2", .left = 307, .top = 89, .width = 16, .height = 20,
+     .text = "3", .font = {.size = 12}},
+    {.kind = Kind::StaticText, .name = "StaticText1", .left = 285, .top = 90, .width = 80, .height = 25,
+     .text = "cm /mol", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "Pressure", .left = 20, .top = 145, .width = 130, .height = 25,
+     .text = "Pressure", .font = {.size = 16}, .index = 1},
+    {.kind = Kind::EditField, .name = "dataEntry1", .left = 155, .top = 145, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "StaticText3", .left = 285, .top = 145, .width = 80, .height = 25,
+     .text = "MPa", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "Temperature", .left = 30, .top = 520, .width = 115, .height = 25,
+     .text = "Temperature", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "Result", .left = 155, .top = 520, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "StaticText4", .left = 285, .top = 520, .width = 80, .height = 25,
+     .text = "Kelvin", .font = {.size = 16}},
+    {.kind = Kind::RadioButton, .name = "Kelvin", .left = 372, .top = 527, .width = 56, .height = 20,
+     .text = "in K", .font = {.size = 12}, .value = true},
+    {.kind = Kind::RadioButton, .name = "Celsius", .left = 372, .top = 548, .width = 56, .height = 20,
+     .text = "in ˚C", .font = {.size = 12}, .value = false},
+    {.kind = Kind::GroupBox, .name = "GroupBox1", .left = 365, .top = 520, .width = 70, .height = 54,
+     .text = "", .font = {.size = 0}},
+    {.kind = Kind::PushButton, .name = "Clear", .left = 400, .top = 85, .width = 50, .height = 20,
+     .text = "clear", .font = {.size = 10}},
+    {.kind = Kind::StaticText, .name = "DefTemp", .left = 20, .top = 20, .width = 200, .height = 25,
+     .text = "Definition Temperature:", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "StaticText5", .left = 20, .top = 50, .width = 278, .height = 17,
+     .text = "numerically extracted from pressure definition", .font = {.size = 12}, .multiline = true},
+    {.kind = Kind::Canvas, .name = "Canvas1", .left = 310, .top = 20, .width = 96, .height = 46,
+     .picture = state_pictures::pressure},
+    {.kind = Kind::StaticText, .name = "Density", .left = 155, .top = 120, .width = 300, .height = 15,
+     .text = "corresponding density", .font = {.size = 12}},
+    {.kind = Kind::GroupBox, .name = "GroupBox2", .left = 45, .top = 250, .width = 380, .height = 195,
+     .text = "Select a first approach", .font = {.size = 16, .italic = true}},
+    {.kind = Kind::StaticText, .name = "StaticText6", .left = 65, .top = 280, .width = 340, .height = 31,
+     .text = "The complexity of the equation of state can result in a variety of solutions for the temperature",
+     .font = {.size = 12}, .multiline = true, .parent = "GroupBox2"},
+    {.kind = Kind::RadioButton, .name = "Choice0", .left = 65, .top = 320, .width = 20, .height = 20,
+     .text = "", .font = {.family = "palatino", .size = 18}, .value = false, .parent = "GroupBox2"},
+    {.kind = Kind::StaticText, .name = "TextChoice0", .left = 90, .top = 320, .width = 180, .height = 20,
+     .text = "automatic", .font = {.size = 14, .italic = true}, .parent = "GroupBox2"},
+    {.kind = Kind::RadioButton, .name = "Choice1", .left = 65, .top = 345, .width = 20, .height = 20,
+     .text = "", .font = {.family = "palatino", .size = 18}, .value = false, .parent = "GroupBox2"},
+    {.kind = Kind::StaticText, .name = "TextChoice1", .left = 90, .top = 345, .width = 180, .height = 20,
+     .text = "manual", .font = {.size = 14, .italic = true}, .parent = "GroupBox2"},
+    {.kind = Kind::StaticText, .name = "MolarVolume1", .left = 105, .top = 370, .width = 100, .height = 20,
+     .text = "Temperature", .font = {.size = 14}, .parent = "GroupBox2"},
+    {.kind = Kind::EditField, .name = "dataEntryT", .left = 215, .top = 370, .width = 100, .height = 20,
+     .text = "", .font = {.size = 14}, .parent = "GroupBox2"},
+    {.kind = Kind::StaticText, .name = "StaticText7", .left = 325, .top = 370, .width = 75, .height = 20,
+     .text = "Kelvin", .font = {.size = 14}, .parent = "GroupBox2"},
+    {.kind = Kind::PushButton, .name = "Analysis", .left = 275, .top = 405, .width = 130, .height = 20,
+     .text = "Mathematical Analysis", .font = {.size = 10}, .parent = "GroupBox2"},
+    {.kind = Kind::PushButton, .name = "calculate", .left = 30, .top = 460, .width = 105, .height = 30,
+     .text = "calculate", .font = {.size = 18}, .isDefault = true},
+    {.kind = Kind::StaticText, .name = "warning", .left = 155, .top = 460, .width = 270, .height = 30,
+     .text = "", .font = {.size = 12}, .textColor = ui::Red, .multiline = true},
+    {.kind = Kind::Line, .name = "Line1", .left = 20, .top = 505, .width = 430, .height = 0,
+     .x1 = 20, .y1 = 505, .x2 = 450, .y2 = 505, .borderWidth = 1},
+    {.kind = Kind::StaticText, .name = "pressurelimit", .left = 40, .top = 180, .width = 310, .height = 16,
+     .text = "", .font = {.size = 12}, .multiline = true},
+    {.kind = Kind::StaticText, .name = "liquidlimit", .left = 40, .top = 200, .width = 310, .height = 16,
+     .text = "", .font = {.size = 12}, .multiline = true},
+    {.kind = Kind::StaticText, .name = "vapourlimit", .left = 40, .top = 220, .width = 310, .height = 16,
+     .text = "", .font = {.size = 12}, .multiline = true},
+};
+
+}  // namespace
+
+TemperatureWindow::Pressure::Pressure(QWidget* parent, int index) : ui::StaticText(parent), index_(index) {}
+
+const ui::WindowSpec& TemperatureWindow::Spec() const { return kWindow; }
+
+std::span<const ControlSpec> TemperatureWindow::Controls() const { return kControls; }
+
+std::vector<ui::Handler> TemperatureWindow::Handlers() {
+  using ui::Event;
+  return {
+      {"dataEntry", Event::TextChange, [this] { dataEntry_TextChange(); }},
+      {"dataEntry1", Event::TextChange, [this] { dataEntry1_TextChange(); }},
+      {"Kelvin", Event::Action, [this] { Kelvin_Action(); }},
+      {"Celsius", Event::Action, [this] { Celsius_Action(); }},
+      {"Clear", Event::Action, [this] { Clear_Action(); }},
+      {"Choice0", Event::Action, [this] { Choice0_Action(); }},
+      {"Choice1", Event::Action, [this] { Choice1_Action(); }},
+      {"dataEntryT", Event::TextChange, [this] { dataEntryT_TextChange(); }},
+      {"Analysis", Event::Action, [this] { Analysis_Action(); }},
+      {"calculate", Event::Action, [this] { calculate_Action(); }},
+  };
+}
+
+void TemperatureWindow::dataEntry_TextChange() {
+  Radio("Choice0")->SetValue(false);
+  Radio("Choice1")->SetValue(false);
+  Field("dataEntryT")->SetText(QString());
+  Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
+  const double V = Globals::MolarVol;
+  if (V > 0) {
+    Label("Density")->SetText(QStringLiteral("corresponding density = ") + ui::Str(kDensityFactor / V) +
+                              QStringLiteral(" kg/m3"));
+  } else {
+    Label("Density")->SetText(QStringLiteral("corresponding density"));
+  }
+  Label("Result")->SetText(QString());
+  Label("warning")->SetText(QString());
+}
+
+void TemperatureWindow::dataEntry1_TextChange() {
+  Radio("Choice0")->SetValue(false);
+  Radio("Choice1")->SetValue(false);
+  Label("Result")->SetText(QString());
+  Label("warning")->SetText(QString());
+  Globals::PresMPa = ui::Val(Field("dataEntry1")->Text());
+  const double P = Globals::PresMPa;
+  if (P < Globals::CritPresSat) {
+    const double Ts = Globals::SaturationT(P);
+    const double VV = Globals::SaturationV(Globals::SaturationPhase::Vapour, Ts);
+    const double VL = Globals::SaturationV(Globals::SaturationPhase::Liquid, Ts);
+    // Where the saturation curve gives no volume (no pressure typed, or a
+    // saturation temperature below the triple point) a limit of 0 would be
+    // no limit: such a line stays empty, and the heading shows only above
+    // at least one limit.
+    const bool any = VL > 0 || VV > 0;
+    Label("pressurelimit")->SetText(any ? QStringLiteral("At pressures below critical point:") : QString());
+    Label("liquidlimit")
+        ->SetText(VL > 0 ? QStringLiteral("  Vm (liquid) < ") + ui::Str(VL) + QStringLiteral(" cm3/mol") : QString());
+    Label("vapourlimit")
+        ->SetText(VV > 0 ? QStringLiteral("  Vm (vapour) > ") + ui::Str(VV) + QStringLiteral(" cm3/mol") : QString());
+  } else {
+    Label("pressurelimit")->SetText(QString());
+    Label("liquidlimit")->SetText(QString());
+    Label("vapourlimit")->SetText(QString());
+  }
+}
+
+void TemperatureWindow::calculate_Action() {
+  double T0 = 0;
+  Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
+  Globals::PresMPa = ui::Val(Field("dataEntry1")->Text());
+  if (!(Globals::MolarVol > 0) || !(Globals::PresMPa > 0)) {
+    Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and pressure"));
+    return;
+  }
+  Label("warning")->SetText(QString());
+
+  // The first approach: the start temperature of the search, 0 when neither
+  // radio is on. Automatic starts at 800 K above the critical pressure, else
+  // at the saturation temperature, 1 K below it for a volume below the
+  // saturated liquid and 1 K above it for one above the saturated vapour.
+  // The state point is read where it is used: the saturation search lets
+  // events run, and a value typed meanwhile is the one used after it.
+  if (Radio("Choice0")->Value()) {
+    if (Globals::PresMPa > Globals::CritPresSat) {
+      T0 = 800;
+    } else {
+      const double Ts = Globals::SaturationT(Globals::PresMPa);
+      T0 = Ts;
+      const double VV = Globals::SaturationV(Globals::SaturationPhase::Vapour, Ts);
+      const double VL = Globals::SaturationV(Globals::SaturationPhase::Liquid, Ts);
+      if (Globals::MolarVol < VL) T0 = Ts - 1;
+      if (VV < Globals::MolarVol) T0 = Ts + 1;
+    }
+  }
+  if (Radio("Choice1")->Value()) T0 = ui::Val(Field("dataEntryT")->Text());
+
+  const double T = Globals::Haar_Temperature(Globals::PresMPa, Globals::MolarVol, T0);
+  Globals::TempKelvin = T;
+  if (T > 0) {
+    if (Radio("Celsius")->Value()) Label("Result")->SetText(ui::Str(T - Globals::CelsiusOffset));
+    if (Radio("Kelvin")->Value()) Label("Result")->SetText(ui::Str(T));
+  } else {
+    Label("warning")->SetText(QStringLiteral("Change first approach"));
+    Label("Result")->SetText(QString());
+  }
+}
+
+void TemperatureWindow::Kelvin_Action() {
+  if (Radio("Kelvin")->Value()) {
+    Label("StaticText4")->SetText(QStringLiteral("Kelvin"));
+    Label("Result")->SetText(ui::Str(Globals::TempKelvin));
+  }
+}
+
+void TemperatureWindow::Celsius_Action() {
+  if (Radio("Celsius")->Value()) {
+    Label("StaticText4")->SetText(QStringLiteral("˚Celsius"));
+    Label("Result")->SetText(Globals::TempKelvin > 0 ? ui::Str(Globals::TempKelvin - Globals::CelsiusOffset)
+                                                     : QStringLiteral("0"));
+  }
+}
+
+void TemperatureWindow::Choice0_Action() {
+  if (Radio("Choice0")->Value()) {
+    Field("dataEntryT")->SetText(QString());
+    Label("Result")->SetText(QString());
+  }
+}
+
+void TemperatureWindow::Choice1_Action() {
+  if (Radio("Choice1")->Value()) Label("Result")->SetText(QString());
+}
+
+void TemperatureWindow::dataEntryT_TextChange() {
+  Label("Result")->SetText(QString());
+  Label("warning")->SetText(QString());
+}
+
+void TemperatureWindow::Analysis_Action() { ui::Shared<MathAnalT>()->Show(); }
+
+void TemperatureWindow::Clear_Action() {
+  Radio("Choice0")->SetValue(false);
+  Radio("Choice1")->SetValue(false);
+  Radio("Celsius")->SetValue(false);
+  Radio("Kelvin")->SetValue(true);
+  Field("dataEntry")->SetText(QString());
+  Field("dataEntry1")->SetText(QString());
+  Label("Result")->SetText(QString());
+  Label("warning")->SetText(QString());
+  Label("Density")->SetText(QStringLiteral("corresponding density"));
+  Label("pressurelimit")->SetText(QString());
+  Label("liquidlimit")->SetText(QString());
+  Label("vapourlimit")->SetText(QString());
+}
+
+void TemperatureWindow::Event_Activate() {
+  Label("warning")->SetText(QString());
+  Label("pressurelimit")->SetText(QString());
+  Label("liquidlimit")->SetText(QString());
+  Label("vapourlimit")->SetText(QString());
+}

@@ -1,0 +1,228 @@
+#include "windows/state/VolumeWindow.h"
+
+#include "eos/Globals.h"
+#include "windows/state/MathAnal.h"
+#include "windows/state/StatePictures.h"
+
+using ui::ControlSpec;
+using ui::Kind;
+
+namespace {
+
+constexpr ui::WindowSpec kWindow{
+    .className = VolumeWindow::ClassName,
+    .title = "Molar Volume",
+    .width = 460,
+    .height = 545,
+    .placement = 0,
+    .visible = true,
+    .resizeable = false,
+    .backColor = ui::White,
+};
+
+constexpr ControlSpec kControls[] = {
+    {.kind = Kind::StaticText, .name = "DefVol", .left = 20, .top = 20, .width = 200, .height = 25,
+     .text = "Definition Molar Volume:", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "StaticText10", .left = 20, .top = 50, .width = 278, .height = 17,
+     .text = "numerically extracted from pressure definition", .font = {.size = 12}, .multiline = true},
+    {.kind = Kind::Canvas, .name = "Canvas1", .left = 315, .top = 20, .width = 96, .height = 46,
+     .picture = state_pictures::pressure},
+    {.kind = Kind::StaticText, .name = "PressureText", .left = 20, .top = 90, .width = 130, .height = 25,
+     .text = "Pressure", .font = {.size = 16}},
+    {.kind = Kind::EditField, .name = "dataEntryP", .left = 155, .top = 90, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "StaticText7", .left = 285, .top = 90, .width = 80, .height = 25,
+     .text = "MPa", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "Temperature", .left = 20, .top = 130, .width = 130, .height = 25,
+     .text = "Temperature", .font = {.size = 16}},
+    {.kind = Kind::EditField, .name = "dataEntryT", .left = 155, .top = 130, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "StaticText8", .left = 285, .top = 130, .width = 80, .height = 25,
+     .text = "Kelvin", .font = {.size = 16}},
+    {.kind = Kind::PushButton, .name = "Clear", .left = 390, .top = 90, .width = 50, .height = 20,
+     .text = "clear", .font = {.size = 10}},
+    {.kind = Kind::GroupBox, .name = "GroupBox1", .left = 370, .top = 130, .width = 70, .height = 54,
+     .text = "", .font = {.size = 0}},
+    {.kind = Kind::RadioButton, .name = "Kelvin", .left = 377, .top = 137, .width = 56, .height = 20,
+     .text = "in K", .font = {.size = 12}, .value = true, .parent = "GroupBox1"},
+    {.kind = Kind::RadioButton, .name = "Celsius", .left = 377, .top = 158, .width = 56, .height = 20,
+     .text = "in ˚C", .font = {.size = 12}, .value = false, .parent = "GroupBox1"},
+    {.kind = Kind::GroupBox, .name = "GroupBox2", .left = 40, .top = 200, .width = 380, .height = 195,
+     .text = "Select a first approach", .font = {.size = 16, .italic = true}},
+    {.kind = Kind::StaticText, .name = "StaticText9", .left = 60, .top = 230, .width = 340, .height = 31,
+     .text = "The complexity of the equation of state can result in a variety of solutions for the molar volume",
+     .font = {.size = 12}, .multiline = true, .parent = "GroupBox2"},
+    {.kind = Kind::RadioButton, .name = "Choice0", .left = 60, .top = 270, .width = 20, .height = 20,
+     .text = "", .font = {.family = "palatino", .size = 18}, .value = false, .parent = "GroupBox2"},
+    {.kind = Kind::StaticText, .name = "TextChoice0", .left = 85, .top = 270, .width = 180, .height = 20,
+     .text = "automatic", .font = {.size = 14, .italic = true}, .parent = "GroupBox2"},
+    {.kind = Kind::RadioButton, .name = "Choice1", .left = 60, .top = 295, .width = 20, .height = 20,
+     .text = "", .font = {.family = "palatino", .size = 18}, .value = false, .parent = "GroupBox2"},
+    {.kind = Kind::StaticText, .name = "TextChoice1", .left = 85, .top = 295, .width = 180, .height = 20,
+     .text = "manual", .font = {.size = 14, .italic = true}, .parent = "GroupBox2"},
+    {.kind = Kind::StaticText, .name = "MolarVolume1", .left = 100, .top = 320, .width = 100, .height = 20,
+     .text = "Molar Volume", .font = {.size = 14}, .parent = "GroupBox2"},
+    {.kind = Kind::EditField, .name = "dataEntryV", .left = 210, .top = 320, .width = 100, .height = 20,
+     .text = "", .font = {.size = 14}, .parent = "GroupBox2"},
+    {.kind = Kind::StaticText, .name = "StaticText3", .left = 320, .top = 320, .width = 75, .height = 20,
+     .text = "cm /mol", .font = {.size = 14}, .parent = "GroupBox2"},
+    {.kind = Kind::StaticText, .name = "StaticText4", .left = 339, .top = 316, .width = 16, .height = 20,
+     .text = "3", .font = {.size = 11}, .parent = "GroupBox2"},
+    {.kind = Kind::PushButton, .name = "Analysis", .left = 270, .top = 355, .width = 130, .height = 20,
+     .text = "Mathematical Analysis", .font = {.size = 10}, .parent = "GroupBox2"},
+    {.kind = Kind::PushButton, .name = "calculate", .left = 30, .top = 410, .width = 105, .height = 30,
+     .text = "calculate", .font = {.size = 18}, .isDefault = true},
+    {.kind = Kind::StaticText, .name = "warning", .left = 160, .top = 410, .width = 270, .height = 30,
+     .text = "", .font = {.size = 12}, .textColor = ui::Red, .multiline = true},
+    {.kind = Kind::Line, .name = "Line1", .left = 20, .top = 455, .width = 420, .height = 0,
+     .x1 = 20, .y1 = 455, .x2 = 440, .y2 = 455, .borderWidth = 1},
+    {.kind = Kind::StaticText, .name = "Result", .left = 220, .top = 470, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "StaticText1", .left = 350, .top = 470, .width = 75, .height = 25,
+     .text = "cm /mol", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "StaticText2", .left = 372, .top = 469, .width = 16, .height = 20,
+     .text = "3", .font = {.size = 12}},
+    {.kind = Kind::StaticText, .name = "MolarVolume", .left = 30, .top = 470, .width = 180, .height = 25,
+     .text = "Molar Volume", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "Density", .left = 30, .top = 500, .width = 180, .height = 25,
+     .text = "Density", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "DensityResult", .left = 220, .top = 500, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "StaticText5", .left = 350, .top = 500, .width = 55, .height = 25,
+     .text = "g/cm", .font = {.size = 16}},
+    {.kind = Kind::StaticText, .name = "StaticText6", .left = 390, .top = 499, .width = 16, .height = 20,
+     .text = "3", .font = {.size = 12}},
+};
+
+}  // namespace
+
+const ui::WindowSpec& VolumeWindow::Spec() const { return kWindow; }
+
+std::span<const ControlSpec> VolumeWindow::Controls() const { return kControls; }
+
+std::vector<ui::Handler> VolumeWindow::Handlers() {
+  using ui::Event;
+  return {
+      {"dataEntryP", Event::TextChange, [this] { dataEntryP_TextChange(); }},
+      {"dataEntryT", Event::TextChange, [this] { dataEntryT_TextChange(); }},
+      {"Clear", Event::Action, [this] { Clear_Action(); }},
+      {"Kelvin", Event::Action, [this] { Kelvin_Action(); }},
+      {"Celsius", Event::Action, [this] { Celsius_Action(); }},
+      {"Choice0", Event::Action, [this] { Choice0_Action(); }},
+      {"Choice1", Event::Action, [this] { Choice1_Action(); }},
+      {"dataEntryV", Event::TextChange, [this] { dataEntryV_TextChange(); }},
+      {"Analysis", Event::Action, [this] { Analysis_Action(); }},
+      {"calculate", Event::Action, [this] { calculate_Action(); }},
+  };
+}
+
+// The temperature field in kelvin, converted with the unit radio that is on
+// now (0 when neither is on); the two tests are independent.
+double VolumeWindow::ReadTemperature() {
+  const QString text = Field("dataEntryT")->Text();
+  double T = 0;
+  if (Radio("Celsius")->Value()) T = ui::Val(text) + Globals::CelsiusOffset;
+  if (Radio("Kelvin")->Value()) T = ui::Val(text);
+  return T;
+}
+
+void VolumeWindow::dataEntryP_TextChange() {
+  Label("Result")->SetText(QString());
+  Label("DensityResult")->SetText(QString());
+  Radio("Choice0")->SetValue(false);
+  Radio("Choice1")->SetValue(false);
+  Label("warning")->SetText(QString());
+  Globals::PresMPa = ui::Val(Field("dataEntryP")->Text());
+}
+
+void VolumeWindow::dataEntryT_TextChange() {
+  Label("Result")->SetText(QString());
+  Label("DensityResult")->SetText(QString());
+  Radio("Choice0")->SetValue(false);
+  Radio("Choice1")->SetValue(false);
+  Label("warning")->SetText(QString());
+  Globals::TempKelvin = ReadTemperature();
+}
+
+void VolumeWindow::dataEntryV_TextChange() {
+  Label("Result")->SetText(QString());
+  Label("DensityResult")->SetText(QString());
+  Label("warning")->SetText(QString());
+}
+
+void VolumeWindow::calculate_Action() {
+  const double T = ReadTemperature();
+  Globals::TempKelvin = T;
+  const double P = ui::Val(Field("dataEntryP")->Text());
+  Globals::PresMPa = P;
+  if (!(P > 0) || !(T > 0)) {
+    Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and pressure"));
+    return;
+  }
+  Label("warning")->SetText(QString());
+
+  // The first approach: the start volume of the search, 0 when neither
+  // radio is on. Automatic starts from the ideal gas above the critical
+  // temperature, else 1 cm3/mol inside the saturated volume of the side of
+  // the saturation curve the pressure lies on.
+  double Vstart = 0;
+  if (Radio("Choice0")->Value()) {
+    if (T > Globals::CritTempHaar) {
+      Vstart = Globals::GasConstantR * T / P;
+    } else {
+      const double Psat = Globals::SaturationP(T);
+      const double VL = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
+      const double VV = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
+      Vstart = Psat < P ? VL - 1 : VV + 1;
+    }
+  }
+  if (Radio("Choice1")->Value()) Vstart = ui::Val(Field("dataEntryV")->Text());
+
+  const double V = Globals::Haar_Volume(T, P, Vstart);
+  Label("Result")->SetText(ui::Str(V));
+  if (V > 0) {
+    Label("DensityResult")->SetText(ui::Str(Globals::MolarMassH2O / V));
+  } else {
+    Label("warning")->SetText(QStringLiteral("Change first approach"));
+    Label("Result")->SetText(QString());
+    Label("DensityResult")->SetText(QString());
+  }
+}
+
+void VolumeWindow::Kelvin_Action() {
+  if (Radio("Kelvin")->Value()) Label("StaticText8")->SetText(QStringLiteral("Kelvin"));
+}
+
+void VolumeWindow::Celsius_Action() {
+  if (Radio("Celsius")->Value()) Label("StaticText8")->SetText(QStringLiteral("˚Celsius"));
+}
+
+void VolumeWindow::Choice0_Action() {
+  if (Radio("Choice0")->Value()) {
+    Field("dataEntryV")->SetText(QString());
+    Label("Result")->SetText(QString());
+    Label("DensityResult")->SetText(QString());
+  }
+}
+
+void VolumeWindow::Choice1_Action() {
+  if (Radio("Choice1")->Value()) {
+    Label("Result")->SetText(QString());
+    Label("DensityResult")->SetText(QString());
+  }
+}
+
+void VolumeWindow::Analysis_Action() { ui::Shared<MathAnal>()->Show(); }
+
+void VolumeWindow::Clear_Action() {
+  Field("dataEntryT")->SetText(QString());
+  Field("dataEntryP")->SetText(QString());
+  Field("dataEntryV")->SetText(QString());
+  Label("Result")->SetText(QString());
+  Label("DensityResult")->SetText(QString());
+  Radio("Choice0")->SetValue(false);
+  Radio("Choice1")->SetValue(false);
+  Label("warning")->SetText(QString());
+}
+
+void VolumeWindow::Event_Activate() { Label("warning")->SetText(QString()); }
