@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "Globals.h"
+#include "HalfSecantSolve.h"
 
 namespace Globals {
 
@@ -40,12 +41,6 @@ constexpr double LiqB[6] = {1.99274064,  1.09965342,  -0.510839303,
                             -1.75493479, -45.5170352, -674694.45};
 constexpr double LiqT[6] = {1.0 / 3.0, 2.0 / 3.0, 5.0 / 3.0, 16.0 / 3.0, 43.0 / 3.0, 110.0 / 3.0};
 
-// The damped secant search: half of each secant step, relative step
-// tolerance 1e-12, at most 500 passes, abandoned above a step of 1e300.
-constexpr int PassLimit = 1000;  // the counter advances twice per pass
-constexpr double StepTolerance = 1e-12;
-constexpr double StepAbandon = 1e300;
-
 // Maps a temperature a rounding error below the triple point onto it.
 double SnapToTriplePoint(double T) {
   if (T < TriplePointTemp && T >= TriplePointTemp - TripleTolerance) return TriplePointTemp;
@@ -58,35 +53,18 @@ double PressureResidual(double T, double P) { return SaturationP(T) - P; }
 // The half-secant search for the saturation temperature of P, started from
 // the triple point with the middle of the curve as the previous point, the
 // two points kept in these roles. Unbracketed: its points may leave the
-// curve. Returns 0 when the search does not converge.
+// curve. Below the triple-point pressure it settles on the flat stretch below
+// 273.16 K and returns that temperature, which the temperature window takes
+// as its start. Returns 0 when the search does not converge.
 double SaturationTSecant(double P) {
-  double x0 = CritTempSat / 2.0;
-  double g0 = PressureResidual(x0, P);
-  double x = TriplePointTemp;
-  double g1 = PressureResidual(x, P);
-  double dx = (x - x0) / 2.0;
-  int i = 1;
-  while (i <= PassLimit) {
-    ++i;
-    if (g1 == g0 && g1 != 0.0) {
-      dx = (x0 == x) ? 2.0 * dx : (x - x0) / 2.0;
-    } else {
-      dx = ((0.5 * (x0 - x)) * g1) / (g1 - g0);
-    }
-    x0 = x;
-    g0 = g1;
-    x = x + dx;
-    if (!(x > 0.0)) x = (x - dx) / 2.0;
-    g1 = PressureResidual(x, P);
-    if (std::fabs(dx) > StepAbandon) {
-      i = PassLimit + 1;
-    } else if (std::fabs(dx / x) < StepTolerance || g1 == 0.0) {
-      return x;
-    }
-    RuntimeBackgroundTask();
-    ++i;
-  }
-  return 0.0;
+  auto g = [P](double T) { return PressureResidual(T, P); };
+  const double x0 = CritTempSat / 2.0;
+  const double g0 = g(x0);
+  const double x = TriplePointTemp;
+  const double g1 = g(x);
+  HalfSecantOptions options;
+  options.acceptLevel = true;
+  return HalfSecantIterate(g, x0, g0, x, g1, options);
 }
 
 // Bisection for the saturation temperature of P on the whole curve, where
@@ -107,7 +85,7 @@ double SaturationTBracketed(double P) {
     } else {
       hi = mid;
     }
-    if (hi - lo < StepTolerance * lo) break;
+    if (hi - lo < SecantTolerance * lo) break;
     RuntimeBackgroundTask();
   }
   return 0.5 * (lo + hi);
@@ -173,36 +151,21 @@ double SaturationT(double P) {
 double SaturationTV(double V) {
   const int phase =
       (V > MolarMassKg / CritDensSat) ? SaturationPhase::Vapour : SaturationPhase::Liquid;
-  double x0 = (CritTempSat + TriplePointTemp) / 2.0;
-  double g0 = VolumeResidual(phase, x0, V);
-  double x = x0 - 1.0;
-  double g1 = VolumeResidual(phase, x, V);
-  double dx = 0.0;
-  int i = 1;
-  while (i <= PassLimit) {
-    ++i;
-    if (g1 == g0) {
-      dx = 1.0;  // flat residual: one kelvin upward
-    } else {
-      dx = ((0.5 * (x0 - x)) * g1) / (g1 - g0);
-    }
-    x0 = x;
-    g0 = g1;
-    x = x + dx;
-    // Keep the points on the curve: halfway from the previous point to the
-    // end that the step would cross.
-    if (!(x > TriplePointTemp)) x = ((x - dx) + TriplePointTemp) / 2.0;
-    if (!(CritTempSat > x)) x = ((x - dx) + CritTempSat) / 2.0;
-    g1 = VolumeResidual(phase, x, V);
-    if (std::fabs(dx) > StepAbandon) {
-      i = PassLimit + 1;
-    } else if (std::fabs(dx / x) < StepTolerance || g1 == 0.0) {
-      return x;
-    }
-    RuntimeBackgroundTask();
-    ++i;
-  }
-  return 0.0;
+  auto g = [phase, V](double T) { return VolumeResidual(phase, T, V); };
+  // Start in the middle of the curve; where the residual is flat, step one
+  // kelvin upward; keep every point inside 273.16 to 647.096 K, where the
+  // saturated volumes are defined.
+  const double x0 = (CritTempSat + TriplePointTemp) / 2.0;
+  const double g0 = g(x0);
+  const double x = x0 - 1.0;
+  const double g1 = g(x);
+  HalfSecantOptions options;
+  options.equalResidual = HalfSecantOptions::EqualResidualRule::FixedStep;
+  options.fixedStep = 1.0;
+  options.lowerBound = TriplePointTemp;
+  options.hasUpperBound = true;
+  options.upperBound = CritTempSat;
+  return HalfSecantIterate(g, x0, g0, x, g1, options);
 }
 
 }  // namespace Globals
