@@ -1,0 +1,113 @@
+#include "app/Selection.h"
+
+#include "app/App.h"
+#include "app/ShowWindow.h"
+#include "windows/state/PressuresWindow.h"
+#include "windows/state/TemperatureWindow.h"
+#include "windows/state/VolumeWindow.h"
+
+namespace app {
+
+namespace {
+
+using ui::ControlSpec;
+using ui::Kind;
+
+const ui::WindowSpec kSpec{
+    .className = Selection::ClassName,
+    .title = "Procedures",
+    .width = 620,
+    .height = 380,
+    .placement = 0,
+    .minWidth = 64,
+    .minHeight = 64,
+    .maxWidth = 32000,
+    .maxHeight = 32000,
+    .visible = true,
+    .resizeable = false,
+    .backColor = ui::White,
+};
+
+// Every radio button of the chooser: 260 x 20, 14 pt, off, no handler.
+constexpr ControlSpec Procedure(const char* name, const char* caption, int left, int top) {
+  return {.kind = Kind::RadioButton, .name = name, .left = left, .top = top,
+          .width = 260, .height = 20, .text = caption,
+          .font = {.family = "system", .size = 14}, .value = false};
+}
+
+const ControlSpec kControls[] = {
+    {.kind = Kind::StaticText, .name = "StaticText1",
+     .left = 20, .top = 20, .width = 200, .height = 22,
+     .text = "Calculation procedure", .font = {.family = "system", .size = 18},
+     .textAlign = 0, .textColor = ui::Black, .multiline = false},
+    {.kind = Kind::PushButton, .name = "PushButton1",
+     .left = 510, .top = 320, .width = 75, .height = 25,
+     .text = "continue", .font = {.family = "system", .size = 12}, .isDefault = true},
+    Procedure("Enthalpy", " Relative enthalpy (H)", 40, 270),
+    Procedure("Entropy", " Entropy (S)", 40, 300),
+    Procedure("HelmholtzEnergy", " Relative Helmholtz energy (A)", 40, 330),
+    Procedure("GibbsEnergy", " Relative Gibbs energy (G)", 335, 60),
+    Procedure("MolarVolumes", " Molar Volumes", 40, 90),
+    Procedure("Pressures", " Pressures", 40, 60),
+    Procedure("Temperatures", " Temperatures", 40, 120),
+    Procedure("Fugacities", " Fugacities", 40, 150),
+    Procedure("Homogenisation", " Homogenization (saturation)", 40, 180),
+    Procedure("InternalEnergy", " Relative internal energy (U)", 40, 240),
+    Procedure("HeatCapacityV", " Heat Capacity (constant volume)", 335, 90),
+    Procedure("HeatCapacityP", " Heat Capacity (constant pressure)", 335, 120),
+    Procedure("SpeedSound", " Speed of Sound", 335, 150),
+    Procedure("JouleThomson", " Joule-Thomson Coefficient", 335, 180),
+    Procedure("Viscosity", " Viscosity", 335, 210),
+    Procedure("Dielectric", " Static Relative Dielectric Constant", 335, 240),
+    Procedure("LiquidVapour", " Liquid-Vapour Equilibrium", 40, 210),
+};
+
+// The procedures in the order "continue" tests them, each with the window
+// it opens; nullptr where that calculator window is not part of the program
+// yet, so choosing it does nothing.
+struct Choice {
+  const char* radio;
+  void (*open)();
+};
+
+const Choice kChoices[] = {
+    {"MolarVolumes", &ShowShared<VolumeWindow>},
+    {"Pressures", &ShowShared<PressuresWindow>},
+    {"Temperatures", &ShowShared<TemperatureWindow>},
+    {"Fugacities", nullptr},      // FugacityWindow
+    {"Homogenisation", nullptr},  // BubbleDewPoint
+    {"LiquidVapour", nullptr},    // LiquidVapourEq
+    {"InternalEnergy", nullptr},  // InternalEnergyWindow
+    {"Enthalpy", nullptr},        // EnthalpyWindow
+    {"Entropy", nullptr},         // EntropyWindow
+    {"HelmholtzEnergy", nullptr}, // HelmholtzWindow
+    {"GibbsEnergy", nullptr},     // GibbsWindow
+    {"HeatCapacityV", nullptr},   // CVWindow
+    {"HeatCapacityP", nullptr},   // CPWindow
+    {"SpeedSound", nullptr},      // SoundWindow
+    {"JouleThomson", nullptr},    // JouleWindow
+    {"Viscosity", nullptr},       // ViscosityWindow
+    {"Dielectric", nullptr},      // DielectricWindow
+};
+
+}  // namespace
+
+const ui::WindowSpec& Selection::Spec() const { return kSpec; }
+
+std::span<const ControlSpec> Selection::Controls() const { return kControls; }
+
+std::vector<ui::Handler> Selection::Handlers() {
+  return {{.control = "PushButton1", .event = ui::Event::Action,
+           .run = [this] { PushButton1_Action(); }}};
+}
+
+void Selection::PushButton1_Action() {
+  // Seventeen independent tests in a fixed order; at most one radio is on.
+  for (const Choice& choice : kChoices) {
+    ui::RadioButton* radio = Radio(choice.radio);
+    if (radio == nullptr) throw NilObjectException(std::string("Selection.") + choice.radio);
+    if (radio->Value() && choice.open != nullptr) choice.open();
+  }
+}
+
+}  // namespace app

@@ -1,0 +1,131 @@
+#include "app/Start.h"
+
+#include <QEvent>
+
+#include "app/MenuBar1.h"
+#include "app/Selection.h"
+#include "app/ShowWindow.h"
+#include "app/pictures/Pictures.h"
+
+#ifndef TARVO_VERSION
+#define TARVO_VERSION "0"
+#endif
+
+namespace app {
+
+namespace {
+
+using ui::ControlSpec;
+using ui::Kind;
+
+const ui::WindowSpec kSpec{
+    .className = Start::ClassName,
+    .title = "Start",
+    .width = 540,
+    .height = 480,
+    .placement = 0,
+    .minWidth = 64,
+    .minHeight = 64,
+    .maxWidth = 32000,
+    .maxHeight = 32000,
+    .visible = true,
+    .resizeable = false,
+    .backColor = ui::White,
+};
+
+const ControlSpec kControls[] = {
+    {.kind = Kind::StaticText, .name = "StaticText3",
+     .left = 205, .top = 130, .width = 130, .height = 30,
+     .text = "Tarvo HGK", .font = {.family = "System", .size = 24},
+     .textAlign = 0, .multiline = true},
+    {.kind = Kind::StaticText, .name = "StaticText5",
+     .left = 388, .top = 73, .width = 150, .height = 15,
+     .text = "version " TARVO_VERSION, .font = {.family = "arial", .size = 12},
+     .textAlign = 0, .multiline = false},
+    {.kind = Kind::Line, .name = "Line1",
+     .left = 0, .top = 90, .width = 540, .height = 0,
+     .x1 = 0, .y1 = 90, .x2 = 540, .y2 = 90, .borderWidth = 1, .lineColor = ui::Black},
+    {.kind = Kind::ImageWell, .name = "ImageWell1",
+     .left = 1, .top = 2, .width = 368, .height = 87, .picture = pictures::Logo10},
+    {.kind = Kind::PushButton, .name = "continue1",
+     .left = 445, .top = 435, .width = 75, .height = 25,
+     .text = "continue", .font = {.family = "system", .size = 12}, .isDefault = true},
+    {.kind = Kind::StaticText, .name = "StaticText2",
+     .left = 143, .top = 165, .width = 255, .height = 25,
+     .text = "Software Package Vorsel, v.2", .font = {.family = "system", .size = 18},
+     .textAlign = 1, .multiline = false},
+    {.kind = Kind::StaticText, .name = "StaticText8",
+     .left = 20, .top = 210, .width = 500, .height = 40,
+     .text = "L. Haar, J.S. Gallagher, G.S. Kell (1984) NBS/NRC Steam Tables. "
+             "Hemisphere Publishing Corporation, Washington DC.",
+     .font = {.family = "System", .size = 12}, .textAlign = 0, .multiline = true},
+    {.kind = Kind::StaticText, .name = "StaticText9",
+     .left = 20, .top = 260, .width = 145, .height = 20,
+     .text = "Fluid system: pure H2O", .font = {.family = "system", .size = 12},
+     .textAlign = 0, .multiline = false},
+    {.kind = Kind::StaticText, .name = "StaticText10",
+     .left = 20, .top = 295, .width = 476, .height = 20,
+     .text = "Unified Helmholtz Energy Function:", .font = {.family = "system", .size = 12},
+     .textAlign = 0, .multiline = false},
+    {.kind = Kind::StaticText, .name = "StaticText11",
+     .left = 20, .top = 385, .width = 500, .height = 30,
+     .text = "Limits:\r0 - 1000 \u02DAC (extended 260 - 2500 K), "
+             "maximum 1500 MPa (extended to 3000 MPa)",
+     .font = {.family = "system", .size = 12}, .textAlign = 0, .multiline = true},
+    {.kind = Kind::Canvas, .name = "Canvas1",
+     .left = 75, .top = 330, .width = 383, .height = 28, .picture = pictures::helmholtz},
+    {.kind = Kind::StaticText, .name = "StaticText6",
+     .left = 400, .top = 0, .width = 135, .height = 35,
+     .text = "Properties of water\rafter HGK (1984)", .font = {.family = "system", .size = 12},
+     .textAlign = 2, .multiline = true},
+};
+
+}  // namespace
+
+Start::Start() = default;
+
+Start::~Start() {
+  // The menu bar is shared and outlives the window: it is released on its
+  // own at shutdown, not with the window that shows it.
+  if (MenuBar1* bar = MenuBar1::Existing(); bar != nullptr && bar->parent() == this) {
+    bar->hide();
+    bar->setParent(nullptr);
+  }
+}
+
+const ui::WindowSpec& Start::Spec() const { return kSpec; }
+
+std::span<const ControlSpec> Start::Controls() const { return kControls; }
+
+std::vector<ui::Handler> Start::Handlers() {
+  return {{.control = "continue1", .event = ui::Event::Action, .run = [this] { continue1_Action(); }}};
+}
+
+QMenuBar* Start::MenuBar() const {
+  MenuBar1* bar = MenuBar1::Existing();
+  return bar != nullptr && bar->parent() == this ? bar : nullptr;
+}
+
+bool Start::event(QEvent* e) {
+  // The first showing happens at the end of the build, when every control
+  // is in place: the menu bar goes on top of them then.
+  if (e->type() == QEvent::Show && !menuBarPlaced_) PlaceMenuBar();
+  return ui::Window::event(e);
+}
+
+void Start::PlaceMenuBar() {
+  menuBarPlaced_ = true;
+  MenuBar1* bar = MenuBar1::Shared();
+  // The bar sits above the content: the content keeps its size and its
+  // coordinates relative to one another, and the window grows by the bar.
+  const int barHeight = bar->sizeHint().height();
+  for (QWidget* control : AllControls()) control->move(control->x(), control->y() + barHeight);
+  bar->setParent(this);
+  bar->setGeometry(0, 0, kSpec.width, barHeight);
+  setFixedSize(kSpec.width, kSpec.height + barHeight);
+  bar->show();
+}
+
+void Start::continue1_Action() { ShowShared<Selection>(); }
+
+}  // namespace app
