@@ -2,7 +2,7 @@
 
 #include "eos/Globals.h"
 #include "windows/state/Isochore.h"
-#include "windows/state/StatePictures.h"
+#include "app/pictures/Pictures.h"
 
 #include <cmath>
 
@@ -61,7 +61,7 @@ constexpr ControlSpec kControls[] = {
     {.kind = Kind::StaticText, .name = "DefPres", .left = 20, .top = 20, .width = 158, .height = 25,
      .text = "Definition Pressure:", .font = {.size = 16}},
     {.kind = Kind::Canvas, .name = "Canvas1", .left = 190, .top = 20, .width = 96, .height = 46,
-     .picture = state_pictures::pressure},
+     .picture = pictures::pressure},
     {.kind = Kind::StaticText, .name = "warning", .left = 160, .top = 244, .width = 270, .height = 30,
      .text = "", .font = {.size = 12}, .textColor = ui::Red, .multiline = true},
     {.kind = Kind::Line, .name = "Line1", .left = 20, .top = 289, .width = 430, .height = 0,

@@ -2,7 +2,7 @@
 
 #include "eos/Globals.h"
 #include "windows/state/MathAnalT.h"
-#include "windows/state/StatePictures.h"
+#include "app/pictures/Pictures.h"
 
 using ui::ControlSpec;
 using ui::Kind;
@@ -57,7 +57,7 @@ constexpr ControlSpec kControls[] = {
     {.kind = Kind::StaticText, .name = "StaticText5", .left = 20, .top = 50, .width = 278, .height = 17,
      .text = "numerically extracted from pressure definition", .font = {.size = 12}, .multiline = true},
     {.kind = Kind::Canvas, .name = "Canvas1", .left = 310, .top = 20, .width = 96, .height = 46,
-     .picture = state_pictures::pressure},
+     .picture = pictures::pressure},
     {.kind = Kind::StaticText, .name = "Density", .left = 155, .top = 120, .width = 300, .height = 15,
      .text = "corresponding density", .font = {.size = 12}},
     {.kind = Kind::GroupBox, .name = "GroupBox2", .left = 45, .top = 250, .width = 380, .height = 195,
@@ -96,8 +96,6 @@ constexpr ControlSpec kControls[] = {
 };
 
 }  // namespace
-
-TemperatureWindow::Pressure::Pressure(QWidget* parent, int index) : ui::StaticText(parent), index_(index) {}
 
 const ui::WindowSpec& TemperatureWindow::Spec() const { return kWindow; }
 

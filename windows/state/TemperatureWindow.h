@@ -17,17 +17,9 @@ class TemperatureWindow : public ui::Window {
  public:
   static constexpr const char* ClassName = "TemperatureWindow.TemperatureWindow";
 
-  // The caption "Pressure", the one member (index 1) of the control array
-  // of that name. A plain label with no behaviour of its own.
-  class Pressure : public ui::StaticText {
-   public:
-    static constexpr const char* ClassName = "TemperatureWindow.Pressure";
-    explicit Pressure(QWidget* parent, int index = 0);
-    int Index() const { return index_; }
-
-   private:
-    int index_;
-  };
+  // The class of the caption "Pressure", the one member (index 1) of the
+  // control array of that name: a label with no behaviour of its own.
+  using Pressure = ui::StaticText;
 
  protected:
   const ui::WindowSpec& Spec() const override;

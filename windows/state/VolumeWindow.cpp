@@ -2,7 +2,7 @@
 
 #include "eos/Globals.h"
 #include "windows/state/MathAnal.h"
-#include "windows/state/StatePictures.h"
+#include "app/pictures/Pictures.h"
 
 using ui::ControlSpec;
 using ui::Kind;
@@ -26,7 +26,7 @@ constexpr ControlSpec kControls[] = {
     {.kind = Kind::StaticText, .name = "StaticText10", .left = 20, .top = 50, .width = 278, .height = 17,
      .text = "numerically extracted from pressure definition", .font = {.size = 12}, .multiline = true},
     {.kind = Kind::Canvas, .name = "Canvas1", .left = 315, .top = 20, .width = 96, .height = 46,
-     .picture = state_pictures::pressure},
+     .picture = pictures::pressure},
     {.kind = Kind::StaticText, .name = "PressureText", .left = 20, .top = 90, .width = 130, .height = 25,
      .text = "Pressure", .font = {.size = 16}},
     {.kind = Kind::EditField, .name = "dataEntryP", .left = 155, .top = 90, .width = 120, .height = 25,
