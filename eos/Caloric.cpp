@@ -1,14 +1,81 @@
+// Caloric and derived properties of water at a temperature and molar
+// volume: sums of the base, residual and ideal-gas parts of the Helmholtz
+// function, and the heat capacity at constant pressure, speed of sound and
+// Joule-Thomson coefficient built from Cv and the two pressure derivatives.
+#include <cmath>
+
 #include "Globals.h"
 
 namespace Globals {
 
-double Haar_Helmholtz(double, double) { return 0.0; }
-double Haar_Entropy(double, double) { return 0.0; }
-double Haar_Energy(double, double) { return 0.0; }
-double Haar_Enthalpy(double, double) { return 0.0; }
-double Haar_Cv(double, double) { return 0.0; }
-double Haar_Cp(double, double) { return 0.0; }
-double Haar_Sound(double, double) { return 0.0; }
-double Haar_JouleThomson(double, double) { return 0.0; }
+namespace {
+
+// The state must lie in the temperature window of the base part (reduced
+// temperature T / 647.073 strictly between 0.31 and 8.26): outside it the
+// remaining parts alone are no property of water, so the result is 0.
+bool InRange(double T, double V) {
+  if (!(T > 0.0 && V > 0.0)) return false;
+  const double t = T / CritTempHaar;
+  return t > 0.31 && t < 8.26;
+}
+
+double SumOfParts(int sel, double T, double V) {
+  if (!InRange(T, V)) return 0.0;
+  double result = Haar_Base(sel, T, V) + Haar_Residual(sel, T, V);
+  result = result + Haar_Ideal(sel, T);
+  return result;
+}
+
+// M (dP/drho) at constant T, MPa cm3/mol.
+double PressureDensityDerivative(double T, double V) {
+  return Haar_Base(Haar_Quantity::dPdRho, T, V) + Haar_Residual(Haar_Quantity::dPdRho, T, V);
+}
+
+// (dP/dT) at constant rho, MPa/K.
+double PressureTemperatureDerivative(double T, double V) {
+  return Haar_Base(Haar_Quantity::dPdT, T, V) + Haar_Residual(Haar_Quantity::dPdT, T, V);
+}
+
+}  // namespace
+
+double Haar_Helmholtz(double T, double V) { return SumOfParts(Haar_Quantity::Helmholtz, T, V); }
+double Haar_Entropy(double T, double V) { return SumOfParts(Haar_Quantity::Entropy, T, V); }
+double Haar_Energy(double T, double V) { return SumOfParts(Haar_Quantity::Energy, T, V); }
+double Haar_Enthalpy(double T, double V) { return SumOfParts(Haar_Quantity::Enthalpy, T, V); }
+double Haar_Cv(double T, double V) { return SumOfParts(Haar_Quantity::Cv, T, V); }
+
+double Haar_Cp(double T, double V) {
+  if (!InRange(T, V)) return 0.0;
+  const double cv = Haar_Cv(T, V);
+  const double x100 = PressureDensityDerivative(T, V);
+  const double x101 = PressureTemperatureDerivative(T, V);
+  if (x100 == 0.0) return 0.0;
+  // Cp - Cv = T V^2 (dP/dT)^2 / (M dP/drho); MPa cm3 is J.
+  return cv + ((((T * V) * V) * x101) * x101) / x100;
+}
+
+double Haar_Sound(double T, double V) {
+  if (!InRange(T, V)) return 0.0;
+  const double cv = Haar_Cv(T, V);
+  const double cp = Haar_Cp(T, V);
+  const double x100 = PressureDensityDerivative(T, V);
+  // w^2 = (Cp/Cv) (dP/drho)_T; 1 MPa cm3/g is 1000 m2/s2.
+  double square = 0.0;
+  if (cv > 0.0) square = (((cp * x100) / cv) * 1000.0) / MolarMassH2O;
+  if (square > 0.0) return std::sqrt(square);
+  return 0.0;
+}
+
+double Haar_JouleThomson(double T, double V) {
+  if (!InRange(T, V)) return 0.0;
+  const double x100 = PressureDensityDerivative(T, V);
+  const double x101 = PressureTemperatureDerivative(T, V);
+  // mu = -(V - T (dV/dT)_P) / Cp, with (dV/dT)_P = V^2 (dP/dT) / (M dP/drho).
+  double bracket = 0.0;
+  if (x100 != 0.0) bracket = V - (((T * V) * V) * x101) / x100;
+  const double cp = Haar_Cp(T, V);
+  if (cp > 0.0) return (-bracket) / cp;
+  return 0.0;
+}
 
 }  // namespace Globals
