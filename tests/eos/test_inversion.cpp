@@ -1,0 +1,290 @@
+// Molar volume and temperature from the damped secant search: published
+// densities of the NBS/NRC Steam Tables, round trips, the rules of the
+// search on zero functions made for the purpose, and the searches that
+// must fail with 0 rather than report a level stretch as a root.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "Globals.h"
+#include "HalfSecantSolve.h"
+
+namespace {
+
+using namespace Globals;
+
+int hookCalls = 0;
+void CountHook() { ++hookCalls; }
+
+struct HookCounter {
+  HookCounter() {
+    hookCalls = 0;
+    SetBackgroundTask(&CountHook);
+  }
+  ~HookCounter() { SetBackgroundTask(nullptr); }
+};
+
+// A zero function that records where it was evaluated.
+struct Recorder {
+  double (*f)(double);
+  std::vector<double>* points;
+  double operator()(double x) const {
+    points->push_back(x);
+    return f(x);
+  }
+};
+
+// ------------------------------------------------------ published values
+
+// NBS/NRC Steam Tables: density in kg/m3 at T (K) and P (MPa).
+TEST(Volume, PublishedDensities) {
+  const struct {
+    double T, P, rho, start;
+  } published[] = {
+      {273.15, 10, 1004.813, 18.0}, {273.15, 100, 1045.306, 18.0}, {273.15, 500, 1152.606, 18.0},
+      {298.15, 10, 1001.475, 18.0}, {373.15, 10, 962.980, 18.0},   {423.15, 10, 922.375, 18.0},
+      {473.15, 10, 871.032, 18.0},  {573.15, 10, 715.582, 18.0},   {673.15, 10, 37.867, 560.0},
+      {773.15, 10, 30.503, 640.0},
+  };
+  for (const auto& p : published) {
+    const double V = Haar_Volume(p.T, p.P, p.start);
+    ASSERT_GT(V, 0.0) << "T " << p.T << " P " << p.P;
+    EXPECT_NEAR(18015.28 / V, p.rho, 0.0005) << "T " << p.T << " P " << p.P;
+  }
+}
+
+// T, P -> V -> P, and P, V -> T back, over liquid, vapour and
+// supercritical states; below the critical temperature the start decides
+// the root.
+TEST(Volume, RoundTrips) {
+  for (double T : {280.0, 373.15, 500.0, 640.0, 700.0, 1000.0, 2000.0, 4000.0}) {
+    for (double P : {0.1, 1.0, 10.0, 22.0, 100.0, 1000.0}) {
+      int found = 0;
+      for (double start : {18.0, GasConstantR * T / P}) {
+        const double V = Haar_Volume(T, P, start);
+        if (V == 0.0) continue;
+        ++found;
+        SCOPED_TRACE(testing::Message() << "T " << T << " P " << P << " start " << start);
+        EXPECT_GT(V, 4.3);
+        // A relative step of 1e-12 in a liquid volume moves the pressure by
+        // up to about 1e-8 MPa.
+        EXPECT_NEAR(Haar_Pressure(T, V), P, 1e-8 * P + 1e-7);
+        const double Tback = Haar_Temperature(P, V, 0.9 * T);
+        ASSERT_GT(Tback, 0.0);
+        EXPECT_NEAR(Haar_Pressure(Tback, V), P, 1e-8 * P + 1e-7);
+        if (T > CritTempHaar) {
+          EXPECT_NEAR(Tback / T, 1.0, 1e-9);
+        }
+      }
+      EXPECT_GT(found, 0) << "T " << T << " P " << P;
+    }
+  }
+}
+
+TEST(Volume, StartChoosesLiquidOrVapourRoot) {
+  // 500 K, 2 MPa: below the saturation pressure of 2.64 MPa, so the vapour is
+  // stable and the liquid metastable; both are roots.
+  const double Vl = Haar_Volume(500.0, 2.0, 18.5);
+  const double Vv = Haar_Volume(500.0, 2.0, 2000.0);
+  EXPECT_GT(Vl, 18.0);
+  EXPECT_LT(Vl, 25.0);
+  EXPECT_GT(Vv, 1500.0);
+  EXPECT_NEAR(Haar_Pressure(500.0, Vl), 2.0, 1e-8);
+  EXPECT_NEAR(Haar_Pressure(500.0, Vv), 2.0, 1e-8);
+}
+
+// -------------------------------------------- the rules of the search
+
+double Line(double x) { return x - 5.0; }
+double Symmetric(double x) { return x - 5.05; }  // equal magnitudes at 5 and 5.1
+double Level(double) { return 1.0; }
+double Zero(double) { return 0.0; }
+
+TEST(HalfSecant, StartOrderAndTies) {
+  std::vector<double> pts;
+  // Strictly smaller residual at s: s is the current point, so the first
+  // pass steps from 5 by half the secant step (0) and returns 5 at once.
+  SecantTrace tr;
+  EXPECT_EQ(HalfSecantSolve(Recorder{Line, &pts}, 5.0, {}, &tr), 5.0);
+  EXPECT_EQ(tr.passes, 1);
+  EXPECT_EQ(tr.outcome, SecantOutcome::ExactRoot);
+  EXPECT_EQ(pts, (std::vector<double>{5.0, 5.1, 5.0}));
+
+  // A tie makes s + 0.1 the current point: the first step goes from 5.1
+  // towards 5.05 by half: 5.075 (from 5 it would be 5.025).
+  pts.clear();
+  HalfSecantSolve(Recorder{Symmetric, &pts}, 5.0);
+  ASSERT_GE(pts.size(), 3u);
+  EXPECT_DOUBLE_EQ(pts[2], 5.075);
+}
+
+TEST(HalfSecant, ClampHalvesThePointTheStepCameFrom) {
+  // From x0 = 2 (g 7) and x = 1 (g 6) the half secant step is -3: the point
+  // -2 is not above 0, so the next point is 1 / 2.
+  std::vector<double> pts;
+  HalfSecantIterate(Recorder{Line, &pts}, 2.0, 7.0, 1.0, 6.0);
+  ASSERT_GE(pts.size(), 1u);
+  EXPECT_EQ(pts[0], 0.5);
+}
+
+TEST(HalfSecant, ExactZeroEndsAtOnceAbandonTestComesFirst) {
+  HookCounter hooks;
+  SecantTrace tr;
+  // A residual of exactly 0 returns the point, however large the step.
+  EXPECT_EQ(HalfSecantIterate(Zero, 0.0, 1.0, 1e200, 0.5, {}, &tr), 1.5e200);
+  EXPECT_EQ(tr.outcome, SecantOutcome::ExactRoot);
+  EXPECT_EQ(hookCalls, 0);
+  // A step above 1e300 abandons the search even when the new residual is 0;
+  // that pass still yields.
+  EXPECT_EQ(HalfSecantIterate(Zero, 1e301, 10.0, 0.0, 9.0, {}, &tr), 0.0);
+  EXPECT_EQ(tr.outcome, SecantOutcome::Abandoned);
+  EXPECT_EQ(tr.passes, 1);
+  EXPECT_EQ(hookCalls, 1);
+}
+
+TEST(HalfSecant, PassLimitAndYields) {
+  HookCounter hooks;
+  SecantTrace tr;
+  // Below -0.15 every point stays below 0: the relative step never shrinks.
+  EXPECT_EQ(HalfSecantSolve(Level, -1.0, {}, &tr), 0.0);
+  EXPECT_EQ(tr.outcome, SecantOutcome::Exhausted);
+  EXPECT_EQ(tr.passes, 500);
+  EXPECT_EQ(hookCalls, 500);
+  // A converging search yields once per pass but not on its last one.
+  hookCalls = 0;
+  EXPECT_NEAR(HalfSecantSolve([](double x) { return x * x - 2.0; }, 1.0, {}, &tr), std::sqrt(2.0),
+              1e-11);
+  EXPECT_EQ(tr.outcome, SecantOutcome::Converged);
+  EXPECT_EQ(hookCalls, tr.passes - 1);
+}
+
+// A level zero function halves its step until the relative test passes,
+// just below s + 0.2, after 39, 33 and 27 passes from 0, 20 and 1000. That
+// is no root: the search ends with 0 at that pass. A start so large that
+// s + 0.1 == s likewise returns 0, not s.
+TEST(HalfSecant, LevelResidualsAreNoRoot) {
+  const struct {
+    double s;
+    int passes;
+  } cases[] = {{0.0, 39}, {20.0, 33}, {1000.0, 27}};
+  for (const auto& c : cases) {
+    SecantTrace tr;
+    EXPECT_EQ(HalfSecantSolve(Level, c.s, {}, &tr), 0.0);
+    EXPECT_EQ(tr.outcome, SecantOutcome::Level);
+    EXPECT_EQ(tr.passes, c.passes);
+    HalfSecantOptions keep;
+    keep.acceptLevel = true;
+    const double x = HalfSecantSolve(Level, c.s, keep, &tr);
+    EXPECT_EQ(tr.passes, c.passes);
+    EXPECT_LT(x, c.s + 0.2);
+    EXPECT_GT(x, c.s + 0.2 - 1e-9);
+  }
+  SecantTrace tr;
+  EXPECT_EQ(HalfSecantSolve(Level, 1e17, {}, &tr), 0.0);
+  EXPECT_EQ(tr.passes, 1);
+  // Residuals 0 at both start points: no secant, no root.
+  EXPECT_EQ(HalfSecantSolve(Zero, 20.0, {}, &tr), 0.0);
+  EXPECT_EQ(tr.outcome, SecantOutcome::Level);
+}
+
+// The numbered steps written out once more, plainly, without the level
+// test: every search that ends on a root must give the same point after
+// the same number of passes.
+double PlainSearch(double T, double P, double s, int& passes) {
+  auto g = [&](double V) { return P - Haar_Pressure(T, V); };
+  double x = s + 0.1, g1 = g(s + 0.1), x0 = s, g0 = g(s);
+  if (std::abs(g0) < std::abs(g1)) {
+    std::swap(x, x0);
+    std::swap(g1, g0);
+  }
+  double dx = (x - x0) / 2;
+  passes = 0;
+  for (int i = 1; i <= 1000; i += 2) {
+    ++passes;
+    if (g1 == g0 && g1 != 0) dx = (x0 == x) ? 2 * dx : (x - x0) / 2;
+    else dx = ((0.5 * (x0 - x)) * g1) / (g1 - g0);
+    x0 = x;
+    g0 = g1;
+    x += dx;
+    if (x <= 0) x = (x - dx) / 2;
+    g1 = g(x);
+    if (std::abs(dx) > 1e300) break;
+    if (std::abs(dx / x) < 1e-12 || g1 == 0) return x;
+  }
+  return 0;
+}
+
+TEST(Volume, EveryGenuineConvergenceIsThePlainSearch) {
+  int roots = 0;
+  for (double T : {250.0, 300.0, 450.0, 600.0, 647.0, 647.2, 660.0, 900.0, 3000.0}) {
+    for (double P : {0.001, 0.1, 3.0, 22.06, 40.0, 400.0, 3000.0}) {
+      for (double s : {0.0, 1.0, 10.0, 18.0, 30.0, 55.948075, 200.0, GasConstantR * T / P}) {
+        int plainPasses = 0;
+        SecantTrace tr;
+        const double plain = PlainSearch(T, P, s, plainPasses);
+        const double V = HalfSecantSolve([&](double v) { return P - Haar_Pressure(T, v); }, s, {}, &tr);
+        SCOPED_TRACE(testing::Message() << "T " << T << " P " << P << " s " << s);
+        if (V > 0.0) {
+          ++roots;
+          EXPECT_EQ(V, plain);
+          EXPECT_EQ(tr.passes, plainPasses);
+        } else if (plain > 0.0) {
+          // Only a level stretch may be refused: there the pressure is no
+          // match for P at all.
+          EXPECT_EQ(tr.outcome, SecantOutcome::Level);
+          EXPECT_GT(std::abs(P - Haar_Pressure(T, plain)), 0.5 * P);
+        }
+      }
+    }
+  }
+  EXPECT_GT(roots, 200);
+}
+
+// ------------------------------------------------ searches that must fail
+
+TEST(Inversion, FailsWhereThereIsNoPressureOfWater) {
+  // Below the base part's window: no liquid volume of 20.62 cm3/mol at 150 K.
+  EXPECT_EQ(Haar_Volume(150.0, 0.1, 18.0), 0.0);
+  // No temperature inside the window reaches 1 MPa at 60000 cm3/mol.
+  EXPECT_EQ(Haar_Temperature(1.0, 60000.0, 454.0), 0.0);
+  // T or V not above 0: the pressure is 0 everywhere.
+  for (double s : {0.0, 20.0, 1000.0}) {
+    EXPECT_EQ(Haar_Volume(0.0, 1.0, s), 0.0);
+    EXPECT_EQ(Haar_Volume(-5.0, 1.0, s), 0.0);
+    EXPECT_EQ(Haar_Temperature(1.0, 0.0, s), 0.0);
+    EXPECT_EQ(Haar_Temperature(1.0, -18.0, s), 0.0);
+    EXPECT_EQ(Haar_Volume(-5.0, 0.0, s), 0.0);  // P = 0 too: both residuals 0
+  }
+  EXPECT_EQ(Haar_Volume(300.0, 1.0, -1.0), 0.0);
+}
+
+TEST(Inversion, StartZeroEndsWithARootOrZero) {
+  for (double T : {300.0, 667.0, 1500.0}) {
+    for (double P : {0.1, 10.0, 3000.0}) {
+      const double V = Haar_Volume(T, P, 0.0);
+      if (V != 0.0) {
+        EXPECT_NEAR(Haar_Pressure(T, V), P, 1e-8 * P + 1e-7);
+      }
+      const double Tx = Haar_Temperature(P, 18.0, 0.0);
+      if (Tx != 0.0) {
+        EXPECT_NEAR(Haar_Pressure(Tx, 18.0), P, 1e-8 * P + 1e-7);
+      }
+    }
+  }
+}
+
+// At 667 K and 3000 MPa the root lies near 13.3 cm3/mol. Below the free
+// volume bound (about 3.3 cm3/mol here) the pressure is strongly negative,
+// so no start may end there.
+TEST(Inversion, NoRootBelowTheFreeVolumeBound) {
+  for (double s : {0.5, 1.0, 2.0, 3.0, 5.0, 10.0, 18.0, 30.0}) {
+    const double V = Haar_Volume(667.0, 3000.0, s);
+    if (V == 0.0) continue;
+    EXPECT_NEAR(V, 13.34, 0.01) << "start " << s;
+    EXPECT_NEAR(Haar_Pressure(667.0, V), 3000.0, 1e-6);
+  }
+  EXPECT_NEAR(Haar_Volume(667.0, 3000.0, 18.0), 13.34, 0.01);
+}
+
+}  // namespace
