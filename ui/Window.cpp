@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 #include <map>
 #include <string>
@@ -109,13 +110,14 @@ int FittingSize(QFont font, int nominal, const QString& text, QSize box, bool wr
 QSize CaptionBox(const QWidget* w, Kind kind) {
   const QStyle* style = w->style();
   QSize box = w->size();
-  if (kind == Kind::RadioButton) {
-    box.rwidth() -= style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w) +
-                    style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w);
-  } else if (kind == Kind::PushButton) {
-    const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);
-    box.rwidth() -= 2 * frame + 2;
-    box.rheight() -= 2 * frame;
+  if (kind == Kind::RadioButton || kind == Kind::PushButton) {
+    QStyleOptionButton opt;
+    opt.initFrom(w);
+    box = style
+              ->subElementRect(kind == Kind::RadioButton ? QStyle::SE_RadioButtonContents
+                                                         : QStyle::SE_PushButtonContents,
+                               &opt, w)
+              .size();
   } else if (kind == Kind::GroupBox) {
     box.rwidth() -= 16;
   } else if (kind == Kind::EditField) {
@@ -405,7 +407,8 @@ Window::~Window() {
 
 void Window::Show() {
   if (isMinimized()) showNormal(); else show();
-  raise();
+  // The offscreen platform of the tests has no stacking order (and says so).
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
   activateWindow();
 }
 

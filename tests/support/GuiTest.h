@@ -1,0 +1,75 @@
+// Support for the GUI tests. The support library brings main(): one
+// QApplication on the offscreen platform (unless QT_QPA_PLATFORM names
+// another), C locale, 96 DPI, no quitting when the last window closes.
+// Tests find controls by their layout names and drive them with real key
+// and mouse events.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+#include "Window.h"
+
+namespace guitest {
+
+// Every test starts and ends with no shared windows.
+class GuiTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+};
+
+// The control of that name; fails the test (and returns nullptr) when the
+// window has none.
+QWidget* FindControl(const ui::Window* window, const char* name, int index = ui::NoIndex);
+template <class T>
+T* Find(const ui::Window* window, const char* name, int index = ui::NoIndex) {
+  auto* found = dynamic_cast<T*>(FindControl(window, name, index));
+  if (found == nullptr) ADD_FAILURE() << "control " << name << " is not of the kind asked for";
+  return found;
+}
+
+// Shows the window and waits until it is exposed and active.
+bool ShowAndWait(ui::Window* window);
+// Lets pending events (paint, activation, deferred deletes) run.
+void Settle();
+
+// Types the text key by key into the control, after giving it the focus.
+void TypeInto(QWidget* control, const QString& text);
+// Empties a text field the way a user does: select all, then Delete.
+void ClearByKeys(QWidget* control);
+// A left click at the centre of the control, delivered through its window
+// like a real click, so whatever lies on top at that point receives it.
+void Click(QWidget* control);
+// A left click at a point in window coordinates.
+void ClickAt(ui::Window* window, QPoint point);
+// The Return key pressed while the control has the focus.
+void PressReturn(QWidget* control);
+
+// What a label shows: its text as drawn (CR already a line break), colour
+// and text size (as set, and as drawn after fitting).
+QString LabelText(const QWidget* label);
+QColor LabelColour(const QWidget* label);
+int LabelSize(const QWidget* label);
+int LabelDrawnSize(const QWidget* label);
+
+// The names of the controls whose text does not fit the rectangle the
+// layout gives them (labels, buttons, radio buttons, group-box captions),
+// each with the reason. Empty when all fit.
+std::vector<std::string> TextsThatDoNotFit(const ui::Window* window);
+// Adds a test failure for each of them.
+void ExpectTextsFit(const ui::Window* window);
+
+// Saves a PNG of the window into the folder named by TARVO_SCREENSHOTS, as
+// <name>.png; does nothing when the variable is not set. Returns the path
+// written, or an empty text.
+QString SaveScreenshot(QWidget* window, const QString& name);
+
+}  // namespace guitest

@@ -1,0 +1,91 @@
+// Val and Str: the number forms every window reads and shows.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+
+#include "Window.h"
+
+namespace {
+
+struct ValCase {
+  const char* text;
+  double value;
+};
+
+TEST(Val, ReadsDecimalNumbersWithBlanksAround) {
+  const ValCase cases[] = {
+      {"12", 12},          {" 12 ", 12},         {"\t12\n", 12},     {"+12", 12},
+      {"-12.5", -12.5},    {"298.15", 298.15},   {".5", 0.5},        {"5.", 5},
+      {"1e3", 1000},       {"1E-3", 0.001},      {"2.5e+2", 250},    {"007", 7},
+      {"-273.15", -273.15}, {"1.7976931348623157e308", 1.7976931348623157e308},
+  };
+  for (const ValCase& c : cases) EXPECT_EQ(ui::Val(QString::fromUtf8(c.text)), c.value) << c.text;
+}
+
+TEST(Val, ReadsAnythingElseAsZero) {
+  const char* cases[] = {
+      "",     "   ",   "18,5", "0x10", "1e999", "-1e999", "nan", "NaN",  "inf",    "-inf",
+      "Infinity", "1e", "e5",  ".",    "-",     "+",      "12abc", "1 2", "--1",  "1.2.3",
+      "1e5.0", "1,000", "abc", "½",   "١٢",    "１２",   "12 cm3", "0b1", "1e+",  "+-1",
+  };
+  for (const char* text : cases) EXPECT_EQ(ui::Val(QString::fromUtf8(text)), 0.0) << text;
+}
+
+TEST(Val, ZeroHasNoSign) {
+  EXPECT_FALSE(std::signbit(ui::Val("-0")));
+  EXPECT_FALSE(std::signbit(ui::Val("-0.0e5")));
+  EXPECT_FALSE(std::signbit(ui::Val("-1e-999")));
+}
+
+struct StrCase {
+  double value;
+  const char* text;  // as C's printf("%.7g") writes it
+};
+
+TEST(Str, SevenSignificantDigitsInPrintfForm) {
+  const StrCase cases[] = {
+      {0, "0"},
+      {-0.0, "0"},
+      {18.0684, "18.0684"},
+      {12345678, "1.234568e+07"},
+      {1234567, "1234567"},
+      {9999999.5, "1e+07"},
+      {1e7, "1e+07"},
+      {0.0001, "0.0001"},
+      {0.00001, "1e-05"},
+      {1.5, "1.5"},
+      {-2.25, "-2.25"},
+      {22.064, "22.064"},
+      {100, "100"},
+      {1e300, "1e+300"},
+      {2.5e-7, "2.5e-07"},
+      {0.1 + 0.2, "0.3"},
+      {18015.28 / 18.0684, "997.0601"},
+  };
+  for (const StrCase& c : cases) EXPECT_EQ(ui::Str(c.value).toStdString(), c.text) << c.value;
+}
+
+TEST(Str, ReadsBackWithinSevenDigits) {
+  for (double v : {298.15, 647.073, 1.0e-3, 55.948075, 3.0e3, 1.2345678e-9}) {
+    const double back = ui::Val(ui::Str(v));
+    EXPECT_NEAR(back, v, std::abs(v) * 5e-7) << v;
+  }
+}
+
+// The desktop's locale must not turn the point into a comma, either way.
+TEST(ValStr, IgnoreTheProcessLocale) {
+  const char* locales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "C.UTF-8"};
+  bool tried = false;
+  for (const char* name : locales) {
+    if (std::setlocale(LC_ALL, name) == nullptr) continue;
+    tried = true;
+    EXPECT_EQ(ui::Str(1.5).toStdString(), "1.5") << name;
+    EXPECT_EQ(ui::Val("1.5"), 1.5) << name;
+    EXPECT_EQ(ui::Val("1,5"), 0.0) << name;
+  }
+  std::setlocale(LC_ALL, "C");
+  if (!tried) GTEST_SKIP() << "no other locale installed";
+}
+
+}  // namespace

@@ -1,0 +1,502 @@
+// Windows built from layout tables: shared instances, showing and closing,
+// handlers and the events that raise them, the Return key, radio groups
+// under a group box, texts, fonts, colours and pictures.
+#include <QApplication>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <array>
+#include <map>
+#include <string>
+
+#include "GuiTest.h"
+
+namespace {
+
+using guitest::GuiTest;
+
+// How often each handler ran, by "control.event" or "Activate".
+std::map<std::string, int> calls;
+
+ui::Handler Count(const char* control, ui::Event event, int index = ui::NoIndex) {
+  const char* kind = event == ui::Event::Action ? ".Action"
+                     : event == ui::Event::TextChange ? ".TextChange"
+                                                     : ".KeyDown";
+  const std::string key = std::string(control) + kind;
+  return {control, event, [key] { ++calls[key]; }, index};
+}
+
+int Calls(const std::string& key) {
+  const auto it = calls.find(key);
+  return it != calls.end() ? it->second : 0;
+}
+
+constexpr ui::Font Sys(int size) { return {"System", size}; }
+
+// A small form: two entries, a default button, a radio pair framed by a
+// group box that the list creates after them, and two picture controls.
+class Form : public ui::Window {
+ public:
+  static constexpr const char* ClassName = "Form.Form";
+
+ protected:
+  const ui::WindowSpec& Spec() const override {
+    static const ui::WindowSpec spec{"Form.Form", "Form", 420, 300};
+    return spec;
+  }
+  std::span<const ui::ControlSpec> Controls() const override {
+    using ui::Kind;
+    static const std::array<ui::ControlSpec, 15> controls{{
+        {.kind = Kind::StaticText, .name = "caption", .left = 20, .top = 20, .width = 180,
+         .height = 40, .text = "first line\rsecond line", .font = Sys(14), .multiline = true},
+        {.kind = Kind::StaticText, .name = "oneLine", .left = 220, .top = 20, .width = 180,
+         .height = 20, .text = "one\rline", .font = Sys(12)},
+        {.kind = Kind::EditField, .name = "entry", .left = 20, .top = 80, .width = 120,
+         .height = 25, .font = Sys(16)},
+        {.kind = Kind::PushButton, .name = "calculate", .left = 20, .top = 120, .width = 105,
+         .height = 30, .text = "calculate", .font = Sys(18), .isDefault = true},
+        {.kind = Kind::PushButton, .name = "other", .left = 140, .top = 120, .width = 80,
+         .height = 30, .text = "other", .font = Sys(12)},
+        {.kind = Kind::RadioButton, .name = "Kelvin", .left = 262, .top = 87, .width = 56,
+         .height = 20, .text = "in K", .font = Sys(12), .value = true},
+        {.kind = Kind::RadioButton, .name = "Celsius", .left = 262, .top = 108, .width = 56,
+         .height = 20, .text = "in ˚C", .font = Sys(12)},
+        {.kind = Kind::GroupBox, .name = "GroupBox1", .left = 255, .top = 80, .width = 70,
+         .height = 54},
+        {.kind = Kind::StaticText, .name = "warning", .left = 20, .top = 160, .width = 270,
+         .height = 30, .text = "", .font = Sys(12), .textColor = ui::Red, .multiline = true},
+        {.kind = Kind::Canvas, .name = "formula", .left = 300, .top = 160, .width = 96,
+         .height = 46, .picture = 181},
+        {.kind = Kind::ImageWell, .name = "symbol", .left = 300, .top = 220, .width = 60,
+         .height = 60, .picture = 169},
+        {.kind = Kind::Line, .name = "Line1", .x1 = 20, .y1 = 205, .x2 = 290, .y2 = 205},
+        {.kind = Kind::StaticText, .name = "Pressure", .left = 20, .top = 215, .width = 100,
+         .height = 20, .text = "member 1", .font = Sys(12), .index = 1},
+        {.kind = Kind::Rectangle, .name = "Box", .left = 130, .top = 215, .width = 100,
+         .height = 60, .fillColor = ui::White},
+        {.kind = Kind::RadioButton, .name = "inBox", .left = 140, .top = 230, .width = 80,
+         .height = 20, .text = "inside", .font = Sys(12), .parent = "Box"},
+    }};
+    return controls;
+  }
+  std::vector<ui::Handler> Handlers() override {
+    return {Count("entry", ui::Event::TextChange), Count("calculate", ui::Event::Action),
+            Count("other", ui::Event::Action),     Count("Kelvin", ui::Event::Action),
+            Count("Celsius", ui::Event::Action),   Count("GroupBox1", ui::Event::KeyDown),
+            Count("inBox", ui::Event::Action)};
+  }
+  void Event_Activate() override { ++calls["Activate"]; }
+};
+
+// A window that waits for Show, with a label too small for its text.
+class Waiting : public ui::Window {
+ public:
+  static constexpr const char* ClassName = "Waiting.Waiting";
+
+ protected:
+  const ui::WindowSpec& Spec() const override {
+    static const ui::WindowSpec spec{.className = "Waiting.Waiting", .title = "Waiting",
+                                     .width = 300, .height = 120, .placement = 2,
+                                     .visible = false};
+    return spec;
+  }
+  std::span<const ui::ControlSpec> Controls() const override {
+    using ui::Kind;
+    static const std::array<ui::ControlSpec, 4> controls{{
+        {.kind = Kind::StaticText, .name = "tight", .left = 10, .top = 10, .width = 120,
+         .height = 20, .text = "a text much too long for its box", .font = Sys(16)},
+        {.kind = Kind::StaticText, .name = "arial", .left = 10, .top = 40, .width = 200,
+         .height = 20, .text = "Arial text", .font = {"arial", 14}},
+        {.kind = Kind::StaticText, .name = "palatino", .left = 10, .top = 70, .width = 200,
+         .height = 30, .text = "Palatino text", .font = {"palatino", 18}},
+        {.kind = Kind::Listbox, .name = "list", .left = 220, .top = 10, .width = 70,
+         .height = 100, .font = Sys(12)},
+    }};
+    return controls;
+  }
+};
+
+// Pictures handed out by the test's own picture source.
+bool havePictures = true;
+int pictureRequests = 0;
+const QPixmap* TestPictures(int id) {
+  ++pictureRequests;
+  static QPixmap formula, symbol;
+  if (!havePictures) return nullptr;
+  if (formula.isNull()) {
+    formula = QPixmap(90, 40);
+    formula.fill(Qt::blue);
+    symbol = QPixmap(120, 60);
+    symbol.fill(Qt::green);
+  }
+  return id == 181 ? &formula : id == 169 ? &symbol : nullptr;
+}
+
+class WindowTest : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    calls.clear();
+    havePictures = true;
+    pictureRequests = 0;
+    ui::SetPictureSource(&TestPictures);
+  }
+  void TearDown() override {
+    ui::SetPictureSource(nullptr);
+    GuiTest::TearDown();
+  }
+};
+
+int TopLevelsOf(const char* className) {
+  int n = 0;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* win = dynamic_cast<ui::Window*>(w); win != nullptr && ui::FindShared(className) == win)
+      ++n;
+  return n;
+}
+
+// ------------------------------------------------- instances, show, close
+
+TEST_F(WindowTest, TheAccessorReturnsOneWindowAndShowNeverCopiesIt) {
+  Form* first = ui::Shared<Form>();
+  Form* second = ui::Shared<Form>();
+  EXPECT_EQ(first, second);
+  first->Show();
+  second->Show();
+  guitest::Settle();
+  EXPECT_EQ(TopLevelsOf(Form::ClassName), 1);
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_EQ(first->windowTitle(), "Form");
+  EXPECT_EQ(first->size(), QSize(420, 300));
+  EXPECT_EQ(first->palette().color(QPalette::Window), QColor(Qt::white));
+  guitest::SaveScreenshot(first, "ui_Form");
+}
+
+TEST_F(WindowTest, AVisibleLayoutShowsWhenBuiltAndAHiddenOneWaitsForShow) {
+  Form* form = ui::Shared<Form>();
+  EXPECT_TRUE(form->isVisible()) << "built without Show";
+  Waiting* waiting = ui::Shared<Waiting>();
+  EXPECT_FALSE(waiting->isVisible());
+  EXPECT_TRUE(guitest::ShowAndWait(waiting));
+  EXPECT_TRUE(waiting->isVisible());
+  EXPECT_EQ(waiting->minimumSize(), QSize(300, 120)) << "not resizeable";
+  EXPECT_EQ(waiting->maximumSize(), QSize(300, 120));
+  guitest::SaveScreenshot(waiting, "ui_Waiting");
+}
+
+TEST_F(WindowTest, ClosingHidesAndTheAccessorBringsBackTheSameWindow) {
+  Form* form = ui::Shared<Form>();
+  ASSERT_TRUE(guitest::ShowAndWait(form));
+  guitest::TypeInto(form->Field("entry"), "18.5");
+  EXPECT_TRUE(form->close());
+  guitest::Settle();
+  EXPECT_FALSE(form->isVisible());
+  Form* again = ui::Shared<Form>();
+  EXPECT_EQ(again, form);
+  EXPECT_TRUE(guitest::ShowAndWait(again));
+  EXPECT_EQ(again->Field("entry")->Text(), "18.5") << "what the user left is kept";
+}
+
+TEST_F(WindowTest, ClosingTheLastVisibleWindowEndsTheEventLoop) {
+  Form* form = ui::Shared<Form>();
+  ASSERT_TRUE(guitest::ShowAndWait(form));
+  QApplication::setQuitOnLastWindowClosed(true);
+  QTimer::singleShot(0, form, [form] { form->close(); });
+  QTimer::singleShot(3000, [] { QCoreApplication::exit(99); });  // in case it does not end
+  const int result = QApplication::exec();
+  QApplication::setQuitOnLastWindowClosed(false);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(ui::FindShared(Form::ClassName), form) << "the instance survives its closing";
+}
+
+TEST_F(WindowTest, ReleasingTheSharedWindowsBuildsAFreshOneNextTime) {
+  Form* form = ui::Shared<Form>();
+  guitest::TypeInto(form->Field("entry"), "7");
+  ui::ReleaseAllShared();
+  EXPECT_EQ(ui::FindShared(Form::ClassName), nullptr);
+  Form* fresh = ui::Shared<Form>();
+  EXPECT_EQ(fresh->Field("entry")->Text(), "");
+}
+
+// ------------------------------------------------------------- events
+
+TEST_F(WindowTest, LayoutValuesRunNoHandler) {
+  Form* form = ui::Shared<Form>();
+  EXPECT_TRUE(form->Radio("Kelvin")->Value());
+  EXPECT_FALSE(form->Radio("Celsius")->Value());
+  EXPECT_EQ(Calls("Kelvin.Action"), 0);
+  EXPECT_EQ(Calls("Celsius.Action"), 0);
+  EXPECT_EQ(Calls("entry.TextChange"), 0);
+}
+
+TEST_F(WindowTest, ActivateRunsAtTheFirstShowingAndAtEachReactivation) {
+  Form* form = ui::Shared<Form>();
+  ASSERT_TRUE(guitest::ShowAndWait(form));
+  EXPECT_EQ(Calls("Activate"), 1);
+  Waiting* other = ui::Shared<Waiting>();
+  ASSERT_TRUE(guitest::ShowAndWait(other));
+  EXPECT_EQ(Calls("Activate"), 1) << "activating another window is not this window's Activate";
+  form->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form, 2000));
+  guitest::Settle();
+  EXPECT_EQ(Calls("Activate"), 2);
+}
+
+TEST_F(WindowTest, ReturnPressesTheDefaultButtonFromATextField) {
+  Form* form = ui::Shared<Form>();
+  ASSERT_TRUE(guitest::ShowAndWait(form));
+  guitest::TypeInto(form->Field("entry"), "300");
+  guitest::PressReturn(form->Field("entry"));
+  EXPECT_EQ(Calls("calculate.Action"), 1);
+  EXPECT_EQ(form->Field("entry")->Text(), "300") << "Return types nothing into the field";
+  guitest::PressReturn(form->Radio("Celsius"));
+  EXPECT_EQ(Calls("calculate.Action"), 2) << "also from a radio button";
+  EXPECT_EQ(Calls("other.Action"), 0);
+}
+
+TEST_F(WindowTest, TypingAndSettingTextBothRaiseTextChange) {
+  Form* form = ui::Shared<Form>();
+  ASSERT_TRUE(guitest::ShowAndWait(form));
+  guitest::TypeInto(form->Field("entry"), "25");
+  EXPECT_EQ(Calls("entry.TextChange"), 2) << "one per key";
+  form->Field("entry")->SetText("");
+  EXPECT_EQ(Calls("entry.TextChange"), 3);
+  form->Field("entry")->SetText("");
+  EXPECT_EQ(Calls("entry.TextChange"), 3) << "the same text again is no change";
+  guitest::TypeInto(form->Field("entry"), "x");
+  guitest::ClearByKeys(form->Field("entry"));
+  EXPECT_EQ(Calls("entry.TextChange"), 5);
+}
+
+TEST_F(WindowTest, RadiosFramedByALaterGroupBoxTakeClicks) {
+  Form* form = ui::Shared<Form>();
+  ASSERT_TRUE(guitest::ShowAndWait(form));
+  ui::RadioButton* celsius = form->Radio("Celsius");
+  const QPoint centre = celsius->geometry().center();
+  EXPECT_EQ(form->childAt(centre), celsius) << "the group box lies on top of the radio";
+  guitest::Click(celsius);
+  EXPECT_TRUE(celsius->Value());
+  EXPECT_FALSE(form->Radio("Kelvin")->Value());
+  EXPECT_EQ(Calls("Celsius.Action"), 1);
+  EXPECT_EQ(Calls("Kelvin.Action"), 0) << "turning off is no Action";
+  guitest::Click(celsius);
+  EXPECT_TRUE(celsius->Value()) << "a click cannot clear the choice";
+  EXPECT_EQ(Calls("Celsius.Action"), 1) << "a click on a radio already on raises nothing";
+  guitest::Click(form->Radio("Kelvin"));
+  EXPECT_EQ(Calls("Kelvin.Action"), 1);
+  // The radio inside a filled rectangle is clickable and in a group of its own.
+  guitest::Click(form->Radio("inBox"));
+  EXPECT_TRUE(form->Radio("inBox")->Value());
+  EXPECT_TRUE(form->Radio("Kelvin")->Value());
+  EXPECT_EQ(Calls("inBox.Action"), 1);
+}
+
+TEST_F(WindowTest, CodeCanTurnRadiosOnAndEveryRadioOff) {
+  Form* form = ui::Shared<Form>();
+  ui::RadioButton* kelvin = form->Radio("Kelvin");
+  ui::RadioButton* celsius = form->Radio("Celsius");
+  celsius->SetValue(true);
+  EXPECT_TRUE(celsius->Value());
+  EXPECT_FALSE(kelvin->Value());
+  EXPECT_EQ(Calls("Celsius.Action"), 1);
+  celsius->SetValue(true);
+  EXPECT_EQ(Calls("Celsius.Action"), 1) << "already on: nothing raised";
+  celsius->SetValue(false);
+  EXPECT_FALSE(celsius->Value());
+  EXPECT_FALSE(kelvin->Value()) << "the whole group is off";
+  kelvin->SetValue(true);
+  EXPECT_TRUE(kelvin->Value());
+  EXPECT_EQ(Calls("Kelvin.Action"), 1);
+  // After all were off, the group is exclusive again.
+  celsius->SetValue(true);
+  EXPECT_FALSE(kelvin->Value());
+}
+
+TEST_F(WindowTest, KeyDownHandlersSeeTheKeyAndPassItOn) {
+  Form* form = ui::Shared<Form>();
+  ASSERT_TRUE(guitest::ShowAndWait(form));
+  QWidget* box = form->Control("GroupBox1");
+  ASSERT_NE(box, nullptr);
+  QTest::keyClick(box, Qt::Key_Return);
+  guitest::Settle();
+  EXPECT_EQ(Calls("GroupBox1.KeyDown"), 1);
+  EXPECT_EQ(Calls("calculate.Action"), 1) << "the key goes on to the window";
+}
+
+// ------------------------------------------------------------- lookup
+
+TEST_F(WindowTest, ControlsAreFoundByNameAndByNameAndIndex) {
+  Form* form = ui::Shared<Form>();
+  EXPECT_NE(form->Label("caption"), nullptr);
+  EXPECT_EQ(form->Label("entry"), nullptr) << "a field is no label";
+  EXPECT_EQ(form->Control("nothing"), nullptr);
+  EXPECT_EQ(form->Control(nullptr), nullptr);
+  EXPECT_EQ(form->Label("Pressure"), nullptr) << "a control-array member needs its index";
+  ASSERT_NE(form->Label("Pressure", 1), nullptr);
+  EXPECT_EQ(form->Label("Pressure", 1)->Text(), "member 1");
+  EXPECT_EQ(form->Label("Pressure", 2), nullptr);
+  EXPECT_EQ(form->AllControls().size(), 15u);
+  int index = 0;
+  EXPECT_EQ(form->NameOf(form->Label("Pressure", 1), &index), "Pressure");
+  EXPECT_EQ(index, 1);
+}
+
+// ------------------------------------------------------------- texts
+
+TEST_F(WindowTest, ACarriageReturnBreaksTheLineOfAMultilineLabel) {
+  Form* form = ui::Shared<Form>();
+  ui::StaticText* caption = form->Label("caption");
+  EXPECT_EQ(caption->Text(), "first line\rsecond line");
+  EXPECT_EQ(guitest::LabelText(caption), "first line\nsecond line");
+  const QFontMetrics fm(caption->font());
+  const QRect drawn = fm.boundingRect(caption->contentsRect(), Qt::TextWordWrap, caption->text());
+  EXPECT_GE(drawn.height(), 2 * fm.height());
+  EXPECT_LT(drawn.height(), 3 * fm.height());
+  EXPECT_EQ(guitest::LabelText(form->Label("oneLine")), "one line");
+  caption->SetText("a\rb\r\nc");
+  EXPECT_EQ(guitest::LabelText(caption), "a\nb\nc");
+}
+
+TEST_F(WindowTest, TheDegreeSignIsWrittenAsGiven) {
+  Form* form = ui::Shared<Form>();
+  EXPECT_EQ(form->Radio("Celsius")->text(), QString::fromUtf8("in \u02DAC"));
+}
+
+TEST_F(WindowTest, EveryTextFitsItsRectangle) {
+  Form* form = ui::Shared<Form>();
+  Waiting* waiting = ui::Shared<Waiting>();
+  guitest::ExpectTextsFit(form);
+  guitest::ExpectTextsFit(waiting);
+  // The long text was drawn smaller, yet its size stays what was set.
+  ui::StaticText* tight = waiting->Label("tight");
+  EXPECT_EQ(tight->TextSize(), 16);
+  EXPECT_LT(guitest::LabelDrawnSize(tight), 16);
+  // Texts set later are fitted too, and a short text gets its full size back.
+  form->Label("warning")->SetText("warning: put a number for temperature and molar volume");
+  guitest::ExpectTextsFit(form);
+  tight->SetText("short");
+  EXPECT_EQ(guitest::LabelDrawnSize(tight), 16);
+  // Bypassing SetText is caught by the check.
+  tight->QLabel::setText("a text much too long for its box, set behind the layer's back");
+  EXPECT_FALSE(guitest::TextsThatDoNotFit(waiting).empty());
+}
+
+TEST_F(WindowTest, LabelColourAndSizeAreExplicitWhateverTheDesktopTheme) {
+  const QPalette saved = QApplication::palette();
+  QPalette dark = saved;
+  dark.setColor(QPalette::Window, QColor(30, 30, 30));
+  dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+  dark.setColor(QPalette::Base, QColor(20, 20, 20));
+  dark.setColor(QPalette::Text, QColor(230, 230, 230));
+  QApplication::setPalette(dark);
+  Form* form = ui::Shared<Form>();
+  QApplication::setPalette(saved);
+  EXPECT_EQ(form->palette().color(QPalette::Window), QColor(Qt::white));
+  EXPECT_EQ(guitest::LabelColour(form->Label("caption")), QColor(Qt::black));
+  EXPECT_EQ(form->Field("entry")->palette().color(QPalette::Base), QColor(Qt::white));
+  EXPECT_EQ(form->Field("entry")->palette().color(QPalette::Text), QColor(Qt::black));
+  ui::StaticText* warning = form->Label("warning");
+  EXPECT_EQ(guitest::LabelColour(warning), QColor(Qt::red));
+  warning->SetTextColor(ui::Black);
+  warning->SetTextSize(14);
+  EXPECT_EQ(guitest::LabelColour(warning), QColor(Qt::black));
+  EXPECT_EQ(warning->TextColor().r, 0);
+  EXPECT_EQ(guitest::LabelSize(warning), 14);
+  warning->SetTextSize(0);
+  EXPECT_EQ(guitest::LabelDrawnSize(warning), ui::DefaultTextSize);
+}
+
+TEST_F(WindowTest, NamedFontsFindTheirFamilyOrAFallback) {
+  Waiting* waiting = ui::Shared<Waiting>();
+  const QString arial = QFontInfo(waiting->Label("arial")->font()).family();
+  const QString palatino = QFontInfo(waiting->Label("palatino")->font()).family();
+  // A family may come with its foundry: "P052 [UKWN]".
+  auto oneOf = [](const QString& family, std::initializer_list<const char*> names) {
+    for (const char* name : names)
+      if (family == name || family.startsWith(QString(name) + " [")) return true;
+    return false;
+  };
+  EXPECT_TRUE(oneOf(arial, {"Arial", "Liberation Sans", "Arimo", "Helvetica", "Nimbus Sans",
+                            "DejaVu Sans"}))
+      << arial.toStdString();
+  EXPECT_TRUE(oneOf(palatino, {"Palatino", "Palatino Linotype", "P052", "URW Palladio L",
+                               "TeX Gyre Pagella", "Book Antiqua", "DejaVu Serif"}))
+      << palatino.toStdString();
+  EXPECT_EQ(waiting->Label("palatino")->font().pixelSize(), 18);
+}
+
+// ------------------------------------------------------------- pictures and lists
+
+TEST_F(WindowTest, PictureControlsShowTheirPictureOrStayBlank) {
+  Form* form = ui::Shared<Form>();
+  auto* formula = form->Find<ui::Canvas>("formula");
+  auto* symbol = form->Find<ui::ImageWell>("symbol");
+  ASSERT_NE(formula, nullptr);
+  ASSERT_NE(symbol, nullptr);
+  EXPECT_EQ(formula->Backdrop().size(), QSize(90, 40));
+  EXPECT_EQ(symbol->Image().size(), QSize(120, 60));
+  EXPECT_EQ(pictureRequests, 2);
+  ASSERT_TRUE(guitest::ShowAndWait(form));
+  const QImage shot = form->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(300 + 5, 160 + 5), QColor(Qt::blue));
+  EXPECT_EQ(shot.pixelColor(300 + 30, 220 + 30), QColor(Qt::green)) << "scaled into the well";
+
+  // Missing pictures leave the controls blank; the next build asks again.
+  ui::ReleaseAllShared();
+  havePictures = false;
+  form = ui::Shared<Form>();
+  EXPECT_TRUE(form->Find<ui::Canvas>("formula")->Backdrop().isNull());
+  EXPECT_EQ(pictureRequests, 4);
+  ui::SetPictureSource(nullptr);
+  ui::ReleaseAllShared();
+  form = ui::Shared<Form>();
+  EXPECT_TRUE(form->Find<ui::Canvas>("formula")->Backdrop().isNull()) << "no source: blank";
+}
+
+TEST_F(WindowTest, AListboxHasTwoHeadedColumnsAndRows) {
+  Waiting* waiting = ui::Shared<Waiting>();
+  ui::Listbox* list = waiting->List("list");
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->columnCount(), 2);
+  EXPECT_EQ(list->LastIndex(), -1);
+  list->Heading(0, "T (K)");
+  list->Heading(1, "P (MPa)");
+  list->AddRow("300");
+  list->Cell(list->LastIndex(), 1, "0.1");
+  list->AddRow("310");
+  EXPECT_EQ(list->LastIndex(), 1);
+  EXPECT_EQ(list->RowCount(), 2);
+  EXPECT_EQ(list->CellText(0, 0), "300");
+  EXPECT_EQ(list->CellText(0, 1), "0.1");
+  EXPECT_EQ(list->HeadingText(1), "P (MPa)");
+  // Cells that do not exist are ignored, not a crash.
+  list->Cell(5, 0, "x");
+  list->Cell(0, 2, "x");
+  list->Cell(-1, 0, "x");
+  EXPECT_EQ(list->CellText(5, 0), "");
+  list->DeleteAllRows();
+  EXPECT_EQ(list->RowCount(), 0);
+  EXPECT_EQ(list->LastIndex(), -1);
+}
+
+TEST_F(WindowTest, ScreenshotsGoToTheFolderNamedByTheEnvironment) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QByteArray saved = qgetenv("TARVO_SCREENSHOTS");
+  qputenv("TARVO_SCREENSHOTS", folder.path().toUtf8());
+  Form* form = ui::Shared<Form>();
+  const QString path = guitest::SaveScreenshot(form, "shot");
+  EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
+  EXPECT_EQ(QImage(path).size(), QSize(420, 300));
+  qunsetenv("TARVO_SCREENSHOTS");
+  EXPECT_TRUE(guitest::SaveScreenshot(form, "none").isEmpty());
+  if (!saved.isEmpty()) qputenv("TARVO_SCREENSHOTS", saved);
+}
+
+}  // namespace
