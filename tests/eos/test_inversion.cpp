@@ -210,7 +210,7 @@ double PlainSearch(double T, double P, double s, int& passes) {
     if (x <= 0) x = (x - dx) / 2;
     g1 = g(x);
     if (std::abs(dx) > 1e300) break;
-    if (std::abs(dx / x) < 1e-12 || g1 == 0) return x;
+    if ((x != 0 && std::abs(dx / x) < 1e-12) || g1 == 0) return x;
   }
   return 0;
 }
