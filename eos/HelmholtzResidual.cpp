@@ -13,13 +13,15 @@ namespace Globals {
 namespace {
 
 struct PowerTerm {
-  double g;  // J/g
+  double c;  // g / k, J/g
   int k;     // power of 1 - exp(-rho)
   int l;     // power of 647.073 / T
+  constexpr PowerTerm(double g, int k_, int l_) : c(g / k_), k(k_), l(l_) {}
 };
 
 // Haar, Gallagher and Kell, NBS/NRC Steam Tables (1984): the 36 power terms
-// of the residual function, in the order they are summed.
+// of the residual function, g_i (J/g), k_i, l_i, in the order they are
+// summed; each is stored as g_i / k_i.
 constexpr std::array<PowerTerm, 36> PowerTerms = {{
     {-530.62968529023, 1, 1},  {2274.4901424408, 1, 2},   {787.79333020687, 1, 4},
     {-69.830527374994, 1, 6},  {17863.832875422, 2, 1},   {-39514.731563338, 2, 2},
@@ -74,36 +76,38 @@ double Haar_Residual(int sel, double T, double V) {
   // Accumulators: A in J/g and its derivatives in rho (g/cm3) and T (K).
   double A = 0.0, Ar = 0.0, Arr = 0.0, At = 0.0, Att = 0.0, Art = 0.0;
 
+  // (1 - e^-rho)^k and its density derivatives for every k in the table,
+  // and (647.073 / T)^l with its temperature derivatives -l tau^l / T and
+  // l (l + 1) tau^l / T^2 for every l, each formed once by products.
   const double e = std::exp(-rho);
   const double x = 1.0 - e;
-  std::array<double, MaxK + 1> xPow{};
-  xPow[0] = 1.0;
-  for (int k = 1; k <= MaxK; ++k) xPow[k] = xPow[k - 1] * x;
+  std::array<double, MaxK + 1> r{}, rR{}, rRR{};
+  r[0] = 1.0;
+  for (int k = 1; k <= MaxK; ++k) {
+    r[k] = r[k - 1] * x;
+    rR[k] = (k * e) * r[k - 1];
+    rRR[k] = (k == 1) ? -e : (k * (-e)) * r[k - 1] + (k * (k - 1) * e * e) * r[k - 2];
+  }
   const double tau = CritTempHaar / T;
-  std::array<double, MaxL + 1> tauPow{};
-  tauPow[0] = 1.0;
-  for (int l = 1; l <= MaxL; ++l) tauPow[l] = tauPow[l - 1] * tau;
   const double iT = 1.0 / T;
+  std::array<double, MaxL + 1> t{}, tT{}, tTT{};
+  t[0] = 1.0;
+  for (int l = 1; l <= MaxL; ++l) {
+    t[l] = t[l - 1] * tau;
+    tT[l] = -(l * t[l]) * iT;
+    tTT[l] = (l * (l + 1) * t[l]) * iT * iT;
+  }
 
   for (const PowerTerm& term : PowerTerms) {
     const int k = term.k;
     const int l = term.l;
-    // tau^l and its temperature derivatives -l tau^l / T and l (l+1) tau^l / T^2.
-    const double t = tauPow[l];
-    const double tT = -(l * t) * iT;
-    const double tTT = (l * (l + 1) * t) * iT * iT;
-    // (1 - e^-rho)^k and its density derivatives.
-    const double r = xPow[k];
-    const double rR = (k * e) * xPow[k - 1];
-    const double rRR =
-        (k == 1) ? -e : (k * (-e)) * xPow[k - 1] + (k * (k - 1) * e * e) * xPow[k - 2];
-    const double c = term.g / k;
-    A += (c * t) * r;
-    Ar += (c * t) * rR;
-    Arr += (c * t) * rRR;
-    At += (c * r) * tT;
-    Att += (c * r) * tTT;
-    Art += (c * tT) * rR;
+    const double c = term.c;
+    A += (c * t[l]) * r[k];
+    Ar += (c * t[l]) * rR[k];
+    Arr += (c * t[l]) * rRR[k];
+    At += (c * r[k]) * tT[l];
+    Att += (c * r[k]) * tTT[l];
+    Art += (c * tT[l]) * rR[k];
     RuntimeBackgroundTask();
   }
 
