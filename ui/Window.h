@@ -321,7 +321,9 @@ QString Str(double value);
 // --------------------------------------------------------- background task
 
 // Installs into the equation of state a hook that lets pending events run,
-// at most about every 20 ms, so long loops stay responsive at no cost.
+// at most about every 20 ms, so long loops stay responsive at no cost (the
+// clock is read only every 256th call). Handlers of any window may run
+// inside it.
 void InstallBackgroundTask();
 
 }  // namespace ui
