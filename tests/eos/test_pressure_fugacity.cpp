@@ -22,17 +22,6 @@ TEST(Pressure, CriticalPointOfTheEquation) {
   EXPECT_NEAR(Haar_Pressure(CritTempPoint, 18015.28 / 322.0), CritPresPoint, 0.0005);
 }
 
-TEST(Pressure, IsTheSumOfBaseAndResidualParts) {
-  for (double T : {273.15, 500.0, 1000.0, 5000.0}) {
-    for (double V : {16.0, 18.0, 60.0, 3000.0}) {
-      EXPECT_EQ(Haar_Pressure(T, V),
-                Haar_Base(Q::Pressure, T, V) + Haar_Residual(Q::Pressure, T, V));
-    }
-  }
-  // Dilute gas: the ideal-gas pressure R T / V.
-  EXPECT_NEAR(Haar_Pressure(1000.0, 1e12) / (GasConstantR * 1000.0 / 1e12), 1.0, 1e-9);
-}
-
 TEST(Pressure, FailsOutsideItsRange) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   SetBackgroundTask(&CountHook);
