@@ -20,8 +20,8 @@ constexpr double RefPressureBar = 1.01325;
 
 // Haar, Gallagher and Kell (1984): b(T) = b1 ln t + b2 + b3/t^3 + b4/t^5 and
 // B(T) = B1 + B2/t + B3/t^2 + B4/t^4 in cm3/g, t = T / 647.073 K.
-constexpr std::array<double, 4> CoefB_small = {-0.3540782, 0.7478629, 0.007159876, -0.003528426};
-constexpr std::array<double, 4> CoefB_large = {1.1278334, -0.5944001, -5.010996, 0.63684256};
+constexpr std::array<double, 4> CovolumeCoef = {-0.3540782, 0.7478629, 0.007159876, -0.003528426};
+constexpr std::array<double, 4> VirialCoef = {1.1278334, -0.5944001, -5.010996, 0.63684256};
 
 // The reduced-temperature window of the base function.
 constexpr double MinReducedTemp = 0.31;
@@ -34,8 +34,8 @@ double Haar_Base(int sel, double T, double V) {
   const double t = T / CritTempHaar;
   if (!(rho > 0.0 && MinReducedTemp < t && t < MaxReducedTemp)) return 0.0;
 
-  const auto& bc = CoefB_small;
-  const auto& Bc = CoefB_large;
+  const auto& bc = CovolumeCoef;
+  const auto& Bc = VirialCoef;
   const double lnt = std::log(t);
   const double it = 1.0 / t;
   const double it2 = it * it;

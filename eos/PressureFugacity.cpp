@@ -6,13 +6,19 @@
 
 namespace Globals {
 
+namespace {
+// The reduced-temperature window of the base part, T / 647.073 K.
+constexpr double MinReducedTemp = 0.31;
+constexpr double MaxReducedTemp = 8.26;
+}  // namespace
+
 double Haar_Pressure(double T, double V) {
   if (!(T > 0.0 && V > 0.0)) return 0.0;
   // Outside the base part's temperature window (0.31 < T/647.073 < 8.26) the
   // residual part alone is not the pressure of water: fail rather than
   // hand the volume and temperature searches a wrong pressure to invert.
   const double t = T / CritTempHaar;
-  if (!(0.31 < t && t < 8.26)) return 0.0;
+  if (!(MinReducedTemp < t && t < MaxReducedTemp)) return 0.0;
   const double p = Haar_Base(Haar_Quantity::Pressure, T, V) +
                    Haar_Residual(Haar_Quantity::Pressure, T, V);
   // Only at absurd volumes (rho overflowing) can the sum be undefined.
