@@ -1,0 +1,211 @@
+// The program's start-up, event loop and shutdown, run for real: each test
+// runs the whole program (its own application object included) and drives it
+// from inside the event loop.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "Globals.h"
+#include "PictureFiles.h"
+#include "app/MenuBar1.h"
+#include "app/Shell.h"
+#include "app/Start.h"
+#include "app/pictures/Pictures.h"
+
+namespace {
+
+// The status a test's watchdog ends a stuck event loop with.
+constexpr int Stuck = 99;
+
+class ShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_FONT_DPI", "96");
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::Logo10, 368, 87));
+    ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::helmholtz, 383, 28));
+    ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::cv, 100, 40));
+    pictures::SetFolder(dir.path());
+  }
+  void TearDown() override { pictures::SetFolder(QString()); }
+
+  // Runs the program; `drive` runs inside its event loop. A watchdog ends a
+  // loop that does not end by itself, with the status Stuck.
+  int RunProgram(const std::function<void()>& drive) {
+    int argc = 1;
+    char name[] = "app_test_shell";
+    char* argv[] = {name, nullptr};
+    return app::Run(argc, argv, [drive] {
+      QTimer::singleShot(10000, [] { QCoreApplication::exit(Stuck); });
+      drive();
+    });
+  }
+
+  static std::vector<std::string> Shutdown() {
+    std::vector<std::string> steps;
+    for (int id = 168; id <= 189; ++id) steps.push_back("release picture " + std::to_string(id));
+    steps.insert(steps.end(), {"release windows", "release MenuBar1", "release saturation arrays"});
+    return steps;
+  }
+  static std::vector<std::string> Tail(std::size_t n) {
+    const auto& steps = app::Steps();
+    return {steps.end() - static_cast<std::ptrdiff_t>(std::min(n, steps.size())), steps.end()};
+  }
+  static void ExpectAllReleased() {
+    EXPECT_EQ(ui::FindShared(app::Start::ClassName), nullptr);
+    EXPECT_EQ(app::MenuBar1::Existing(), nullptr);
+    for (int id = pictures::FirstId; id <= pictures::LastId; ++id) EXPECT_FALSE(pictures::Loaded(id));
+  }
+
+  QTemporaryDir dir;
+};
+
+app::Start* StartWindow() { return static_cast<app::Start*>(ui::FindShared(app::Start::ClassName)); }
+
+std::vector<QWidget*> VisibleWindows() {
+  std::vector<QWidget*> windows;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible()) windows.push_back(w);
+  return windows;
+}
+
+TEST_F(ShellTest, StartsInOrderAndFileQuitShutsDownInOrder) {
+  Globals::Fugacity[0] = 1.5;  // left over: start-up creates the arrays afresh
+  std::vector<std::string> atLoop;
+  bool arraysFresh = false, hookInstalled = false, onlyStart = false, barOnStart = false;
+  bool loadedForStart = false;
+  const int status = RunProgram([&] {
+    atLoop = app::Steps();
+    arraysFresh = Globals::Fugacity[0] == 0.0;
+    hookInstalled = Globals::detail::backgroundTask != nullptr;
+    app::Start* start = StartWindow();
+    onlyStart = start != nullptr && VisibleWindows() == std::vector<QWidget*>{start};
+    barOnStart = start != nullptr && start->MenuBar() != nullptr &&
+                 start->MenuBar() == app::MenuBar1::Existing();
+    loadedForStart = true;
+    for (int id = pictures::FirstId; id <= pictures::LastId; ++id)
+      loadedForStart &= pictures::Loaded(id) == (id == pictures::Logo10 || id == pictures::helmholtz);
+    app::MenuBar1::Existing()->findChild<QAction*>("FileQuit")->trigger();
+  });
+
+  EXPECT_EQ(status, 0);
+  const std::vector<std::string> startUp = {"saturation arrays", "picture source and background task",
+                                            "App", "MenuBar1", "Start", "event loop"};
+  EXPECT_EQ(atLoop, startUp);
+  EXPECT_TRUE(arraysFresh);
+  EXPECT_TRUE(hookInstalled);
+  EXPECT_TRUE(onlyStart);
+  EXPECT_TRUE(barOnStart);
+  EXPECT_TRUE(loadedForStart);
+
+  std::vector<std::string> all = startUp;
+  all.push_back("event loop ended");
+  const auto shutdown = Shutdown();
+  all.insert(all.end(), shutdown.begin(), shutdown.end());
+  EXPECT_EQ(app::Steps(), all);
+  ExpectAllReleased();
+}
+
+TEST_F(ShellTest, ControlQQuitsFromTheStartWindow) {
+  const int status = RunProgram([] {
+    app::Start* start = StartWindow();
+    ASSERT_NE(start, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(start, 2000));
+    QTest::keyClick(start, Qt::Key_Q, Qt::ControlModifier);
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(Tail(Shutdown().size() + 1).front(), "event loop ended");
+}
+
+TEST_F(ShellTest, ControlQQuitsFromAnotherWindowToo) {
+  const int status = RunProgram([] {
+    app::Start* start = StartWindow();
+    ASSERT_NE(start, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(start, 2000));
+    start->Button("continue1")->click();
+    ui::Window* selection = ui::FindShared("Selection.Selection");
+    ASSERT_NE(selection, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(selection, 2000));
+    QTest::keyClick(selection, Qt::Key_Q, Qt::ControlModifier);
+  });
+  EXPECT_EQ(status, 0);
+}
+
+TEST_F(ShellTest, WindowsOpenedDuringUseAreReleasedAtShutdown) {
+  const int status = RunProgram([] {
+    app::Start* start = StartWindow();
+    ASSERT_NE(start, nullptr);
+    start->Button("continue1")->click();
+    ASSERT_NE(ui::FindShared("Selection.Selection"), nullptr);
+    QCoreApplication::exit(0);
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(ui::FindShared("Selection.Selection"), nullptr);
+  EXPECT_EQ(Tail(Shutdown().size()), Shutdown());
+  ExpectAllReleased();
+}
+
+TEST_F(ShellTest, ClosingTheLastWindowEndsTheProgram) {
+  const int status = RunProgram([] {
+    app::Start* start = StartWindow();
+    ASSERT_NE(start, nullptr);
+    start->close();
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(Tail(Shutdown().size()), Shutdown());
+}
+
+TEST_F(ShellTest, AnExceptionFromAHandlerIsReportedOnceAndShutdownStillRuns) {
+  testing::internal::CaptureStderr();
+  const int status = RunProgram([] {
+    // A button whose handler throws, clicked like a user would.
+    auto* button = new QPushButton("throw", StartWindow());
+    QObject::connect(button, &QPushButton::clicked, [] { throw std::runtime_error("boom"); });
+    button->show();
+    QTest::mouseClick(button, Qt::LeftButton);
+  });
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(status, 1);
+  const std::string report = "tarvo-hgk: unhandled exception: boom";
+  EXPECT_NE(err.find(report), std::string::npos) << err;
+  EXPECT_EQ(err.find(report), err.rfind(report)) << "reported more than once: " << err;
+
+  std::vector<std::string> expected = {"event loop ended", "unhandled exception"};
+  const auto shutdown = Shutdown();
+  expected.insert(expected.end(), shutdown.begin(), shutdown.end());
+  EXPECT_EQ(Tail(expected.size()), expected);
+  ExpectAllReleased();
+}
+
+TEST_F(ShellTest, AnExceptionOfAnyTypeIsCaughtToo) {
+  testing::internal::CaptureStderr();
+  const int status = RunProgram([] { QTimer::singleShot(0, [] { throw 42; }); });
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(err.find("unhandled exception"), std::string::npos) << err;
+  EXPECT_EQ(Tail(Shutdown().size()), Shutdown());
+}
+
+TEST_F(ShellTest, TheProgramCanRunAgainAfterShutdown) {
+  for (int round = 0; round < 2; ++round) {
+    bool started = false;
+    const int status = RunProgram([&] {
+      started = StartWindow() != nullptr && StartWindow()->isVisible();
+      QCoreApplication::exit(0);
+    });
+    EXPECT_EQ(status, 0) << round;
+    EXPECT_TRUE(started) << round;
+  }
+}
+
+}  // namespace
