@@ -196,16 +196,20 @@ bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, 
   ui::FolderItem part = ui::GetFolderItem(name + QStringLiteral(".part"));
   ui::FolderItem target = ui::GetFolderItem(name);
 
+  bool created = false;  // only a file this export created is removed
   auto fail = [&](const QString& why) {
     error = why.isEmpty() ? QStringLiteral("write error") : why;
-    std::error_code ignored;
-    std::filesystem::remove(FsPath(part.Path()), ignored);
+    if (created) {
+      std::error_code ignored;
+      std::filesystem::remove(FsPath(part.Path()), ignored);
+    }
     return false;
   };
 
   {
     std::unique_ptr<ui::TextOutputStream> out = part.CreateTextFile();
     if (!out) return fail(part.Error());
+    created = true;
     const QString header[] = {
         QStringLiteral("H2O"),
         QStringLiteral("reference: Haar et al. (1984)"),

@@ -1,0 +1,73 @@
+// Shared fixture and helpers of the state-window tests: every test starts
+// with the state point at 0 and no background hook, and drives its windows
+// through their controls by name.
+#pragma once
+
+#include "GuiTest.h"
+
+#include "eos/Globals.h"
+#include "ui/Window.h"
+
+#include <QString>
+
+namespace statetest {
+
+class StateTest : public guitest::GuiTest {
+ protected:
+  void SetUp() override {
+    guitest::GuiTest::SetUp();
+    Globals::TempKelvin = 0;
+    Globals::PresMPa = 0;
+    Globals::MolarVol = 0;
+    Globals::SetBackgroundTask(nullptr);
+  }
+  void TearDown() override {
+    Globals::SetBackgroundTask(nullptr);
+    guitest::GuiTest::TearDown();
+  }
+};
+
+// What the label (or field) of that name shows.
+inline QString Text(const ui::Window* w, const char* name, int index = ui::NoIndex) {
+  QWidget* control = guitest::FindControl(w, name, index);
+  if (auto* field = dynamic_cast<ui::EditField*>(control)) return field->Text();
+  return guitest::LabelText(control);
+}
+
+// The number a label shows, read the way the program reads numbers.
+inline double Number(const ui::Window* w, const char* name) { return ui::Val(Text(w, name)); }
+
+// Replaces the text of a field the way a user does: select all, delete,
+// then type the new text key by key.
+inline void Enter(const ui::Window* w, const char* name, const QString& text) {
+  QWidget* field = guitest::FindControl(w, name);
+  guitest::ClearByKeys(field);
+  guitest::TypeInto(field, text);
+}
+
+inline void Press(const ui::Window* w, const char* name) { guitest::Click(guitest::FindControl(w, name)); }
+
+inline bool IsOn(const ui::Window* w, const char* name) {
+  auto* radio = guitest::Find<ui::RadioButton>(w, name);
+  return radio != nullptr && radio->Value();
+}
+
+inline int Rows(const ui::Window* w) {
+  auto* list = guitest::Find<ui::Listbox>(w, "ListBox1");
+  return list != nullptr ? list->RowCount() : -1;
+}
+
+inline QString Cell(const ui::Window* w, int row, int column) {
+  auto* list = guitest::Find<ui::Listbox>(w, "ListBox1");
+  return list != nullptr ? list->CellText(row, column) : QString();
+}
+
+inline QString Heading(const ui::Window* w, int column) {
+  auto* list = guitest::Find<ui::Listbox>(w, "ListBox1");
+  return list != nullptr ? list->HeadingText(column) : QString();
+}
+
+// 1000 times the molar mass of water: a density in kg/m3 as a molar volume.
+inline constexpr double kDensityFactor = 18015.28;
+
+}  // namespace statetest

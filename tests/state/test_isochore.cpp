@@ -1,0 +1,320 @@
+#include "StateTest.h"
+
+#include "windows/state/Isochore.h"
+#include "windows/state/PressuresWindow.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+using namespace statetest;
+
+namespace {
+
+// Each test runs in a folder of its own: the export writes into the
+// current folder.
+class IsochoreTest : public StateTest {
+ protected:
+  void SetUp() override {
+    StateTest::SetUp();
+    ASSERT_TRUE(folder.isValid());
+    previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    Globals::MolarVol = 18;
+    w = ui::Shared<Isochore>();
+    ASSERT_TRUE(guitest::ShowAndWait(w));
+  }
+  void TearDown() override {
+    QDir::setCurrent(previous);
+    StateTest::TearDown();
+  }
+  void Range(const char* min, const char* max, const char* step) {
+    Enter(w, "minimum", min);
+    Enter(w, "maximum", max);
+    Enter(w, "interval", step);
+  }
+  static QByteArray Contents(const QString& name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  static QStringList FileRows(const QString& name) {
+    QList<QByteArray> lines = Contents(name).split('\n');
+    QStringList rows;
+    for (qsizetype i = 8; i < lines.size(); ++i)
+      if (!lines[i].isEmpty()) rows << QString::fromLatin1(lines[i]);
+    return rows;
+  }
+  static QStringList FolderEntries() {
+    return QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+  }
+
+  QTemporaryDir folder;
+  QString previous;
+  Isochore* w = nullptr;
+};
+
+TEST_F(IsochoreTest, ActivationShowsTheVolumeAndEmptyTable) {
+  EXPECT_EQ(w->windowTitle(), "Isochore");
+  EXPECT_EQ(Text(w, "ResultV"), "18");
+  EXPECT_EQ(Text(w, "ResultV1"), "1.000849");
+  EXPECT_EQ(Rows(w), 0);
+  EXPECT_EQ(Heading(w, 0), "Temperature (˚C)");
+  EXPECT_EQ(Heading(w, 1), "Pressure (MPa)");
+  guitest::ExpectTextsFit(w);
+}
+
+TEST_F(IsochoreTest, TenDegreeStepsGiveElevenRowsInListAndFile) {
+  Range("0", "100", "10");
+  Press(w, "calculate");
+  ASSERT_EQ(Rows(w), 11);
+  for (int k = 0; k <= 10; ++k) EXPECT_EQ(Cell(w, k, 0), QString::number(10 * k));
+  Press(w, "Export");
+  EXPECT_EQ(Text(w, "filename0"), "data is available in:");
+  EXPECT_EQ(Text(w, "filename1"), "18.txt");
+  const QStringList rows = FileRows("18.txt");
+  ASSERT_EQ(rows.size(), 11);
+  EXPECT_TRUE(rows.front().startsWith("0, "));
+  EXPECT_TRUE(rows.back().startsWith("100, "));
+  // The export leaves the table alone; "calculate" empties the file labels.
+  EXPECT_EQ(Rows(w), 11);
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "filename0"), "");
+  EXPECT_EQ(Text(w, "filename1"), "");
+}
+
+TEST_F(IsochoreTest, ListAndFileStepTheirTemperaturesDifferently) {
+  // The list adds the step to a kelvin value, the file to a Celsius value:
+  // from 0 to 1 by 0.1 the list ends at 0.9 ˚C, the file at 1 ˚C.
+  Range("0", "1", "0.1");
+  Press(w, "calculate");
+  ASSERT_EQ(Rows(w), 10);
+  EXPECT_EQ(Cell(w, 0, 0), "0");
+  EXPECT_EQ(Cell(w, 9, 0), "0.9");
+  Press(w, "Export");
+  const QStringList rows = FileRows("18.txt");
+  ASSERT_EQ(rows.size(), 11);
+  EXPECT_TRUE(rows.back().startsWith("1, "));
+}
+
+TEST_F(IsochoreTest, EachFailedCheckMarksItsOwnField) {
+  Range("-10", "100", "10");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "minimum"), "put number");
+  EXPECT_EQ(Text(w, "maximum"), "100");
+  EXPECT_EQ(Text(w, "interval"), "10");
+  EXPECT_EQ(Rows(w), 0);
+
+  Range("5", "5", "10");
+  Press(w, "Export");
+  EXPECT_EQ(Text(w, "minimum"), "5");
+  EXPECT_EQ(Text(w, "maximum"), "put number");
+  EXPECT_EQ(Text(w, "interval"), "10");
+
+  Range("0", "100", "0");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "minimum"), "0");
+  EXPECT_EQ(Text(w, "maximum"), "100");
+  EXPECT_EQ(Text(w, "interval"), "put number");
+
+  // All three at once, and nothing written.
+  Range("-10", "-20", "-1");
+  Press(w, "Export");
+  EXPECT_EQ(Text(w, "minimum"), "put number");
+  EXPECT_EQ(Text(w, "maximum"), "put number");
+  EXPECT_EQ(Text(w, "interval"), "put number");
+  EXPECT_EQ(Text(w, "filename0"), "");
+  EXPECT_TRUE(FolderEntries().isEmpty());
+
+  // An empty minimum is 0 ˚C; an empty maximum and step are refused.
+  Range("", "", "");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "minimum"), "");
+  EXPECT_EQ(Text(w, "maximum"), "put number");
+  EXPECT_EQ(Text(w, "interval"), "put number");
+}
+
+TEST_F(IsochoreTest, FileBytesForEighteenCubicCentimetres) {
+  Range("0", "20", "10");
+  Press(w, "Export");
+  ASSERT_EQ(Text(w, "filename1"), "18.txt");
+  QByteArray expected =
+      "H2O\n"
+      "reference: Haar et al. (1984)\n"
+      "\n"
+      "18 cm3/mol\n"
+      "1.000849 g/cm3\n"
+      "\n"
+      "Temperature, Pressure\n"
+      "(Celsius), (MPa)\n";
+  for (int t : {0, 10, 20})
+    expected += QByteArray::number(t) + ", " +
+                ui::Str(Globals::Haar_Pressure(t + Globals::CelsiusOffset, 18)).toLatin1() + "\n";
+  EXPECT_EQ(Contents("18.txt"), expected);
+  EXPECT_EQ(FolderEntries(), QStringList{"18.txt"});
+}
+
+TEST_F(IsochoreTest, SecondExportReplacesTheFile) {
+  Range("0", "100", "10");
+  Press(w, "Export");
+  ASSERT_EQ(FileRows("18.txt").size(), 11);
+  Range("0", "20", "10");
+  Press(w, "Export");
+  EXPECT_EQ(FileRows("18.txt").size(), 3);
+  EXPECT_EQ(FolderEntries(), QStringList{"18.txt"});
+}
+
+TEST_F(IsochoreTest, ExportOfNoVolumeNamesTheFileAfterZero) {
+  Globals::MolarVol = 0;
+  ASSERT_TRUE(guitest::ShowAndWait(ui::Shared<PressuresWindow>()));
+  ASSERT_TRUE(guitest::ShowAndWait(w));
+  EXPECT_EQ(Text(w, "ResultV1"), "0");
+  Range("0", "10", "10");
+  Press(w, "Export");
+  EXPECT_EQ(Text(w, "filename1"), "0.txt");
+  const QList<QByteArray> lines = Contents("0.txt").split('\n');
+  ASSERT_GT(lines.size(), 10);
+  EXPECT_EQ(lines[3], "0 cm3/mol");
+  EXPECT_EQ(lines[4], "0 g/cm3");
+  EXPECT_EQ(lines[8], "0, 0");
+}
+
+TEST_F(IsochoreTest, ExportIntoAVanishedFolderFails) {
+  QDir::current().mkdir("gone");
+  ASSERT_TRUE(QDir::setCurrent("gone"));
+  ASSERT_TRUE(QDir(folder.path()).rmdir("gone"));
+  Range("0", "100", "10");
+  Press(w, "Export");
+  EXPECT_EQ(Text(w, "filename0"), "export failed:");
+  EXPECT_FALSE(Text(w, "filename1").isEmpty());
+  EXPECT_NE(Text(w, "filename1"), "18.txt");
+}
+
+TEST_F(IsochoreTest, ExportThatCannotReplaceLeavesNoPartialFile) {
+  // A folder in the way of the file's final name: the rows are written,
+  // the last step fails, and no partial file is left behind.
+  ASSERT_TRUE(QDir::current().mkdir("18.txt"));
+  Range("0", "100", "10");
+  Press(w, "Export");
+  EXPECT_EQ(Text(w, "filename0"), "export failed:");
+  EXPECT_FALSE(Text(w, "filename1").isEmpty());
+  EXPECT_EQ(FolderEntries(), QStringList{"18.txt"});
+  EXPECT_TRUE(QFileInfo("18.txt").isDir());
+}
+
+TEST_F(IsochoreTest, FailedExportKeepsTheEarlierFile) {
+  Range("0", "10", "10");
+  Press(w, "Export");
+  const QByteArray earlier = Contents("18.txt");
+  ASSERT_FALSE(earlier.isEmpty());
+  // The working file's name is taken by a folder: nothing can be created.
+  ASSERT_TRUE(QDir::current().mkdir("18.txt.part"));
+  Range("0", "100", "10");
+  Press(w, "Export");
+  EXPECT_EQ(Text(w, "filename0"), "export failed:");
+  EXPECT_EQ(Contents("18.txt"), earlier);
+  EXPECT_TRUE(QFileInfo("18.txt.part").isDir()) << "a folder it did not create is left alone";
+}
+
+TEST_F(IsochoreTest, ExportIntoAReadOnlyFolderFails) {
+  if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+  QFile::setPermissions(QDir::currentPath(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  Range("0", "100", "10");
+  Press(w, "Export");
+  QFile::setPermissions(QDir::currentPath(),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  EXPECT_EQ(Text(w, "filename0"), "export failed:");
+  EXPECT_FALSE(Text(w, "filename1").isEmpty());
+  EXPECT_TRUE(FolderEntries().isEmpty());
+}
+
+TEST_F(IsochoreTest, TooManyRowsMarkTheStep) {
+  Range("0", "100000", "1");  // 100,001 rows
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "interval"), "put number");
+  EXPECT_EQ(Text(w, "minimum"), "0");
+  EXPECT_EQ(Text(w, "maximum"), "100000");
+  EXPECT_EQ(Rows(w), 0);
+  Enter(w, "interval", "1");
+  Press(w, "Export");
+  EXPECT_EQ(Text(w, "interval"), "put number");
+  EXPECT_TRUE(FolderEntries().isEmpty());
+}
+
+TEST_F(IsochoreTest, StepTooSmallToMoveTheTemperatureIsRefused) {
+  // 10,001 rows by count, but 1e-13 K added to 1273.15 K changes nothing:
+  // the loop would never pass the maximum.
+  Range("1000", "1000.000000001", "1e-13");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "interval"), "put number");
+  EXPECT_EQ(Rows(w), 0);
+}
+
+TEST_F(IsochoreTest, ActivationEmptiesTableAndFileLabels) {
+  Range("0", "100", "10");
+  Press(w, "calculate");
+  Press(w, "Export");
+  ASSERT_EQ(Rows(w), 11);
+  Globals::MolarVol = 20;
+  ASSERT_TRUE(guitest::ShowAndWait(ui::Shared<PressuresWindow>()));
+  ASSERT_TRUE(guitest::ShowAndWait(w));
+  EXPECT_EQ(Rows(w), 0);
+  EXPECT_EQ(Heading(w, 0), "Temperature (˚C)");
+  EXPECT_EQ(Text(w, "filename0"), "");
+  EXPECT_EQ(Text(w, "filename1"), "");
+  EXPECT_EQ(Text(w, "ResultV"), "20");
+  EXPECT_EQ(Text(w, "minimum"), "0");
+}
+
+// Presses made while a loop lets events run are ignored.
+Isochore* pressing = nullptr;
+const char* secondButtons[2] = {nullptr, nullptr};
+void PressDuringLoop() {
+  if (pressing == nullptr) return;
+  Isochore* target = pressing;
+  pressing = nullptr;  // once
+  for (const char* name : secondButtons) Press(target, name);
+}
+
+TEST_F(IsochoreTest, PressesDuringATableAreIgnored) {
+  Range("0", "100", "10");
+  pressing = w;
+  secondButtons[0] = "calculate";
+  secondButtons[1] = "Export";
+  Globals::SetBackgroundTask(&PressDuringLoop);
+  Press(w, "calculate");
+  EXPECT_EQ(pressing, nullptr) << "the loop let events run";
+  EXPECT_EQ(Rows(w), 11);
+  EXPECT_TRUE(FolderEntries().isEmpty());
+}
+
+TEST_F(IsochoreTest, PressesDuringAnExportAreIgnored) {
+  Range("0", "100", "10");
+  pressing = w;
+  secondButtons[0] = "Export";
+  secondButtons[1] = "calculate";
+  Globals::SetBackgroundTask(&PressDuringLoop);
+  Press(w, "Export");
+  EXPECT_EQ(pressing, nullptr) << "the loop let events run";
+  EXPECT_EQ(FileRows("18.txt").size(), 11);
+  EXPECT_EQ(Rows(w), 0);
+  EXPECT_EQ(Text(w, "filename0"), "data is available in:");
+}
+
+TEST_F(IsochoreTest, ThousandRowsWellUnderASecond) {
+  Range("0", "999", "1");
+  QElapsedTimer timer;
+  timer.start();
+  Press(w, "calculate");
+  const qint64 table = timer.restart();
+  Press(w, "Export");
+  const qint64 file = timer.elapsed();
+  EXPECT_EQ(Rows(w), 1000);
+  EXPECT_EQ(FileRows("18.txt").size(), 1000);
+  EXPECT_LT(table, 500);
+  EXPECT_LT(file, 500);
+}
+
+}  // namespace

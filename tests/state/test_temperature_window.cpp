@@ -1,0 +1,212 @@
+#include "StateTest.h"
+
+#include "windows/state/MathAnalT.h"
+#include "windows/state/TemperatureWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+using namespace statetest;
+
+namespace {
+
+class TemperatureTest : public StateTest {
+ protected:
+  void SetUp() override {
+    StateTest::SetUp();
+    w = ui::Shared<TemperatureWindow>();
+    ASSERT_TRUE(guitest::ShowAndWait(w));
+  }
+  void State(const QString& volume, const QString& pressure) {
+    Enter(w, "dataEntry", volume);
+    Enter(w, "dataEntry1", pressure);
+  }
+  TemperatureWindow* w = nullptr;
+};
+
+TEST(TemperatureWindowBuild, BuiltHiddenUntilShown) {
+  ui::ReleaseAllShared();
+  auto* w = ui::Shared<TemperatureWindow>();
+  EXPECT_FALSE(w->isVisible());
+  ASSERT_TRUE(guitest::ShowAndWait(w));
+  EXPECT_TRUE(w->isVisible());
+  // The caption "Pressure" is member 1 of the control array of that name.
+  auto* caption = dynamic_cast<TemperatureWindow::Pressure*>(w->Control("Pressure", 1));
+  ASSERT_NE(caption, nullptr);
+  EXPECT_EQ(caption->Text(), "Pressure");
+  EXPECT_EQ(w->Control("Pressure"), nullptr);
+  ui::ReleaseAllShared();
+}
+
+TEST_F(TemperatureTest, OpensEmptyInKelvin) {
+  EXPECT_EQ(w->windowTitle(), "Temperatures");
+  EXPECT_TRUE(IsOn(w, "Kelvin"));
+  EXPECT_FALSE(IsOn(w, "Choice0"));
+  EXPECT_FALSE(IsOn(w, "Choice1"));
+  EXPECT_EQ(Text(w, "Density"), "corresponding density");
+  guitest::ExpectTextsFit(w);
+  guitest::SaveScreenshot(w, "TemperatureWindow");
+}
+
+TEST_F(TemperatureTest, EmptyInputWarnsAndKeepsTheTemperature) {
+  Globals::TempKelvin = 300;
+  Globals::MolarVol = 5;
+  Globals::PresMPa = 5;
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), "warning: put a number for temperature and pressure");
+  EXPECT_EQ(Globals::MolarVol, 0);
+  EXPECT_EQ(Globals::PresMPa, 0);
+  EXPECT_EQ(Globals::TempKelvin, 300);
+}
+
+// NBS/NRC Steam Tables at 10 MPa: 871.032 kg/m3 at 473.15 K (a volume below
+// the saturated liquid's, so the search starts 1 K below the saturation
+// temperature) and 37.867 kg/m3 at 673.15 K (above the saturated vapour's).
+TEST_F(TemperatureTest, AutomaticStartOnBothSidesOfTheSaturationCurve) {
+  State(ui::Str(kDensityFactor / 871.032), "10");
+  Press(w, "Choice0");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), "");
+  EXPECT_NEAR(Number(w, "Result"), 473.15, 0.002);
+  EXPECT_NEAR(Globals::TempKelvin, 473.15, 0.002);
+
+  Enter(w, "dataEntry", ui::Str(kDensityFactor / 37.867));
+  Press(w, "Choice0");
+  Press(w, "calculate");
+  EXPECT_NEAR(Number(w, "Result"), 673.15, 0.01);
+}
+
+// NBS/NRC Steam Tables: 273.15 K and 100 MPa, 1045.306 kg/m3. Above the
+// critical pressure the search starts at 800 K.
+TEST_F(TemperatureTest, AutomaticStartAboveTheCriticalPressure) {
+  State(ui::Str(kDensityFactor / 1045.306), "100");
+  EXPECT_EQ(Text(w, "pressurelimit"), "");
+  Press(w, "Choice0");
+  Press(w, "calculate");
+  EXPECT_NEAR(Number(w, "Result"), 273.15, 0.01);
+}
+
+TEST_F(TemperatureTest, ManualStartIsKelvinWhateverTheUnit) {
+  State(ui::Str(kDensityFactor / 871.032), "10");
+  Press(w, "Celsius");
+  Press(w, "Choice1");
+  Enter(w, "dataEntryT", "470");
+  Press(w, "calculate");
+  EXPECT_NEAR(Number(w, "Result"), 200.0, 0.002);
+  Press(w, "Kelvin");
+  EXPECT_EQ(Text(w, "Result"), ui::Str(Globals::TempKelvin));
+  EXPECT_NEAR(Number(w, "Result"), 473.15, 0.002);
+}
+
+TEST_F(TemperatureTest, FailedSearchAsksForAnotherStart) {
+  State("20", "10");
+  Press(w, "Choice1");
+  Enter(w, "dataEntryT", "-1");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), "Change first approach");
+  EXPECT_EQ(Text(w, "Result"), "");
+  EXPECT_EQ(Globals::TempKelvin, 0);
+  Press(w, "Celsius");
+  EXPECT_EQ(Text(w, "Result"), "0");
+  Press(w, "Kelvin");
+  EXPECT_EQ(Text(w, "Result"), "0");
+}
+
+TEST_F(TemperatureTest, TypingSwitchesTheFirstApproachOff) {
+  State("20", "10");
+  Press(w, "Choice1");
+  Enter(w, "dataEntryT", "470");
+  EXPECT_TRUE(IsOn(w, "Choice1"));
+  Enter(w, "dataEntry1", "11");
+  EXPECT_FALSE(IsOn(w, "Choice1"));
+  EXPECT_EQ(Text(w, "dataEntryT"), "470") << "a pressure keeps the manual start";
+  Press(w, "Choice1");
+  Enter(w, "dataEntry", "21");
+  EXPECT_FALSE(IsOn(w, "Choice0"));
+  EXPECT_FALSE(IsOn(w, "Choice1"));
+  EXPECT_EQ(Text(w, "dataEntryT"), "") << "a molar volume empties the manual start";
+}
+
+TEST_F(TemperatureTest, StatePointWrittenByTypingAndCalculating) {
+  Globals::TempKelvin = 123;
+  Enter(w, "dataEntry", "18");
+  EXPECT_EQ(Globals::MolarVol, 18);
+  EXPECT_EQ(Text(w, "Density"), "corresponding density = 1000.849 kg/m3");
+  Enter(w, "dataEntry1", "10");
+  EXPECT_EQ(Globals::PresMPa, 10);
+  EXPECT_EQ(Globals::TempKelvin, 123) << "typing leaves the temperature alone";
+  // The unit radios show whatever temperature is stored.
+  Press(w, "Celsius");
+  EXPECT_EQ(Text(w, "Result"), ui::Str(123 - 273.15));
+  Press(w, "Kelvin");
+  EXPECT_EQ(Text(w, "Result"), "123");
+}
+
+TEST_F(TemperatureTest, SaturationLimitsBelowTheCriticalPressure) {
+  // IAPWS auxiliary equations: at 0.101325 MPa the saturated densities are
+  // 958.365 and 0.597586 kg/m3.
+  Enter(w, "dataEntry1", "0.101325");
+  EXPECT_EQ(Text(w, "pressurelimit"), "At pressures below critical point:");
+  const QString liquid = Text(w, "liquidlimit");
+  const QString vapour = Text(w, "vapourlimit");
+  ASSERT_TRUE(liquid.startsWith("  Vm (liquid) < ") && liquid.endsWith(" cm3/mol"));
+  ASSERT_TRUE(vapour.startsWith("  Vm (vapour) > ") && vapour.endsWith(" cm3/mol"));
+  EXPECT_NEAR(ui::Val(liquid.mid(16).chopped(8)), kDensityFactor / 958.365, 0.001);
+  EXPECT_NEAR(ui::Val(vapour.mid(16).chopped(8)), kDensityFactor / 0.597586, 0.1);
+
+  Enter(w, "dataEntry1", "22.0639");
+  EXPECT_FALSE(Text(w, "liquidlimit").isEmpty());
+  Enter(w, "dataEntry1", "22.064");
+  EXPECT_EQ(Text(w, "pressurelimit"), "");
+  EXPECT_EQ(Text(w, "liquidlimit"), "");
+  EXPECT_EQ(Text(w, "vapourlimit"), "");
+
+  // Below the triple-point pressure (0.000611657 MPa) and for no pressure
+  // there are no saturated volumes, and so no limits.
+  for (const char* text : {"0.0001", "0", ""}) {
+    Enter(w, "dataEntry1", text);
+    EXPECT_EQ(Text(w, "pressurelimit"), "") << text;
+    EXPECT_EQ(Text(w, "liquidlimit"), "") << text;
+    EXPECT_EQ(Text(w, "vapourlimit"), "") << text;
+  }
+}
+
+TEST_F(TemperatureTest, ClearResetsUnitsAndChoices) {
+  Press(w, "Celsius");
+  State("20", "10");
+  Press(w, "Choice1");
+  Enter(w, "dataEntryT", "470");
+  Press(w, "Clear");
+  EXPECT_TRUE(IsOn(w, "Kelvin"));
+  EXPECT_FALSE(IsOn(w, "Celsius"));
+  EXPECT_FALSE(IsOn(w, "Choice0"));
+  EXPECT_FALSE(IsOn(w, "Choice1"));
+  EXPECT_EQ(Text(w, "StaticText4"), "Kelvin");
+  for (const char* name : {"dataEntry", "dataEntry1", "Result", "warning", "pressurelimit", "liquidlimit",
+                           "vapourlimit"})
+    EXPECT_EQ(Text(w, name), "") << name;
+  EXPECT_EQ(Text(w, "Density"), "corresponding density");
+}
+
+TEST_F(TemperatureTest, OneListingWindowForTwoPresses) {
+  Press(w, "Analysis");
+  MathAnalT* first = ui::Shared<MathAnalT>();
+  ASSERT_TRUE(guitest::ShowAndWait(w));
+  Press(w, "Analysis");
+  guitest::Settle();
+  EXPECT_EQ(ui::Shared<MathAnalT>(), first);
+  int shown = 0;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (dynamic_cast<MathAnalT*>(top) != nullptr && top->isVisible()) ++shown;
+  EXPECT_EQ(shown, 1);
+}
+
+TEST_F(TemperatureTest, TypingAPressureNeverStalls) {
+  // Every keystroke below the critical pressure runs a saturation search.
+  QElapsedTimer timer;
+  timer.start();
+  Enter(w, "dataEntry1", "0.0123456789");
+  EXPECT_LT(timer.elapsed(), 1000);
+}
+
+}  // namespace

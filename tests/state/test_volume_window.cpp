@@ -1,0 +1,170 @@
+#include "StateTest.h"
+
+#include "windows/state/MathAnal.h"
+#include "windows/state/VolumeWindow.h"
+
+#include <QApplication>
+
+using namespace statetest;
+
+namespace {
+
+class VolumeTest : public StateTest {
+ protected:
+  void SetUp() override {
+    StateTest::SetUp();
+    w = ui::Shared<VolumeWindow>();
+    ASSERT_TRUE(guitest::ShowAndWait(w));
+  }
+  void State(const char* temperature, const char* pressure) {
+    Enter(w, "dataEntryT", temperature);
+    Enter(w, "dataEntryP", pressure);
+  }
+  VolumeWindow* w = nullptr;
+};
+
+TEST_F(VolumeTest, OpensEmptyInKelvin) {
+  EXPECT_EQ(w->windowTitle(), "Molar Volume");
+  EXPECT_TRUE(IsOn(w, "Kelvin"));
+  EXPECT_FALSE(IsOn(w, "Choice0"));
+  EXPECT_FALSE(IsOn(w, "Choice1"));
+  EXPECT_EQ(Text(w, "StaticText8"), "Kelvin");
+  guitest::ExpectTextsFit(w);
+  guitest::SaveScreenshot(w, "VolumeWindow");
+}
+
+TEST_F(VolumeTest, EmptyInputWarnsAndStoresZeros) {
+  Globals::TempKelvin = 5;
+  Globals::PresMPa = 5;
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), "warning: put a number for temperature and pressure");
+  EXPECT_EQ(Globals::TempKelvin, 0);
+  EXPECT_EQ(Globals::PresMPa, 0);
+  // In ˚C an empty temperature is 273.15 K and passes the check.
+  Press(w, "Celsius");
+  Enter(w, "dataEntryP", "10");
+  Press(w, "Choice0");
+  Press(w, "calculate");
+  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 273.15);
+  EXPECT_NE(Text(w, "warning"), "warning: put a number for temperature and pressure");
+}
+
+// NBS/NRC Steam Tables: 298.15 K and 10 MPa, 1001.475 kg/m3 (liquid side of
+// the saturation curve).
+TEST_F(VolumeTest, AutomaticStartOnTheLiquidSide) {
+  State("298.15", "10");
+  Press(w, "Choice0");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), "");
+  EXPECT_NEAR(Number(w, "Result"), kDensityFactor / 1001.475, 2e-5);
+  EXPECT_NEAR(Number(w, "DensityResult"), 1.001475, 2e-6);
+}
+
+// Low-pressure steam follows its second virial coefficient: at 363.15 K the
+// NBS/NRC Steam Tables give B = -27.81 cm3/g, so at 0.001 MPa (far below the
+// saturation pressure, 0.0701 MPa) V = RT/P + B within about 1 cm3/mol.
+TEST_F(VolumeTest, AutomaticStartOnTheVapourSide) {
+  State("363.15", "0.001");
+  Press(w, "Choice0");
+  Press(w, "calculate");
+  const double ideal = Globals::GasConstantR * 363.15 / 0.001;
+  EXPECT_NEAR(Number(w, "Result"), ideal - 27.81 * Globals::MolarMassH2O, 3);
+}
+
+// NBS/NRC Steam Tables: 500 ˚C and 10 MPa, 30.503 kg/m3 (above the critical
+// temperature the search starts from the ideal gas).
+TEST_F(VolumeTest, SteamAboveTheCriticalTemperature) {
+  Press(w, "Celsius");
+  State("500", "10");
+  Press(w, "Choice0");
+  Press(w, "calculate");
+  EXPECT_NEAR(Number(w, "Result"), kDensityFactor / 30.503, 0.01);
+  EXPECT_NEAR(Number(w, "DensityResult"), 0.030503, 5e-7);
+  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 773.15);
+  EXPECT_EQ(Globals::PresMPa, 10);
+}
+
+TEST_F(VolumeTest, ManualStart) {
+  State("298.15", "10");
+  Press(w, "Choice1");
+  Enter(w, "dataEntryV", "18");
+  EXPECT_TRUE(IsOn(w, "Choice1")) << "typing a start volume keeps the choice";
+  Press(w, "calculate");
+  EXPECT_NEAR(Number(w, "Result"), kDensityFactor / 1001.475, 2e-5);
+}
+
+TEST_F(VolumeTest, FailedSearchAsksForAnotherStart) {
+  State("298.15", "10");
+  Press(w, "Choice1");
+  Enter(w, "dataEntryV", "-1");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), "Change first approach");
+  EXPECT_EQ(Text(w, "Result"), "");
+  EXPECT_EQ(Text(w, "DensityResult"), "");
+  // Below the triple point the automatic start is -1 cm3/mol and fails too.
+  State("200", "10");
+  Press(w, "Choice0");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), "Change first approach");
+}
+
+TEST_F(VolumeTest, TypingTheStateSwitchesTheFirstApproachOff) {
+  State("298.15", "10");
+  Press(w, "Choice1");
+  Enter(w, "dataEntryV", "18");
+  Enter(w, "dataEntryP", "11");
+  EXPECT_FALSE(IsOn(w, "Choice0"));
+  EXPECT_FALSE(IsOn(w, "Choice1"));
+  EXPECT_EQ(Text(w, "dataEntryV"), "18");
+  Press(w, "Choice0");
+  EXPECT_EQ(Text(w, "dataEntryV"), "") << "automatic empties the manual start";
+  Enter(w, "dataEntryT", "300");
+  EXPECT_FALSE(IsOn(w, "Choice0"));
+}
+
+TEST_F(VolumeTest, StatePointHoldsTemperatureAndPressureOnly) {
+  Globals::MolarVol = 42;
+  Press(w, "Celsius");
+  Enter(w, "dataEntryT", "25");
+  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 298.15);
+  Enter(w, "dataEntryP", "10");
+  EXPECT_EQ(Globals::PresMPa, 10);
+  Press(w, "Choice0");
+  Press(w, "calculate");
+  EXPECT_FALSE(Text(w, "Result").isEmpty());
+  EXPECT_EQ(Globals::MolarVol, 42);
+  // The unit radios only relabel.
+  Press(w, "Kelvin");
+  EXPECT_EQ(Text(w, "StaticText8"), "Kelvin");
+  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 298.15);
+}
+
+TEST_F(VolumeTest, ClearKeepsTheUnits) {
+  Press(w, "Celsius");
+  State("25", "10");
+  Press(w, "Choice1");
+  Enter(w, "dataEntryV", "18");
+  Press(w, "calculate");
+  Press(w, "Clear");
+  for (const char* name : {"dataEntryT", "dataEntryP", "dataEntryV", "Result", "DensityResult", "warning"})
+    EXPECT_EQ(Text(w, name), "") << name;
+  EXPECT_FALSE(IsOn(w, "Choice0"));
+  EXPECT_FALSE(IsOn(w, "Choice1"));
+  EXPECT_TRUE(IsOn(w, "Celsius"));
+  EXPECT_EQ(Text(w, "StaticText8"), "˚Celsius");
+}
+
+TEST_F(VolumeTest, OneListingWindowForTwoPresses) {
+  Press(w, "Analysis");
+  MathAnal* first = ui::Shared<MathAnal>();
+  ASSERT_TRUE(guitest::ShowAndWait(w));
+  Press(w, "Analysis");
+  guitest::Settle();
+  EXPECT_EQ(ui::Shared<MathAnal>(), first);
+  int shown = 0;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (dynamic_cast<MathAnal*>(top) != nullptr && top->isVisible()) ++shown;
+  EXPECT_EQ(shown, 1);
+}
+
+}  // namespace
