@@ -496,11 +496,17 @@ void Window::Build() {
 
   // Handlers by control name (and index).
   std::vector<Handler> handlers = Handlers();
+  std::vector<bool> attached(handlers.size(), false);
   auto handlersFor = [&](const ControlSpec& cs) {
     std::vector<const Handler*> found;
-    for (const Handler& h : handlers)
-      if (h.control != nullptr && h.index == cs.index && std::string(h.control) == cs.name)
+    for (std::size_t i = 0; i < handlers.size(); ++i) {
+      const Handler& h = handlers[i];
+      if (h.control != nullptr && cs.name != nullptr && h.index == cs.index &&
+          std::string(h.control) == cs.name) {
         found.push_back(&h);
+        attached[i] = true;
+      }
+    }
     return found;
   };
 
@@ -616,6 +622,13 @@ void Window::Build() {
       }
     }
   }
+
+  // A handler whose control is not in the list is a mistake in the window's
+  // tables; say so once, when the window is built.
+  for (std::size_t i = 0; i < handlers.size(); ++i)
+    if (!attached[i])
+      qWarning("%s: no control %s for a handler", ws.className,
+               handlers[i].control != nullptr ? handlers[i].control : "(null)");
 
   // Frames go below the other controls (keeping their own order among
   // themselves), so what they frame is drawn on top and takes the clicks.

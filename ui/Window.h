@@ -311,11 +311,14 @@ void SetPictureSource(PictureSource source);
 // ------------------------------------------------------ text and numbers
 
 // The number a text stands for: blanks around it ignored, the whole text a
-// decimal number in the C locale; anything else, and any value that is not
-// finite, reads as 0.
+// decimal number in the C locale (sign, digits with one optional point,
+// optional exponent: "12", " -1.5e3 ", ".5"); anything else ("18,5",
+// "0x10", "nan", "inf", "12 K") and any value that is not finite ("1e999")
+// reads as 0. "-0" reads as plain 0. Independent of the process's locale.
 double Val(const QString& text);
 // A number as text: C locale, at most 7 significant digits, "%.7g" form
-// without trailing zeros ("18.0684", "1.234568e+07", "0").
+// without trailing zeros ("18.0684", "1.234568e+07", "0"); -0 gives "0",
+// a NaN "nan", infinities "inf" and "-inf".
 QString Str(double value);
 
 // --------------------------------------------------------- background task

@@ -3,6 +3,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <limits>
 
 #include "Window.h"
 
@@ -64,6 +65,13 @@ TEST(Str, SevenSignificantDigitsInPrintfForm) {
       {18015.28 / 18.0684, "997.0601"},
   };
   for (const StrCase& c : cases) EXPECT_EQ(ui::Str(c.value).toStdString(), c.text) << c.value;
+}
+
+TEST(Str, NonFiniteValuesHaveNames) {
+  EXPECT_EQ(ui::Str(std::numeric_limits<double>::quiet_NaN()), "nan");
+  EXPECT_EQ(ui::Str(std::numeric_limits<double>::infinity()), "inf");
+  EXPECT_EQ(ui::Str(-std::numeric_limits<double>::infinity()), "-inf");
+  EXPECT_EQ(ui::Val(ui::Str(std::numeric_limits<double>::infinity())), 0.0);
 }
 
 TEST(Str, ReadsBackWithinSevenDigits) {
