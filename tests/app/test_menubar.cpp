@@ -150,4 +150,29 @@ TEST_F(MenuBarTest, EditItemsWithoutAFocusedFieldDoNothing) {
   EXPECT_EQ(QApplication::clipboard()->text(), "kept");
 }
 
+TEST_F(MenuBarTest, OpenEditMenuEnablesOnlyWhatAppliesAndClosingEnablesAllAgain) {
+  auto* window = ui::Shared<FieldWindow>();
+  ASSERT_TRUE(guitest::ShowAndWait(window));
+  auto* field = guitest::Find<ui::EditField>(window, "dataEntry");
+  ASSERT_NE(field, nullptr);
+  QApplication::clipboard()->clear();
+  guitest::TypeInto(field, "12");
+  field->deselect();
+
+  QMenu* edit = MenuBar1::Shared()->findChild<QMenu*>("EditMenu");
+  ASSERT_NE(edit, nullptr);
+  emit edit->aboutToShow();
+  EXPECT_TRUE(Item("EditUndo")->isEnabled());
+  EXPECT_FALSE(Item("EditCut")->isEnabled());
+  EXPECT_FALSE(Item("EditCopy")->isEnabled());
+  EXPECT_FALSE(Item("EditPaste")->isEnabled());
+  EXPECT_FALSE(Item("EditClear")->isEnabled());
+  EXPECT_TRUE(Item("EditSelectAll")->isEnabled());
+
+  emit edit->aboutToHide();
+  for (const char* name :
+       {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"})
+    EXPECT_TRUE(Item(name)->isEnabled()) << name;
+}
+
 }  // namespace
