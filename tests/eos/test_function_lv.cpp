@@ -146,24 +146,4 @@ TEST(FunctionLV, NoLiquidRootIsAFailedEvaluation) {
   }
 }
 
-// A secant search of the kind the saturation windows run (half steps, no
-// special case) ends without converging once it meets a failed evaluation.
-TEST(FunctionLV, SecantSearchCannotConvergeOnAFailure) {
-  const double T = 700.0;  // above the critical point: no saturation
-  double x0 = 22.0;
-  double x = 21.9;
-  double f0 = Function_LV(NudgeVariable::Pressure, T, x0);
-  double f1 = Function_LV(NudgeVariable::Pressure, T, x);
-  bool converged = false;
-  for (int pass = 0; pass < 50 && !converged; ++pass) {
-    const double dx = (f1 != f0) ? ((0.5 * (x0 - x)) * f1) / (f1 - f0) : 0.0;
-    x0 = x;
-    f0 = f1;
-    x = x + dx;
-    f1 = Function_LV(NudgeVariable::Pressure, T, x);
-    if (std::fabs(dx / x) < 1e-12) converged = true;
-  }
-  EXPECT_FALSE(converged);
-}
-
 }  // namespace
