@@ -74,6 +74,7 @@ TEST_F(IsochoreTest, TenDegreeStepsGiveElevenRowsInListAndFile) {
   Press(w, "Export");
   EXPECT_EQ(Text(w, "filename0"), "data is available in:");
   EXPECT_EQ(Text(w, "filename1"), "18.txt");
+  guitest::SaveScreenshot(w, "Isochore-export");
   const QStringList rows = FileRows("18.txt");
   ASSERT_EQ(rows.size(), 11);
   EXPECT_TRUE(rows.front().startsWith("0, "));

@@ -56,6 +56,7 @@ TEST_F(MathAnalTest, SignChangeBracketsTheLiquidVolume) {
   EXPECT_GT(ui::Val(Cell(w, 11, 0)), kDensityFactor / 1001.475);
   EXPECT_GT(ui::Val(Cell(w, 10, 1)), 0);
   EXPECT_LT(ui::Val(Cell(w, 11, 1)), 0);
+  guitest::SaveScreenshot(w, "MathAnal-listing");
   // With no pressure stored, column 1 shows the pressure itself.
   Globals::PresMPa = 0;
   ASSERT_TRUE(guitest::ShowAndWait(volume));

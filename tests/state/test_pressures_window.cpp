@@ -192,6 +192,7 @@ TEST_F(PressuresTest, PressureOfLiquidWaterAgainstTheSteamTables) {
   Press(w, "calculate");
   EXPECT_NEAR(Number(w, "Result"), 10.0, 0.002);
   EXPECT_NEAR(Globals::PresMPa, 10.0, 0.002);
+  guitest::SaveScreenshot(w, "PressuresWindow-result");
 
   Enter(w, "dataEntry", "18.0685");
   Press(w, "calculate");

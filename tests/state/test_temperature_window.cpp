@@ -69,6 +69,7 @@ TEST_F(TemperatureTest, AutomaticStartOnBothSidesOfTheSaturationCurve) {
   EXPECT_EQ(Text(w, "warning"), "");
   EXPECT_NEAR(Number(w, "Result"), 473.15, 0.002);
   EXPECT_NEAR(Globals::TempKelvin, 473.15, 0.002);
+  guitest::SaveScreenshot(w, "TemperatureWindow-result");
 
   Enter(w, "dataEntry", ui::Str(kDensityFactor / 37.867));
   Press(w, "Choice0");

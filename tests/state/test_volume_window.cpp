@@ -80,6 +80,7 @@ TEST_F(VolumeTest, SteamAboveTheCriticalTemperature) {
   Press(w, "calculate");
   EXPECT_NEAR(Number(w, "Result"), kDensityFactor / 30.503, 0.01);
   EXPECT_NEAR(Number(w, "DensityResult"), 0.030503, 5e-7);
+  guitest::SaveScreenshot(w, "VolumeWindow-result");
   EXPECT_DOUBLE_EQ(Globals::TempKelvin, 773.15);
   EXPECT_EQ(Globals::PresMPa, 10);
 }
