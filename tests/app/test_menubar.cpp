@@ -79,12 +79,6 @@ TEST_F(MenuBarTest, FileAndEditMenusInTheirOrder) {
   }
 }
 
-TEST(MenuShortcut, CmdIsTheControlKey) {
-  EXPECT_EQ(MenuBar1::Shortcut("Cmd+Q"), QKeySequence(Qt::CTRL | Qt::Key_Q));
-  EXPECT_EQ(MenuBar1::Shortcut("Cmd+A"), QKeySequence(Qt::CTRL | Qt::Key_A));
-  EXPECT_TRUE(MenuBar1::Shortcut("").isEmpty());
-}
-
 // A window with one text field for the Edit items to act on.
 class FieldWindow : public ui::Window {
  public:

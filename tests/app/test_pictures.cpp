@@ -29,20 +29,6 @@ class PicturesTest : public guitest::GuiTest {
   QTemporaryDir dir;
 };
 
-TEST(PictureCatalogue, NamesCarryTheirResourceIdsInCatalogueOrder) {
-  const int ids[] = {pictures::Logo10,   pictures::Liquid2,   pictures::Vapour2,
-                     pictures::helmholtz, pictures::pressure, pictures::fugacitycoef,
-                     pictures::phiR,     pictures::phiRd,     pictures::delta,
-                     pictures::Energy,   pictures::entropy,   pictures::enthalpy,
-                     pictures::gibbs,    pictures::cv,        pictures::cp,
-                     pictures::dpdr,     pictures::dpdT,      pictures::sound,
-                     pictures::joule,    pictures::visco1,    pictures::visco2,
-                     pictures::dielect};
-  ASSERT_EQ(std::size(ids), 22u);
-  for (std::size_t i = 0; i < std::size(ids); ++i) EXPECT_EQ(ids[i], 168 + static_cast<int>(i));
-  EXPECT_EQ(pictures::Count, 22);
-}
-
 TEST_F(PicturesTest, APictureIsLoadedOnceAndShared) {
   ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::Logo10, 368, 87));
   EXPECT_FALSE(pictures::Loaded(pictures::Logo10));

@@ -14,31 +14,12 @@ namespace {
 
 using app::Selection;
 
-struct RadioRow {
-  const char* name;
-  const char* caption;
-  int left, top;
-};
-
 // The chooser's radio buttons in control-list order.
-const RadioRow kRadios[] = {
-    {"Enthalpy", " Relative enthalpy (H)", 40, 270},
-    {"Entropy", " Entropy (S)", 40, 300},
-    {"HelmholtzEnergy", " Relative Helmholtz energy (A)", 40, 330},
-    {"GibbsEnergy", " Relative Gibbs energy (G)", 335, 60},
-    {"MolarVolumes", " Molar Volumes", 40, 90},
-    {"Pressures", " Pressures", 40, 60},
-    {"Temperatures", " Temperatures", 40, 120},
-    {"Fugacities", " Fugacities", 40, 150},
-    {"Homogenisation", " Homogenization (saturation)", 40, 180},
-    {"InternalEnergy", " Relative internal energy (U)", 40, 240},
-    {"HeatCapacityV", " Heat Capacity (constant volume)", 335, 90},
-    {"HeatCapacityP", " Heat Capacity (constant pressure)", 335, 120},
-    {"SpeedSound", " Speed of Sound", 335, 150},
-    {"JouleThomson", " Joule-Thomson Coefficient", 335, 180},
-    {"Viscosity", " Viscosity", 335, 210},
-    {"Dielectric", " Static Relative Dielectric Constant", 335, 240},
-    {"LiquidVapour", " Liquid-Vapour Equilibrium", 40, 210},
+const char* const kRadios[] = {
+    "Enthalpy",       "Entropy",       "HelmholtzEnergy", "GibbsEnergy",  "MolarVolumes",
+    "Pressures",      "Temperatures",  "Fugacities",      "Homogenisation", "InternalEnergy",
+    "HeatCapacityV",  "HeatCapacityP", "SpeedSound",      "JouleThomson", "Viscosity",
+    "Dielectric",     "LiquidVapour",
 };
 
 std::vector<const ui::Window*> VisibleWindows() {
@@ -73,27 +54,17 @@ TEST_F(SelectionTest, ShowsItselfWhenBuiltWithEveryRadioOff) {
   EXPECT_TRUE(selection->isVisible());
   EXPECT_EQ(selection->windowTitle(), "Procedures");
   EXPECT_EQ(selection->size(), QSize(620, 380));
-
   const std::vector<QWidget*> controls = selection->AllControls();
   ASSERT_EQ(controls.size(), 2 + std::size(kRadios));
-  EXPECT_EQ(selection->NameOf(controls[0]), "StaticText1");
-  EXPECT_EQ(guitest::LabelText(controls[0]), "Calculation procedure");
-  EXPECT_EQ(selection->NameOf(controls[1]), "PushButton1");
+  for (std::size_t i = 0; i < std::size(kRadios); ++i) {
+    EXPECT_EQ(selection->NameOf(controls[i + 2]), kRadios[i]) << i;
+    auto* radio = guitest::Find<ui::RadioButton>(selection, kRadios[i]);
+    ASSERT_NE(radio, nullptr) << kRadios[i];
+    EXPECT_FALSE(radio->Value()) << kRadios[i];
+  }
   auto* button = guitest::Find<ui::PushButton>(selection, "PushButton1");
   ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->text(), "continue");
   EXPECT_TRUE(button->isDefault());
-  EXPECT_EQ(button->geometry(), QRect(510, 320, 75, 25));
-
-  for (std::size_t i = 0; i < std::size(kRadios); ++i) {
-    const RadioRow& row = kRadios[i];
-    EXPECT_EQ(selection->NameOf(controls[i + 2]), row.name) << i;
-    auto* radio = guitest::Find<ui::RadioButton>(selection, row.name);
-    ASSERT_NE(radio, nullptr) << row.name;
-    EXPECT_EQ(radio->text(), row.caption) << row.name;
-    EXPECT_EQ(radio->geometry(), QRect(row.left, row.top, 260, 20)) << row.name;
-    EXPECT_FALSE(radio->Value()) << row.name;
-  }
 }
 
 TEST_F(SelectionTest, ContinueWithNoneOnDoesNothing) {
@@ -110,10 +81,10 @@ TEST_F(SelectionTest, TheRadiosFormOneGroup) {
   Selection* selection = Open();
   Choose(selection, "Pressures");
   Choose(selection, "Viscosity");
-  for (const RadioRow& row : kRadios) {
-    auto* radio = guitest::Find<ui::RadioButton>(selection, row.name);
+  for (const char* name : kRadios) {
+    auto* radio = guitest::Find<ui::RadioButton>(selection, name);
     ASSERT_NE(radio, nullptr);
-    EXPECT_EQ(radio->Value(), std::string(row.name) == "Viscosity") << row.name;
+    EXPECT_EQ(radio->Value(), std::string(name) == "Viscosity") << name;
   }
 }
 

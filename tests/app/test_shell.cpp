@@ -116,18 +116,7 @@ TEST_F(ShellTest, StartsInOrderAndFileQuitShutsDownInOrder) {
   ExpectAllReleased();
 }
 
-TEST_F(ShellTest, ControlQQuitsFromTheStartWindow) {
-  const int status = RunProgram([] {
-    app::Start* start = StartWindow();
-    ASSERT_NE(start, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(start, 2000));
-    QTest::keyClick(start, Qt::Key_Q, Qt::ControlModifier);
-  });
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(Tail(Shutdown().size() + 1).front(), "event loop ended");
-}
-
-TEST_F(ShellTest, ControlQQuitsFromAnotherWindowToo) {
+TEST_F(ShellTest, ControlQQuitsAlsoFromAnotherWindow) {
   const int status = RunProgram([] {
     app::Start* start = StartWindow();
     ASSERT_NE(start, nullptr);
@@ -194,18 +183,6 @@ TEST_F(ShellTest, AnExceptionOfAnyTypeIsCaughtToo) {
   EXPECT_EQ(status, 1);
   EXPECT_NE(err.find("unhandled exception"), std::string::npos) << err;
   EXPECT_EQ(Tail(Shutdown().size()), Shutdown());
-}
-
-TEST_F(ShellTest, TheProgramCanRunAgainAfterShutdown) {
-  for (int round = 0; round < 2; ++round) {
-    bool started = false;
-    const int status = RunProgram([&] {
-      started = StartWindow() != nullptr && StartWindow()->isVisible();
-      QCoreApplication::exit(0);
-    });
-    EXPECT_EQ(status, 0) << round;
-    EXPECT_TRUE(started) << round;
-  }
 }
 
 }  // namespace

@@ -124,18 +124,6 @@ TEST_F(StartTest, LoadsExactlyTheBannerAndTheHelmholtzFunction) {
     EXPECT_EQ(pictures::Loaded(id), id == pictures::Logo10 || id == pictures::helmholtz) << id;
 }
 
-TEST_F(StartTest, WithoutPicturesTheStartWindowOpensBlank) {
-  pictures::SetFolder(dir.filePath("no-such-folder"));
-  Start* start = ui::Shared<Start>();
-  EXPECT_TRUE(start->isVisible());
-  auto* well = guitest::Find<ui::ImageWell>(start, "ImageWell1");
-  auto* canvas = guitest::Find<ui::Canvas>(start, "Canvas1");
-  ASSERT_NE(well, nullptr);
-  ASSERT_NE(canvas, nullptr);
-  EXPECT_TRUE(well->Image().isNull());
-  EXPECT_TRUE(canvas->Backdrop().isNull());
-}
-
 TEST_F(StartTest, ContinueShowsOneSelectionWindowEachTime) {
   Start* start = ui::Shared<Start>();
   ASSERT_TRUE(guitest::ShowAndWait(start));
