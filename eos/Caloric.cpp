@@ -13,10 +13,13 @@ namespace {
 // The state must lie in the temperature window of the base part (reduced
 // temperature T / 647.073 strictly between 0.31 and 8.26): outside it the
 // remaining parts alone are no property of water, so the result is 0.
+constexpr double MinReducedTemp = 0.31;
+constexpr double MaxReducedTemp = 8.26;
+
 bool InRange(double T, double V) {
   if (!(T > 0.0 && V > 0.0)) return false;
   const double t = T / CritTempHaar;
-  return t > 0.31 && t < 8.26;
+  return t > MinReducedTemp && t < MaxReducedTemp;
 }
 
 double SumOfParts(int sel, double T, double V) {
