@@ -363,11 +363,6 @@ TEST_F(WindowTest, ACarriageReturnBreaksTheLineOfAMultilineLabel) {
   EXPECT_EQ(guitest::LabelText(caption), "a\nb\nc");
 }
 
-TEST_F(WindowTest, TheDegreeSignIsWrittenAsGiven) {
-  Form* form = ui::Shared<Form>();
-  EXPECT_EQ(form->Radio("Celsius")->text(), QString::fromUtf8("in \u02DAC"));
-}
-
 TEST_F(WindowTest, EveryTextFitsItsRectangle) {
   Form* form = ui::Shared<Form>();
   Waiting* waiting = ui::Shared<Waiting>();
