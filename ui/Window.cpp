@@ -129,9 +129,8 @@ QSize CaptionBox(const QWidget* w, Kind kind) {
 
 void ApplyFont(QWidget* w, Kind kind, const Font& spec, const QString& text) {
   QFont font = MakeFont(spec, spec.size);
-  const bool wrap = false;
   font.setPixelSize(FittingSize(font, spec.size, text.isEmpty() ? QStringLiteral("Xg") : text,
-                                CaptionBox(w, kind), wrap));
+                                CaptionBox(w, kind), false));
   w->setFont(font);
 }
 

@@ -56,6 +56,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
@@ -68,7 +69,6 @@
 #include <span>
 #include <vector>
 
-class QPixmap;
 
 namespace ui {
 
