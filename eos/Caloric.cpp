@@ -4,22 +4,14 @@
 // Joule-Thomson coefficient built from Cv and the two pressure derivatives.
 #include <cmath>
 
-#include "Globals.h"
+#include "BaseRange.h"
 
 namespace Globals {
 
 namespace {
 
-// The state must lie in the temperature window of the base part (reduced
-// temperature T / 647.073 strictly between 0.31 and 8.26): outside it the
-// remaining parts alone are no property of water, so the result is 0.
-constexpr double MinReducedTemp = 0.31;
-constexpr double MaxReducedTemp = 8.26;
-
 bool InRange(double T, double V) {
-  if (!(T > 0.0 && V > 0.0)) return false;
-  const double t = T / CritTempHaar;
-  return t > MinReducedTemp && t < MaxReducedTemp;
+  return T > 0.0 && V > 0.0 && InBaseTemperatureWindow(T);
 }
 
 double SumOfParts(int sel, double T, double V) {

@@ -28,12 +28,11 @@ constexpr int FullSearchEvaluations = 2 + SecantCounterLimit / 2;  // 502
 // number, so a secant search on this function never converges on it.
 constexpr double FailedEvaluation = std::numeric_limits<double>::quiet_NaN();
 
-// The molar-volume search of Haar_Volume, run here through the shared search
-// so that the pressure evaluations it spends can be counted.
+// The molar-volume search of Haar_Volume, counting the pressure evaluations
+// it spends.
 double CountedVolume(double T, double P, double Vstart, int& evaluations) {
   SecantTrace trace;
-  const double V =
-      HalfSecantSolve([T, P](double v) { return P - Haar_Pressure(T, v); }, Vstart, {}, &trace);
+  const double V = VolumeSearch(T, P, Vstart, &trace);
   evaluations += trace.passes + 2;
   return V;
 }

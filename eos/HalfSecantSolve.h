@@ -151,4 +151,8 @@ double HalfSecantSolve(ZeroFn&& g, double s, const HalfSecantOptions& opt = {},
   return HalfSecantIterate(g, s, gs, s1, gs1, opt, trace);
 }
 
+// The molar-volume search of Haar_Volume (zero function P - Haar_Pressure(T, V)),
+// with its trace for callers that count the pressure evaluations it spends.
+double VolumeSearch(double T, double P, double Vstart, SecantTrace* trace = nullptr);
+
 }  // namespace Globals

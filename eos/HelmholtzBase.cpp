@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-#include "Globals.h"
+#include "BaseRange.h"
 
 namespace Globals {
 
@@ -23,16 +23,12 @@ constexpr double RefPressureBar = 1.01325;
 constexpr std::array<double, 4> CovolumeCoef = {-0.3540782, 0.7478629, 0.007159876, -0.003528426};
 constexpr std::array<double, 4> VirialCoef = {1.1278334, -0.5944001, -5.010996, 0.63684256};
 
-// The reduced-temperature window of the base function.
-constexpr double MinReducedTemp = 0.31;
-constexpr double MaxReducedTemp = 8.26;
-
 }  // namespace
 
 double Haar_Base(int sel, double T, double V) {
   const double rho = V > 0.0 ? MolarMassH2O / V : 0.0;  // g/cm3
+  if (!(rho > 0.0 && InBaseTemperatureWindow(T))) return 0.0;
   const double t = T / CritTempHaar;
-  if (!(rho > 0.0 && MinReducedTemp < t && t < MaxReducedTemp)) return 0.0;
 
   const auto& bc = CovolumeCoef;
   const auto& Bc = VirialCoef;

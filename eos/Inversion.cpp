@@ -4,9 +4,11 @@
 
 namespace Globals {
 
-double Haar_Volume(double T, double P, double Vstart) {
-  return HalfSecantSolve([T, P](double V) { return P - Haar_Pressure(T, V); }, Vstart);
+double VolumeSearch(double T, double P, double Vstart, SecantTrace* trace) {
+  return HalfSecantSolve([T, P](double V) { return P - Haar_Pressure(T, V); }, Vstart, {}, trace);
 }
+
+double Haar_Volume(double T, double P, double Vstart) { return VolumeSearch(T, P, Vstart); }
 
 double Haar_Temperature(double P, double V, double Tstart) {
   return HalfSecantSolve([P, V](double T) { return P - Haar_Pressure(T, V); }, Tstart);

@@ -2,23 +2,16 @@
 // of the base and residual parts of the Helmholtz function.
 #include <cmath>
 
-#include "Globals.h"
+#include "BaseRange.h"
 
 namespace Globals {
-
-namespace {
-// The reduced-temperature window of the base part, T / 647.073 K.
-constexpr double MinReducedTemp = 0.31;
-constexpr double MaxReducedTemp = 8.26;
-}  // namespace
 
 double Haar_Pressure(double T, double V) {
   if (!(T > 0.0 && V > 0.0)) return 0.0;
   // Outside the base part's temperature window (0.31 < T/647.073 < 8.26) the
   // residual part alone is not the pressure of water: fail rather than
   // hand the volume and temperature searches a wrong pressure to invert.
-  const double t = T / CritTempHaar;
-  if (!(MinReducedTemp < t && t < MaxReducedTemp)) return 0.0;
+  if (!InBaseTemperatureWindow(T)) return 0.0;
   const double p = Haar_Base(Haar_Quantity::Pressure, T, V) +
                    Haar_Residual(Haar_Quantity::Pressure, T, V);
   // Only at absurd volumes (rho overflowing) can the sum be undefined.
@@ -29,6 +22,9 @@ double Haar_Fugacity(double T, double P, double V) {
   double lnPhi = 0.0;  // logarithm of the fugacity coefficient
   double result = 0.0;
   if (T > 0.0 && V > 0.0 && P > 0.0) {
+    // Outside the base part's window the departure function lacks its base
+    // term and the "fugacity" would be no property of water.
+    if (!InBaseTemperatureWindow(T)) return 0.0;
     const double Z = (P * V) / (GasConstantR * T);  // compressibility factor
     lnPhi = (Z - 1.0) - std::log(Z);
     lnPhi = lnPhi + (Haar_Base(Haar_Quantity::ReducedHelmholtz, T, V) +

@@ -104,6 +104,17 @@ TEST(Fugacity, ArgumentsNotAboveZero) {
   EXPECT_EQ(Haar_Fugacity(300.0, -3.0, 18.0), -3.0);
 }
 
+TEST(Fugacity, FailsOutsideTheBasePartsTemperatureWindow) {
+  // Without the base part the departure function is no property of water:
+  // the failure value, as for the pressure, rather than a wrong fugacity.
+  for (double T : {150.0, 200.59, 5344.9, 6000.0}) {
+    EXPECT_EQ(Haar_Fugacity(T, 0.1, 30000.0), 0.0) << "T " << T;
+    EXPECT_EQ(Haar_Fugacity(T, 100.0, 18.0), 0.0) << "T " << T;
+  }
+  // Just inside the window a dilute gas still has a fugacity near P.
+  EXPECT_NEAR(Haar_Fugacity(5344.8, 0.1, Haar_Volume(5344.8, 0.1, 400000.0)), 0.1, 1e-4);
+}
+
 TEST(Fugacity, LogarithmOutOfRangeGivesZero) {
   // A pressure absurdly far from that of the state: |ln phi| reaches 227.
   EXPECT_EQ(Haar_Fugacity(300.0, 1e-120, 18.0), 0.0);
