@@ -20,20 +20,9 @@ class PressuresTest : public StateTest {
   PressuresWindow* w = nullptr;
 };
 
-TEST_F(PressuresTest, OpensEmptyInKelvin) {
-  EXPECT_EQ(w->windowTitle(), "Pressures");
-  EXPECT_TRUE(IsOn(w, "Kelvin"));
-  EXPECT_FALSE(IsOn(w, "Celsius"));
-  EXPECT_EQ(Text(w, "StaticText4"), "Kelvin");
-  EXPECT_EQ(Text(w, "Density"), "corresponding density");
-  EXPECT_EQ(Text(w, "Result"), "");
-  EXPECT_EQ(Result()->TextColor().r, 0);
-  EXPECT_EQ(Result()->TextSize(), 16);
-  guitest::ExpectTextsFit(w);
-  guitest::SaveScreenshot(w, "PressuresWindow");
-}
-
 TEST_F(PressuresTest, EmptyInputWarnsAndKeepsTheResult) {
+  EXPECT_EQ(Text(w, "Density"), "corresponding density");
+  guitest::ExpectTextsFit(w);
   // A failed state first, so the result has a colour and size to keep.
   Enter(w, "dataEntry", "10");
   Enter(w, "dataEntry1", "300");
@@ -201,15 +190,12 @@ TEST_F(PressuresTest, PressureOfLiquidWaterAgainstTheSteamTables) {
 
 TEST_F(PressuresTest, ActivationEmptiesMessagesOnly) {
   Enter(w, "dataEntry", "18");
-  Enter(w, "dataEntry1", "300");
-  Press(w, "calculate");
   Enter(w, "dataEntry1", "-1");
   Press(w, "calculate");
   ASSERT_FALSE(Text(w, "warning").isEmpty());
   Press(w, "PushButton1");
   ASSERT_TRUE(guitest::ShowAndWait(w));
   EXPECT_EQ(Text(w, "warning"), "");
-  EXPECT_EQ(Text(w, "dataEntry"), "18");
   EXPECT_EQ(Text(w, "Density"), "corresponding density = 1000.849 kg/m3");
 }
 

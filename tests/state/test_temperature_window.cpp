@@ -1,9 +1,7 @@
 #include "StateTest.h"
 
-#include "windows/state/MathAnalT.h"
 #include "windows/state/TemperatureWindow.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 
 using namespace statetest;
@@ -35,17 +33,8 @@ TEST(TemperatureWindowBuild, BuiltHiddenUntilShown) {
   ASSERT_NE(caption, nullptr);
   EXPECT_EQ(caption->Text(), "Pressure");
   EXPECT_EQ(w->Control("Pressure"), nullptr);
-  ui::ReleaseAllShared();
-}
-
-TEST_F(TemperatureTest, OpensEmptyInKelvin) {
-  EXPECT_EQ(w->windowTitle(), "Temperatures");
-  EXPECT_TRUE(IsOn(w, "Kelvin"));
-  EXPECT_FALSE(IsOn(w, "Choice0"));
-  EXPECT_FALSE(IsOn(w, "Choice1"));
-  EXPECT_EQ(Text(w, "Density"), "corresponding density");
   guitest::ExpectTextsFit(w);
-  guitest::SaveScreenshot(w, "TemperatureWindow");
+  ui::ReleaseAllShared();
 }
 
 TEST_F(TemperatureTest, EmptyInputWarnsAndKeepsTheTemperature) {
@@ -187,19 +176,6 @@ TEST_F(TemperatureTest, ClearResetsUnitsAndChoices) {
                            "vapourlimit"})
     EXPECT_EQ(Text(w, name), "") << name;
   EXPECT_EQ(Text(w, "Density"), "corresponding density");
-}
-
-TEST_F(TemperatureTest, OneListingWindowForTwoPresses) {
-  Press(w, "Analysis");
-  MathAnalT* first = ui::Shared<MathAnalT>();
-  ASSERT_TRUE(guitest::ShowAndWait(w));
-  Press(w, "Analysis");
-  guitest::Settle();
-  EXPECT_EQ(ui::Shared<MathAnalT>(), first);
-  int shown = 0;
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (dynamic_cast<MathAnalT*>(top) != nullptr && top->isVisible()) ++shown;
-  EXPECT_EQ(shown, 1);
 }
 
 TEST_F(TemperatureTest, TypingAPressureNeverStalls) {
