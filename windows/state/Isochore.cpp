@@ -228,7 +228,8 @@ bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, 
 
   // The running temperature is kept in ˚C; 273.15 is added for the pressure.
   double t = r.min - r.step;
-  for (double passes = 0; passes <= MaxRows + 1; ++passes) {
+  bool ended = false;
+  for (double passes = 0; passes <= MaxRows + 1 && !ended; ++passes) {
     t = t + r.step;
     const bool past = t > r.max;
     if (!past) {
@@ -240,8 +241,10 @@ bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, 
       if (!out->Close()) return fail(out->Error());
     }
     Globals::RuntimeBackgroundTask();
-    if (past) break;
+    ended = past;
   }
+  // The checks bound the rows; a file cut off at the pass limit is no isochore.
+  if (!ended) return fail(QStringLiteral("too many rows"));
 
   std::error_code ec;
   std::filesystem::rename(FsPath(part.Path()), FsPath(target.Path()), ec);
