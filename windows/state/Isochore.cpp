@@ -2,6 +2,7 @@
 
 #include "eos/Globals.h"
 #include "windows/state/BusyScope.h"
+#include "windows/state/ListingLayout.h"
 #include "ui/TextFile.h"
 
 #include <QFile>
@@ -156,9 +157,7 @@ void Isochore::calculate_Action() {
       const bool past = T > r.max + Globals::CelsiusOffset;
       if (!past) {
         const double p = Globals::Haar_Pressure(T, v);
-        list->AddRow(QStringLiteral(" "));
-        list->Cell(list->LastIndex(), 0, ui::Str(T - Globals::CelsiusOffset));
-        list->Cell(list->LastIndex(), 1, ui::Str(p));
+        listing_layout::AddRow(list, T - Globals::CelsiusOffset, p);
       }
       Globals::RuntimeBackgroundTask();
       if (past) break;

@@ -1,5 +1,6 @@
 // The layout the two zero-function listings share: the window and its list
-// and button are alike; the caption's second line names the variable.
+// and button are alike; the caption's second line names the variable. Also
+// the row of two numbers that these listings and the isochore table add.
 #pragma once
 
 #include "ui/Window.h"
@@ -30,6 +31,14 @@ inline constexpr ui::ControlSpec Caption(const char* text) {
   return ui::ControlSpec{.kind = ui::Kind::StaticText, .name = "StaticText1", .left = 20, .top = 20,
                          .width = 215, .height = 30, .text = text, .font = {.size = 12}, .textAlign = 0,
                          .multiline = true};
+}
+
+// Appends a row of two numbers, as every table of these windows does: a new
+// last row, then both of its cells.
+inline void AddRow(ui::Listbox* list, double first, double second) {
+  list->AddRow(QStringLiteral(" "));
+  list->Cell(list->LastIndex(), 0, ui::Str(first));
+  list->Cell(list->LastIndex(), 1, ui::Str(second));
 }
 
 }  // namespace listing_layout

@@ -45,9 +45,7 @@ void MathAnal::calculate_Action() {
     const double T = Globals::TempKelvin;
     const double p = Globals::Haar_Pressure(T, V);
     const double z = p - Globals::PresMPa;
-    list->AddRow(QStringLiteral(" "));
-    list->Cell(list->LastIndex(), 0, ui::Str(V));
-    list->Cell(list->LastIndex(), 1, ui::Str(z));
+    listing_layout::AddRow(list, V, z);
     Globals::RuntimeBackgroundTask();
   }
 }

@@ -42,9 +42,7 @@ void MathAnalT::calculate_Action() {
   for (int k = 0; k <= 1000; ++k) {
     T = T + 1;
     const double z = Globals::Haar_Pressure(T, Globals::MolarVol) - Globals::PresMPa;
-    list->AddRow(QStringLiteral(" "));
-    list->Cell(list->LastIndex(), 0, ui::Str(T));
-    list->Cell(list->LastIndex(), 1, ui::Str(z));
+    listing_layout::AddRow(list, T, z);
     Globals::RuntimeBackgroundTask();
   }
 }
