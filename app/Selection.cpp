@@ -19,13 +19,6 @@ const ui::WindowSpec kSpec{
     .width = 620,
     .height = 380,
     .placement = 0,
-    .minWidth = 64,
-    .minHeight = 64,
-    .maxWidth = 32000,
-    .maxHeight = 32000,
-    .visible = true,
-    .resizeable = false,
-    .backColor = ui::White,
 };
 
 // Every radio button of the chooser: 260 x 20, 14 pt, off, no handler.

@@ -24,13 +24,6 @@ const ui::WindowSpec kSpec{
     .width = 540,
     .height = 480,
     .placement = 0,
-    .minWidth = 64,
-    .minHeight = 64,
-    .maxWidth = 32000,
-    .maxHeight = 32000,
-    .visible = true,
-    .resizeable = false,
-    .backColor = ui::White,
 };
 
 const ControlSpec kControls[] = {

@@ -23,9 +23,6 @@ constexpr ui::WindowSpec kWindow{
     .width = 300,
     .height = 511,
     .placement = 0,
-    .visible = true,
-    .resizeable = false,
-    .backColor = ui::White,
 };
 
 constexpr ControlSpec kControls[] = {

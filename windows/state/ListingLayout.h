@@ -14,9 +14,6 @@ inline constexpr ui::WindowSpec Window(const char* className) {
       .width = 260,
       .height = 425,
       .placement = 0,
-      .visible = true,
-      .resizeable = false,
-      .backColor = ui::White,
   };
 }
 

@@ -20,9 +20,6 @@ constexpr ui::WindowSpec kWindow{
     .width = 470,
     .height = 389,
     .placement = 0,
-    .visible = true,
-    .resizeable = false,
-    .backColor = ui::White,
 };
 
 constexpr ControlSpec kControls[] = {

@@ -19,8 +19,6 @@ constexpr ui::WindowSpec kWindow{
     .height = 590,
     .placement = 2,
     .visible = false,
-    .resizeable = false,
-    .backColor = ui::White,
 };
 
 constexpr ControlSpec kControls[] = {

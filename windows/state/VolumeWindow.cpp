@@ -15,9 +15,6 @@ constexpr ui::WindowSpec kWindow{
     .width = 460,
     .height = 545,
     .placement = 0,
-    .visible = true,
-    .resizeable = false,
-    .backColor = ui::White,
 };
 
 constexpr ControlSpec kControls[] = {
