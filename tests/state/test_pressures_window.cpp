@@ -120,14 +120,14 @@ TEST_F(PressuresTest, SaturationLimitsBelowTheCriticalTemperature) {
   EXPECT_NEAR(ui::Val(liquid.mid(16).chopped(8)), kDensityFactor / 958.365, 0.001);
   EXPECT_NEAR(ui::Val(vapour.mid(16).chopped(8)), kDensityFactor / 0.597586, 0.1);
 
-  // Below the triple point there is no saturation curve and so no limit.
-  Enter(w, "dataEntry1", "200");
-  EXPECT_EQ(Text(w, "temperaturelimit"), "");
-  EXPECT_EQ(Text(w, "liquidlimit"), "");
-  EXPECT_EQ(Text(w, "vapourlimit"), "");
-  Enter(w, "dataEntry1", "");
-  EXPECT_EQ(Text(w, "liquidlimit"), "");
-  EXPECT_EQ(Text(w, "vapourlimit"), "");
+  // Below the triple point (an empty field is 0 K) there is no saturation
+  // curve and so no limit: the heading stays, the limit lines are empty.
+  for (const char* text : {"200", ""}) {
+    Enter(w, "dataEntry1", text);
+    EXPECT_EQ(Text(w, "temperaturelimit"), "At temperatures below critical point:") << text;
+    EXPECT_EQ(Text(w, "liquidlimit"), "") << text;
+    EXPECT_EQ(Text(w, "vapourlimit"), "") << text;
+  }
 }
 
 TEST_F(PressuresTest, DensityOfTheTypedVolume) {

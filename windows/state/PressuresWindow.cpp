@@ -120,11 +120,9 @@ void PressuresWindow::dataEntry1_TextChange() {
     const double vapour = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
     const double liquid = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
     // Below the triple point (and for an empty field) the saturation curve
-    // has no volumes, and a limit of 0 would be no limit: such a line stays
-    // empty, and the heading shows only above at least one limit.
-    const bool any = liquid > 0 || vapour > 0;
-    Label("temperaturelimit")
-        ->SetText(any ? QStringLiteral("At temperatures below critical point:") : QString());
+    // has no volumes (0), and a limit of 0 would be no limit: such a line
+    // stays empty under its heading.
+    Label("temperaturelimit")->SetText(QStringLiteral("At temperatures below critical point:"));
     Label("liquidlimit")
         ->SetText(liquid > 0 ? QStringLiteral("  Vm (liquid) < ") + ui::Str(liquid) + QStringLiteral(" cm3/mol")
                              : QString());

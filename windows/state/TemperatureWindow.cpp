@@ -142,12 +142,10 @@ void TemperatureWindow::dataEntry1_TextChange() {
     const double Ts = Globals::SaturationT(P);
     const double VV = Globals::SaturationV(Globals::SaturationPhase::Vapour, Ts);
     const double VL = Globals::SaturationV(Globals::SaturationPhase::Liquid, Ts);
-    // Where the saturation curve gives no volume (no pressure typed, or a
+    // Where the saturation curve gives no volume (0: no pressure typed, or a
     // saturation temperature below the triple point) a limit of 0 would be
-    // no limit: such a line stays empty, and the heading shows only above
-    // at least one limit.
-    const bool any = VL > 0 || VV > 0;
-    Label("pressurelimit")->SetText(any ? QStringLiteral("At pressures below critical point:") : QString());
+    // no limit: such a line stays empty under its heading.
+    Label("pressurelimit")->SetText(QStringLiteral("At pressures below critical point:"));
     Label("liquidlimit")
         ->SetText(VL > 0 ? QStringLiteral("  Vm (liquid) < ") + ui::Str(VL) + QStringLiteral(" cm3/mol") : QString());
     Label("vapourlimit")
