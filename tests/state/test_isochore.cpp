@@ -147,6 +147,31 @@ TEST_F(IsochoreTest, FileBytesForEighteenCubicCentimetres) {
   EXPECT_EQ(FolderEntries(), QStringList{"18.txt"});
 }
 
+// With no molar volume stored the density is 0, not a division by 0, and
+// every pressure is 0; the file is named after the volume as it is.
+TEST_F(IsochoreTest, ExportWithoutAMolarVolume) {
+  Globals::MolarVol = 0;
+  ASSERT_TRUE(guitest::ShowAndWait(ui::Shared<PressuresWindow>()));
+  ASSERT_TRUE(guitest::ShowAndWait(w));
+  EXPECT_EQ(Text(w, "ResultV"), "0");
+  EXPECT_EQ(Text(w, "ResultV1"), "0");
+  Range("0", "20", "10");
+  Press(w, "Export");
+  ASSERT_EQ(Text(w, "filename1"), "0.txt");
+  EXPECT_EQ(Contents("0.txt"),
+            "H2O\n"
+            "reference: Haar et al. (1984)\n"
+            "\n"
+            "0 cm3/mol\n"
+            "0 g/cm3\n"
+            "\n"
+            "Temperature, Pressure\n"
+            "(Celsius), (MPa)\n"
+            "0, 0\n"
+            "10, 0\n"
+            "20, 0\n");
+}
+
 TEST_F(IsochoreTest, SecondExportReplacesTheFile) {
   Range("0", "100", "10");
   Press(w, "Export");
@@ -204,6 +229,10 @@ TEST_F(IsochoreTest, ExportIntoAReadOnlyFolderFails) {
 }
 
 TEST_F(IsochoreTest, TooManyRowsMarkTheStep) {
+  Range("0", "99999", "1");  // 100,000 rows: the most accepted
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "interval"), "1");
+  EXPECT_EQ(Rows(w), 100000);
   Range("0", "100000", "1");  // 100,001 rows
   Press(w, "calculate");
   EXPECT_EQ(Text(w, "interval"), "put number");
