@@ -1,7 +1,9 @@
 #include "StateTest.h"
 
+#include "windows/state/MathAnalT.h"
 #include "windows/state/TemperatureWindow.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 
 using namespace statetest;
@@ -102,6 +104,16 @@ TEST_F(TemperatureTest, FailedSearchAsksForAnotherStart) {
   EXPECT_EQ(Text(w, "Result"), "0");
 }
 
+// With no first approach chosen the search starts at 0 K, where the
+// equation gives no pressure, and finds nothing.
+TEST_F(TemperatureTest, NoFirstApproachChosenFindsNothing) {
+  State(ui::Str(kDensityFactor / 871.032), "10");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), "Change first approach");
+  EXPECT_EQ(Text(w, "Result"), "");
+  EXPECT_EQ(Globals::TempKelvin, 0);
+}
+
 TEST_F(TemperatureTest, TypingSwitchesTheFirstApproachOff) {
   State("20", "10");
   Press(w, "Choice1");
@@ -130,6 +142,19 @@ TEST_F(TemperatureTest, StatePointWrittenByTypingAndCalculating) {
   EXPECT_EQ(Text(w, "Result"), ui::Str(123 - 273.15));
   Press(w, "Kelvin");
   EXPECT_EQ(Text(w, "Result"), "123");
+  for (const char* text : {"0", "-5", ""}) {
+    Enter(w, "dataEntry", text);
+    EXPECT_EQ(Text(w, "Density"), "corresponding density") << text;
+  }
+  // The listing opens once however often it is asked for.
+  Press(w, "Analysis");
+  ASSERT_TRUE(guitest::ShowAndWait(w));
+  Press(w, "Analysis");
+  guitest::Settle();
+  int shown = 0;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (dynamic_cast<MathAnalT*>(top) != nullptr && top->isVisible()) ++shown;
+  EXPECT_EQ(shown, 1);
 }
 
 TEST_F(TemperatureTest, SaturationLimitsBelowTheCriticalPressure) {

@@ -1,7 +1,9 @@
 #include "StateTest.h"
 
+#include "windows/state/MathAnal.h"
 #include "windows/state/VolumeWindow.h"
 
+#include <QApplication>
 
 using namespace statetest;
 
@@ -94,6 +96,19 @@ TEST_F(VolumeTest, ManualStartAndFailedSearches) {
   EXPECT_EQ(Text(w, "warning"), "Change first approach");
 }
 
+// With no first approach chosen the search starts from 0 cm3/mol, where the
+// equation gives no pressure, and finds nothing.
+TEST_F(VolumeTest, NoFirstApproachChosenFindsNothing) {
+  State("298.15", "10");
+  Press(w, "Choice1");
+  Enter(w, "dataEntryV", "18");
+  Enter(w, "dataEntryP", "10.0");  // switches the choice off again
+  ASSERT_FALSE(IsOn(w, "Choice1"));
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), "Change first approach");
+  EXPECT_EQ(Text(w, "Result"), "");
+}
+
 TEST_F(VolumeTest, TypingTheStateSwitchesTheFirstApproachOff) {
   State("298.15", "10");
   Press(w, "Choice1");
@@ -123,6 +138,15 @@ TEST_F(VolumeTest, StatePointHoldsTemperatureAndPressureOnly) {
   Press(w, "Kelvin");
   EXPECT_EQ(Text(w, "StaticText8"), "Kelvin");
   EXPECT_DOUBLE_EQ(Globals::TempKelvin, 298.15);
+  // The listing opens once however often it is asked for.
+  Press(w, "Analysis");
+  ASSERT_TRUE(guitest::ShowAndWait(w));
+  Press(w, "Analysis");
+  guitest::Settle();
+  int shown = 0;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (dynamic_cast<MathAnal*>(top) != nullptr && top->isVisible()) ++shown;
+  EXPECT_EQ(shown, 1);
 }
 
 TEST_F(VolumeTest, ClearKeepsTheUnits) {
