@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include "app/App.h"
+#include "ui/Window.h"
 
 namespace app {
 
@@ -105,6 +106,12 @@ MenuBar1::MenuBar1() {
   setNativeMenuBar(false);
   Untitled0();
   Untitled1();
+  // The shortcuts of Quit and the Edit items work in every window of the
+  // program, also once the start window, which shows the bar, is closed.
+  QList<QAction*> withShortcut;
+  for (QAction* action : findChildren<QAction*>(Qt::FindDirectChildrenOnly))
+    if (!action->shortcut().isEmpty()) withShortcut.append(action);
+  ui::SetWindowActions(withShortcut);
 }
 
 MenuBar1::~MenuBar1() = default;

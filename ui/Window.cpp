@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -223,6 +224,11 @@ class GroupBoxWidget : public QGroupBox {
 };
 
 PictureSource pictureSource = nullptr;
+
+QList<QPointer<QAction>>& WindowActions() {
+  static QList<QPointer<QAction>> actions;
+  return actions;
+}
 
 std::map<std::string, Window*>& Registry() {
   static std::map<std::string, Window*> registry;
@@ -482,6 +488,10 @@ void Window::Build() {
   setPalette(pal);
   setAutoFillBackground(true);
 
+  // The application's shortcuts work from this window too.
+  for (const QPointer<QAction>& action : WindowActions())
+    if (!action.isNull()) addAction(action.data());
+
   // Placement: 0 cascades from the top-left of the screen, 2 centres.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect avail = screen->availableGeometry();
@@ -690,5 +700,11 @@ void ReleaseAllShared() {
 }
 
 void SetPictureSource(PictureSource source) { pictureSource = source; }
+
+void SetWindowActions(const QList<QAction*>& actions) {
+  QList<QPointer<QAction>>& kept = WindowActions();
+  kept.clear();
+  for (QAction* action : actions) kept.append(action);
+}
 
 }  // namespace ui

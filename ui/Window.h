@@ -54,6 +54,7 @@
 //   - Captions are plain text: an "&" shows as itself, not as a shortcut.
 #pragma once
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -307,6 +308,14 @@ W* Shared() {
 // the control then stays blank, and the next window build asks again.
 using PictureSource = const QPixmap* (*)(int id);
 void SetPictureSource(PictureSource source);
+
+// ------------------------------------------------------------- shortcuts
+
+// Actions that every window built from now on carries, so that their
+// keyboard shortcuts (the menu bar's Quit and Edit items) work in whichever
+// window is active, also once the window that shows the menu bar is closed.
+// An action deleted later simply drops out.
+void SetWindowActions(const QList<QAction*>& actions);
 
 // ------------------------------------------------------ text and numbers
 

@@ -130,6 +130,20 @@ TEST_F(ShellTest, ControlQQuitsAlsoFromAnotherWindow) {
   EXPECT_EQ(status, 0);
 }
 
+TEST_F(ShellTest, ControlQQuitsAfterTheStartWindowIsClosed) {
+  const int status = RunProgram([] {
+    app::Start* start = StartWindow();
+    ASSERT_NE(start, nullptr);
+    start->Button("continue1")->click();
+    ui::Window* selection = ui::FindShared("Selection.Selection");
+    ASSERT_NE(selection, nullptr);
+    start->close();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(selection, 2000));
+    QTest::keyClick(selection, Qt::Key_Q, Qt::ControlModifier);
+  });
+  EXPECT_EQ(status, 0);
+}
+
 TEST_F(ShellTest, WindowsOpenedDuringUseAreReleasedAtShutdown) {
   const int status = RunProgram([] {
     app::Start* start = StartWindow();
