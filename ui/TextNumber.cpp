@@ -52,6 +52,7 @@ double Val(const QString& text) {
 
 QString Str(double value) {
   if (value == 0.0) value = 0.0;  // no "-0"
+  if (std::isnan(value)) return QStringLiteral("nan");  // whatever its sign bit
   char buffer[64];
   const auto [end, ec] =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);

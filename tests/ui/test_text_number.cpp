@@ -69,6 +69,7 @@ TEST(Str, SevenSignificantDigitsInPrintfForm) {
 
 TEST(Str, NonFiniteValuesHaveNames) {
   EXPECT_EQ(ui::Str(std::numeric_limits<double>::quiet_NaN()), "nan");
+  EXPECT_EQ(ui::Str(-std::numeric_limits<double>::quiet_NaN()), "nan") << "a NaN has no sign";
   EXPECT_EQ(ui::Str(std::numeric_limits<double>::infinity()), "inf");
   EXPECT_EQ(ui::Str(-std::numeric_limits<double>::infinity()), "-inf");
   EXPECT_EQ(ui::Val(ui::Str(std::numeric_limits<double>::infinity())), 0.0);
