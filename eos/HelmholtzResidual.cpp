@@ -39,6 +39,14 @@ constexpr std::array<PowerTerm, 36> PowerTerms = {{
 constexpr int MaxK = 9;
 constexpr int MaxL = 6;
 
+// 647.073^l for l = 0..6, by products.
+constexpr std::array<double, MaxL + 1> RedTempPow = [] {
+  std::array<double, MaxL + 1> p{};
+  p[0] = 1.0;
+  for (int l = 1; l <= MaxL; ++l) p[l] = p[l - 1] * CritTempHaar;
+  return p;
+}();
+
 struct GaussTerm {
   double g;      // J/g
   int k;         // even power of the reduced density offset in the exponent
@@ -77,8 +85,9 @@ double Haar_Residual(int sel, double T, double V) {
   double A = 0.0, Ar = 0.0, Arr = 0.0, At = 0.0, Att = 0.0, Art = 0.0;
 
   // (1 - e^-rho)^k and its density derivatives for every k in the table,
-  // and (647.073 / T)^l with its temperature derivatives -l tau^l / T and
-  // l (l + 1) tau^l / T^2 for every l, each formed once by products.
+  // and (647.073 / T)^l with its temperature derivatives
+  // -l 647.073^l / T^(l+1) and l (l + 1) 647.073^l / T^(l+2) for every l,
+  // each formed once by products.
   const double e = std::exp(-rho);
   const double x = 1.0 - e;
   std::array<double, MaxK + 1> r{}, rR{}, rRR{};
@@ -90,12 +99,15 @@ double Haar_Residual(int sel, double T, double V) {
   }
   const double tau = CritTempHaar / T;
   const double iT = 1.0 / T;
+  std::array<double, MaxL + 3> iTpow{};  // (1/T)^n
+  iTpow[0] = 1.0;
+  for (int n = 1; n <= MaxL + 2; ++n) iTpow[n] = iTpow[n - 1] * iT;
   std::array<double, MaxL + 1> t{}, tT{}, tTT{};
   t[0] = 1.0;
   for (int l = 1; l <= MaxL; ++l) {
     t[l] = t[l - 1] * tau;
-    tT[l] = -(l * t[l]) * iT;
-    tTT[l] = (l * (l + 1) * t[l]) * iT * iT;
+    tT[l] = (-RedTempPow[l] * l) * iTpow[l + 1];
+    tTT[l] = (RedTempPow[l] * l * (l + 1)) * iTpow[l + 2];
   }
 
   for (const PowerTerm& term : PowerTerms) {
