@@ -69,6 +69,42 @@ TEST(FunctionLV, FindsTheCurveCloseToTheCriticalPoint) {
   EXPECT_GT(MolarVolumes[1], CritMolarVol);
 }
 
+// Close to the critical point a state 0.1 % below the curve needs shifts
+// before the liquid search finds a liquid-like root: the stored liquid
+// volume is the root at the shifted state (45 steps of 0.0001 MPa, or 167
+// of 0.0001 K), while both fugacities are taken at the given T and P.
+TEST(FunctionLV, NudgedRootsBelongToTheShiftedState) {
+  const double T = 646.8;
+  const double P = 0.999 * SaturationP(T);
+  // Pressure shifts: the liquid root lies on the isotherm T at P + k 0.0001.
+  double r = Function_LV(NudgeVariable::Pressure, T, P);
+  ASSERT_TRUE(std::isfinite(r));
+  double VL = MolarVolumes[0];
+  const double VV = MolarVolumes[1];
+  EXPECT_LT(VL, CritMolarVol);
+  EXPECT_GT(VV, CritMolarVol);
+  const double shifts = (Haar_Pressure(T, VL) - P) / 0.0001;
+  EXPECT_GE(shifts, 1.0);
+  EXPECT_NEAR(shifts, std::round(shifts), 1e-6);
+  EXPECT_NEAR(Haar_Pressure(T, VV), P, 1e-9);  // the vapour needed no shift
+  EXPECT_EQ(Fugacity[0], Haar_Fugacity(T, P, VL));
+  EXPECT_EQ(Fugacity[1], Haar_Fugacity(T, P, VV));
+  EXPECT_EQ(r, Fugacity[0] - Fugacity[1]);
+
+  // Temperature shifts: the liquid root lies at P on an isotherm T - k 0.0001.
+  r = Function_LV(NudgeVariable::Temperature, T, P);
+  ASSERT_TRUE(std::isfinite(r));
+  VL = MolarVolumes[0];
+  EXPECT_LT(VL, CritMolarVol);
+  EXPECT_GT(std::fabs(Haar_Pressure(T, VL) - P), 1e-3);
+  int onShiftedIsotherm = 0;
+  for (int k = 1; k <= 1000; ++k) {
+    if (std::fabs(Haar_Pressure(T - k * 0.0001, VL) - P) < 1e-8) ++onShiftedIsotherm;
+  }
+  EXPECT_EQ(onShiftedIsotherm, 1);
+  EXPECT_EQ(Fugacity[0], Haar_Fugacity(T, P, VL));
+}
+
 TEST(FunctionLV, StoresBothRootsAndFugacities) {
   const double T = 500.0;
   const double P = 2.0;  // above the saturation pressure: liquid is stable
@@ -86,6 +122,20 @@ TEST(FunctionLV, StoresBothRootsAndFugacities) {
     EXPECT_EQ(MolarVolumes[i], -7.0);
     EXPECT_EQ(Fugacity[i], -7.0);
   }
+}
+
+// The state point belongs to the windows: it starts at 0 and no function of
+// the module writes it, not even one that fills the saturation arrays.
+TEST(FunctionLV, LeavesTheStatePointAlone) {
+  EXPECT_EQ(TempKelvin, 0.0);
+  EXPECT_EQ(PresMPa, 0.0);
+  EXPECT_EQ(MolarVol, 0.0);
+  Function_LV(NudgeVariable::Pressure, 500.0, 2.0);
+  SaturationT(1.0);
+  Haar_Volume(500.0, 2.0, 20.0);
+  EXPECT_EQ(TempKelvin, 0.0);
+  EXPECT_EQ(PresMPa, 0.0);
+  EXPECT_EQ(MolarVol, 0.0);
 }
 
 TEST(FunctionLV, NonPositiveArgumentsLeaveTheArrays) {

@@ -26,6 +26,20 @@ TEST(IdealPart, GivesTheIdealGasHeatCapacity) {
   EXPECT_NEAR(Haar_Ideal(Haar_Quantity::Cv, 1000.0), 41.27, 0.01);
 }
 
+int hookCalls = 0;
+void CountHook() { ++hookCalls; }
+
+TEST(IdealPart, YieldsOncePerTermOfEachSum) {
+  SetBackgroundTask(&CountHook);
+  hookCalls = 0;
+  Haar_Ideal(Haar_Quantity::Cv, 500.0);
+  EXPECT_EQ(hookCalls, 48);
+  hookCalls = 0;
+  Haar_Ideal(Haar_Quantity::Cv, 0.0);
+  EXPECT_EQ(hookCalls, 0);
+  SetBackgroundTask(nullptr);
+}
+
 TEST(IdealPart, SelectorsAndRange) {
   for (int sel : {2, 3, 4, 7}) {
     EXPECT_EQ(Haar_Ideal(sel, 0.0), 0.0) << sel;
@@ -74,6 +88,27 @@ TEST(Caloric, HeatCapacityAndSpeedOfSoundMatchSteamTables) {
       EXPECT_NEAR(Haar_Sound(s.T, V), s.sound, half) << s.T << " K " << s.P << " MPa";
     }
   }
+}
+
+// Inside the region where the isotherm falls with density (M dP/drho < 0):
+// Cp lies below Cv; the speed of sound exists only where Cp M dP/drho / Cv
+// is above 0, the Joule-Thomson coefficient only where Cp is above 0.
+TEST(Caloric, StatesWherePressureFallsWithDensity) {
+  auto x100 = [](double T, double V) {
+    return Haar_Base(Haar_Quantity::dPdRho, T, V) + Haar_Residual(Haar_Quantity::dPdRho, T, V);
+  };
+  // 500 K, 40 cm3/mol: Cp below Cv but positive, so no speed of sound.
+  ASSERT_LT(x100(500.0, 40.0), 0.0);
+  EXPECT_LT(Haar_Cp(500.0, 40.0), Haar_Cv(500.0, 40.0));
+  EXPECT_GT(Haar_Cp(500.0, 40.0), 0.0);
+  EXPECT_EQ(Haar_Sound(500.0, 40.0), 0.0);
+  EXPECT_NE(Haar_JouleThomson(500.0, 40.0), 0.0);
+  // 600 K, 40 cm3/mol: Cp negative, so a real square root but no
+  // Joule-Thomson coefficient.
+  ASSERT_LT(x100(600.0, 40.0), 0.0);
+  EXPECT_LT(Haar_Cp(600.0, 40.0), 0.0);
+  EXPECT_GT(Haar_Sound(600.0, 40.0), 0.0);
+  EXPECT_EQ(Haar_JouleThomson(600.0, 40.0), 0.0);
 }
 
 // ----------------------------------------------------------- identities

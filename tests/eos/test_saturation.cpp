@@ -93,6 +93,10 @@ TEST(SaturationT, OutsideTheCurve) {
   EXPECT_GT(low, 0.0);
   EXPECT_LT(low, TriplePointTemp);
   EXPECT_EQ(SaturationV(SaturationPhase::Liquid, low), 0.0);
+  // P = 0: the first step already lands where the vapour pressure is 0.
+  const double none = SaturationT(0.0);
+  EXPECT_GT(none, 0.0);
+  EXPECT_LT(none, TriplePointTemp);
   // Inside the jump at the critical temperature: no convergence.
   EXPECT_EQ(SaturationT(23.0), 0.0);
   // On the continuation above it.

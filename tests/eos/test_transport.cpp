@@ -53,6 +53,15 @@ TEST(Viscosity, PublishedConstantsAtTabulatedDensities) {
   EXPECT_NEAR(Haar_Viscosity(298.15, VolumeOf(997.047)) * 1e6, 890.8, 0.05);
 }
 
+// At the reducing point (647.27 K, 0.317763 g/cm3) both offsets of the
+// double sum vanish and only b(0, 0) = 0.501938 is left; the dilute-gas term
+// is 1e-6 / (a0 + a1 + a2 + a3).
+TEST(Viscosity, ReducingPointLeavesTheLeadingTerm) {
+  const double dilute = 1e-6 / (0.0181583 + 0.0177624 + 0.0105287 - 0.0036744);
+  EXPECT_NEAR(Haar_Viscosity(647.27, MolarMassH2O / 0.317763) / (dilute * std::exp(0.501938)), 1.0,
+              1e-12);
+}
+
 TEST(Viscosity, FailureValue) {
   EXPECT_EQ(Haar_Viscosity(0.0, 18.0), 0.0);
   EXPECT_EQ(Haar_Viscosity(-5.0, 18.0), 0.0);
@@ -112,6 +121,25 @@ TEST(SurfaceTension, FallsToZeroAtItsCriticalTemperature) {
   EXPECT_EQ(Haar_SurfaceTension(-10.0), 0.0);
   // No interface above it: the failure value, not a number that is not one.
   EXPECT_EQ(Haar_SurfaceTension(650.0), 0.0);
+}
+
+int hookCalls = 0;
+void CountHook() { ++hookCalls; }
+
+// The viscosity yields after each of its 4 dilute-gas terms, its 30 double-sum
+// terms and its 5 rows; the dielectric constant and the surface tension have
+// no loop.
+TEST(Transport, YieldsOncePerPass) {
+  SetBackgroundTask(&CountHook);
+  hookCalls = 0;
+  Haar_Viscosity(298.15, 18.07);
+  EXPECT_EQ(hookCalls, 39);
+  hookCalls = 0;
+  Haar_Dielectric(298.15, 18.07);
+  Haar_SurfaceTension(298.15);
+  Haar_Viscosity(0.0, 18.07);
+  EXPECT_EQ(hookCalls, 0);
+  SetBackgroundTask(nullptr);
 }
 
 }  // namespace
