@@ -29,6 +29,16 @@
 //     so every text fits the rectangle the layout gives it. Colours are
 //     explicit (white windows, black or red text) whatever the desktop theme.
 //   - A CR in a text breaks the line in a multi-line label; "˚" is U+02DA.
+//   - Val reads a whole C-locale decimal number, blanks around it ignored;
+//     anything else, and any value that is not finite, reads as 0. Str
+//     writes "%.7g" in the C locale (details at the two functions below).
+//   - The background-task hook lets pending events run at most about every
+//     20 ms, so a long search costs essentially no more than without it.
+//   - Text files (TextFile.h) are created in the process's current folder
+//     with Unix line ends; the program's texts are ASCII, so the Windows
+//     ANSI conversion writes them unchanged.
+//   - The menu bar's keyboard shortcuts work in every window (see
+//     SetWindowActions).
 //
 // How these are met on Qt:
 //   - Every control is a child of the window itself, placed in window
