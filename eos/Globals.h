@@ -7,7 +7,10 @@
 // volume V in cm3/mol, energies in J/mol, entropy and heat capacities in
 // J/(mol K). Every function returns exactly 0 for an argument out of its
 // range or a search that does not converge (the failure value); callers test
-// for a result above 0.
+// for a result above 0. Three exceptions: Haar_Fugacity returns P itself when
+// T, V or P is not above 0; SaturationT returns a temperature below 273.16 K
+// for a pressure below the triple-point pressure; Function_LV returns a value
+// that is not a number when it finds no root on the required side.
 //
 // The library has no GUI dependency. Its long loops call the background-task
 // hook once per pass; the application installs a hook that lets its event
@@ -139,6 +142,9 @@ double SaturationTV(double V);
 
 // ------------------------------------- liquid-minus-vapour fugacity function
 
+// Liquid fugacity minus vapour fugacity at T and P (MPa); 0 when T or P is
+// not above 0; not a number when no liquid-like or vapour-like root is found
+// within the bounded retries.
 double Function_LV(int nudge, double T, double P);
 
 }  // namespace Globals
