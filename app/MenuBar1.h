@@ -1,6 +1,7 @@
 // The program's menu bar: File > Quit and the Edit menu. One shared instance,
 // built on first use; it is the application's menu bar and is shown on the
-// start window.
+// start window. Its keyboard shortcuts (Ctrl+Q, the Edit items) work in every
+// window of the program.
 #pragma once
 
 #include <QKeySequence>
