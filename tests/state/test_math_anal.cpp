@@ -35,7 +35,6 @@ TEST_F(MathAnalTest, FiveHundredOneRowsOnAGeometricGrid) {
   EXPECT_NEAR(ui::Val(Cell(w, 500, 0)), 16 * std::pow(1.01, 501), 0.001);
   // Nothing typed anywhere: every zero function is 0.
   for (int row : {0, 250, 500}) EXPECT_EQ(Cell(w, row, 1), "0");
-  // A second press appends the same rows again.
   // A second press appends as many rows again; one made during it does not.
   pressing = w;
   Globals::SetBackgroundTask(&PressDuringListing);
