@@ -172,6 +172,18 @@ std::vector<std::string> TextsThatDoNotFit(const ui::Window* window) {
     if (text.isEmpty()) continue;
     if (need.width() > room.width() || need.height() > room.height())
       misfits.push_back(Describe(name, text, need, room));
+    // A label is drawn smaller where its text would not fit at its own
+    // size; far smaller means its rectangle is too small for the text.
+    if (const auto* label = dynamic_cast<const ui::StaticText*>(control)) {
+      const int nominal = label->TextSize() > 0 ? label->TextSize() : ui::DefaultTextSize;
+      const int drawn = label->font().pixelSize();
+      if (4 * drawn < 3 * nominal)
+        misfits.push_back(QStringLiteral("%1 \"%2\": drawn at %3 px of its %4")
+                              .arg(name, text)
+                              .arg(drawn)
+                              .arg(nominal)
+                              .toStdString());
+    }
   }
   return misfits;
 }

@@ -62,7 +62,8 @@ int LabelDrawnSize(const QWidget* label);
 
 // The names of the controls whose text does not fit the rectangle the
 // layout gives them (labels, buttons, radio buttons, group-box captions),
-// each with the reason. Empty when all fit.
+// each with the reason; a label also when it had to be drawn at less than
+// three quarters of its text size to fit. Empty when all fit.
 std::vector<std::string> TextsThatDoNotFit(const ui::Window* window);
 // Adds a test failure for each of them.
 void ExpectTextsFit(const ui::Window* window);

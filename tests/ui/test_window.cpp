@@ -110,7 +110,7 @@ class Waiting : public ui::Window {
     using ui::Kind;
     static const std::array<ui::ControlSpec, 4> controls{{
         {.kind = Kind::StaticText, .name = "tight", .left = 10, .top = 10, .width = 120,
-         .height = 20, .text = "a text much too long for its box", .font = Sys(16)},
+         .height = 20, .text = "a little too long text", .font = Sys(16)},
         {.kind = Kind::StaticText, .name = "arial", .left = 10, .top = 40, .width = 200,
          .height = 20, .text = "Arial text", .font = {"arial", 14}},
         {.kind = Kind::StaticText, .name = "palatino", .left = 10, .top = 70, .width = 200,
@@ -377,6 +377,11 @@ TEST_F(WindowTest, EveryTextFitsItsRectangle) {
   guitest::ExpectTextsFit(form);
   tight->SetText("short");
   EXPECT_EQ(guitest::LabelDrawnSize(tight), 16);
+  // A rectangle far too small for its text is caught although the text was
+  // shrunk until it fitted.
+  tight->SetText("a text much too long for its box");
+  EXPECT_FALSE(guitest::TextsThatDoNotFit(waiting).empty());
+  tight->SetText("short");
   // Bypassing SetText is caught by the check.
   tight->QLabel::setText("a text much too long for its box, set behind the layer's back");
   EXPECT_FALSE(guitest::TextsThatDoNotFit(waiting).empty());
