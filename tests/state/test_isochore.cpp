@@ -170,6 +170,12 @@ TEST_F(IsochoreTest, ExportWithoutAMolarVolume) {
             "0, 0\n"
             "10, 0\n"
             "20, 0\n");
+
+  // A volume so small that its density overflows has no density either.
+  Globals::MolarVol = 1e-310;
+  ASSERT_TRUE(guitest::ShowAndWait(ui::Shared<PressuresWindow>()));
+  ASSERT_TRUE(guitest::ShowAndWait(w));
+  EXPECT_EQ(Text(w, "ResultV1"), "0");
 }
 
 TEST_F(IsochoreTest, SecondExportReplacesTheFile) {

@@ -134,7 +134,8 @@ TEST_F(PressuresTest, DensityOfTheTypedVolume) {
   Enter(w, "dataEntry", "18");
   EXPECT_EQ(Text(w, "Density"), "corresponding density = 1000.849 kg/m3");
   EXPECT_EQ(Globals::MolarVol, 18);
-  for (const char* text : {"0", "-5", ""}) {
+  // No volume, and a volume so small that its density overflows: no density.
+  for (const char* text : {"0", "-5", "", "1e-310"}) {
     Enter(w, "dataEntry", text);
     EXPECT_EQ(Text(w, "Density"), "corresponding density") << text;
   }

@@ -1,6 +1,7 @@
 #include "windows/state/Isochore.h"
 
 #include "eos/Globals.h"
+#include "windows/state/Density.h"
 #include "windows/state/BusyScope.h"
 #include "windows/state/ListingLayout.h"
 #include "ui/TextFile.h"
@@ -96,7 +97,7 @@ std::vector<ui::Handler> Isochore::Handlers() {
 void Isochore::Event_Activate() {
   const double v = Globals::MolarVol;
   Label("ResultV")->SetText(ui::Str(v));
-  Label("ResultV1")->SetText(ui::Str(v > 0 ? Globals::MolarMassH2O / v : 0.0));
+  Label("ResultV1")->SetText(ui::Str(state_windows::DensityGcm3(v)));
   Label("filename0")->SetText(QString());
   Label("filename1")->SetText(QString());
   ui::Listbox* list = List("ListBox1");
@@ -188,7 +189,7 @@ void Isochore::Export_Action() {
 // any failure the partial file is removed and an existing file of the final
 // name is left as it was.
 bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, QString& error) {
-  const double rho = v > 0 ? Globals::MolarMassH2O / v : 0.0;
+  const double rho = state_windows::DensityGcm3(v);
   ui::FolderItem part = ui::GetFolderItem(name + QStringLiteral(".part"));
   ui::FolderItem target = ui::GetFolderItem(name);
 

@@ -1,6 +1,7 @@
 #include "windows/state/PressuresWindow.h"
 
 #include "eos/Globals.h"
+#include "windows/state/Density.h"
 #include "windows/state/Isochore.h"
 #include "app/pictures/Pictures.h"
 
@@ -10,9 +11,6 @@ using ui::ControlSpec;
 using ui::Kind;
 
 namespace {
-
-// 1000 times the molar mass: kg/m3 from a molar volume in cm3/mol.
-constexpr double kDensityFactor = 18015.28;
 
 constexpr ui::WindowSpec kWindow{
     .className = PressuresWindow::ClassName,
@@ -102,9 +100,9 @@ void PressuresWindow::ReadTemperature() {
 
 void PressuresWindow::dataEntry_TextChange() {
   Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
-  if (Globals::MolarVol > 0) {
-    Label("Density")->SetText(QStringLiteral("corresponding density = ") +
-                              ui::Str(kDensityFactor / Globals::MolarVol) +
+  const double rho = state_windows::DensityKgM3(Globals::MolarVol);
+  if (rho > 0) {
+    Label("Density")->SetText(QStringLiteral("corresponding density = ") + ui::Str(rho) +
                               QStringLiteral(" kg/m3"));
   } else {
     Label("Density")->SetText(QStringLiteral("corresponding density"));

@@ -1,6 +1,7 @@
 #include "windows/state/TemperatureWindow.h"
 
 #include "eos/Globals.h"
+#include "windows/state/Density.h"
 #include "windows/state/MathAnalT.h"
 #include "app/pictures/Pictures.h"
 
@@ -8,9 +9,6 @@ using ui::ControlSpec;
 using ui::Kind;
 
 namespace {
-
-// 1000 times the molar mass: kg/m3 from a molar volume in cm3/mol.
-constexpr double kDensityFactor = 18015.28;
 
 constexpr ui::WindowSpec kWindow{
     .className = TemperatureWindow::ClassName,
@@ -121,8 +119,9 @@ void TemperatureWindow::dataEntry_TextChange() {
   Field("dataEntryT")->SetText(QString());
   Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
   const double V = Globals::MolarVol;
-  if (V > 0) {
-    Label("Density")->SetText(QStringLiteral("corresponding density = ") + ui::Str(kDensityFactor / V) +
+  const double rho = state_windows::DensityKgM3(V);
+  if (rho > 0) {
+    Label("Density")->SetText(QStringLiteral("corresponding density = ") + ui::Str(rho) +
                               QStringLiteral(" kg/m3"));
   } else {
     Label("Density")->SetText(QStringLiteral("corresponding density"));

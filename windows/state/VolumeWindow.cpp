@@ -1,6 +1,7 @@
 #include "windows/state/VolumeWindow.h"
 
 #include "eos/Globals.h"
+#include "windows/state/Density.h"
 #include "windows/state/MathAnal.h"
 #include "app/pictures/Pictures.h"
 
@@ -178,7 +179,7 @@ void VolumeWindow::calculate_Action() {
   const double V = Globals::Haar_Volume(T, P, Vstart);
   Label("Result")->SetText(ui::Str(V));
   if (V > 0) {
-    Label("DensityResult")->SetText(ui::Str(Globals::MolarMassH2O / V));
+    Label("DensityResult")->SetText(ui::Str(state_windows::DensityGcm3(V)));
   } else {
     Label("warning")->SetText(QStringLiteral("Change first approach"));
     Label("Result")->SetText(QString());
