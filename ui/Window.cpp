@@ -133,6 +133,8 @@ void ApplyFont(QWidget* w, Kind kind, const Font& spec, const QString& text) {
   font.setPixelSize(FittingSize(font, spec.size, text.isEmpty() ? QStringLiteral("Xg") : text,
                                 CaptionBox(w, kind), false));
   w->setFont(font);
+  // The size the layout asked for, beside the one the text got to fit.
+  w->setProperty("textSize", spec.size > 0 ? spec.size : DefaultTextSize);
 }
 
 // Calls a handler for every key pressed in the control; the key then goes

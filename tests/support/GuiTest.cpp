@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QVariant>
 #include <QWindow>
 
 namespace guitest {
@@ -172,11 +173,15 @@ std::vector<std::string> TextsThatDoNotFit(const ui::Window* window) {
     if (text.isEmpty()) continue;
     if (need.width() > room.width() || need.height() > room.height())
       misfits.push_back(Describe(name, text, need, room));
-    // A label is drawn smaller where its text would not fit at its own
-    // size; far smaller means its rectangle is too small for the text.
-    if (const auto* label = dynamic_cast<const ui::StaticText*>(control)) {
-      const int nominal = label->TextSize() > 0 ? label->TextSize() : ui::DefaultTextSize;
-      const int drawn = label->font().pixelSize();
+    // A text is drawn smaller where it would not fit at its own size; far
+    // smaller means its rectangle is too small for it.
+    const auto* label = dynamic_cast<const ui::StaticText*>(control);
+    const QVariant asked = control->property("textSize");
+    if (label != nullptr || asked.isValid()) {
+      const int nominal = label != nullptr
+                              ? (label->TextSize() > 0 ? label->TextSize() : ui::DefaultTextSize)
+                              : asked.toInt();
+      const int drawn = control->font().pixelSize();
       if (4 * drawn < 3 * nominal)
         misfits.push_back(QStringLiteral("%1 \"%2\": drawn at %3 px of its %4")
                               .arg(name, text)

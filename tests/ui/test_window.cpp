@@ -387,6 +387,41 @@ TEST_F(WindowTest, EveryTextFitsItsRectangle) {
   EXPECT_FALSE(guitest::TextsThatDoNotFit(waiting).empty());
 }
 
+// A window whose button and radio captions fit their boxes only when drawn
+// at far less than their size.
+class Cramped : public ui::Window {
+ public:
+  static constexpr const char* ClassName = "Cramped.Cramped";
+
+ protected:
+  const ui::WindowSpec& Spec() const override {
+    static const ui::WindowSpec spec{.className = ClassName, .title = "Cramped", .width = 200,
+                                     .height = 80, .visible = false};
+    return spec;
+  }
+  std::span<const ui::ControlSpec> Controls() const override {
+    using ui::Kind;
+    static const std::array<ui::ControlSpec, 2> controls{{
+        {.kind = Kind::PushButton, .name = "button", .left = 10, .top = 10, .width = 60,
+         .height = 25, .text = "calculation", .font = Sys(14)},
+        {.kind = Kind::RadioButton, .name = "radio", .left = 10, .top = 45, .width = 60,
+         .height = 20, .text = "in Kelvin", .font = Sys(14)},
+    }};
+    return controls;
+  }
+};
+
+TEST_F(WindowTest, CaptionsShrunkFarBelowTheirSizeAreReported) {
+  const std::vector<std::string> misfits = guitest::TextsThatDoNotFit(ui::Shared<Cramped>());
+  auto reported = [&](const char* name) {
+    for (const std::string& m : misfits)
+      if (m.rfind(std::string(name) + " ", 0) == 0) return true;
+    return false;
+  };
+  EXPECT_TRUE(reported("button"));
+  EXPECT_TRUE(reported("radio"));
+}
+
 TEST_F(WindowTest, LabelColourAndSizeAreExplicitWhateverTheDesktopTheme) {
   const QPalette saved = QApplication::palette();
   QPalette dark = saved;
