@@ -1,7 +1,7 @@
 #include "windows/state/Isochore.h"
 
 #include "eos/Globals.h"
-#include "windows/state/Density.h"
+#include "windows/state/StateValues.h"
 #include "windows/state/BusyScope.h"
 #include "windows/state/ListingLayout.h"
 #include "ui/TextFile.h"

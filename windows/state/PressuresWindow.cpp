@@ -1,7 +1,7 @@
 #include "windows/state/PressuresWindow.h"
 
 #include "eos/Globals.h"
-#include "windows/state/Density.h"
+#include "windows/state/StateValues.h"
 #include "windows/state/Isochore.h"
 #include "app/pictures/Pictures.h"
 
@@ -117,16 +117,9 @@ void PressuresWindow::dataEntry1_TextChange() {
   if (T < Globals::CritTempHaar) {
     const double vapour = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
     const double liquid = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
-    // Below the triple point (and for an empty field) the saturation curve
-    // has no volumes (0), and a limit of 0 would be no limit: such a line
-    // stays empty under its heading.
     Label("temperaturelimit")->SetText(QStringLiteral("At temperatures below critical point:"));
-    Label("liquidlimit")
-        ->SetText(liquid > 0 ? QStringLiteral("  Vm (liquid) < ") + ui::Str(liquid) + QStringLiteral(" cm3/mol")
-                             : QString());
-    Label("vapourlimit")
-        ->SetText(vapour > 0 ? QStringLiteral("  Vm (vapour) > ") + ui::Str(vapour) + QStringLiteral(" cm3/mol")
-                             : QString());
+    Label("liquidlimit")->SetText(state_windows::LimitLine("  Vm (liquid) < ", liquid));
+    Label("vapourlimit")->SetText(state_windows::LimitLine("  Vm (vapour) > ", vapour));
   } else {
     Label("temperaturelimit")->SetText(QString());
     Label("liquidlimit")->SetText(QString());

@@ -1,7 +1,7 @@
 #include "windows/state/TemperatureWindow.h"
 
 #include "eos/Globals.h"
-#include "windows/state/Density.h"
+#include "windows/state/StateValues.h"
 #include "windows/state/MathAnalT.h"
 #include "app/pictures/Pictures.h"
 
@@ -141,14 +141,9 @@ void TemperatureWindow::dataEntry1_TextChange() {
     const double Ts = Globals::SaturationT(P);
     const double VV = Globals::SaturationV(Globals::SaturationPhase::Vapour, Ts);
     const double VL = Globals::SaturationV(Globals::SaturationPhase::Liquid, Ts);
-    // Where the saturation curve gives no volume (0: no pressure typed, or a
-    // saturation temperature below the triple point) a limit of 0 would be
-    // no limit: such a line stays empty under its heading.
     Label("pressurelimit")->SetText(QStringLiteral("At pressures below critical point:"));
-    Label("liquidlimit")
-        ->SetText(VL > 0 ? QStringLiteral("  Vm (liquid) < ") + ui::Str(VL) + QStringLiteral(" cm3/mol") : QString());
-    Label("vapourlimit")
-        ->SetText(VV > 0 ? QStringLiteral("  Vm (vapour) > ") + ui::Str(VV) + QStringLiteral(" cm3/mol") : QString());
+    Label("liquidlimit")->SetText(state_windows::LimitLine("  Vm (liquid) < ", VL));
+    Label("vapourlimit")->SetText(state_windows::LimitLine("  Vm (vapour) > ", VV));
   } else {
     Label("pressurelimit")->SetText(QString());
     Label("liquidlimit")->SetText(QString());

@@ -1,7 +1,7 @@
 #include "windows/state/VolumeWindow.h"
 
 #include "eos/Globals.h"
-#include "windows/state/Density.h"
+#include "windows/state/StateValues.h"
 #include "windows/state/MathAnal.h"
 #include "app/pictures/Pictures.h"
 

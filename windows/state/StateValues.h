@@ -1,0 +1,38 @@
+// Values the state windows derive for display: the mass density of a molar
+// volume, and the saturation limit lines beside a typed temperature or
+// pressure.
+#pragma once
+
+#include <QString>
+
+#include <cmath>
+
+#include "eos/Globals.h"
+#include "ui/Window.h"
+
+namespace state_windows {
+
+// Mass density in kg/m3 (18015.28 / V) or g/cm3 (18.01528 / V). There is
+// none (0) unless V is above 0, and none where V is so small that the
+// quotient overflows: a typed 1e-310 cm3/mol has no density to show.
+inline double Density(double factor, double V) {
+  if (!(V > 0)) return 0.0;
+  const double rho = factor / V;
+  return std::isfinite(rho) ? rho : 0.0;
+}
+
+// kg/m3 from cm3/mol: 1000 times the molar mass over the molar volume.
+inline double DensityKgM3(double V) { return Density(1000.0 * Globals::MolarMassH2O, V); }
+// g/cm3 from cm3/mol.
+inline double DensityGcm3(double V) { return Density(Globals::MolarMassH2O, V); }
+
+// A saturation limit line, the prefix then the volume ("  Vm (liquid) < "
+// "18.0695 cm3/mol"). Where the curve has no volume (0: below the triple
+// point, or nothing typed) a limit of 0 would be no limit, and the line
+// stays empty.
+inline QString LimitLine(const char* prefix, double V) {
+  if (!(V > 0)) return QString();
+  return QString::fromUtf8(prefix) + ui::Str(V) + QStringLiteral(" cm3/mol");
+}
+
+}  // namespace state_windows
