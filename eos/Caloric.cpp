@@ -16,9 +16,7 @@ bool InRange(double T, double V) {
 
 double SumOfParts(int sel, double T, double V) {
   if (!InRange(T, V)) return 0.0;
-  double result = Haar_Base(sel, T, V) + Haar_Residual(sel, T, V);
-  result = result + Haar_Ideal(sel, T);
-  return result;
+  return Haar_Base(sel, T, V) + Haar_Residual(sel, T, V) + Haar_Ideal(sel, T);
 }
 
 // M (dP/drho) at constant T, MPa cm3/mol.
@@ -31,6 +29,14 @@ double PressureTemperatureDerivative(double T, double V) {
   return Haar_Base(Haar_Quantity::dPdT, T, V) + Haar_Residual(Haar_Quantity::dPdT, T, V);
 }
 
+// Cp from Cv and the two pressure derivatives above (x100 = M dP/drho,
+// x101 = dP/dT): Cp - Cv = T V^2 (dP/dT)^2 / (M dP/drho); MPa cm3 is J.
+// None (0) where dP/drho is 0.
+double HeatCapacityP(double T, double V, double cv, double x100, double x101) {
+  if (x100 == 0.0) return 0.0;
+  return cv + ((((T * V) * V) * x101) * x101) / x100;
+}
+
 }  // namespace
 
 double Haar_Helmholtz(double T, double V) { return SumOfParts(Haar_Quantity::Helmholtz, T, V); }
@@ -41,19 +47,16 @@ double Haar_Cv(double T, double V) { return SumOfParts(Haar_Quantity::Cv, T, V);
 
 double Haar_Cp(double T, double V) {
   if (!InRange(T, V)) return 0.0;
-  const double cv = Haar_Cv(T, V);
-  const double x100 = PressureDensityDerivative(T, V);
-  const double x101 = PressureTemperatureDerivative(T, V);
-  if (x100 == 0.0) return 0.0;
-  // Cp - Cv = T V^2 (dP/dT)^2 / (M dP/drho); MPa cm3 is J.
-  return cv + ((((T * V) * V) * x101) * x101) / x100;
+  return HeatCapacityP(T, V, Haar_Cv(T, V), PressureDensityDerivative(T, V),
+                       PressureTemperatureDerivative(T, V));
 }
 
 double Haar_Sound(double T, double V) {
   if (!InRange(T, V)) return 0.0;
   const double cv = Haar_Cv(T, V);
-  const double cp = Haar_Cp(T, V);
   const double x100 = PressureDensityDerivative(T, V);
+  const double x101 = PressureTemperatureDerivative(T, V);
+  const double cp = HeatCapacityP(T, V, cv, x100, x101);
   // w^2 = (Cp/Cv) (dP/drho)_T; 1 MPa cm3/g is 1000 m2/s2.
   double square = 0.0;
   if (cv > 0.0) square = (((cp * x100) / cv) * 1000.0) / MolarMassH2O;
@@ -68,7 +71,7 @@ double Haar_JouleThomson(double T, double V) {
   // mu = -(V - T (dV/dT)_P) / Cp, with (dV/dT)_P = V^2 (dP/dT) / (M dP/drho).
   double bracket = 0.0;
   if (x100 != 0.0) bracket = V - (((T * V) * V) * x101) / x100;
-  const double cp = Haar_Cp(T, V);
+  const double cp = HeatCapacityP(T, V, Haar_Cv(T, V), x100, x101);
   if (cp > 0.0) return (-bracket) / cp;
   return 0.0;
 }
