@@ -51,59 +51,48 @@ double Function_LV(int nudge, double T, double P) {
   double fL = 0.0;
   double fV = 0.0;
   if (!(T > 0.0 && P > 0.0)) return fL - fV;
-  bool failed = false;
   int retryEvaluations = 0;
-  int firstEvaluations = 0;  // the two unshifted searches, always run
+
+  // Shifts the state one NudgeStep at a time, towards the liquid (higher
+  // pressure or lower temperature) for `towards` +1 and towards the vapour
+  // for -1, and searches again from `start` while the root found lies on the
+  // wrong side. False when the retry budget or the curve runs out first.
+  auto retryShifted = [&](double& volume, double start, double towards, auto wrongSide) {
+    double workT = T;
+    double workP = P;
+    while (wrongSide(volume)) {
+      if (retryEvaluations + FullSearchEvaluations > RetryEvaluationBudget) return false;
+      if (nudge == NudgeVariable::Pressure) workP = workP + towards * NudgeStep;
+      if (nudge == NudgeVariable::Temperature) workT = workT - towards * NudgeStep;
+      if (!ShiftOnCurve(nudge, workT, workP)) return false;
+      volume = CountedVolume(workT, workP, start, retryEvaluations);
+      RuntimeBackgroundTask();
+    }
+    return true;
+  };
 
   // Liquid-like root, below the dividing molar volume. A root on the vapour
   // side means the liquid branch does not reach P at T: shift towards the
-  // liquid (higher pressure or lower temperature) and search again. A search
-  // that fails (0) from a start on the curve is shifted and retried the same
-  // way. If no liquid root is found, the liquid fugacity left (the pressure
-  // itself) is no fugacity of water and the evaluation has failed: taken as
-  // a residual, P - fV would vanish wherever the vapour's fugacity
-  // coefficient is 1, far off the curve. Off the curve's temperatures the
-  // start is -1 cm3/mol, from which the search cannot succeed: no retry.
+  // liquid and search again. A search that fails (0) from a start on the
+  // curve is shifted and retried the same way. If no liquid root is found,
+  // the liquid fugacity left (the pressure itself) is no fugacity of water
+  // and the evaluation has failed: taken as a residual, P - fV would vanish
+  // wherever the vapour's fugacity coefficient is 1, far off the curve. Off
+  // the curve's temperatures the start is -1 cm3/mol, from which the search
+  // cannot succeed: no retry.
   const double startL = SaturationV(SaturationPhase::Liquid, T) - 1.0;
-  double volL = CountedVolume(T, P, startL, firstEvaluations);
-  double workT = T;
-  double workP = P;
-  while (!(volL < CritMolarVol) || (volL == 0.0 && startL > 0.0)) {
-    if (retryEvaluations + FullSearchEvaluations > RetryEvaluationBudget) {
-      failed = true;
-      break;
-    }
-    if (nudge == NudgeVariable::Pressure) workP = workP + NudgeStep;
-    if (nudge == NudgeVariable::Temperature) workT = workT - NudgeStep;
-    if (!ShiftOnCurve(nudge, workT, workP)) {
-      failed = true;
-      break;
-    }
-    volL = CountedVolume(workT, workP, startL, retryEvaluations);
-    RuntimeBackgroundTask();
-  }
+  double volL = Haar_Volume(T, P, startL);
+  bool failed = !retryShifted(volL, startL, 1.0, [startL](double V) {
+    return !(V < CritMolarVol) || (V == 0.0 && startL > 0.0);
+  });
   if (!(volL > 0.0)) failed = true;
 
   // Vapour-like root, above the dividing molar volume; a failed search (0)
   // counts as a root on the liquid side and is retried.
   const double startV = SaturationV(SaturationPhase::Vapour, T) + 1.0;
-  double volV = CountedVolume(T, P, startV, firstEvaluations);
-  workT = T;
-  workP = P;
-  while (!failed && !(volV > CritMolarVol)) {
-    if (retryEvaluations + FullSearchEvaluations > RetryEvaluationBudget) {
-      failed = true;
-      break;
-    }
-    if (nudge == NudgeVariable::Pressure) workP = workP - NudgeStep;
-    if (nudge == NudgeVariable::Temperature) workT = workT + NudgeStep;
-    if (!ShiftOnCurve(nudge, workT, workP)) {
-      failed = true;
-      break;
-    }
-    volV = CountedVolume(workT, workP, startV, retryEvaluations);
-    RuntimeBackgroundTask();
-  }
+  double volV = Haar_Volume(T, P, startV);
+  if (!failed && !retryShifted(volV, startV, -1.0, [](double V) { return !(V > CritMolarVol); }))
+    failed = true;
 
   // Both fugacities at the given T and P, with the roots found (at the
   // shifted state where a retry found them).
