@@ -100,13 +100,7 @@ void PressuresWindow::ReadTemperature() {
 
 void PressuresWindow::dataEntry_TextChange() {
   Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
-  const double rho = state_windows::DensityKgM3(Globals::MolarVol);
-  if (rho > 0) {
-    Label("Density")->SetText(QStringLiteral("corresponding density = ") + ui::Str(rho) +
-                              QStringLiteral(" kg/m3"));
-  } else {
-    Label("Density")->SetText(QStringLiteral("corresponding density"));
-  }
+  Label("Density")->SetText(state_windows::DensityLine(Globals::MolarVol));
   Label("Result")->SetText(QString());
   Label("warning")->SetText(QString());
 }
@@ -117,13 +111,10 @@ void PressuresWindow::dataEntry1_TextChange() {
   if (T < Globals::CritTempHaar) {
     const double vapour = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
     const double liquid = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
-    Label("temperaturelimit")->SetText(QStringLiteral("At temperatures below critical point:"));
-    Label("liquidlimit")->SetText(state_windows::LimitLine("  Vm (liquid) < ", liquid));
-    Label("vapourlimit")->SetText(state_windows::LimitLine("  Vm (vapour) > ", vapour));
+    state_windows::ShowLimits(*this, "temperaturelimit",
+                              QStringLiteral("At temperatures below critical point:"), liquid, vapour);
   } else {
-    Label("temperaturelimit")->SetText(QString());
-    Label("liquidlimit")->SetText(QString());
-    Label("vapourlimit")->SetText(QString());
+    state_windows::ClearLimits(*this, "temperaturelimit");
   }
   Label("Result")->SetText(QString());
   Label("warning")->SetText(QString());
@@ -174,14 +165,10 @@ void PressuresWindow::Clear_Action() {
   Radio("Celsius")->SetValue(false);
   Radio("Kelvin")->SetValue(true);
   Label("warning")->SetText(QString());
-  Label("temperaturelimit")->SetText(QString());
-  Label("liquidlimit")->SetText(QString());
-  Label("vapourlimit")->SetText(QString());
+  state_windows::ClearLimits(*this, "temperaturelimit");
 }
 
 void PressuresWindow::Event_Activate() {
   Label("warning")->SetText(QString());
-  Label("temperaturelimit")->SetText(QString());
-  Label("liquidlimit")->SetText(QString());
-  Label("vapourlimit")->SetText(QString());
+  state_windows::ClearLimits(*this, "temperaturelimit");
 }

@@ -1,6 +1,6 @@
 // Values the state windows derive for display: the mass density of a molar
 // volume, and the saturation limit lines beside a typed temperature or
-// pressure.
+// pressure, with the labels that show them.
 #pragma once
 
 #include <QString>
@@ -33,6 +33,31 @@ inline double DensityGcm3(double V) { return Density(Globals::MolarMassH2O, V); 
 inline QString LimitLine(const char* prefix, double V) {
   if (!(V > 0)) return QString();
   return QString::fromUtf8(prefix) + ui::Str(V) + QStringLiteral(" cm3/mol");
+}
+
+// The line under a typed molar volume: "corresponding density = 1000.849
+// kg/m3", or the bare caption where the volume has no density.
+inline QString DensityLine(double V) {
+  const double rho = DensityKgM3(V);
+  if (!(rho > 0)) return QStringLiteral("corresponding density");
+  return QStringLiteral("corresponding density = ") + ui::Str(rho) + QStringLiteral(" kg/m3");
+}
+
+// The three limit labels of a window: the heading (the label `headingName`)
+// and the lines "liquidlimit" and "vapourlimit" with the saturated volumes.
+inline void ShowLimits(const ui::Window& w, const char* headingName, const QString& heading,
+                       double liquid, double vapour) {
+  w.Label(headingName)->SetText(heading);
+  w.Label("liquidlimit")->SetText(LimitLine("  Vm (liquid) < ", liquid));
+  w.Label("vapourlimit")->SetText(LimitLine("  Vm (vapour) > ", vapour));
+}
+
+// Empties the three limit labels: above the critical point, and whenever
+// the window is cleared or activated.
+inline void ClearLimits(const ui::Window& w, const char* headingName) {
+  w.Label(headingName)->SetText(QString());
+  w.Label("liquidlimit")->SetText(QString());
+  w.Label("vapourlimit")->SetText(QString());
 }
 
 }  // namespace state_windows

@@ -118,14 +118,7 @@ void TemperatureWindow::dataEntry_TextChange() {
   Radio("Choice1")->SetValue(false);
   Field("dataEntryT")->SetText(QString());
   Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
-  const double V = Globals::MolarVol;
-  const double rho = state_windows::DensityKgM3(V);
-  if (rho > 0) {
-    Label("Density")->SetText(QStringLiteral("corresponding density = ") + ui::Str(rho) +
-                              QStringLiteral(" kg/m3"));
-  } else {
-    Label("Density")->SetText(QStringLiteral("corresponding density"));
-  }
+  Label("Density")->SetText(state_windows::DensityLine(Globals::MolarVol));
   Label("Result")->SetText(QString());
   Label("warning")->SetText(QString());
 }
@@ -141,13 +134,10 @@ void TemperatureWindow::dataEntry1_TextChange() {
     const double Ts = Globals::SaturationT(P);
     const double VV = Globals::SaturationV(Globals::SaturationPhase::Vapour, Ts);
     const double VL = Globals::SaturationV(Globals::SaturationPhase::Liquid, Ts);
-    Label("pressurelimit")->SetText(QStringLiteral("At pressures below critical point:"));
-    Label("liquidlimit")->SetText(state_windows::LimitLine("  Vm (liquid) < ", VL));
-    Label("vapourlimit")->SetText(state_windows::LimitLine("  Vm (vapour) > ", VV));
+    state_windows::ShowLimits(*this, "pressurelimit", QStringLiteral("At pressures below critical point:"),
+                              VL, VV);
   } else {
-    Label("pressurelimit")->SetText(QString());
-    Label("liquidlimit")->SetText(QString());
-    Label("vapourlimit")->SetText(QString());
+    state_windows::ClearLimits(*this, "pressurelimit");
   }
 }
 
@@ -235,14 +225,10 @@ void TemperatureWindow::Clear_Action() {
   Label("Result")->SetText(QString());
   Label("warning")->SetText(QString());
   Label("Density")->SetText(QStringLiteral("corresponding density"));
-  Label("pressurelimit")->SetText(QString());
-  Label("liquidlimit")->SetText(QString());
-  Label("vapourlimit")->SetText(QString());
+  state_windows::ClearLimits(*this, "pressurelimit");
 }
 
 void TemperatureWindow::Event_Activate() {
   Label("warning")->SetText(QString());
-  Label("pressurelimit")->SetText(QString());
-  Label("liquidlimit")->SetText(QString());
-  Label("vapourlimit")->SetText(QString());
+  state_windows::ClearLimits(*this, "pressurelimit");
 }
