@@ -77,7 +77,6 @@ constexpr ControlSpec kControls[] = {
 
 const QString kPutNumber = QStringLiteral("put number");
 
-
 std::filesystem::path FsPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
@@ -100,10 +99,8 @@ void Isochore::Event_Activate() {
   Label("ResultV1")->SetText(ui::Str(state_windows::DensityGcm3(v)));
   Label("filename0")->SetText(QString());
   Label("filename1")->SetText(QString());
-  ui::Listbox* list = List("ListBox1");
-  list->DeleteAllRows();
-  list->Heading(0, QStringLiteral("Temperature (˚C)"));
-  list->Heading(1, QStringLiteral("Pressure (MPa)"));
+  listing_layout::ResetList(List("ListBox1"),
+                            QStringLiteral("Temperature (˚C)"), QStringLiteral("Pressure (MPa)"));
 }
 
 // Three independent checks, each marking its own field, so every offending

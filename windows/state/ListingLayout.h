@@ -1,6 +1,7 @@
 // The layout the two zero-function listings share: the window and its list
 // and button are alike; the caption's second line names the variable. Also
-// the row of two numbers that these listings and the isochore table add.
+// the headings and the row of two numbers of these listings and the
+// isochore table.
 #pragma once
 
 #include "ui/Window.h"
@@ -28,6 +29,14 @@ inline constexpr ui::ControlSpec Caption(const char* text) {
   return ui::ControlSpec{.kind = ui::Kind::StaticText, .name = "StaticText1", .left = 20, .top = 20,
                          .width = 215, .height = 30, .text = text, .font = {.size = 12}, .textAlign = 0,
                          .multiline = true};
+}
+
+// Empties the list and names its two columns, as these windows do each time
+// they become active.
+inline void ResetList(ui::Listbox* list, const QString& first, const QString& second) {
+  list->DeleteAllRows();
+  list->Heading(0, first);
+  list->Heading(1, second);
 }
 
 // Appends a row of two numbers, as every table of these windows does: a new

@@ -14,7 +14,6 @@ constexpr ui::ControlSpec kControls[] = {
     listing_layout::Caption("Zero function = p(v,T,x) - Pressure\rvariable molar volume"),
 };
 
-
 }  // namespace
 
 const ui::WindowSpec& MathAnal::Spec() const { return kWindow; }
@@ -26,10 +25,8 @@ std::vector<ui::Handler> MathAnal::Handlers() {
 }
 
 void MathAnal::Event_Activate() {
-  ui::Listbox* list = List("ListBox1");
-  list->DeleteAllRows();
-  list->Heading(0, QStringLiteral("Molar Volume"));
-  list->Heading(1, QStringLiteral("Zero-function"));
+  listing_layout::ResetList(List("ListBox1"),
+                            QStringLiteral("Molar Volume"), QStringLiteral("Zero-function"));
 }
 
 // Appends 501 rows (the list is not emptied first). The state point is read

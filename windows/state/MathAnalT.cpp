@@ -14,7 +14,6 @@ constexpr ui::ControlSpec kControls[] = {
     listing_layout::Caption("Zero function = p(v,T,x) - Pressure\rvariable temperature"),
 };
 
-
 }  // namespace
 
 const ui::WindowSpec& MathAnalT::Spec() const { return kWindow; }
@@ -26,10 +25,8 @@ std::vector<ui::Handler> MathAnalT::Handlers() {
 }
 
 void MathAnalT::Event_Activate() {
-  ui::Listbox* list = List("ListBox1");
-  list->DeleteAllRows();
-  list->Heading(0, QStringLiteral("Temperature"));
-  list->Heading(1, QStringLiteral("Zero-function"));
+  listing_layout::ResetList(List("ListBox1"),
+                            QStringLiteral("Temperature"), QStringLiteral("Zero-function"));
 }
 
 // Appends 1001 rows, T = 273.16 K to 1273.16 K (the list is not emptied
