@@ -9,12 +9,12 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -55,7 +55,7 @@ QString Caption(const char* text) {
   return caption;
 }
 
-QFont MakeFont(const Font& spec, int pixelSize) {
+QFont MakeFont(const Font& spec) {
   QFont font = QApplication::font();
   const QString family = FromUtf8(spec.family).trimmed();
   const QString key = family.toLower();
@@ -75,7 +75,7 @@ QFont MakeFont(const Font& spec, int pixelSize) {
   } else {
     font.setFamilies({family, QApplication::font().family()});
   }
-  font.setPixelSize(pixelSize > 0 ? pixelSize : DefaultTextSize);
+  font.setPixelSize(spec.size > 0 ? spec.size : DefaultTextSize);
   font.setBold(spec.bold);
   font.setItalic(spec.italic);
   font.setUnderline(spec.underline);
@@ -129,7 +129,7 @@ QSize CaptionBox(const QWidget* w, Kind kind) {
 }
 
 void ApplyFont(QWidget* w, Kind kind, const Font& spec, const QString& text) {
-  QFont font = MakeFont(spec, spec.size);
+  QFont font = MakeFont(spec);
   font.setPixelSize(FittingSize(font, spec.size, text.isEmpty() ? QStringLiteral("Xg") : text,
                                 CaptionBox(w, kind), false));
   w->setFont(font);
@@ -158,15 +158,16 @@ class KeyDownFilter : public QObject {
 class LineWidget : public QWidget {
  public:
   LineWidget(QWidget* parent, const ControlSpec& spec) : QWidget(parent) {
-    const int pad = std::max(1, spec.borderWidth);
+    // The box around the two points leaves room for the pen on every side.
+    const int pen = std::max(1, spec.borderWidth);
     const QRect box = QRect(QPoint(std::min(spec.x1, spec.x2), std::min(spec.y1, spec.y2)),
                             QPoint(std::max(spec.x1, spec.x2), std::max(spec.y1, spec.y2)))
-                          .adjusted(-pad, -pad, pad, pad);
+                          .adjusted(-pen, -pen, pen, pen);
     setGeometry(box);
     from_ = QPoint(spec.x1, spec.y1) - box.topLeft();
     to_ = QPoint(spec.x2, spec.y2) - box.topLeft();
     colour_ = ToQColor(spec.lineColor);
-    width_ = std::max(1, spec.borderWidth);
+    width_ = pen;
     setAttribute(Qt::WA_TransparentForMouseEvents);
   }
 
@@ -272,7 +273,7 @@ Rgb StaticText::TextColor() const { return colour_; }
 int StaticText::TextSize() const { return size_; }
 
 void StaticText::SetFont(const Font& font) {
-  QLabel::setFont(MakeFont(font, font.size));
+  QLabel::setFont(MakeFont(font));
   size_ = std::max(0, font.size);
   Refit();
 }
@@ -389,7 +390,6 @@ struct Window::Impl {
   struct Entry {
     std::string name;
     int index;
-    Kind kind;
     QWidget* widget;
   };
   std::vector<Entry> controls;
@@ -537,7 +537,7 @@ void Window::Build() {
       case Kind::Rectangle: w = new RectangleWidget(this, cs); break;
       case Kind::Listbox: w = new Listbox(this); break;
     }
-    impl_->controls.push_back({cs.name != nullptr ? cs.name : "", cs.index, cs.kind, w});
+    impl_->controls.push_back({cs.name != nullptr ? cs.name : "", cs.index, w});
     w->setObjectName(FromUtf8(cs.name));
 
     if ((cs.kind == Kind::Canvas || cs.kind == Kind::ImageWell) && cs.picture != 0 &&

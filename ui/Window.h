@@ -80,7 +80,6 @@
 #include <span>
 #include <vector>
 
-
 namespace ui {
 
 struct Rgb {
@@ -275,7 +274,7 @@ class Window : public QWidget {
   // The name and index a control was built under ("" for a foreign widget).
   QString NameOf(const QWidget* control, int* index = nullptr) const;
 
-  // Builds the window from spec(), controls() and handlers(); called once by
+  // Builds the window from Spec(), Controls() and Handlers(); called once by
   // Shared<W>() right after construction.
   void Build();
 
