@@ -8,6 +8,7 @@
 #include "eos/Globals.h"
 #include "ui/Window.h"
 
+#include <QApplication>
 #include <QString>
 
 namespace statetest {
@@ -65,6 +66,15 @@ inline QString Cell(const ui::Window* w, int row, int column) {
 inline QString Heading(const ui::Window* w, int column) {
   auto* list = guitest::Find<ui::Listbox>(w, "ListBox1");
   return list != nullptr ? list->HeadingText(column) : QString();
+}
+
+// How many windows of class W are on screen.
+template <class W>
+int ShownWindows() {
+  int shown = 0;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (dynamic_cast<W*>(top) != nullptr && top->isVisible()) ++shown;
+  return shown;
 }
 
 // 1000 times the molar mass of water: a density in kg/m3 as a molar volume.

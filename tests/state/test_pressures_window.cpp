@@ -3,8 +3,6 @@
 #include "windows/state/Isochore.h"
 #include "windows/state/PressuresWindow.h"
 
-#include <QApplication>
-
 using namespace statetest;
 
 namespace {
@@ -164,10 +162,7 @@ TEST_F(PressuresTest, OneIsochoreWindowForTwoPresses) {
   Press(w, "PushButton1");
   guitest::Settle();
   EXPECT_EQ(ui::Shared<Isochore>(), first);
-  int shown = 0;
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (dynamic_cast<Isochore*>(top) != nullptr && top->isVisible()) ++shown;
-  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(ShownWindows<Isochore>(), 1);
   EXPECT_EQ(Text(first, "ResultV"), "18");
 }
 

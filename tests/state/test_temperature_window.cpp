@@ -3,7 +3,6 @@
 #include "windows/state/MathAnalT.h"
 #include "windows/state/TemperatureWindow.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 
 using namespace statetest;
@@ -151,10 +150,7 @@ TEST_F(TemperatureTest, StatePointWrittenByTypingAndCalculating) {
   ASSERT_TRUE(guitest::ShowAndWait(w));
   Press(w, "Analysis");
   guitest::Settle();
-  int shown = 0;
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (dynamic_cast<MathAnalT*>(top) != nullptr && top->isVisible()) ++shown;
-  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(ShownWindows<MathAnalT>(), 1);
 }
 
 TEST_F(TemperatureTest, SaturationLimitsBelowTheCriticalPressure) {

@@ -3,8 +3,6 @@
 #include "windows/state/MathAnal.h"
 #include "windows/state/VolumeWindow.h"
 
-#include <QApplication>
-
 using namespace statetest;
 
 namespace {
@@ -143,10 +141,7 @@ TEST_F(VolumeTest, StatePointHoldsTemperatureAndPressureOnly) {
   ASSERT_TRUE(guitest::ShowAndWait(w));
   Press(w, "Analysis");
   guitest::Settle();
-  int shown = 0;
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (dynamic_cast<MathAnal*>(top) != nullptr && top->isVisible()) ++shown;
-  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(ShownWindows<MathAnal>(), 1);
 }
 
 TEST_F(VolumeTest, ClearKeepsTheUnits) {
