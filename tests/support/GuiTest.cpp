@@ -1,12 +1,12 @@
 #include "GuiTest.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -148,19 +148,16 @@ std::vector<std::string> TextsThatDoNotFit(const ui::Window* window) {
       } else {
         need = LinesSize(fm, text);
       }
-    } else if (const auto* radio = dynamic_cast<const QRadioButton*>(control)) {
-      QStyleOptionButton opt;
-      opt.initFrom(radio);
-      opt.text = radio->text();
-      text = Plain(radio->text());
-      room = radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, radio).size();
-      need = LinesSize(fm, text);
-    } else if (const auto* button = dynamic_cast<const QPushButton*>(control)) {
+    } else if (const auto* button = dynamic_cast<const QAbstractButton*>(control)) {
+      // A radio button or push button: the room its style leaves the caption.
+      const QStyle::SubElement contents = dynamic_cast<const QRadioButton*>(control) != nullptr
+                                              ? QStyle::SE_RadioButtonContents
+                                              : QStyle::SE_PushButtonContents;
       QStyleOptionButton opt;
       opt.initFrom(button);
       opt.text = button->text();
       text = Plain(button->text());
-      room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, button).size();
+      room = button->style()->subElementRect(contents, &opt, button).size();
       need = LinesSize(fm, text);
     } else if (const auto* box = dynamic_cast<const QGroupBox*>(control)) {
       text = Plain(box->title());
