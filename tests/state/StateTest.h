@@ -1,4 +1,4 @@
-// Shared fixture and helpers of the state-window tests: every test starts
+// Shared fixture and functions of the state-window tests: every test starts
 // with the state point at 0 and no background hook, and drives its windows
 // through their controls by name.
 #pragma once
