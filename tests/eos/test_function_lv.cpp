@@ -7,10 +7,12 @@
 #include <cmath>
 
 #include "Globals.h"
+#include "HookCounter.h"
 
 namespace {
 
 using namespace Globals;
+using namespace eostest;
 
 // The saturation pressure of the equation at T: a plain secant search on
 // Function_LV over the pressure, started from the auxiliary curve.
@@ -151,10 +153,7 @@ TEST(FunctionLV, NonPositiveArgumentsLeaveTheArrays) {
   }
 }
 
-long backgroundCalls = 0;
-void CountCall() { ++backgroundCalls; }
-
-// Evaluations whose retries used to run without end or for a long time
+// Evaluations whose retries, left unbounded, would run without end or long
 // (685 retries and some 340,000 pressure evaluations at 500 K and 5.5 MPa;
 // a shifted pressure below 0 at 270 K and 0.0005 MPa) end after a bounded
 // amount of work and report failure as a value that is not a number.
@@ -171,16 +170,15 @@ TEST(FunctionLV, RetriesAreBoundedAndFailureIsNotANumber) {
       {NudgeVariable::Pressure, 640.0, 20.5},
       {NudgeVariable::Pressure, 300.0, 50.0},
   };
-  SetBackgroundTask(CountCall);
+  HookCounter hooks;
   for (const auto& c : cases) {
-    backgroundCalls = 0;
+    hookCalls = 0;
     const double r = Function_LV(c.nudge, c.T, c.P);
     EXPECT_TRUE(std::isnan(r)) << c.T << " K " << c.P << " MPa: " << r;
     // A pressure evaluation and its search pass yield 41 times; 20,000
     // evaluations are a few milliseconds.
-    EXPECT_LT(backgroundCalls, 20000L * 41) << c.T << " K " << c.P << " MPa";
+    EXPECT_LT(hookCalls, 20000L * 41) << c.T << " K " << c.P << " MPa";
   }
-  SetBackgroundTask(nullptr);
 }
 
 // Without a liquid root the liquid fugacity would be the pressure itself and

@@ -9,10 +9,12 @@
 #include <limits>
 
 #include "Globals.h"
+#include "HookCounter.h"
 
 namespace {
 
 using namespace Globals;
+using namespace eostest;
 namespace Q = Globals::Haar_Quantity;
 
 using Part = std::function<double(int, double, double)>;
@@ -33,9 +35,6 @@ constexpr State States[] = {{273.15, 16.5}, {300.0, 18.0}, {647.2, 56.0},
                             {700.0, 60.0},   {500.0, 4000.0}, {1500.0, 200.0}};
 
 double Rel(double a, double b) { return std::abs(a - b) / std::max(std::abs(b), 1e-300); }
-
-int hookCalls = 0;
-void CountHook() { ++hookCalls; }
 
 TEST(HelmholtzParts, DeclineStatesOutsideTheirRange) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -178,15 +177,13 @@ TEST(HelmholtzParts, BaseBelowZeroFreeVolume) {
 }
 
 TEST(HelmholtzParts, ResidualYieldsOncePerTerm) {
-  SetBackgroundTask(&CountHook);
-  hookCalls = 0;
+  HookCounter hooks;
   Haar_Residual(Q::Pressure, 300.0, 18.0);
   EXPECT_EQ(hookCalls, 40);
   hookCalls = 0;
   Haar_Residual(Q::Pressure, 300.0, 0.0);  // declined: no term evaluated
   Haar_Base(Q::Pressure, 300.0, 18.0);     // closed form: no loop
   EXPECT_EQ(hookCalls, 0);
-  SetBackgroundTask(nullptr);
 }
 
 }  // namespace

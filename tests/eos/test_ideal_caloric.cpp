@@ -6,10 +6,12 @@
 #include <cmath>
 
 #include "Globals.h"
+#include "HookCounter.h"
 
 namespace {
 
 using namespace Globals;
+using namespace eostest;
 
 constexpr double M = MolarMassH2O;
 
@@ -26,18 +28,13 @@ TEST(IdealPart, GivesTheIdealGasHeatCapacity) {
   EXPECT_NEAR(Haar_Ideal(Haar_Quantity::Cv, 1000.0), 41.27, 0.01);
 }
 
-int hookCalls = 0;
-void CountHook() { ++hookCalls; }
-
 TEST(IdealPart, YieldsOncePerTermOfEachSum) {
-  SetBackgroundTask(&CountHook);
-  hookCalls = 0;
+  HookCounter hooks;
   Haar_Ideal(Haar_Quantity::Cv, 500.0);
   EXPECT_EQ(hookCalls, 48);
   hookCalls = 0;
   Haar_Ideal(Haar_Quantity::Cv, 0.0);
   EXPECT_EQ(hookCalls, 0);
-  SetBackgroundTask(nullptr);
 }
 
 TEST(IdealPart, SelectorsAndRange) {

@@ -8,22 +8,13 @@
 #include <vector>
 
 #include "Globals.h"
+#include "HookCounter.h"
 #include "HalfSecantSolve.h"
 
 namespace {
 
 using namespace Globals;
-
-int hookCalls = 0;
-void CountHook() { ++hookCalls; }
-
-struct HookCounter {
-  HookCounter() {
-    hookCalls = 0;
-    SetBackgroundTask(&CountHook);
-  }
-  ~HookCounter() { SetBackgroundTask(nullptr); }
-};
+using namespace eostest;
 
 // A zero function that records where it was evaluated.
 struct Recorder {

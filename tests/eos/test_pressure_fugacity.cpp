@@ -7,14 +7,13 @@
 #include <limits>
 
 #include "Globals.h"
+#include "HookCounter.h"
 
 namespace {
 
 using namespace Globals;
+using namespace eostest;
 namespace Q = Globals::Haar_Quantity;
-
-int hookCalls = 0;
-void CountHook() { ++hookCalls; }
 
 // NBS/NRC Steam Tables: the critical point of the equation, 647.126 K and
 // 322 kg/m3, gives 22.055 MPa.
@@ -24,12 +23,12 @@ TEST(Pressure, CriticalPointOfTheEquation) {
 
 TEST(Pressure, FailsOutsideItsRange) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  SetBackgroundTask(&CountHook);
-  hookCalls = 0;
-  for (double T : {0.0, -1.0, nan}) EXPECT_EQ(Haar_Pressure(T, 18.0), 0.0);
-  for (double V : {0.0, -1.0, nan}) EXPECT_EQ(Haar_Pressure(300.0, V), 0.0);
-  EXPECT_EQ(hookCalls, 0);  // neither part was evaluated
-  SetBackgroundTask(nullptr);
+  {
+    HookCounter hooks;
+    for (double T : {0.0, -1.0, nan}) EXPECT_EQ(Haar_Pressure(T, 18.0), 0.0);
+    for (double V : {0.0, -1.0, nan}) EXPECT_EQ(Haar_Pressure(300.0, V), 0.0);
+    EXPECT_EQ(hookCalls, 0);  // neither part was evaluated
+  }
 
   // Outside the base part's window (0.31 < T / 647.073 < 8.26) the residual
   // part alone is not the pressure of water: the failure value instead.

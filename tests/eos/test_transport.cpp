@@ -6,10 +6,12 @@
 #include <cmath>
 
 #include "Globals.h"
+#include "HookCounter.h"
 
 namespace {
 
 using namespace Globals;
+using namespace eostest;
 
 // Molar volume from a density in kg/m3.
 double VolumeOf(double densityKg) { return 18015.28 / densityKg; }
@@ -123,15 +125,11 @@ TEST(SurfaceTension, FallsToZeroAtItsCriticalTemperature) {
   EXPECT_EQ(Haar_SurfaceTension(650.0), 0.0);
 }
 
-int hookCalls = 0;
-void CountHook() { ++hookCalls; }
-
 // The viscosity yields after each of its 4 dilute-gas terms, its 30 double-sum
 // terms and its 5 rows; the dielectric constant and the surface tension have
 // no loop.
 TEST(Transport, YieldsOncePerPass) {
-  SetBackgroundTask(&CountHook);
-  hookCalls = 0;
+  HookCounter hooks;
   Haar_Viscosity(298.15, 18.07);
   EXPECT_EQ(hookCalls, 39);
   hookCalls = 0;
@@ -139,7 +137,6 @@ TEST(Transport, YieldsOncePerPass) {
   Haar_SurfaceTension(298.15);
   Haar_Viscosity(0.0, 18.07);
   EXPECT_EQ(hookCalls, 0);
-  SetBackgroundTask(nullptr);
 }
 
 }  // namespace
