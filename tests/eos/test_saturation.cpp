@@ -66,7 +66,8 @@ TEST(SaturationT, InvertsTheVapourPressure) {
 
 // The unbracketed search overshoots past the critical temperature for
 // pressures in bands near 5.33-5.57, 10.71-11.23 and 21.63-22.064 MPa and
-// used to settle below the triple point (152 K, 147 K, 230 K).
+// on its own settles below the triple point (152 K, 147 K, 230 K); the
+// bisection on the curve must give the curve's temperature there.
 TEST(SaturationT, EveryPressureOnTheCurveGivesTheCurveTemperature) {
   EXPECT_NEAR(SaturationT(5.45), 542.53, 0.01);
   EXPECT_NEAR(SaturationT(11.0), 591.23, 0.01);
