@@ -22,6 +22,9 @@ QString folderOverride;
 
 bool InCatalogue(int id) { return id >= FirstId && id <= LastId; }
 
+// The cache of a picture in the catalogue.
+QPixmap*& Cache(int id) { return caches[static_cast<std::size_t>(id - FirstId)]; }
+
 }  // namespace
 
 QString Folder() {
@@ -34,7 +37,7 @@ void SetFolder(const QString& folder) { folderOverride = folder; }
 
 const QPixmap* Picture(int id) {
   if (!InCatalogue(id)) return nullptr;
-  QPixmap*& cache = caches[static_cast<std::size_t>(id - FirstId)];
+  QPixmap*& cache = Cache(id);
   if (cache != nullptr) return cache;
   // A pixmap needs the GUI application; before it exists nothing can load.
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return nullptr;
@@ -49,14 +52,14 @@ const QPixmap* Picture(int id) {
 }
 
 bool Loaded(int id) {
-  return InCatalogue(id) && caches[static_cast<std::size_t>(id - FirstId)] != nullptr;
+  return InCatalogue(id) && Cache(id) != nullptr;
 }
 
 void Install() { ui::SetPictureSource(&Picture); }
 
 void ReleaseAll(const std::function<void(int id)>& released) {
   for (int id = FirstId; id <= LastId; ++id) {
-    QPixmap*& cache = caches[static_cast<std::size_t>(id - FirstId)];
+    QPixmap*& cache = Cache(id);
     delete cache;
     cache = nullptr;
     if (released) released(id);
