@@ -6,11 +6,11 @@
 #include <exception>
 #include <memory>
 
-#include "Globals.h"
 #include "app/App.h"
 #include "app/MenuBar1.h"
 #include "app/Start.h"
 #include "app/pictures/Pictures.h"
+#include "eos/Globals.h"
 #include "ui/Window.h"
 
 namespace app {

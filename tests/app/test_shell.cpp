@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "Globals.h"
 #include "PictureFiles.h"
 #include "app/MenuBar1.h"
 #include "app/Shell.h"
 #include "app/Start.h"
 #include "app/pictures/Pictures.h"
+#include "eos/Globals.h"
 
 namespace {
 

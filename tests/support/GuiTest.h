@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "Window.h"
+#include "ui/Window.h"
 
 namespace guitest {
 

@@ -7,7 +7,7 @@
 #include <clocale>
 #include <cstdlib>
 
-#include "Window.h"
+#include "ui/Window.h"
 
 int main(int argc, char** argv) {
   // Offscreen unless told otherwise, also when ctest lists the tests.
