@@ -1,7 +1,7 @@
 #include "GuiTest.h"
 
 #include <QAbstractButton>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>

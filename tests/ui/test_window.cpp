@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QFontInfo>
-#include <QGroupBox>
 #include <QImage>
 #include <QPixmap>
 #include <QTemporaryDir>
