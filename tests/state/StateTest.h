@@ -11,6 +11,9 @@
 #include <QApplication>
 #include <QString>
 
+#include <initializer_list>
+#include <vector>
+
 namespace statetest {
 
 class StateTest : public guitest::GuiTest {
@@ -76,6 +79,27 @@ int ShownWindows() {
     if (dynamic_cast<W*>(top) != nullptr && top->isVisible()) ++shown;
   return shown;
 }
+
+// Presses made while a loop lets events run: PressDuringNextLoop arms
+// presses of the named buttons of a window, which the next background-task
+// call makes, once; PressesMade tells whether that call came.
+inline ui::Window* pressTarget = nullptr;
+inline std::vector<const char*> pressButtons;
+
+inline void PressArmedButtons() {
+  if (pressTarget == nullptr) return;
+  ui::Window* target = pressTarget;
+  pressTarget = nullptr;  // once
+  for (const char* name : pressButtons) Press(target, name);
+}
+
+inline void PressDuringNextLoop(ui::Window* w, std::initializer_list<const char*> buttons) {
+  pressTarget = w;
+  pressButtons = buttons;
+  Globals::SetBackgroundTask(&PressArmedButtons);
+}
+
+inline bool PressesMade() { return pressTarget == nullptr; }
 
 // 1000 times the molar mass of water: a density in kg/m3 as a molar volume.
 inline constexpr double kDensityFactor = 18015.28;

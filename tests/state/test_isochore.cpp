@@ -281,29 +281,19 @@ TEST_F(IsochoreTest, ActivationEmptiesTableAndFileLabels) {
 }
 
 // Presses of both buttons made while a loop lets events run are ignored.
-Isochore* pressing = nullptr;
-void PressBothDuringLoop() {
-  if (pressing == nullptr) return;
-  Isochore* target = pressing;
-  pressing = nullptr;  // once
-  Press(target, "calculate");
-  Press(target, "Export");
-}
-
 TEST_F(IsochoreTest, PressesDuringATableOrAnExportAreIgnored) {
   Range("0", "100", "10");
-  Globals::SetBackgroundTask(&PressBothDuringLoop);
-  pressing = w;
+  PressDuringNextLoop(w, {"calculate", "Export"});
   Press(w, "calculate");
-  EXPECT_EQ(pressing, nullptr) << "the loop let events run";
+  EXPECT_TRUE(PressesMade()) << "the loop let events run";
   EXPECT_EQ(Rows(w), 11);
   EXPECT_TRUE(FolderEntries().isEmpty());
 
   ASSERT_TRUE(guitest::ShowAndWait(ui::Shared<PressuresWindow>()));
   ASSERT_TRUE(guitest::ShowAndWait(w));
-  pressing = w;
+  PressDuringNextLoop(w, {"calculate", "Export"});
   Press(w, "Export");
-  EXPECT_EQ(pressing, nullptr);
+  EXPECT_TRUE(PressesMade());
   EXPECT_EQ(FileRows("18.txt").size(), 11);
   EXPECT_EQ(Rows(w), 0);
   EXPECT_EQ(Text(w, "filename0"), "data is available in:");
