@@ -2,8 +2,6 @@
 // window of the procedure that is on.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
 #include "GuiTest.h"
 #include "app/Selection.h"
 #include "windows/state/PressuresWindow.h"
@@ -21,14 +19,6 @@ const char* const kRadios[] = {
     "HeatCapacityV",  "HeatCapacityP", "SpeedSound",      "JouleThomson", "Viscosity",
     "Dielectric",     "LiquidVapour",
 };
-
-std::vector<const ui::Window*> VisibleWindows() {
-  std::vector<const ui::Window*> windows;
-  for (const QWidget* w : QApplication::topLevelWidgets())
-    if (const auto* window = dynamic_cast<const ui::Window*>(w); window != nullptr && w->isVisible())
-      windows.push_back(window);
-  return windows;
-}
 
 class SelectionTest : public guitest::GuiTest {
  protected:
@@ -69,9 +59,9 @@ TEST_F(SelectionTest, ShowsItselfWhenBuiltWithEveryRadioOff) {
 
 TEST_F(SelectionTest, ContinueWithNoneOnDoesNothing) {
   Selection* selection = Open();
-  const auto before = VisibleWindows();
+  const auto before = guitest::VisibleWindows();
   Continue(selection);
-  EXPECT_EQ(VisibleWindows(), before);
+  EXPECT_EQ(guitest::VisibleWindows(), before);
   EXPECT_EQ(ui::FindShared(PressuresWindow::ClassName), nullptr);
   EXPECT_EQ(ui::FindShared(VolumeWindow::ClassName), nullptr);
   EXPECT_EQ(ui::FindShared(TemperatureWindow::ClassName), nullptr);
@@ -103,7 +93,7 @@ TEST_F(SelectionTest, PressuresOpensOneWindowAndBringsItBack) {
   Continue(selection);
   EXPECT_EQ(ui::FindShared(PressuresWindow::ClassName), pressures);
   EXPECT_TRUE(pressures->isVisible());
-  EXPECT_EQ(VisibleWindows().size(), 2u);
+  EXPECT_EQ(guitest::VisibleWindows().size(), 2u);
 }
 
 TEST_F(SelectionTest, AnotherProcedureOpensASecondWindowBesideTheFirst) {
@@ -131,7 +121,7 @@ TEST_F(SelectionTest, TemperaturesShowsItsHiddenWindow) {
 
 TEST_F(SelectionTest, ProceduresWithoutAWindowYetOpenNothing) {
   Selection* selection = Open();
-  const auto before = VisibleWindows();
+  const auto before = guitest::VisibleWindows();
   for (const char* name :
        {"Fugacities", "Homogenisation", "LiquidVapour", "InternalEnergy", "Enthalpy", "Entropy",
         "HelmholtzEnergy", "GibbsEnergy", "HeatCapacityV", "HeatCapacityP", "SpeedSound",
@@ -139,7 +129,7 @@ TEST_F(SelectionTest, ProceduresWithoutAWindowYetOpenNothing) {
     Choose(selection, name);
     ASSERT_TRUE(guitest::Find<ui::RadioButton>(selection, name)->Value()) << name;
     Continue(selection);
-    EXPECT_EQ(VisibleWindows(), before) << name;
+    EXPECT_EQ(guitest::VisibleWindows(), before) << name;
   }
 }
 

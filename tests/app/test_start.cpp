@@ -1,7 +1,6 @@
 // The start window: its contents, its menu bar, its pictures and "continue".
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QMenuBar>
 #include <QTemporaryDir>
 
@@ -31,19 +30,8 @@ class StartTest : public guitest::GuiTest {
     pictures::ReleaseAll();
     pictures::SetFolder(QString());
   }
-  // Height of the menu bar above the content.
-  static int BarHeight(const Start* start) {
-    return start->MenuBar() != nullptr ? start->MenuBar()->height() : 0;
-  }
   QTemporaryDir dir;
 };
-
-int VisibleWindows() {
-  int count = 0;
-  for (const QWidget* w : QApplication::topLevelWidgets())
-    if (w->isVisible() && dynamic_cast<const ui::Window*>(w) != nullptr) ++count;
-  return count;
-}
 
 TEST_F(StartTest, ShowsItselfWhenBuiltWithTheSharedMenuBarAboveItsContent) {
   Start* start = ui::Shared<Start>();
@@ -136,7 +124,7 @@ TEST_F(StartTest, ContinueShowsOneSelectionWindowEachTime) {
 
   guitest::Click(guitest::FindControl(start, "continue1"));
   EXPECT_EQ(ui::FindShared(app::Selection::ClassName), selection);
-  EXPECT_EQ(VisibleWindows(), 2);
+  EXPECT_EQ(guitest::VisibleWindows().size(), 2u);
 }
 
 TEST_F(StartTest, ReturnPressesContinue) {

@@ -1,7 +1,7 @@
 #include "GuiTest.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -44,6 +44,14 @@ bool ShowAndWait(ui::Window* window) {
 void Settle() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QCoreApplication::processEvents();
+}
+
+std::vector<const ui::Window*> VisibleWindows() {
+  std::vector<const ui::Window*> windows;
+  for (const QWidget* w : QApplication::topLevelWidgets())
+    if (const auto* window = dynamic_cast<const ui::Window*>(w); window != nullptr && w->isVisible())
+      windows.push_back(window);
+  return windows;
 }
 
 void TypeInto(QWidget* control, const QString& text) {

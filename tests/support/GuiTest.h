@@ -40,6 +40,8 @@ T* Find(const ui::Window* window, const char* name, int index = ui::NoIndex) {
 bool ShowAndWait(ui::Window* window);
 // Lets pending events (paint, activation, deferred deletes) run.
 void Settle();
+// The windows of the layer that are on screen.
+std::vector<const ui::Window*> VisibleWindows();
 
 // Types the text key by key into the control, after giving it the focus.
 void TypeInto(QWidget* control, const QString& text);
