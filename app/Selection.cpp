@@ -13,7 +13,7 @@ namespace {
 using ui::ControlSpec;
 using ui::Kind;
 
-const ui::WindowSpec kSpec{
+constexpr ui::WindowSpec kWindow{
     .className = Selection::ClassName,
     .title = "Procedures",
     .width = 620,
@@ -28,7 +28,7 @@ constexpr ControlSpec Procedure(const char* name, const char* caption, int left,
           .font = {.family = "system", .size = 14}, .value = false};
 }
 
-const ControlSpec kControls[] = {
+constexpr ControlSpec kControls[] = {
     {.kind = Kind::StaticText, .name = "StaticText1",
      .left = 20, .top = 20, .width = 200, .height = 22,
      .text = "Calculation procedure", .font = {.family = "system", .size = 18},
@@ -85,7 +85,7 @@ const Choice kChoices[] = {
 
 }  // namespace
 
-const ui::WindowSpec& Selection::Spec() const { return kSpec; }
+const ui::WindowSpec& Selection::Spec() const { return kWindow; }
 
 std::span<const ControlSpec> Selection::Controls() const { return kControls; }
 

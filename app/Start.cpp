@@ -18,7 +18,7 @@ namespace {
 using ui::ControlSpec;
 using ui::Kind;
 
-const ui::WindowSpec kSpec{
+constexpr ui::WindowSpec kWindow{
     .className = Start::ClassName,
     .title = "Start",
     .width = 540,
@@ -26,7 +26,7 @@ const ui::WindowSpec kSpec{
     .placement = 0,
 };
 
-const ControlSpec kControls[] = {
+constexpr ControlSpec kControls[] = {
     {.kind = Kind::StaticText, .name = "StaticText3",
      .left = 205, .top = 130, .width = 130, .height = 30,
      .text = "Tarvo HGK", .font = {.family = "System", .size = 24},
@@ -86,7 +86,7 @@ Start::~Start() {
   }
 }
 
-const ui::WindowSpec& Start::Spec() const { return kSpec; }
+const ui::WindowSpec& Start::Spec() const { return kWindow; }
 
 std::span<const ControlSpec> Start::Controls() const { return kControls; }
 
@@ -114,8 +114,8 @@ void Start::PlaceMenuBar() {
   const int barHeight = bar->sizeHint().height();
   for (QWidget* control : AllControls()) control->move(control->x(), control->y() + barHeight);
   bar->setParent(this);
-  bar->setGeometry(0, 0, kSpec.width, barHeight);
-  setFixedSize(kSpec.width, kSpec.height + barHeight);
+  bar->setGeometry(0, 0, kWindow.width, barHeight);
+  setFixedSize(kWindow.width, kWindow.height + barHeight);
   bar->show();
 }
 
