@@ -3,9 +3,9 @@
 //
 // The hook is called very often (about 1200 times in one volume search,
 // once per term of the sums), so it reads the clock only every 256th call:
-// a clock read costs about 18 ns, which on every call made a search take
-// 2.6 times as long; a countdown costs nothing measurable. Even the lightest
-// pass does some work, so 256 calls come well within the 20 ms.
+// a clock read costs about 18 ns, which on every call would make a search
+// take 2.6 times as long; a countdown costs nothing measurable. Even the
+// lightest pass does some work, so 256 calls come well within the 20 ms.
 #include <QCoreApplication>
 
 #include <chrono>
