@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QPointer>
 
-#include "app/App.h"
 #include "ui/Window.h"
 
 namespace app {
@@ -116,12 +115,6 @@ MenuBar1::MenuBar1() {
 
 MenuBar1::~MenuBar1() = default;
 
-QMenu* MenuBar1::Menu(const char* name) const {
-  auto* menu = findChild<QMenu*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-  if (menu == nullptr) throw NilObjectException(std::string("MenuBar1.") + name);
-  return menu;
-}
-
 void MenuBar1::Untitled0() {
   auto* fileMenu = new QMenu(QStringLiteral("&File"), this);
   fileMenu->setObjectName(QStringLiteral("FileMenu"));
@@ -134,7 +127,7 @@ void MenuBar1::Untitled0() {
   quit->setMenuRole(QAction::QuitRole);
   SetShortcut(quit, "Cmd+Q");
   connect(quit, &QAction::triggered, [] { QCoreApplication::exit(0); });
-  Menu("FileMenu")->addAction(quit);
+  fileMenu->addAction(quit);
 }
 
 void MenuBar1::Untitled1() {
@@ -154,7 +147,7 @@ void MenuBar1::Untitled1() {
       const Edit item = row.item;
       connect(action, &QAction::triggered, [item] { RunEdit(item); });
     }
-    Menu("EditMenu")->addAction(action);
+    editMenu->addAction(action);
   }
 
   // Items are enabled while the menu is open only where they apply to the

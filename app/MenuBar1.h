@@ -29,7 +29,6 @@ class MenuBar1 : public QMenuBar {
   MenuBar1();
   void Untitled0();  // File menu
   void Untitled1();  // Edit menu
-  QMenu* Menu(const char* name) const;
 };
 
 }  // namespace app
