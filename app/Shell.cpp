@@ -9,7 +9,7 @@
 #include "app/App.h"
 #include "app/MenuBar1.h"
 #include "app/Start.h"
-#include "app/pictures/Pictures.h"
+#include "catalogue/Pictures.h"
 #include "eos/Globals.h"
 #include "ui/Window.h"
 

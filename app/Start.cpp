@@ -5,7 +5,7 @@
 #include "app/MenuBar1.h"
 #include "app/Selection.h"
 #include "app/ShowWindow.h"
-#include "app/pictures/Pictures.h"
+#include "catalogue/Pictures.h"
 
 #ifndef TARVO_VERSION
 #define TARVO_VERSION "0"

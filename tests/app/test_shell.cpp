@@ -18,7 +18,7 @@
 #include "app/MenuBar1.h"
 #include "app/Shell.h"
 #include "app/Start.h"
-#include "app/pictures/Pictures.h"
+#include "catalogue/Pictures.h"
 #include "eos/Globals.h"
 
 namespace {
@@ -32,9 +32,9 @@ class ShellTest : public ::testing::Test {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_FONT_DPI", "96");
     ASSERT_TRUE(dir.isValid());
-    ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::Logo10, 368, 87));
-    ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::helmholtz, 383, 28));
-    ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::cv, 100, 40));
+    ASSERT_TRUE(guitest::WritePicture(dir.path(), pictures::Logo10, 368, 87));
+    ASSERT_TRUE(guitest::WritePicture(dir.path(), pictures::helmholtz, 383, 28));
+    ASSERT_TRUE(guitest::WritePicture(dir.path(), pictures::cv, 100, 40));
     pictures::SetFolder(dir.path());
   }
   void TearDown() override { pictures::SetFolder(QString()); }

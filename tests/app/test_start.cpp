@@ -9,7 +9,7 @@
 #include "app/MenuBar1.h"
 #include "app/Selection.h"
 #include "app/Start.h"
-#include "app/pictures/Pictures.h"
+#include "catalogue/Pictures.h"
 
 namespace {
 
@@ -98,9 +98,9 @@ TEST_F(StartTest, ControlsInListOrderWithTheirTexts) {
 }
 
 TEST_F(StartTest, LoadsExactlyTheBannerAndTheHelmholtzFunction) {
-  ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::Logo10, 368, 87));
-  ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::helmholtz, 383, 28));
-  ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::pressure, 96, 46));
+  ASSERT_TRUE(guitest::WritePicture(dir.path(), pictures::Logo10, 368, 87));
+  ASSERT_TRUE(guitest::WritePicture(dir.path(), pictures::helmholtz, 383, 28));
+  ASSERT_TRUE(guitest::WritePicture(dir.path(), pictures::pressure, 96, 46));
   Start* start = ui::Shared<Start>();
   auto* well = guitest::Find<ui::ImageWell>(start, "ImageWell1");
   auto* canvas = guitest::Find<ui::Canvas>(start, "Canvas1");

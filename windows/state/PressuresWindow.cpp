@@ -3,7 +3,7 @@
 #include "eos/Globals.h"
 #include "windows/state/StateValues.h"
 #include "windows/state/Isochore.h"
-#include "app/pictures/Pictures.h"
+#include "catalogue/Pictures.h"
 
 #include <cmath>
 

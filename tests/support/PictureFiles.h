@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QString>
 
-namespace apptest {
+namespace guitest {
 
 // Writes <folder>/<id>.png, a plain picture of that size; true on success.
 inline bool WritePicture(const QString& folder, int id, int width, int height,
@@ -27,4 +27,4 @@ inline bool WriteGarbage(const QString& folder, int id) {
   return file.write("not a picture\n") > 0;
 }
 
-}  // namespace apptest
+}  // namespace guitest

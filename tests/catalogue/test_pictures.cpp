@@ -9,7 +9,7 @@
 
 #include "GuiTest.h"
 #include "PictureFiles.h"
-#include "app/pictures/Pictures.h"
+#include "catalogue/Pictures.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ class PicturesTest : public guitest::GuiTest {
 };
 
 TEST_F(PicturesTest, APictureIsLoadedOnceAndShared) {
-  ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::Logo10, 368, 87));
+  ASSERT_TRUE(guitest::WritePicture(dir.path(), pictures::Logo10, 368, 87));
   EXPECT_FALSE(pictures::Loaded(pictures::Logo10));
   const QPixmap* first = pictures::Logo10Picture();
   ASSERT_NE(first, nullptr);
@@ -47,7 +47,7 @@ TEST_F(PicturesTest, AMissingPictureIsLookedForAgainAtTheNextNeed) {
   EXPECT_EQ(pictures::cvPicture(), nullptr);
   EXPECT_FALSE(pictures::Loaded(pictures::cv));
   EXPECT_EQ(pictures::cvPicture(), nullptr);
-  ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::cv, 120, 40));
+  ASSERT_TRUE(guitest::WritePicture(dir.path(), pictures::cv, 120, 40));
   const QPixmap* found = pictures::cvPicture();
   ASSERT_NE(found, nullptr);
   EXPECT_EQ(found->size(), QSize(120, 40));
@@ -61,21 +61,21 @@ TEST_F(PicturesTest, AMissingFolderGivesNoPictureAndNoCrash) {
     EXPECT_FALSE(pictures::Loaded(id)) << id;
   }
   // Once the folder appears the pictures are found.
-  ASSERT_TRUE(apptest::WritePicture(folder, pictures::helmholtz, 383, 28));
+  ASSERT_TRUE(guitest::WritePicture(folder, pictures::helmholtz, 383, 28));
   EXPECT_NE(pictures::helmholtzPicture(), nullptr);
 }
 
 TEST_F(PicturesTest, AnUnreadableFileIsTreatedAsMissing) {
-  ASSERT_TRUE(apptest::WriteGarbage(dir.path(), pictures::sound));
+  ASSERT_TRUE(guitest::WriteGarbage(dir.path(), pictures::sound));
   EXPECT_EQ(pictures::soundPicture(), nullptr);
   EXPECT_FALSE(pictures::Loaded(pictures::sound));
-  ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::sound, 50, 20));
+  ASSERT_TRUE(guitest::WritePicture(dir.path(), pictures::sound, 50, 20));
   EXPECT_NE(pictures::soundPicture(), nullptr);
 }
 
 TEST_F(PicturesTest, IdsOutsideTheCatalogueGiveNothing) {
-  ASSERT_TRUE(apptest::WritePicture(dir.path(), 167, 10, 10));
-  ASSERT_TRUE(apptest::WritePicture(dir.path(), 190, 10, 10));
+  ASSERT_TRUE(guitest::WritePicture(dir.path(), 167, 10, 10));
+  ASSERT_TRUE(guitest::WritePicture(dir.path(), 190, 10, 10));
   for (int id : {0, -1, 167, 190, 100000}) {
     EXPECT_EQ(pictures::Picture(id), nullptr) << id;
     EXPECT_FALSE(pictures::Loaded(id)) << id;
@@ -84,7 +84,7 @@ TEST_F(PicturesTest, IdsOutsideTheCatalogueGiveNothing) {
 
 TEST_F(PicturesTest, ReleaseGoesThroughEveryCacheInIdOrderAndEmptiesThem) {
   for (int id : {pictures::dielect, pictures::Logo10, pictures::gibbs})
-    ASSERT_TRUE(apptest::WritePicture(dir.path(), id, 20, 10));
+    ASSERT_TRUE(guitest::WritePicture(dir.path(), id, 20, 10));
   ASSERT_NE(pictures::dielectPicture(), nullptr);
   ASSERT_NE(pictures::Logo10Picture(), nullptr);
   ASSERT_NE(pictures::gibbsPicture(), nullptr);
@@ -134,8 +134,8 @@ TEST_F(PicturesTest, InstalledCatalogueFeedsPictureControlsAndIsAskedAgainAtTheN
   EXPECT_TRUE(canvas->Backdrop().isNull());  // no files yet: blank
   EXPECT_TRUE(well->Image().isNull());
 
-  ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::pressure, 96, 46));
-  ASSERT_TRUE(apptest::WritePicture(dir.path(), pictures::Liquid2, 40, 40));
+  ASSERT_TRUE(guitest::WritePicture(dir.path(), pictures::pressure, 96, 46));
+  ASSERT_TRUE(guitest::WritePicture(dir.path(), pictures::Liquid2, 40, 40));
   ui::ReleaseAllShared();
   window = ui::Shared<PictureWindow>();
   canvas = guitest::Find<ui::Canvas>(window, "Canvas1");

@@ -1,4 +1,4 @@
-#include "app/pictures/Pictures.h"
+#include "catalogue/Pictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
