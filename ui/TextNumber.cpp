@@ -2,9 +2,10 @@
 // locale (std::from_chars and std::to_chars never look at it).
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <system_error>
 
-#include "Window.h"
+#include "TextNumber.h"
 
 namespace ui {
 
@@ -33,21 +34,32 @@ bool IsDecimalNumber(const QByteArray& s) {
   return i == n;
 }
 
-}  // namespace
-
-double Val(const QString& text) {
+// The number of the text, or nothing when it is not a finite decimal number.
+std::optional<double> Parse(const QString& text) {
   const QString trimmed = text.trimmed();
   for (const QChar c : trimmed)
-    if (c.unicode() > 0x7f) return 0.0;
+    if (c.unicode() > 0x7f) return std::nullopt;
   const QByteArray s = trimmed.toLatin1();
-  if (!IsDecimalNumber(s)) return 0.0;
+  if (!IsDecimalNumber(s)) return std::nullopt;
   const char* first = s.constData();
   const char* last = first + s.size();
   if (*first == '+') ++first;  // from_chars takes no plus sign
   double value = 0.0;
   const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
-  if (ec != std::errc() || end != last || !std::isfinite(value)) return 0.0;
+  if (ec != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
   return value == 0.0 ? 0.0 : value;  // "-0" reads as plain 0
+}
+
+}  // namespace
+
+double Val(const QString& text) { return Parse(text).value_or(0.0); }
+
+bool IsNumber(const QString& text) { return Parse(text).has_value(); }
+
+std::optional<double> EntryKelvin(const QString& text, bool celsius) {
+  const std::optional<double> value = Parse(text);
+  if (!value) return std::nullopt;
+  return celsius ? *value + CelsiusOffset : *value;
 }
 
 QString Str(double value) {

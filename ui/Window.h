@@ -65,189 +65,19 @@
 #pragma once
 
 #include <QAction>
-#include <QLabel>
-#include <QLineEdit>
+#include <QList>
 #include <QPixmap>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QString>
-#include <QTreeWidget>
 #include <QWidget>
 
-#include <cstdint>
-#include <functional>
-#include <limits>
 #include <span>
 #include <vector>
 
+#include "Controls.h"
+#include "Layout.h"
+#include "TextNumber.h"
+
 namespace ui {
-
-struct Rgb {
-  std::uint8_t r = 0, g = 0, b = 0;
-};
-inline constexpr Rgb Black{0, 0, 0};
-inline constexpr Rgb White{255, 255, 255};
-inline constexpr Rgb Red{255, 0, 0};
-
-enum class Kind {
-  StaticText,
-  EditField,
-  PushButton,
-  RadioButton,
-  GroupBox,
-  Canvas,
-  ImageWell,
-  Line,
-  Rectangle,
-  Listbox,
-};
-
-// Index of a control that is not a member of a control array.
-inline constexpr int NoIndex = std::numeric_limits<int>::min();
-
-// Text size (pixels) of a control whose layout gives size 0.
-inline constexpr int DefaultTextSize = 12;
-
-struct Font {
-  const char* family = "System";  // "System"/"system", "arial", "palatino"
-  int size = 0;                   // points; 0 is the default size
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-};
-
-// One control of a window's control list. Texts are UTF-8; CR ("\r") breaks
-// the line of a multi-line label.
-struct ControlSpec {
-  Kind kind = Kind::StaticText;
-  const char* name = "";
-  int left = 0, top = 0, width = 0, height = 0;  // window coordinates
-  const char* text = "";     // Text of a label or field, Caption of a button or group box
-  Font font{};
-  int textAlign = 0;         // 0 left, 1 centred, 2 right
-  Rgb textColor = Black;
-  bool multiline = false;
-  bool visible = true;
-  bool value = false;        // RadioButton: on when the window opens
-  bool isDefault = false;    // PushButton: pressed by the Return key
-  const char* parent = "";   // InitialParent: enclosing GroupBox or Rectangle, "" for the window
-  int index = NoIndex;       // member index of a control array
-  int picture = 0;           // Canvas backdrop or ImageWell image: picture resource ID, 0 none
-  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Line end points, window coordinates
-  Rgb fillColor = White;               // Rectangle
-  Rgb topLeftColor = Black;            // Rectangle border, white for a borderless box
-  Rgb bottomRightColor = Black;
-  int borderWidth = 1;                 // Line and Rectangle
-  Rgb lineColor = Black;               // Line
-};
-
-struct WindowSpec {
-  const char* className = "";  // full class name, "Start.Start"
-  const char* title = "";
-  int width = 0, height = 0;   // content size
-  int placement = 0;           // 0 default position, 2 centred on the screen
-  int minWidth = 64, minHeight = 64;
-  int maxWidth = 32000, maxHeight = 32000;
-  bool visible = true;         // on screen as soon as built
-  bool resizeable = false;
-  Rgb backColor = White;
-};
-
-enum class Event { Action, TextChange, KeyDown };
-
-// A handler attached to one control (by name and, for a control-array member,
-// index) for one event.
-struct Handler {
-  const char* control;
-  Event event;
-  std::function<void()> run;
-  int index = NoIndex;
-};
-
-// ------------------------------------------------------------- controls
-
-class StaticText : public QLabel {
- public:
-  explicit StaticText(QWidget* parent);
-  QString Text() const;                // the text as set, CRs included
-  void SetText(const QString& text);
-  void SetTextColor(Rgb colour);
-  void SetTextSize(int points);        // 0: DefaultTextSize
-  Rgb TextColor() const;
-  int TextSize() const;                // as set; the size drawn may be smaller to fit
-
-  // Layout values: the font (its size is the TextSize) and whether CRs break lines.
-  void SetFont(const Font& font);
-  void SetMultiline(bool multiline);
-  bool Multiline() const { return multiline_; }
-
- private:
-  void Refit();
-  QString text_;
-  Rgb colour_ = Black;
-  int size_ = 0;
-  bool multiline_ = false;
-};
-
-class EditField : public QLineEdit {
- public:
-  explicit EditField(QWidget* parent);
-  QString Text() const;
-  void SetText(const QString& text);  // raises TextChange
-};
-
-class PushButton : public QPushButton {
- public:
-  explicit PushButton(QWidget* parent);
-};
-
-class RadioButton : public QRadioButton {
- public:
-  explicit RadioButton(QWidget* parent);
-  bool Value() const;
-  void SetValue(bool on);  // on: turns the others of its group off and raises Action
-};
-
-// A picture painted at its natural size from the top-left corner, scaled
-// down (keeping its proportions) when it is larger than the control.
-class Canvas : public QWidget {
- public:
-  explicit Canvas(QWidget* parent);
-  void SetBackdrop(const QPixmap& picture);  // a null pixmap: blank
-  const QPixmap& Backdrop() const { return picture_; }
-
- protected:
-  void paintEvent(QPaintEvent* e) override;
-  QPixmap picture_;
-  bool centred_ = false;
-};
-
-// A picture centred in the control, scaled down when it is larger.
-class ImageWell : public Canvas {
- public:
-  explicit ImageWell(QWidget* parent);
-  void SetImage(const QPixmap& picture) { SetBackdrop(picture); }
-  const QPixmap& Image() const { return Backdrop(); }
-};
-
-// Two columns with a heading row.
-class Listbox : public QTreeWidget {
- public:
-  explicit Listbox(QWidget* parent);
-  void DeleteAllRows();
-  void AddRow(const QString& text);  // new last row, text in column 0
-  int LastIndex() const;             // index of the row added last, -1 when empty
-  void Cell(int row, int column, const QString& text);
-  QString CellText(int row, int column) const;
-  void Heading(int column, const QString& text);
-  QString HeadingText(int column) const;
-  int RowCount() const;
-
- private:
-  int lastIndex_ = -1;
-};
-
-// ------------------------------------------------------------- windows
 
 class Window : public QWidget {
  public:
@@ -325,19 +155,6 @@ void SetPictureSource(PictureSource source);
 // window is active, also once the window that shows the menu bar is closed.
 // An action deleted later simply drops out.
 void SetWindowActions(const QList<QAction*>& actions);
-
-// ------------------------------------------------------ text and numbers
-
-// The number a text stands for: blanks around it ignored, the whole text a
-// decimal number in the C locale (sign, digits with one optional point,
-// optional exponent: "12", " -1.5e3 ", ".5"); anything else ("18,5",
-// "0x10", "nan", "inf", "12 K") and any value that is not finite ("1e999")
-// reads as 0. "-0" reads as plain 0. Independent of the process's locale.
-double Val(const QString& text);
-// A number as text: C locale, at most 7 significant digits, "%.7g" form
-// without trailing zeros ("18.0684", "1.234568e+07", "0"); -0 gives "0",
-// a NaN "nan", infinities "inf" and "-inf".
-QString Str(double value);
 
 // --------------------------------------------------------- background task
 

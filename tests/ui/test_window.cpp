@@ -446,6 +446,47 @@ TEST_F(WindowTest, LabelColourAndSizeAreExplicitWhateverTheDesktopTheme) {
   EXPECT_EQ(guitest::LabelDrawnSize(warning), ui::DefaultTextSize);
 }
 
+TEST_F(WindowTest, ANewCaptionIsPlainTextFittedToItsButton) {
+  Form* form = ui::Shared<Form>();
+  ui::PushButton* other = form->Button("other");
+  other->SetCaption("volume & pressure calculation");
+  EXPECT_EQ(other->Caption(), "volume & pressure calculation");
+  EXPECT_EQ(other->text(), "volume && pressure calculation") << "no shortcut mark";
+  EXPECT_LT(other->font().pixelSize(), 12) << "shrunk to fit 80 pixels";
+  other->SetCaption("ok");
+  EXPECT_EQ(other->font().pixelSize(), 12) << "back to the layout's size";
+  guitest::ExpectTextsFit(form);
+}
+
+TEST_F(WindowTest, ControlsHideAndShowWhileTheirWindowIsOpen) {
+  Form* form = ui::Shared<Form>();
+  ASSERT_TRUE(guitest::ShowAndWait(form));
+  QWidget* symbol = form->Control("symbol");
+  ui::SetVisible(symbol, false);
+  EXPECT_FALSE(ui::Visible(symbol));
+  EXPECT_FALSE(symbol->isVisible());
+  form->hide();
+  ui::SetVisible(symbol, true);
+  EXPECT_TRUE(ui::Visible(symbol)) << "what was set, though the window is hidden";
+  ASSERT_TRUE(guitest::ShowAndWait(form));
+  EXPECT_TRUE(symbol->isVisible());
+}
+
+TEST_F(WindowTest, ARectanglesBorderColoursChangeAtRunTime) {
+  Form* form = ui::Shared<Form>();
+  auto* box = form->Find<ui::Rectangle>("Box");
+  ASSERT_NE(box, nullptr);
+  box->SetTopLeftColor(ui::Red);
+  box->SetBottomRightColor(ui::Red);
+  const QImage image = box->grab().toImage();
+  EXPECT_EQ(QColor(image.pixel(0, 0)), QColor(Qt::red));
+  EXPECT_EQ(QColor(image.pixel(image.width() - 1, image.height() / 2)), QColor(Qt::red));
+  EXPECT_EQ(QColor(image.pixel(image.width() / 2, image.height() - 1)), QColor(Qt::red));
+  EXPECT_EQ(QColor(image.pixel(image.width() / 2, image.height() / 2)), QColor(Qt::white));
+  box->SetTopLeftColor(ui::Black);
+  EXPECT_EQ(QColor(box->grab().toImage().pixel(0, 0)), QColor(Qt::black));
+}
+
 TEST_F(WindowTest, NamedFontsFindTheirFamilyOrAFallback) {
   Waiting* waiting = ui::Shared<Waiting>();
   const QString arial = QFontInfo(waiting->Label("arial")->font()).family();

@@ -1,0 +1,238 @@
+// Building a window from its tables: the window's own properties, then each
+// control in list order (create, register, picture, properties, handlers),
+// then the frames sent below what they frame.
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QScreen>
+
+#include <string>
+
+#include "Frames.h"
+#include "Palette.h"
+#include "TextFit.h"
+#include "WindowImpl.h"
+
+namespace ui {
+
+namespace {
+
+using internal::FromUtf8;
+using internal::ToQColor;
+
+// Calls a handler for every key pressed in the control; the key then goes
+// on as if there were no handler (the program's KeyDown handlers return False).
+class KeyDownFilter : public QObject {
+ public:
+  KeyDownFilter(QObject* parent, std::function<void()> run)
+      : QObject(parent), run_(std::move(run)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::KeyPress && run_) run_();
+    return QObject::eventFilter(watched, e);
+  }
+
+ private:
+  std::function<void()> run_;
+};
+
+PictureSource pictureSource = nullptr;
+
+QList<QPointer<QAction>>& WindowActions() {
+  static QList<QPointer<QAction>> actions;
+  return actions;
+}
+
+int cascadeCount = 0;
+
+QWidget* CreateControl(QWidget* window, const ControlSpec& cs) {
+  switch (cs.kind) {
+    case Kind::StaticText: return new StaticText(window);
+    case Kind::EditField: return new EditField(window);
+    case Kind::PushButton: return new PushButton(window);
+    case Kind::RadioButton: return new RadioButton(window);
+    case Kind::GroupBox: return new internal::GroupBoxWidget(window);
+    case Kind::Canvas: return new Canvas(window);
+    case Kind::ImageWell: return new ImageWell(window);
+    case Kind::Line: return new internal::LineWidget(window, cs);
+    case Kind::Rectangle:
+      return new Rectangle(window, cs.fillColor, cs.topLeftColor, cs.bottomRightColor,
+                           cs.borderWidth);
+    case Kind::Listbox: return new Listbox(window);
+  }
+  return nullptr;
+}
+
+// Attaches the handler to its control for its event.
+void Attach(QWidget* window, QWidget* w, const Handler& h) {
+  std::function<void()> run = h.run;
+  switch (h.event) {
+    case Event::Action:
+      if (auto* radio = dynamic_cast<QRadioButton*>(w)) {
+        QObject::connect(radio, &QAbstractButton::toggled, window,
+                         [run](bool on) { if (on) run(); });
+      } else if (auto* button = dynamic_cast<QAbstractButton*>(w)) {
+        QObject::connect(button, &QAbstractButton::clicked, window, [run] { run(); });
+      }
+      break;
+    case Event::TextChange:
+      if (auto* field = dynamic_cast<QLineEdit*>(w))
+        QObject::connect(field, &QLineEdit::textChanged, window, [run] { run(); });
+      break;
+    case Event::KeyDown:
+      w->installEventFilter(new KeyDownFilter(w, run));
+      break;
+  }
+}
+
+}  // namespace
+
+void Window::Build() {
+  if (impl_->built) return;
+  impl_->built = true;
+
+  // The window's own properties.
+  const WindowSpec& ws = Spec();
+  setWindowTitle(FromUtf8(ws.title));
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint;
+  setWindowFlags(flags);
+  if (ws.resizeable) {
+    setMinimumSize(ws.minWidth, ws.minHeight);
+    setMaximumSize(ws.maxWidth, ws.maxHeight);
+    resize(ws.width, ws.height);
+  } else {
+    setFixedSize(ws.width, ws.height);
+  }
+  setPalette(internal::WindowPalette(ws.backColor));
+  setAutoFillBackground(true);
+
+  // The application's shortcuts work from this window too.
+  for (const QPointer<QAction>& action : WindowActions())
+    if (!action.isNull()) addAction(action.data());
+
+  // Placement: 0 cascades from the top-left of the screen, 2 centres.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect avail = screen->availableGeometry();
+    if (ws.placement == 2) {
+      move(avail.center() - QPoint(ws.width / 2, ws.height / 2));
+    } else {
+      const int step = 24 * (cascadeCount++ % 10);
+      move(avail.topLeft() + QPoint(40 + step, 40 + step));
+    }
+  }
+
+  // Handlers by control name (and index).
+  std::vector<Handler> handlers = Handlers();
+  std::vector<bool> attached(handlers.size(), false);
+
+  // The controls, in list order: create, register, picture, properties, handlers.
+  std::vector<QWidget*> frames;
+  for (const ControlSpec& cs : Controls()) {
+    QWidget* w = CreateControl(this, cs);
+    impl_->controls.push_back({cs.name != nullptr ? cs.name : "", cs.index, w});
+    w->setObjectName(FromUtf8(cs.name));
+
+    if ((cs.kind == Kind::Canvas || cs.kind == Kind::ImageWell) && cs.picture != 0 &&
+        pictureSource != nullptr) {
+      if (const QPixmap* picture = pictureSource(cs.picture))
+        static_cast<Canvas*>(w)->SetBackdrop(*picture);
+    }
+
+    if (cs.kind != Kind::Line) w->setGeometry(cs.left, cs.top, cs.width, cs.height);
+    switch (cs.kind) {
+      case Kind::StaticText: {
+        auto* label = static_cast<StaticText*>(w);
+        label->SetFont(cs.font);
+        label->SetTextColor(cs.textColor);
+        label->setAlignment(Qt::AlignTop | (cs.textAlign == 1   ? Qt::AlignHCenter
+                                            : cs.textAlign == 2 ? Qt::AlignRight
+                                                                : Qt::AlignLeft));
+        label->SetMultiline(cs.multiline);
+        label->SetText(FromUtf8(cs.text));
+        break;
+      }
+      case Kind::EditField: {
+        auto* field = static_cast<EditField*>(w);
+        internal::ApplyFont(field, cs.kind, cs.font, QString());
+        QPalette p = field->palette();
+        internal::SetRole(p, QPalette::Text, ToQColor(cs.textColor));
+        field->setPalette(p);
+        field->setText(FromUtf8(cs.text));
+        break;
+      }
+      case Kind::PushButton: {
+        auto* button = static_cast<PushButton*>(w);
+        button->SetFont(cs.font);
+        button->SetCaption(FromUtf8(cs.text));
+        if (cs.isDefault) {
+          button->setDefault(true);
+          impl_->defaultButton = button;
+        }
+        break;
+      }
+      case Kind::RadioButton: {
+        auto* radio = static_cast<RadioButton*>(w);
+        radio->setText(internal::Caption(FromUtf8(cs.text)));
+        internal::ApplyFont(radio, cs.kind, cs.font, FromUtf8(cs.text));
+        impl_->radios.Join(radio, cs.parent);
+        radio->SetValue(cs.value);
+        break;
+      }
+      case Kind::GroupBox: {
+        auto* box = static_cast<QGroupBox*>(w);
+        box->setTitle(internal::Caption(FromUtf8(cs.text)));
+        internal::ApplyFont(box, cs.kind, cs.font, FromUtf8(cs.text));
+        frames.push_back(w);
+        break;
+      }
+      case Kind::Rectangle:
+        frames.push_back(w);
+        break;
+      case Kind::Listbox:
+        internal::ApplyFont(w, cs.kind, cs.font, QString());
+        break;
+      case Kind::Canvas:
+      case Kind::ImageWell:
+      case Kind::Line:
+        break;
+    }
+    if (!cs.visible) w->setVisible(false);
+
+    for (std::size_t i = 0; i < handlers.size(); ++i) {
+      const Handler& h = handlers[i];
+      if (h.control != nullptr && cs.name != nullptr && h.index == cs.index &&
+          std::string(h.control) == cs.name) {
+        attached[i] = true;
+        if (h.run) Attach(this, w, h);
+      }
+    }
+  }
+
+  // A handler whose control is not in the list is a mistake in the window's
+  // tables; say so once, when the window is built.
+  for (std::size_t i = 0; i < handlers.size(); ++i)
+    if (!attached[i])
+      qWarning("%s: no control %s for a handler", ws.className,
+               handlers[i].control != nullptr ? handlers[i].control : "(null)");
+
+  // Frames go below the other controls (keeping their own order among
+  // themselves), so what they frame is drawn on top and takes the clicks.
+  for (auto it = frames.rbegin(); it != frames.rend(); ++it) (*it)->lower();
+
+  if (ws.visible) Show();
+}
+
+void SetPictureSource(PictureSource source) { pictureSource = source; }
+
+void SetWindowActions(const QList<QAction*>& actions) {
+  QList<QPointer<QAction>>& kept = WindowActions();
+  kept.clear();
+  for (QAction* action : actions) kept.append(action);
+}
+
+}  // namespace ui

@@ -1,0 +1,37 @@
+// What a window keeps about its controls, shared by the files that build,
+// look up and register windows.
+#pragma once
+
+#include <QPushButton>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+#include "RadioGroups.h"
+#include "Window.h"
+
+namespace ui {
+
+struct Window::Impl {
+  explicit Impl(QObject* owner) : radios(owner) {}
+  struct Entry {
+    std::string name;
+    int index;
+    QWidget* widget;
+  };
+  std::vector<Entry> controls;  // in creation order
+  internal::RadioGroups radios;
+  QPushButton* defaultButton = nullptr;
+  bool built = false;
+};
+
+namespace internal {
+
+// Removes the window from the registry of shared instances, wherever it is
+// registered (a window deleted on its own).
+void ForgetShared(const Window* window);
+
+}  // namespace internal
+
+}  // namespace ui
