@@ -43,6 +43,7 @@ double Haar_Helmholtz(double T, double V) { return SumOfParts(Haar_Quantity::Hel
 double Haar_Entropy(double T, double V) { return SumOfParts(Haar_Quantity::Entropy, T, V); }
 double Haar_Energy(double T, double V) { return SumOfParts(Haar_Quantity::Energy, T, V); }
 double Haar_Enthalpy(double T, double V) { return SumOfParts(Haar_Quantity::Enthalpy, T, V); }
+double Haar_Gibbs(double T, double V) { return SumOfParts(Haar_Quantity::Gibbs, T, V); }
 double Haar_Cv(double T, double V) { return SumOfParts(Haar_Quantity::Cv, T, V); }
 
 double Haar_Cp(double T, double V) {

@@ -122,6 +122,8 @@ double Haar_Helmholtz(double T, double V);
 double Haar_Entropy(double T, double V);
 double Haar_Energy(double T, double V);
 double Haar_Enthalpy(double T, double V);
+// G = A + P V, with P the equation's own pressure at (T, V).
+double Haar_Gibbs(double T, double V);
 double Haar_Cv(double T, double V);
 double Haar_Cp(double T, double V);
 double Haar_Sound(double T, double V);

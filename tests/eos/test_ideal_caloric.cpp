@@ -134,11 +134,13 @@ TEST(Caloric, EntropyEnergyAndCvFromTheHelmholtzEnergy) {
   }
 }
 
-TEST(Caloric, EnthalpyIsEnergyPlusPV) {
+TEST(Caloric, EnthalpyAndGibbsEnergyAddPV) {
   for (const auto& s : kStates) {
+    const double PV = Haar_Pressure(s.T, s.V) * s.V;
     const double H = Haar_Enthalpy(s.T, s.V);
-    const double expected = Haar_Energy(s.T, s.V) + Haar_Pressure(s.T, s.V) * s.V;
-    EXPECT_NEAR(H, expected, 1e-9 * std::fabs(H) + 1e-6) << s.T << " " << s.V;
+    EXPECT_NEAR(H, Haar_Energy(s.T, s.V) + PV, 1e-9 * std::fabs(H) + 1e-6) << s.T << " " << s.V;
+    const double G = Haar_Gibbs(s.T, s.V);
+    EXPECT_NEAR(G, Haar_Helmholtz(s.T, s.V) + PV, 1e-9 * std::fabs(G) + 1e-6) << s.T << " " << s.V;
   }
 }
 
@@ -169,7 +171,7 @@ TEST(Caloric, CpIsTheIsobaricDerivativeOfEnthalpy) {
 
 TEST(Caloric, ZeroOutsideTheEquationsRange) {
   double (*const functions[])(double, double) = {
-      Haar_Helmholtz, Haar_Entropy, Haar_Energy, Haar_Enthalpy,
+      Haar_Helmholtz, Haar_Entropy, Haar_Energy, Haar_Enthalpy, Haar_Gibbs,
       Haar_Cv,        Haar_Cp,      Haar_Sound,  Haar_JouleThomson,
   };
   for (auto f : functions) {
