@@ -1,0 +1,72 @@
+// The whole liquid-vapour curve, slowly: every 0.05 K from the triple point
+// to 647.096 K (every 0.001 K above 646.9 K) in both modes, and pressures
+// from the triple point to 22.054 MPa; every answer must be an equilibrium
+// of the equation, and the pressure must rise with the temperature.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "eos/Globals.h"
+#include "windows/phase/Coexistence.h"
+#include "windows/phase/Homogenization.h"
+
+namespace {
+
+using namespace phase;
+
+TEST(CurveScan, EveryTemperatureHasItsEquilibrium) {
+  for (int mode : {0, 1}) {
+    double previousP = 0.0;
+    int failures = 0;
+    for (int k = 0;; ++k) {
+      double T = 273.16 + 0.05 * k;
+      if (T > 646.9) break;
+      const CoexistenceAnswer a = CoexistenceAtTemperature(mode, T);
+      if (!(a.found && IsCoexistence(a.state) && a.state.P > previousP)) {
+        ADD_FAILURE() << T << " K mode " << mode;
+        if (++failures > 20) return;
+      }
+      previousP = a.state.P;
+    }
+    for (int k = 0;; ++k) {
+      const double T = 646.9 + 0.001 * k;
+      if (T > Globals::CritTempSat + 1e-9) break;
+      const CoexistenceAnswer a = CoexistenceAtTemperature(mode, std::fmin(T, Globals::CritTempSat));
+      if (!(a.found && IsCoexistence(a.state) && a.state.P > previousP)) {
+        ADD_FAILURE() << T << " K mode " << mode;
+        if (++failures > 20) return;
+      }
+      previousP = a.state.P;
+    }
+  }
+}
+
+TEST(CurveScan, EveryPressureHasItsEquilibrium) {
+  for (int mode : {0, 1}) {
+    double previousT = 0.0;
+    int failures = 0;
+    // 2000 pressures spaced evenly in ln P, then closer near the top.
+    const double lnLow = std::log(TriplePointPressure);
+    const double lnHigh = std::log(22.0);
+    for (int k = 0; k <= 2000; ++k) {
+      const double P = std::exp(lnLow + (lnHigh - lnLow) * k / 2000.0);
+      const CoexistenceAnswer a = CoexistenceAtPressure(mode, P);
+      if (!(a.found && IsCoexistence(a.state) && a.state.T > previousT)) {
+        ADD_FAILURE() << P << " MPa mode " << mode;
+        if (++failures > 20) return;
+      }
+      previousT = a.state.T;
+    }
+    for (int k = 1; k <= 200; ++k) {
+      const double P = 22.0 + (ShortcutPresLow - 22.0) * k / 200.0 - (k == 200 ? 1e-9 : 0.0);
+      const CoexistenceAnswer a = CoexistenceAtPressure(mode, P);
+      if (!(a.found && IsCoexistence(a.state) && a.state.T > previousT)) {
+        ADD_FAILURE() << P << " MPa mode " << mode;
+        if (++failures > 20) return;
+      }
+      previousT = a.state.T;
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+// Liquid-vapour equilibrium of the equation of state: the liquid and the
+// vapour root at one temperature and pressure with equal fugacities.
+//
+// The windows first run the saturation search on the liquid-minus-vapour
+// fugacity function from the auxiliary saturation curve. Close to the
+// critical point that function takes its liquid root at a shifted state
+// (the auxiliary curve's critical point, 647.096 K and 22.064 MPa, lies
+// below the equation's own, about 647.127 K, 22.0542 MPa and 60.7 cm3/mol),
+// so the search may end on a state that is no equilibrium, or not end at
+// all. Every answer is therefore checked; where the search gives none that
+// passes, the equilibrium is solved for directly between the two spinodals
+// of the isotherm.
+#pragma once
+
+namespace phase {
+
+// One state of liquid and vapour at the same T (K) and P (MPa): their molar
+// volumes (cm3/mol) and fugacities (MPa).
+struct Coexistence {
+  double T = 0.0;
+  double P = 0.0;
+  double VL = 0.0;
+  double VV = 0.0;
+  double fL = 0.0;
+  double fV = 0.0;
+};
+
+// Whether the state is an equilibrium of the equation: the equation's
+// pressure at each volume is P to 1e-6 MPa, the fugacities (recomputed at
+// T, P and each volume) agree to 1e-10 of P, the liquid volume lies below
+// the vapour volume, and both roots are mechanically stable (pressure
+// falling with volume).
+bool IsCoexistence(const Coexistence& c);
+
+// The equilibrium at temperature T, solved directly; `iterations` receives
+// the passes of the pressure solve. False when T has no two-phase region
+// (at or above the equation's critical temperature) or no answer passes
+// IsCoexistence.
+bool SolveCoexistenceAtTemperature(double T, Coexistence& out, int& iterations);
+
+// The equilibrium at pressure P, solved directly; `iterations` receives the
+// passes of the temperature solve.
+bool SolveCoexistenceAtPressure(double P, Coexistence& out, int& iterations);
+
+// What a window shows: the equilibrium, and the number of passes that gave
+// it (the saturation search's last pass number where the search found it,
+// the direct solve's passes otherwise).
+struct CoexistenceAnswer {
+  bool found = false;
+  bool bySearch = false;
+  int iterations = 0;
+  Coexistence state;
+};
+
+// The pressure of the equilibrium at T: the saturation search from the
+// auxiliary pressure and 0.999 times it, with the liquid-minus-vapour
+// function's retries shifting the pressure (nudge 0) or the temperature
+// (nudge 1); where it gives no equilibrium, the direct solve. On success the
+// program-wide saturation arrays hold the answer.
+CoexistenceAnswer CoexistenceAtTemperature(int nudge, double T);
+
+// The temperature of the equilibrium at P: the search from the auxiliary
+// saturation temperature and 0.01 K below it; otherwise the direct solve.
+CoexistenceAnswer CoexistenceAtPressure(int nudge, double P);
+
+}  // namespace phase
