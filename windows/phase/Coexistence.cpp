@@ -371,11 +371,20 @@ void WriteSaturationArrays(const Coexistence& c) {
   Fugacity[1] = c.fV;
 }
 
-// Keeps the search's answer when it is an equilibrium; otherwise solves for
-// one directly.
-template <class DirectSolve>
-CoexistenceAnswer Checked(const SaturationSearch& search, const Coexistence& last,
-                          DirectSolve&& direct) {
+// Runs the saturation search over the pressure (T given) or the temperature
+// (P given) from the points X0 and X, keeps its answer when it is an
+// equilibrium, and otherwise solves for one directly.
+CoexistenceAnswer SearchOrSolve(int nudge, bool givenT, double given, double X0, double X,
+                                bool (*direct)(double, Coexistence&, int&)) {
+  Coexistence last;
+  auto f = [nudge, givenT, given, &last](double x) {
+    const double T = givenT ? given : x;
+    const double P = givenT ? x : given;
+    const double value = Function_LV(nudge, T, P);
+    last = EvaluatedState(T, P);
+    return value;
+  };
+  const SaturationSearch search = DampedSaturationSecant(f, X0, X);
   CoexistenceAnswer answer;
   if (search.success() && IsCoexistence(last)) {
     answer.found = true;
@@ -383,7 +392,7 @@ CoexistenceAnswer Checked(const SaturationSearch& search, const Coexistence& las
     answer.iterations = search.n;
     answer.state = last;
   } else {
-    answer.found = direct(answer.state, answer.iterations);
+    answer.found = direct(given, answer.state, answer.iterations);
   }
   if (answer.found) WriteSaturationArrays(answer.state);
   return answer;
@@ -392,31 +401,13 @@ CoexistenceAnswer Checked(const SaturationSearch& search, const Coexistence& las
 }  // namespace
 
 CoexistenceAnswer CoexistenceAtTemperature(int nudge, double T) {
-  Coexistence last;
-  auto f = [nudge, T, &last](double P) {
-    const double value = Function_LV(nudge, T, P);
-    last = EvaluatedState(T, P);
-    return value;
-  };
   const double X0 = SaturationP(T);
-  const SaturationSearch search = DampedSaturationSecant(f, X0, 0.999 * X0);
-  return Checked(search, last, [T](Coexistence& out, int& iterations) {
-    return SolveCoexistenceAtTemperature(T, out, iterations);
-  });
+  return SearchOrSolve(nudge, true, T, X0, 0.999 * X0, SolveCoexistenceAtTemperature);
 }
 
 CoexistenceAnswer CoexistenceAtPressure(int nudge, double P) {
-  Coexistence last;
-  auto f = [nudge, P, &last](double T) {
-    const double value = Function_LV(nudge, T, P);
-    last = EvaluatedState(T, P);
-    return value;
-  };
   const double X0 = SaturationT(P);
-  const SaturationSearch search = DampedSaturationSecant(f, X0, X0 - 0.01);
-  return Checked(search, last, [P](Coexistence& out, int& iterations) {
-    return SolveCoexistenceAtPressure(P, out, iterations);
-  });
+  return SearchOrSolve(nudge, false, P, X0, X0 - 0.01, SolveCoexistenceAtPressure);
 }
 
 }  // namespace phase
