@@ -135,6 +135,10 @@ double SaturationV(int phase, double T) {
 }
 
 double SaturationT(double P) {
+  // Above the critical pressure no temperature has this vapour pressure on
+  // the curve; the unbracketed search would settle on the flat stretch
+  // below the triple point or run off to absurd temperatures.
+  if (!(P <= CritPresSat)) return 0.0;
   const double found = SaturationTSecant(P);
   // Between the triple-point and the critical pressure the curve has exactly
   // one temperature for P. The unbracketed search can overshoot past the
