@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "BaseRange.h"
+#include "HelmholtzParts.h"
 
 namespace Globals {
 
@@ -16,17 +17,17 @@ bool InRange(double T, double V) {
 
 double SumOfParts(int sel, double T, double V) {
   if (!InRange(T, V)) return 0.0;
-  return Haar_Base(sel, T, V) + Haar_Residual(sel, T, V) + Haar_Ideal(sel, T);
+  return BasePart(sel, T, V) + ResidualPart(sel, T, V) + IdealPart(sel, T);
 }
 
 // M (dP/drho) at constant T, MPa cm3/mol.
 double PressureDensityDerivative(double T, double V) {
-  return Haar_Base(Haar_Quantity::dPdRho, T, V) + Haar_Residual(Haar_Quantity::dPdRho, T, V);
+  return BasePart(Haar_Quantity::dPdRho, T, V) + ResidualPart(Haar_Quantity::dPdRho, T, V);
 }
 
 // (dP/dT) at constant rho, MPa/K.
 double PressureTemperatureDerivative(double T, double V) {
-  return Haar_Base(Haar_Quantity::dPdT, T, V) + Haar_Residual(Haar_Quantity::dPdT, T, V);
+  return BasePart(Haar_Quantity::dPdT, T, V) + ResidualPart(Haar_Quantity::dPdT, T, V);
 }
 
 // Cp from Cv and the two pressure derivatives above (x100 = M dP/drho,
@@ -37,24 +38,19 @@ double HeatCapacityP(double T, double V, double cv, double x100, double x101) {
   return cv + ((((T * V) * V) * x101) * x101) / x100;
 }
 
-}  // namespace
+double Cv(double T, double V) { return SumOfParts(Haar_Quantity::Cv, T, V); }
 
-double Haar_Helmholtz(double T, double V) { return SumOfParts(Haar_Quantity::Helmholtz, T, V); }
-double Haar_Entropy(double T, double V) { return SumOfParts(Haar_Quantity::Entropy, T, V); }
-double Haar_Energy(double T, double V) { return SumOfParts(Haar_Quantity::Energy, T, V); }
-double Haar_Enthalpy(double T, double V) { return SumOfParts(Haar_Quantity::Enthalpy, T, V); }
-double Haar_Gibbs(double T, double V) { return SumOfParts(Haar_Quantity::Gibbs, T, V); }
-double Haar_Cv(double T, double V) { return SumOfParts(Haar_Quantity::Cv, T, V); }
-
-double Haar_Cp(double T, double V) {
+// Heat capacity at constant pressure, speed of sound and Joule-Thomson
+// coefficient from Cv and the two pressure derivatives.
+double Cp(double T, double V) {
   if (!InRange(T, V)) return 0.0;
-  return HeatCapacityP(T, V, Haar_Cv(T, V), PressureDensityDerivative(T, V),
+  return HeatCapacityP(T, V, Cv(T, V), PressureDensityDerivative(T, V),
                        PressureTemperatureDerivative(T, V));
 }
 
-double Haar_Sound(double T, double V) {
+double Sound(double T, double V) {
   if (!InRange(T, V)) return 0.0;
-  const double cv = Haar_Cv(T, V);
+  const double cv = Cv(T, V);
   const double x100 = PressureDensityDerivative(T, V);
   const double x101 = PressureTemperatureDerivative(T, V);
   const double cp = HeatCapacityP(T, V, cv, x100, x101);
@@ -65,16 +61,40 @@ double Haar_Sound(double T, double V) {
   return 0.0;
 }
 
-double Haar_JouleThomson(double T, double V) {
+double JouleThomson(double T, double V) {
   if (!InRange(T, V)) return 0.0;
   const double x100 = PressureDensityDerivative(T, V);
   const double x101 = PressureTemperatureDerivative(T, V);
   // mu = -(V - T (dV/dT)_P) / Cp, with (dV/dT)_P = V^2 (dP/dT) / (M dP/drho).
   double bracket = 0.0;
   if (x100 != 0.0) bracket = V - (((T * V) * V) * x101) / x100;
-  const double cp = HeatCapacityP(T, V, Haar_Cv(T, V), x100, x101);
+  const double cp = HeatCapacityP(T, V, Cv(T, V), x100, x101);
   if (cp > 0.0) return (-bracket) / cp;
   return 0.0;
 }
+
+}  // namespace
+
+// Each property is formed from the parts as evaluated; only its final value
+// is replaced by the failure value where it is not a finite number.
+double Haar_Helmholtz(double T, double V) {
+  return FiniteOrFailure(SumOfParts(Haar_Quantity::Helmholtz, T, V));
+}
+double Haar_Entropy(double T, double V) {
+  return FiniteOrFailure(SumOfParts(Haar_Quantity::Entropy, T, V));
+}
+double Haar_Energy(double T, double V) {
+  return FiniteOrFailure(SumOfParts(Haar_Quantity::Energy, T, V));
+}
+double Haar_Enthalpy(double T, double V) {
+  return FiniteOrFailure(SumOfParts(Haar_Quantity::Enthalpy, T, V));
+}
+double Haar_Gibbs(double T, double V) {
+  return FiniteOrFailure(SumOfParts(Haar_Quantity::Gibbs, T, V));
+}
+double Haar_Cv(double T, double V) { return FiniteOrFailure(Cv(T, V)); }
+double Haar_Cp(double T, double V) { return FiniteOrFailure(Cp(T, V)); }
+double Haar_Sound(double T, double V) { return FiniteOrFailure(Sound(T, V)); }
+double Haar_JouleThomson(double T, double V) { return FiniteOrFailure(JouleThomson(T, V)); }
 
 }  // namespace Globals

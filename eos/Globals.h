@@ -12,6 +12,16 @@
 // for a pressure below the triple-point pressure; Function_LV returns a value
 // that is not a number when it finds no root on the required side.
 //
+// Every result is a finite number: where a value would overflow or be
+// undefined (extreme arguments such as V = 1e-160 or T = inf) the function
+// returns 0 instead, Function_LV's failure excepted; Haar_Fugacity returns 0
+// for a P that is not finite. Haar_Volume and Haar_Temperature return only a
+// root at which Haar_Pressure gives the asked pressure (to 1e-6 relative, or
+// 1e-9 MPa for tiny pressures), inside the equation's temperature window
+// (about 200.6 to 5344.8 K) and above the covolume of its base part (about
+// 4.2 cm3/mol and less is no state of water); any other end of the search is
+// a failure. SaturationT returns 0 above the critical pressure 22.064 MPa.
+//
 // The library has no GUI dependency. Its long loops call the background-task
 // hook once per pass; the application installs a hook that lets its event
 // loop run, and with no hook installed a call costs one branch.

@@ -23,6 +23,8 @@ enum class SecantOutcome {
   Level,      // the residual stayed exactly the same: a level stretch, not a root
   Abandoned,  // a step larger than 1e300
   Exhausted,  // 500 passes without convergence
+  NoRoot,     // converged where the equation does not give the asked pressure
+              // (set by the volume search, which checks its result)
 };
 
 // What a search did, for tests and benchmarks.
@@ -153,6 +155,8 @@ double HalfSecantSolve(ZeroFn&& g, double s, const HalfSecantOptions& opt = {},
 
 // The molar-volume search of Haar_Volume (zero function P - Haar_Pressure(T, V)),
 // with its trace for callers that count the pressure evaluations it spends.
+// A point it converges on counts only where the equation gives P there
+// (outcome NoRoot and 0 otherwise).
 double VolumeSearch(double T, double P, double Vstart, SecantTrace* trace = nullptr);
 
 }  // namespace Globals

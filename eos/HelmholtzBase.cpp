@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "BaseRange.h"
+#include "HelmholtzParts.h"
 
 namespace Globals {
 
@@ -25,7 +26,7 @@ constexpr std::array<double, 4> VirialCoef = {1.1278334, -0.5944001, -5.010996, 
 
 }  // namespace
 
-double Haar_Base(int sel, double T, double V) {
+double BasePart(int sel, double T, double V) {
   const double rho = V > 0.0 ? MolarMassH2O / V : 0.0;  // g/cm3
   if (!(rho > 0.0 && InBaseTemperatureWindow(T))) return 0.0;
   const double t = T / CritTempHaar;
@@ -130,5 +131,18 @@ double Haar_Base(int sel, double T, double V) {
       return A + PV;
   }
 }
+
+bool AboveBaseCovolume(double T, double V) {
+  if (!(V > 0.0 && InBaseTemperatureWindow(T))) return false;
+  const double t = T / CritTempHaar;
+  const double it = 1.0 / t;
+  const double it3 = it * it * it;
+  const double it5 = it3 * it * it;
+  const auto& bc = CovolumeCoef;
+  const double b = bc[0] * std::log(t) + bc[1] + bc[2] * it3 + bc[3] * it5;
+  return 1.0 - b * (MolarMassH2O / V) / 4.0 > 0.0;
+}
+
+double Haar_Base(int sel, double T, double V) { return FiniteOrFailure(BasePart(sel, T, V)); }
 
 }  // namespace Globals

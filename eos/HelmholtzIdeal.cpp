@@ -3,7 +3,7 @@
 // dependence of the ideal gas lies in the base part's ln(rho R' T / p0).
 #include <cmath>
 
-#include "Globals.h"
+#include "HelmholtzParts.h"
 
 namespace Globals {
 
@@ -24,7 +24,7 @@ constexpr double TempScale = 100.0;  // K
 
 }  // namespace
 
-double Haar_Ideal(int sel, double T) {
+double IdealPart(int sel, double T) {
   const double t = T / TempScale;
   if (!(t > 0.0)) return 0.0;
   const double c1 = IdealC[0];
@@ -81,5 +81,7 @@ double Haar_Ideal(int sel, double T) {
       return 0.0;  // the ideal gas adds no pressure and no P V term
   }
 }
+
+double Haar_Ideal(int sel, double T) { return FiniteOrFailure(IdealPart(sel, T)); }
 
 }  // namespace Globals

@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "Globals.h"
+#include "HelmholtzParts.h"
 
 namespace Globals {
 
@@ -76,7 +76,7 @@ constexpr double IntPow(double x, int n) {
 
 }  // namespace
 
-double Haar_Residual(int sel, double T, double V) {
+double ResidualPart(int sel, double T, double V) {
   double rho = 0.0;
   if (V > 0.0) rho = MolarMassH2O / V;
   if (!(rho > 0.0 && T > 0.0)) return 0.0;
@@ -183,6 +183,10 @@ double Haar_Residual(int sel, double T, double V) {
     default:
       return 0.0;
   }
+}
+
+double Haar_Residual(int sel, double T, double V) {
+  return FiniteOrFailure(ResidualPart(sel, T, V));
 }
 
 }  // namespace Globals

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "BaseRange.h"
+#include "HelmholtzParts.h"
 
 namespace Globals {
 
@@ -12,10 +13,9 @@ double Haar_Pressure(double T, double V) {
   // residual part alone is not the pressure of water: fail rather than
   // hand the volume and temperature searches a wrong pressure to invert.
   if (!InBaseTemperatureWindow(T)) return 0.0;
-  const double p = Haar_Base(Haar_Quantity::Pressure, T, V) +
-                   Haar_Residual(Haar_Quantity::Pressure, T, V);
   // Only at absurd volumes (rho overflowing) can the sum be undefined.
-  return std::isfinite(p) ? p : 0.0;
+  return FiniteOrFailure(BasePart(Haar_Quantity::Pressure, T, V) +
+                         ResidualPart(Haar_Quantity::Pressure, T, V));
 }
 
 double Haar_Fugacity(double T, double P, double V) {
@@ -27,12 +27,13 @@ double Haar_Fugacity(double T, double P, double V) {
     if (!InBaseTemperatureWindow(T)) return 0.0;
     const double Z = (P * V) / (GasConstantR * T);  // compressibility factor
     lnPhi = (Z - 1.0) - std::log(Z);
-    lnPhi = lnPhi + (Haar_Base(Haar_Quantity::ReducedHelmholtz, T, V) +
-                     Haar_Residual(Haar_Quantity::ReducedHelmholtz, T, V));
+    lnPhi = lnPhi + (BasePart(Haar_Quantity::ReducedHelmholtz, T, V) +
+                     ResidualPart(Haar_Quantity::ReducedHelmholtz, T, V));
   }
-  // With T, V or P not above 0 the coefficient stays 1 and P comes back.
+  // With T, V or P not above 0 the coefficient stays 1 and P comes back
+  // (unless P itself is not finite).
   if (std::abs(lnPhi) < MaxExpArgument) result = P * std::exp(lnPhi);
-  return result;
+  return FiniteOrFailure(result);
 }
 
 }  // namespace Globals

@@ -2,6 +2,7 @@
 // published correlations evaluated directly, each with its own constants.
 #include <cmath>
 
+#include "FailureValue.h"
 #include "Globals.h"
 
 namespace Globals {
@@ -78,7 +79,7 @@ double Haar_Viscosity(double T, double V) {
   }
   const double x = (rho / ViscRefDens) * s1;
   if (std::fabs(x) < MaxExpArgument) result = mu0 * std::exp(x);
-  return result;
+  return FiniteOrFailure(result);
 }
 
 double Haar_Dielectric(double T, double V) {
@@ -89,7 +90,7 @@ double Haar_Dielectric(double T, double V) {
   e = e + (((DielA[1] / t) + DielA[2]) + DielA[3] * t) * rho * rho;
   e = e + (((DielA[4] / t) + DielA[5] * t) + (DielA[6] * t) * t) * rho * rho * rho;
   e = e + (((DielA[7] / (t * t)) + DielA[8] / t) + DielA[9]) * rho * rho * rho * rho;
-  return e;
+  return FiniteOrFailure(e);
 }
 
 double Haar_SurfaceTension(double T) {

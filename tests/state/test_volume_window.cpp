@@ -92,6 +92,18 @@ TEST_F(VolumeTest, ManualStartAndFailedSearches) {
   Press(w, "Choice0");
   Press(w, "calculate");
   EXPECT_EQ(Text(w, "warning"), "Change first approach");
+  // At 346 ˚C and 206 MPa the automatic start ends the search on a tiny step
+  // far from the root (the pressure there is 988 MPa): no result either.
+  State("619.15", "206");
+  Press(w, "Choice0");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), "Change first approach");
+  EXPECT_EQ(Text(w, "Result"), "");
+  // At 3000 K and 1 MPa with no first approach the search ends below the
+  // covolume, at no state of water.
+  State("3000", "1");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), "Change first approach");
 }
 
 // With no first approach chosen the search starts from 0 cm3/mol, where the
