@@ -3,6 +3,7 @@
 // point it converges on checked against the asked pressure.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "BaseRange.h"
 #include "HalfSecantSolve.h"
@@ -37,32 +38,21 @@ bool PressureMatches(double T, double V, double P) {
   return std::abs(Haar_Pressure(T, V) - P) <= tolerance;
 }
 
-// Whether P - pressure(x) changes sign (or vanishes) between x (1 - d) and
-// x (1 + d), with both points states of water.
-template <class PressureAt, class IsState>
-bool SignChangesAround(double x, double P, PressureAt pressureAt, IsState isState) {
-  const double below = x * (1.0 - RootBracketRelative);
-  const double above = x * (1.0 + RootBracketRelative);
-  if (!(isState(below) && isState(above))) return false;
-  const double gBelow = P - pressureAt(below);
-  const double gAbove = P - pressureAt(above);
+// Whether x, the sought volume or temperature, is a root of P - pressure;
+// stateAt(x) gives the state (T, V) the search put x into.
+template <class StateAt>
+bool IsRoot(double x, double P, StateAt stateAt) {
+  const auto [T, V] = stateAt(x);
+  if (!IsStateOfWater(T, V)) return false;
+  if (PressureMatches(T, V, P)) return true;
+  // Otherwise the residual must change sign (or vanish) between
+  // x (1 - d) and x (1 + d), both states of water.
+  const auto [Tbelow, Vbelow] = stateAt(x * (1.0 - RootBracketRelative));
+  const auto [Tabove, Vabove] = stateAt(x * (1.0 + RootBracketRelative));
+  if (!(IsStateOfWater(Tbelow, Vbelow) && IsStateOfWater(Tabove, Vabove))) return false;
+  const double gBelow = P - Haar_Pressure(Tbelow, Vbelow);
+  const double gAbove = P - Haar_Pressure(Tabove, Vabove);
   return (gBelow <= 0.0 && gAbove >= 0.0) || (gBelow >= 0.0 && gAbove <= 0.0);
-}
-
-bool IsVolumeRoot(double T, double P, double V) {
-  if (!IsStateOfWater(T, V)) return false;
-  if (PressureMatches(T, V, P)) return true;
-  return SignChangesAround(
-      V, P, [T](double v) { return Haar_Pressure(T, v); },
-      [T](double v) { return IsStateOfWater(T, v); });
-}
-
-bool IsTemperatureRoot(double P, double V, double T) {
-  if (!IsStateOfWater(T, V)) return false;
-  if (PressureMatches(T, V, P)) return true;
-  return SignChangesAround(
-      T, P, [V](double t) { return Haar_Pressure(t, V); },
-      [V](double t) { return IsStateOfWater(t, V); });
 }
 
 }  // namespace
@@ -70,7 +60,7 @@ bool IsTemperatureRoot(double P, double V, double T) {
 double VolumeSearch(double T, double P, double Vstart, SecantTrace* trace) {
   const double V =
       HalfSecantSolve([T, P](double v) { return P - Haar_Pressure(T, v); }, Vstart, {}, trace);
-  if (V == 0.0 || IsVolumeRoot(T, P, V)) return V;
+  if (V == 0.0 || IsRoot(V, P, [T](double v) { return std::pair{T, v}; })) return V;
   if (trace != nullptr) trace->outcome = SecantOutcome::NoRoot;
   return 0.0;
 }
@@ -79,7 +69,7 @@ double Haar_Volume(double T, double P, double Vstart) { return VolumeSearch(T, P
 
 double Haar_Temperature(double P, double V, double Tstart) {
   const double T = HalfSecantSolve([P, V](double t) { return P - Haar_Pressure(t, V); }, Tstart);
-  if (T == 0.0 || IsTemperatureRoot(P, V, T)) return T;
+  if (T == 0.0 || IsRoot(T, P, [V](double t) { return std::pair{t, V}; })) return T;
   return 0.0;
 }
 
