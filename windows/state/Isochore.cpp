@@ -2,7 +2,7 @@
 
 #include "eos/Globals.h"
 #include "windows/state/StateValues.h"
-#include "windows/state/BusyScope.h"
+#include "ui/BusyScope.h"
 #include "windows/state/ListingLayout.h"
 #include "ui/TextFile.h"
 
@@ -137,7 +137,7 @@ bool Isochore::ReadAndCheck(Range& r) {
 
 void Isochore::calculate_Action() {
   if (busy_) return;
-  state_windows::BusyScope scope(busy_);
+  ui::BusyScope scope(busy_);
 
   Range r;
   ui::Listbox* list = List("ListBox1");
@@ -164,7 +164,7 @@ void Isochore::calculate_Action() {
 
 void Isochore::Export_Action() {
   if (busy_) return;
-  state_windows::BusyScope scope(busy_);
+  ui::BusyScope scope(busy_);
 
   Range r;
   if (!ReadAndCheck(r)) return;

@@ -1,7 +1,7 @@
 #include "windows/state/MathAnal.h"
 
 #include "eos/Globals.h"
-#include "windows/state/BusyScope.h"
+#include "ui/BusyScope.h"
 #include "windows/state/ListingLayout.h"
 
 namespace {
@@ -34,7 +34,7 @@ void MathAnal::Event_Activate() {
 // pressure after it.
 void MathAnal::calculate_Action() {
   if (busy_) return;
-  state_windows::BusyScope scope(busy_);
+  ui::BusyScope scope(busy_);
   ui::Listbox* list = List("ListBox1");
   double V = 16;
   for (int k = 0; k <= 500; ++k) {

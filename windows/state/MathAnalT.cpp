@@ -1,7 +1,7 @@
 #include "windows/state/MathAnalT.h"
 
 #include "eos/Globals.h"
-#include "windows/state/BusyScope.h"
+#include "ui/BusyScope.h"
 #include "windows/state/ListingLayout.h"
 
 namespace {
@@ -33,7 +33,7 @@ void MathAnalT::Event_Activate() {
 // first); the molar volume and pressure are read afresh at every row.
 void MathAnalT::calculate_Action() {
   if (busy_) return;
-  state_windows::BusyScope scope(busy_);
+  ui::BusyScope scope(busy_);
   ui::Listbox* list = List("ListBox1");
   double T = Globals::TriplePointTemp - 1;
   for (int k = 0; k <= 1000; ++k) {

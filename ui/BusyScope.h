@@ -1,7 +1,7 @@
 // Marks a window's loop as running for the length of a scope.
 #pragma once
 
-namespace state_windows {
+namespace ui {
 
 // Sets the flag for the life of the scope and clears it however the scope
 // ends. The windows whose loops let events run test the flag first and
@@ -17,4 +17,4 @@ class BusyScope {
   bool& flag_;
 };
 
-}  // namespace state_windows
+}  // namespace ui
