@@ -7,6 +7,8 @@
 
 #include "TextNumber.h"
 
+#include "eos/Globals.h"
+
 namespace ui {
 
 namespace {
@@ -59,7 +61,7 @@ bool IsNumber(const QString& text) { return Parse(text).has_value(); }
 std::optional<double> EntryKelvin(const QString& text, bool celsius) {
   const std::optional<double> value = Parse(text);
   if (!value) return std::nullopt;
-  return celsius ? *value + CelsiusOffset : *value;
+  return celsius ? *value + Globals::CelsiusOffset : *value;
 }
 
 QString Str(double value) {

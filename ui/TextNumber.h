@@ -28,9 +28,6 @@ QString Str(I value) {
   return QString::number(value);
 }
 
-// Degrees Celsius to kelvin: the offset added to a Celsius temperature.
-inline constexpr double CelsiusOffset = 273.15;
-
 // The temperature, in kelvin, that a temperature entry stands for: its
 // number as it stands with the unit kelvin, or plus 273.15 with the unit
 // degrees Celsius. Nothing for an empty or non-numeric entry, in either unit
