@@ -1,0 +1,316 @@
+// The calculator skeleton, driven through a small member of its own: the
+// saturation box, the temperature entry in either unit, the state step in
+// both modes with its limits and failures, clear, the mode switch, the
+// hook's refusal of an incomplete state point, and presses during a search.
+#include <QCoreApplication>
+
+#include <array>
+
+#include "state/StateTest.h"
+#include "windows/statepoint/StatePointWindow.h"
+
+namespace {
+
+using statetest::Enter;
+using statetest::Press;
+using statetest::Text;
+
+int hookRuns = 0;
+
+constexpr ui::ControlSpec kOwn[] = {
+    {.kind = ui::Kind::StaticText, .name = "Result", .left = 210, .top = 610, .width = 230,
+     .height = 25, .font = {.size = 16}},
+};
+constexpr const char* kResults[] = {"Result"};
+
+// A member that shows the state point it was given.
+class Probe : public StatePointWindow {
+ public:
+  static constexpr const char* ClassName = "Probe.Probe";
+  Probe() : StatePointWindow(kLayout) {}
+
+ protected:
+  void calculate_Action() override {
+    const auto s = CheckedStatePoint();
+    if (!s) return;
+    ++hookRuns;
+    ShowResults({ui::Str(s->T) + " " + ui::Str(s->P) + " " + ui::Str(s->V)});
+  }
+
+ private:
+  static constexpr StatePointLayout kLayout{
+      .window = {.className = ClassName, .title = "Probe", .width = 460, .height = 685,
+                 .placement = 2},
+      .before = kOwn,
+      .results = kResults};
+};
+
+// A second member, for the state point that windows share.
+class OtherProbe : public Probe {
+ public:
+  static constexpr const char* ClassName = "OtherProbe.OtherProbe";
+};
+
+class StatePointTest : public statetest::StateTest {
+ protected:
+  void SetUp() override {
+    StateTest::SetUp();
+    hookRuns = 0;
+    w = ui::Shared<Probe>();
+    ASSERT_TRUE(guitest::ShowAndWait(w));
+  }
+  // Chooses the mode, types both entries and runs the state step.
+  void Step(const char* mode, const QString& temperature, const QString& given) {
+    Press(w, mode);
+    Enter(w, "dataEntryT", temperature);
+    Enter(w, "dataEntryPV", given);
+    Press(w, "PushButton1");
+  }
+  bool ResultIsRed() const { return guitest::LabelColour(w->Label("ResultPV")) == QColor(Qt::red); }
+  Probe* w = nullptr;
+};
+
+const QString kStepWarningTP = "warning: put a number for temperature and pressure";
+const QString kStepWarningTV = "warning: put a number for temperature and molar volume";
+const QString kHookWarning = "warning: put a number for temperature, molar volume, and pressure";
+
+struct BoxCase {
+  const char* entry;
+  double liquid, vapour;  // cm3/mol expected in "liquid = ..." and "vapour = ...", 0: text below
+  const char* liquidText;
+};
+
+// The box shows saturated volumes from 273.16 K to 647.073 K, both
+// included (triple point: 999.789 and 0.00485426 kg/m3); outside them a
+// sentence, and for 0 K and below it keeps what it showed.
+TEST_F(StatePointTest, SaturationBoxShowsVolumesBetweenItsInclusiveBounds) {
+  const BoxCase cases[] = {
+      {"273.16", 18015.28 / 999.789, 18015.28 / 0.00485426, nullptr},
+      {"647.073", 52.45, 59.99, nullptr},
+      {"273.15", 0, 0, "sub-triple fluid conditions (ice)"},
+      {"647.0731", 0, 0, "super-critical fluid conditions"},
+  };
+  Press(w, "RadioButtonTP");
+  for (const BoxCase& c : cases) {
+    Enter(w, "dataEntryT", c.entry);
+    const QString liquid = Text(w, "satliq");
+    const QString vapour = Text(w, "satvap");
+    if (c.liquidText != nullptr) {
+      EXPECT_EQ(liquid, c.liquidText) << c.entry;
+      EXPECT_EQ(vapour, "") << c.entry;
+      continue;
+    }
+    ASSERT_TRUE(liquid.startsWith("liquid = ") && liquid.endsWith(" cm3/mol")) << liquid.toStdString();
+    ASSERT_TRUE(vapour.startsWith("vapour = ") && vapour.endsWith(" cm3/mol")) << vapour.toStdString();
+    EXPECT_NEAR(ui::Val(liquid.mid(9).chopped(8)), c.liquid, 1e-3 * c.liquid) << c.entry;
+    EXPECT_NEAR(ui::Val(vapour.mid(9).chopped(8)), c.vapour, 1e-3 * c.vapour) << c.entry;
+  }
+  for (const char* entry : {"0", "-5", ""}) {
+    Enter(w, "dataEntryT", entry);
+    EXPECT_EQ(Text(w, "satliq"), "super-critical fluid conditions") << entry;
+    EXPECT_EQ(Globals::TempKelvin, ui::Val(entry)) << entry;
+  }
+}
+
+// The state step accepts a number in either unit whose kelvin value is
+// above 0 (so 0 ˚C and -10 ˚C), and refuses an empty or non-numeric entry
+// in either unit, without touching the state point.
+TEST_F(StatePointTest, TemperatureEntryIsANumberInEitherUnitAboveZeroKelvin) {
+  Press(w, "Celsius");
+  EXPECT_EQ(Text(w, "StaticText1"), "˚Celsius");
+  for (const char* entry : {"0", "-10", "25"}) {
+    Step("RadioButtonTP", entry, "0.1");
+    EXPECT_EQ(Text(w, "warning"), "") << entry;
+    EXPECT_DOUBLE_EQ(Globals::TempKelvin, ui::Val(entry) + 273.15) << entry;
+    EXPECT_NEAR(Globals::MolarVol, 18.05, 0.1) << entry << " is liquid water";
+  }
+  Globals::TempKelvin = Globals::PresMPa = Globals::MolarVol = 7;
+  for (const char* entry : {"", "abc", "-300"}) {
+    Step("RadioButtonTV", entry, "18");
+    EXPECT_EQ(Text(w, "warning"), kStepWarningTV) << entry;
+    EXPECT_EQ(Globals::PresMPa, 7.0) << entry;
+  }
+  // An empty entry in ˚C is no temperature as it is none in K: the box stays.
+  const QString box = Text(w, "satliq");
+  Enter(w, "dataEntryT", "");
+  EXPECT_EQ(Globals::TempKelvin, 0.0);
+  EXPECT_EQ(Text(w, "satliq"), box);
+  Press(w, "Kelvin");
+  Step("RadioButtonTP", "0", "0.1");
+  EXPECT_EQ(Text(w, "warning"), kStepWarningTP);
+}
+
+struct StartCase {
+  double T, P;
+  double start;  // cm3/mol; <0: the saturated liquid volume less 0.2, 0: vapour plus 0.2
+};
+
+TEST(VolumeSearchStart, SideOfTheSaturationCurveBelow647067KAndFixedFromIt) {
+  const double psAt = Globals::SaturationP(647.066);
+  const StartCase cases[] = {
+      {647.066, psAt * 1.001, -1},        {647.066, psAt * 0.999, 0},
+      {647.066, psAt, 0},                 {500, 10, -1},
+      {500, 1, 0},                        {647.067, 30, 54.136030627024624},
+      {647.07, 1, 54.136030627024624},    {773.15, 10, 54.136030627024624},
+      {270, 0.1, 18},                     {270, 0.000611657, 18},
+      {270, 0.0001, 8.314472 * 270 / 0.0001},
+  };
+  for (const StartCase& c : cases) {
+    double expected = c.start;
+    if (c.start < 0) expected = Globals::SaturationV(Globals::SaturationPhase::Liquid, c.T) - 0.2;
+    if (c.start == 0) expected = Globals::SaturationV(Globals::SaturationPhase::Vapour, c.T) + 0.2;
+    EXPECT_DOUBLE_EQ(StatePointWindow::VolumeSearchStart(c.T, c.P), expected) << c.T << " K " << c.P;
+  }
+}
+
+// Below the triple point the search starts where the root is: supercooled
+// liquid at 0.1 MPa, vapour below the triple-point pressure.
+TEST_F(StatePointTest, BelowTheTriplePointTheStateStepFindsLiquidAndVapour) {
+  Step("RadioButtonTP", "270", "0.1");
+  EXPECT_NEAR(Globals::MolarVol, 18.02, 0.02);
+  EXPECT_NEAR(statetest::Number(w, "ResultPV"), Globals::MolarVol, 1e-4);
+  Step("RadioButtonTP", "270", "0.0001");
+  EXPECT_NEAR(Globals::MolarVol, 8.314472 * 270 / 0.0001, 0.001 * Globals::MolarVol);
+}
+
+struct LimitCase {
+  const char* V;
+  const char* T;
+  bool computed;
+};
+
+// A pressure only from 15 cm3/mol and 260 K (both included); outside them,
+// and above the equation's temperature window, a red "no result" and no
+// pressure in the state point, whatever an earlier step left there.
+TEST_F(StatePointTest, PressureOnlyFrom15cm3molAnd260KInclusive) {
+  const LimitCase cases[] = {
+      {"15", "260", true},     {"14.99", "260", false}, {"15", "259.99", false},
+      {"18", "298.15", true},  {"100", "6000", false},
+  };
+  for (const LimitCase& c : cases) {
+    Globals::PresMPa = 5;
+    Step("RadioButtonTV", c.T, c.V);
+    EXPECT_EQ(Globals::MolarVol, ui::Val(c.V)) << c.V << " " << c.T;
+    EXPECT_EQ(Text(w, "Density2"), "") << c.V << " " << c.T;
+    if (c.computed) {
+      EXPECT_GT(Globals::PresMPa, 0) << c.V << " " << c.T;
+      EXPECT_EQ(Text(w, "ResultPV"), ui::Str(Globals::PresMPa));
+      EXPECT_FALSE(ResultIsRed());
+    } else {
+      EXPECT_EQ(Globals::PresMPa, 0.0) << c.V << " " << c.T;
+      EXPECT_EQ(Text(w, "ResultPV"), "no result") << c.V << " " << c.T;
+      EXPECT_TRUE(ResultIsRed());
+    }
+  }
+}
+
+// A volume the search cannot find (the equation declines 6000 K) is no
+// volume: red "no result", no density, 0 in the state point.
+TEST_F(StatePointTest, AFailedVolumeSearchShowsNoResultAndStoresZero) {
+  Step("RadioButtonTP", "500", "10");
+  EXPECT_NEAR(Globals::MolarVol, 21.49359, 1e-4);
+  EXPECT_EQ(Text(w, "Density2"), "corresponding density = " + ui::Str(18.01528 / Globals::MolarVol) + " g/cm3");
+  Step("RadioButtonTP", "6000", "10");
+  EXPECT_EQ(Globals::MolarVol, 0.0);
+  EXPECT_EQ(Text(w, "ResultPV"), "no result");
+  EXPECT_TRUE(ResultIsRed());
+  EXPECT_EQ(Text(w, "Density2"), "");
+  Step("RadioButtonTP", "500", "10");
+  EXPECT_FALSE(ResultIsRed()) << "a number is black again";
+}
+
+TEST_F(StatePointTest, ClearEmptiesEntriesAndResultsAndZeroesTheStatePoint) {
+  Press(w, "Celsius");
+  Step("RadioButtonTV", "25", "18.06838");
+  Press(w, "calculate");
+  ASSERT_NE(Text(w, "Result"), "");
+  Press(w, "Clear");
+  for (const char* name : {"dataEntryT", "dataEntryPV", "ResultPV", "Density1", "Density2",
+                           "Result", "warning"})
+    EXPECT_EQ(Text(w, name), "") << name;
+  EXPECT_EQ(Text(w, "satliq"), "liquid");
+  EXPECT_EQ(Text(w, "satvap"), "vapour");
+  EXPECT_EQ(Globals::TempKelvin, 0.0);
+  EXPECT_EQ(Globals::PresMPa, 0.0);
+  EXPECT_EQ(Globals::MolarVol, 0.0);
+  // Mode, unit and their labels stay.
+  EXPECT_TRUE(statetest::IsOn(w, "RadioButtonTV"));
+  EXPECT_TRUE(statetest::IsOn(w, "Celsius"));
+  EXPECT_EQ(Text(w, "Parameter"), "Molar Volume");
+  EXPECT_EQ(w->Button("PushButton1")->Caption(), "pressure calculation");
+}
+
+// The given quantity is the first row, the computed one the second; the
+// switch empties both entries and leaves the last result and warning.
+TEST_F(StatePointTest, ModeSwitchRelabelsTheGivenAndComputedRows) {
+  Step("RadioButtonTP", "500", "10");
+  const double volume = Globals::MolarVol;
+  Press(w, "RadioButtonTV");
+  EXPECT_EQ(Text(w, "Parameter"), "Molar Volume");
+  EXPECT_EQ(Text(w, "Parameter1"), "Pressure");
+  EXPECT_EQ(w->Button("PushButton1")->Caption(), "pressure calculation");
+  EXPECT_EQ(Text(w, "Unitsup"), "3");
+  EXPECT_EQ(Text(w, "UnitSup1"), "");
+  EXPECT_EQ(Text(w, "dataEntryT"), "");
+  EXPECT_EQ(Text(w, "dataEntryPV"), "");
+  EXPECT_EQ(Globals::MolarVol, volume) << "the switch writes no global";
+  Press(w, "RadioButtonTP");
+  EXPECT_EQ(Text(w, "Parameter"), "Pressure");
+  EXPECT_EQ(Text(w, "Parameter1"), "Molar Volume");
+  EXPECT_EQ(w->Button("PushButton1")->Caption(), "volume calculation");
+  EXPECT_EQ(Text(w, "Density2"), "corresponding density");
+  guitest::ExpectTextsFit(w);
+}
+
+// The hook takes no state point with a volume, temperature or pressure
+// not above 0: nothing computed, nothing left from an earlier state.
+TEST_F(StatePointTest, TheHookRefusesAnIncompleteOrStaleStatePoint) {
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), kHookWarning);
+  EXPECT_EQ(hookRuns, 0);
+
+  Step("RadioButtonTV", "298.15", "18");
+  Press(w, "calculate");
+  EXPECT_EQ(hookRuns, 1);
+  EXPECT_EQ(Text(w, "warning"), "");
+  // A step that finds no pressure leaves none behind for the next calculate.
+  Step("RadioButtonTV", "250", "18");
+  Press(w, "calculate");
+  EXPECT_EQ(hookRuns, 1);
+  EXPECT_EQ(Text(w, "warning"), kHookWarning);
+  EXPECT_EQ(Text(w, "Result"), "");
+}
+
+// Presses of the state step, clear and calculate made while a search lets
+// events run are ignored, in this window and in any other on the skeleton;
+// closing the window meanwhile is harmless.
+TEST_F(StatePointTest, PressesDuringTheSearchAreIgnoredAndClosingIsSafe) {
+  OtherProbe* other = ui::Shared<OtherProbe>();
+  ASSERT_TRUE(guitest::ShowAndWait(other));
+  Press(w, "RadioButtonTP");
+  Enter(w, "dataEntryT", "500");
+  Enter(w, "dataEntryPV", "10");
+  statetest::PressDuringNextLoop(w, {"Clear", "calculate", "PushButton1"});
+  Globals::SetBackgroundTask([] {
+    if (statetest::PressesMade()) return;
+    statetest::PressArmedButtons();
+    statetest::Press(ui::FindShared(OtherProbe::ClassName), "Clear");
+    ui::FindShared(Probe::ClassName)->close();
+  });
+  Press(w, "PushButton1");
+  Globals::SetBackgroundTask(nullptr);
+  EXPECT_TRUE(statetest::PressesMade());
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_FALSE(StatePointWindow::StateStepRunning());
+  EXPECT_EQ(hookRuns, 0);
+  EXPECT_EQ(Globals::TempKelvin, 500.0);
+  EXPECT_EQ(Globals::PresMPa, 10.0);
+  EXPECT_NEAR(Globals::MolarVol, 21.49359, 1e-4);
+  EXPECT_EQ(Text(w, "dataEntryT"), "500");
+  // The state point it completed is the one "calculate" of another window uses.
+  Press(other, "calculate");
+  EXPECT_EQ(hookRuns, 1);
+  EXPECT_EQ(Text(other, "Result"), "500 10 " + ui::Str(Globals::MolarVol));
+}
+
+}  // namespace

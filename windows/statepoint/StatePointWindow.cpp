@@ -1,0 +1,341 @@
+#include "windows/statepoint/StatePointWindow.h"
+
+#include <cmath>
+
+#include "eos/Globals.h"
+#include "ui/BusyScope.h"
+
+using ui::ControlSpec;
+using ui::Kind;
+
+namespace {
+
+// Pressure of the triple point, MPa: below 273.16 K a state at or above it
+// is taken for compressed (liquid-like) water, one below it for vapour.
+constexpr double kTriplePointPressure = 0.000611657;
+// Molar volumes, cm3/mol, from which the volume search starts: above
+// 647.067 K, and below 273.16 K on the liquid-like side.
+constexpr double kSupercriticalStartVolume = 54.136030627024624;
+constexpr double kLiquidLikeStartVolume = 18.0;
+// Moves the start off the saturated volume, into the phase asked for.
+constexpr double kStartOffset = 0.2;
+
+constexpr ui::Font Sys(int size, bool italic = false) { return {.size = size, .italic = italic}; }
+
+constexpr ControlSpec Label(const char* name, const char* text, int size, int left, int top,
+                            int width, int height) {
+  return {.kind = Kind::StaticText, .name = name, .left = left, .top = top, .width = width,
+          .height = height, .text = text, .font = Sys(size)};
+}
+
+constexpr ControlSpec Entry(const char* name, int left, int top) {
+  return {.kind = Kind::EditField, .name = name, .left = left, .top = top, .width = 120,
+          .height = 25, .font = Sys(16)};
+}
+
+constexpr ControlSpec Radio(const char* name, const char* text, int size, bool on,
+                            const char* parent, int left, int top, int width, int height) {
+  return {.kind = Kind::RadioButton, .name = name, .left = left, .top = top, .width = width,
+          .height = height, .text = text, .font = Sys(size), .value = on, .parent = parent};
+}
+
+// The skeleton block in creation order, at offset 0.
+constexpr ControlSpec kSkeleton[] = {
+    Label("Parameter", "parameter", 16, 20, 400, 130, 25),
+    Entry("dataEntryPV", 160, 400),
+    Label("Parameter1", "parameter", 16, 20, 500, 130, 25),
+    Label("Unit1", "unit", 16, 290, 500, 75, 25),
+    Label("UnitSup1", "", 12, 312, 499, 16, 20),
+    {.kind = Kind::PushButton, .name = "PushButton1", .left = 135, .top = 455, .width = 171,
+     .height = 25, .text = "calculation", .font = Sys(0)},
+    {.kind = Kind::Line, .name = "Line1", .left = 20, .top = 600, .width = 420, .height = 0,
+     .x1 = 20, .y1 = 600, .x2 = 440, .y2 = 600, .borderWidth = 1},
+    {.kind = Kind::GroupBox, .name = "GroupBox1", .left = 20, .top = 150, .width = 292,
+     .height = 95, .text = "Select Parameters", .font = Sys(16, true)},
+    Radio("RadioButtonTP", " Temperature and Pressure", 14, false, "GroupBox1", 40, 179, 250, 25),
+    Radio("RadioButtonTV", " Temperature and Molar Volume", 14, false, "GroupBox1", 40, 209, 250,
+          25),
+    Label("Unit0", "unit", 16, 290, 400, 75, 25),
+    Label("Unitsup", "", 12, 312, 399, 16, 20),
+    Label("ResultPV", "", 16, 160, 500, 120, 25),
+    {.kind = Kind::Rectangle, .name = "Rectangle1", .left = 20, .top = 300, .width = 330,
+     .height = 85, .fillColor = ui::White, .topLeftColor = ui::Black,
+     .bottomRightColor = ui::Black, .borderWidth = 1},
+    {.kind = Kind::StaticText, .name = "sat1", .left = 30, .top = 305, .width = 312, .height = 30,
+     .text = "Saturation properties below critical point (647.073 K)\rLimits to molar volumes:",
+     .font = Sys(12), .multiline = true, .parent = "Rectangle1"},
+    {.kind = Kind::StaticText, .name = "satliq", .left = 40, .top = 340, .width = 266,
+     .height = 15, .text = "liquid", .font = Sys(12), .parent = "Rectangle1"},
+    {.kind = Kind::StaticText, .name = "satvap", .left = 40, .top = 360, .width = 266,
+     .height = 15, .text = "vapour", .font = Sys(12), .parent = "Rectangle1"},
+    Label("Temperature", "Temperature", 16, 20, 260, 119, 25),
+    Entry("dataEntryT", 145, 260),
+    Label("StaticText1", "Kelvin", 16, 275, 260, 80, 25),
+    {.kind = Kind::GroupBox, .name = "GroupBox2", .left = 365, .top = 250, .width = 70,
+     .height = 54, .text = "", .font = Sys(0)},
+    Radio("Kelvin", "in K", 12, true, "GroupBox2", 372, 257, 56, 20),
+    Label("Density1", "corresponding density", 12, 160, 430, 280, 15),
+    Radio("Celsius", "in ˚C", 12, false, "GroupBox2", 372, 278, 56, 20),
+    Label("Density2", "corresponding density", 12, 160, 530, 280, 15),
+    {.kind = Kind::StaticText, .name = "warning", .left = 160, .top = 560, .width = 270,
+     .height = 30, .text = "", .font = Sys(12), .textColor = ui::Red, .multiline = true},
+    {.kind = Kind::PushButton, .name = "calculate", .left = 30, .top = 560, .width = 105,
+     .height = 30, .text = "calculate", .font = Sys(18), .isDefault = true},
+};
+
+// The line under a molar volume: its density in g/cm3. Empty where the
+// volume has none (not above 0, or so small that the quotient overflows).
+QString DensityText(double V) {
+  const double rho = Globals::MolarMassH2O / V;
+  if (!(V > 0) || !std::isfinite(rho)) return QString();
+  return QStringLiteral("corresponding density = ") + ui::Str(rho) + QStringLiteral(" g/cm3");
+}
+
+const QString kNoNumber = QStringLiteral("warning: put a number for temperature, molar volume, and pressure");
+
+// Set while a state step's search runs, in whichever window.
+bool stateStepRunning = false;
+
+}  // namespace
+
+StatePointWindow::StatePointWindow(const StatePointLayout& layout) : layout_(layout) {
+  controls_.push_back({.kind = Kind::PushButton, .name = "Clear", .left = layout.clearLeft,
+                       .top = layout.clearTop, .width = 50, .height = 20, .text = "clear",
+                       .font = Sys(10)});
+  controls_.insert(controls_.end(), layout.before.begin(), layout.before.end());
+  for (ControlSpec c : kSkeleton) {
+    c.top += layout.offset;
+    c.y1 += layout.offset;
+    c.y2 += layout.offset;
+    controls_.push_back(c);
+  }
+  controls_.insert(controls_.end(), layout.after.begin(), layout.after.end());
+}
+
+bool StatePointWindow::StateStepRunning() { return stateStepRunning; }
+
+const ui::WindowSpec& StatePointWindow::Spec() const { return layout_.window; }
+
+std::span<const ControlSpec> StatePointWindow::Controls() const { return controls_; }
+
+std::vector<ui::Handler> StatePointWindow::Handlers() {
+  using ui::Event;
+  std::vector<ui::Handler> handlers{
+      {"Clear", Event::Action, [this] { Clear_Action(); }},
+      {"dataEntryPV", Event::TextChange, [this] { dataEntryPV_TextChange(); }},
+      {"PushButton1", Event::Action, [this] { PushButton1_Action(); }},
+      {"RadioButtonTP", Event::Action, [this] { RadioButtonTP_Action(); }},
+      {"RadioButtonTV", Event::Action, [this] { RadioButtonTV_Action(); }},
+      {"dataEntryT", Event::TextChange, [this] { dataEntryT_TextChange(); }},
+      {"Kelvin", Event::Action, [this] { Kelvin_Action(); }},
+      {"Celsius", Event::Action, [this] { Celsius_Action(); }},
+      {"calculate", Event::Action,
+       [this] {
+         if (!stateStepRunning) calculate_Action();
+       }},
+  };
+  for (ui::Handler& h : MemberHandlers()) handlers.push_back(std::move(h));
+  return handlers;
+}
+
+// ------------------------------------------------------------- for the hooks
+
+std::optional<StatePointWindow::StatePoint> StatePointWindow::CheckedStatePoint() {
+  const StatePoint s{Globals::TempKelvin, Globals::PresMPa, Globals::MolarVol};
+  if (!(s.V > 0) || !(s.T > 0) || !(s.P > 0)) {
+    Label("warning")->SetText(kNoNumber);
+    EmptyResults();
+    return std::nullopt;
+  }
+  return s;
+}
+
+void StatePointWindow::ShowResults(std::initializer_list<QString> texts) {
+  auto text = texts.begin();
+  for (const char* name : layout_.results) {
+    if (text == texts.end()) break;
+    ui::StaticText* label = Label(name);
+    label->SetTextColor(ui::Black);
+    label->SetText(*text++);
+  }
+  Label("warning")->SetText(QString());
+}
+
+void StatePointWindow::ShowNoResult(const char* name) {
+  ui::StaticText* label = Label(name);
+  label->SetTextColor(ui::Red);
+  label->SetText(QStringLiteral("no result"));
+}
+
+void StatePointWindow::EmptyResults() {
+  for (const char* name : layout_.results) Label(name)->SetText(QString());
+}
+
+void StatePointWindow::SetResultPV(double value) {
+  if (value == 0 || !std::isfinite(value)) {
+    ShowNoResult("ResultPV");
+    return;
+  }
+  ui::StaticText* label = Label("ResultPV");
+  label->SetTextColor(ui::Black);
+  label->SetText(ui::Str(value));
+}
+
+// ------------------------------------------------------------- handlers
+
+void StatePointWindow::Clear_Action() {
+  if (stateStepRunning) return;
+  Field("dataEntryT")->SetText(QString());
+  Field("dataEntryPV")->SetText(QString());
+  Label("ResultPV")->SetText(QString());
+  Label("satliq")->SetText(QStringLiteral("liquid"));
+  Label("satvap")->SetText(QStringLiteral("vapour"));
+  Label("Density1")->SetText(QString());
+  Label("Density2")->SetText(QString());
+  EmptyResults();
+  Label("warning")->SetText(QString());
+  Globals::TempKelvin = 0;
+  Globals::PresMPa = 0;
+  Globals::MolarVol = 0;
+}
+
+void StatePointWindow::dataEntryPV_TextChange() {
+  Label("ResultPV")->SetText(QString());
+  EmptyResults();
+  Label("warning")->SetText(QString());
+  if (Radio("RadioButtonTV")->Value()) {
+    // A volume without a density leaves the line as it was.
+    const QString density = DensityText(ui::Val(Field("dataEntryPV")->Text()));
+    if (!density.isEmpty()) Label("Density1")->SetText(density);
+  }
+  if (Radio("RadioButtonTP")->Value())
+    Label("Density2")->SetText(QStringLiteral("corresponding density"));
+}
+
+double StatePointWindow::VolumeSearchStart(double T, double P) {
+  if (!(T < Globals::CritTempGuess)) return kSupercriticalStartVolume;
+  if (T < Globals::TriplePointTemp) {
+    if (P >= kTriplePointPressure) return kLiquidLikeStartVolume;
+    return Globals::GasConstantR * T / P;  // J/mol over MPa is cm3/mol
+  }
+  const double ps = Globals::SaturationP(T);
+  const double vl = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
+  const double vv = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
+  return ps < P ? vl - kStartOffset : vv + kStartOffset;
+}
+
+void StatePointWindow::PushButton1_Action() {
+  if (stateStepRunning) return;
+  ui::BusyScope scope(stateStepRunning);
+
+  const bool tp = Radio("RadioButtonTP")->Value();
+  const bool tv = Radio("RadioButtonTV")->Value();
+  const std::optional<double> kelvin =
+      ui::EntryKelvin(Field("dataEntryT")->Text(), Radio("Celsius")->Value());
+  const double given = ui::Val(Field("dataEntryPV")->Text());
+  if (!kelvin || !(*kelvin > 0) || !(given > 0)) {
+    if (tp) Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and pressure"));
+    if (tv) Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and molar volume"));
+    return;
+  }
+  Label("warning")->SetText(QString());
+  const double T = *kelvin;
+  Globals::TempKelvin = T;
+
+  if (tp) {
+    const double P = given;
+    Globals::PresMPa = P;
+    double V = Globals::Haar_Volume(T, P, VolumeSearchStart(T, P));
+    if (!(V > 0) || !std::isfinite(V)) V = 0;
+    Globals::MolarVol = V;
+    SetResultPV(V);
+    Label("Density2")->SetText(DensityText(V));
+  }
+  if (tv) {
+    const double V = given;
+    Globals::MolarVol = V;
+    // No pressure below 15 cm3/mol or 260 K, nor where the equation
+    // declines the state: the state point then has none either.
+    double P = 0;
+    if (V >= Globals::MinMolarVol && T >= Globals::MinTempKelvin) P = Globals::Haar_Pressure(T, V);
+    if (!std::isfinite(P)) P = 0;
+    Globals::PresMPa = P;
+    SetResultPV(P);
+    Label("Density2")->SetText(QString());
+  }
+}
+
+void StatePointWindow::RadioButtonTP_Action() {
+  if (!Radio("RadioButtonTP")->Value()) return;
+  Label("satliq")->SetText(QStringLiteral("liquid"));
+  Label("satvap")->SetText(QStringLiteral("vapour"));
+  Field("dataEntryPV")->SetText(QString());
+  Field("dataEntryT")->SetText(QString());
+  Label("Parameter")->SetText(QStringLiteral("Pressure"));
+  Label("Unit0")->SetText(QStringLiteral("MPa"));
+  Label("Unitsup")->SetText(QString());
+  Label("Density1")->SetText(QString());
+  Label("Parameter1")->SetText(QStringLiteral("Molar Volume"));
+  Label("Unit1")->SetText(QStringLiteral("cm /mol"));
+  Label("UnitSup1")->SetText(QStringLiteral("3"));
+  Label("Density2")->SetText(QStringLiteral("corresponding density"));
+  Button("PushButton1")->SetCaption(QStringLiteral("volume calculation"));
+}
+
+void StatePointWindow::RadioButtonTV_Action() {
+  if (!Radio("RadioButtonTV")->Value()) return;
+  Label("satliq")->SetText(QStringLiteral("liquid"));
+  Label("satvap")->SetText(QStringLiteral("vapour"));
+  Field("dataEntryPV")->SetText(QString());
+  Field("dataEntryT")->SetText(QString());
+  Label("Parameter")->SetText(QStringLiteral("Molar Volume"));
+  Label("Unit0")->SetText(QStringLiteral("cm /mol"));
+  Label("Unitsup")->SetText(QStringLiteral("3"));
+  Label("Density1")->SetText(QStringLiteral("corresponding density"));
+  Label("Parameter1")->SetText(QStringLiteral("Pressure"));
+  Label("Unit1")->SetText(QStringLiteral("MPa"));
+  Label("UnitSup1")->SetText(QString());
+  Label("Density2")->SetText(QString());
+  Button("PushButton1")->SetCaption(QStringLiteral("pressure calculation"));
+}
+
+void StatePointWindow::dataEntryT_TextChange() {
+  Field("dataEntryPV")->SetText(QString());
+  Label("ResultPV")->SetText(QString());
+  Label("warning")->SetText(QString());
+  EmptyResults();
+
+  // The temperature follows the entry at every keystroke. An entry that is
+  // no number is no temperature, in either unit.
+  const double T =
+      ui::EntryKelvin(Field("dataEntryT")->Text(), Radio("Celsius")->Value()).value_or(0.0);
+  Globals::TempKelvin = T;
+
+  if (T >= Globals::TriplePointTemp && T <= Globals::CritTempHaar) {
+    const double vl = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
+    const double vv = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
+    Label("satliq")->SetText(QStringLiteral("liquid = ") + ui::Str(vl) + QStringLiteral(" cm3/mol"));
+    Label("satvap")->SetText(QStringLiteral("vapour = ") + ui::Str(vv) + QStringLiteral(" cm3/mol"));
+  } else if (T > Globals::CritTempHaar) {
+    Label("satliq")->SetText(QStringLiteral("super-critical fluid conditions"));
+    Label("satvap")->SetText(QString());
+  } else if (T > 0) {
+    Label("satliq")->SetText(QStringLiteral("sub-triple fluid conditions (ice)"));
+    Label("satvap")->SetText(QString());
+  }
+  // At 0 K and below (nothing typed, or a negative entry) the box keeps
+  // what it showed.
+}
+
+void StatePointWindow::UnitSwitch(const char* radio, const char* unitText) {
+  if (!Radio(radio)->Value()) return;
+  Label("StaticText1")->SetText(QString::fromUtf8(unitText));
+  Field("dataEntryT")->SetText(QString());
+  Globals::TempKelvin = 0;
+  Label("satliq")->SetText(QStringLiteral("liquid"));
+  Label("satvap")->SetText(QStringLiteral("vapour"));
+}
+
+void StatePointWindow::Kelvin_Action() { UnitSwitch("Kelvin", "Kelvin"); }
+
+void StatePointWindow::Celsius_Action() { UnitSwitch("Celsius", "˚Celsius"); }

@@ -1,0 +1,137 @@
+// The common body of the single-state calculator windows (fugacity, the
+// energy functions, heat capacities, speed of sound, Joule-Thomson
+// coefficient, viscosity, dielectric constant).
+//
+// The user types a temperature (in K or ˚C) and, in one of two input modes,
+// a pressure or a molar volume. The state step ("volume calculation" or
+// "pressure calculation") completes the state point with the equation of
+// state and stores it in the program-wide Globals::TempKelvin, PresMPa and
+// MolarVol, which every calculator window shares: a state point completed in
+// one window is what "calculate" uses in any other. While the temperature is
+// typed, a box shows the saturated liquid and vapour volumes at it. "clear"
+// empties the entries and results and sets the state point to 0.
+//
+// Writing a member: a member is its layout, its result set and its hook,
+// nothing else. In its .cpp:
+//
+//   constexpr ui::ControlSpec kOwn[] = {...};        // Definition, pictures,
+//                                                    // result rows, unit labels
+//   constexpr const char* kResults[] = {"Result"};   // the result set, in order
+//   constexpr StatePointLayout kLayout{
+//       .window = {.className = CVWindow::ClassName, .title = "...",
+//                  .width = 460, .height = 700, .placement = 2},
+//       .offset = 20,                 // added to the Top of the skeleton block
+//       .before = kOwn,               // created right after "clear"
+//       .after = {},                  // created after the skeleton block
+//       .results = kResults};
+//   CVWindow::CVWindow() : StatePointWindow(kLayout) {}
+//   void CVWindow::calculate_Action() {
+//     const auto s = CheckedStatePoint();          // refuses an incomplete one
+//     if (!s) return;
+//     ShowResults({ui::Str(Globals::Haar_Cv(s->T, s->V))});
+//   }
+//
+// and in its header a class derived from StatePointWindow with
+// `static constexpr const char* ClassName = "CVWindow.CVWindow";`, a
+// constructor and `void calculate_Action() override;`. The chooser opens it
+// with app::ShowShared<CVWindow>. A member with further controls that react
+// (a J/mol - kJ/kg pair, say) lists their handlers in MemberHandlers().
+//
+// The skeleton's controls keep their names in every member: GroupBox1 with
+// RadioButtonTP and RadioButtonTV (the mode), Temperature, dataEntryT,
+// StaticText1, GroupBox2 with Kelvin and Celsius, Rectangle1 with sat1,
+// satliq and satvap (the saturation box), Parameter, dataEntryPV, Unit0,
+// Unitsup, Density1 (the given quantity), PushButton1 (the state step),
+// Parameter1, ResultPV, Unit1, UnitSup1, Density2 (the computed quantity),
+// calculate, warning (red), Line1, Clear.
+//
+// Where the state step finds no value (the volume search fails, the
+// equation declines the state, or a molar volume below 15 cm3/mol or a
+// temperature below 260 K is given) ResultPV shows a red "no result" and the
+// missing variable of the state point is stored as 0, so "calculate" refuses
+// rather than evaluate a state nobody entered. While a state step's search
+// runs, the state step, "clear" and "calculate" of every window on this
+// skeleton are ignored: the search is completing the state point they read
+// and write.
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "ui/Window.h"
+
+// What a member gives the skeleton. The arrays it points to live as long
+// as the program (constexpr tables at namespace scope).
+struct StatePointLayout {
+  ui::WindowSpec window;  // class name, title, size, placement
+  int offset = 0;         // vertical offset of the skeleton block
+  int clearLeft = 390, clearTop = 24;  // "clear", 50 x 20
+  std::span<const ui::ControlSpec> before = {};  // the member's controls created right after "clear"
+  std::span<const ui::ControlSpec> after = {};   // the member's controls created after the skeleton's
+  std::span<const char* const> results = {};     // the result set: labels emptied with the results
+};
+
+class StatePointWindow : public ui::Window {
+ public:
+  // The program-wide state point as one hook reads it, at one moment.
+  struct StatePoint {
+    double T;  // K
+    double P;  // MPa
+    double V;  // cm3/mol
+  };
+
+  // True while a state step's search runs in any window on this skeleton.
+  static bool StateStepRunning();
+
+  // Where the state step's volume search at T (K) and P (MPa) starts, in
+  // cm3/mol: below 647.067 K the saturated liquid volume less 0.2 where the
+  // saturation pressure is below P, else the saturated vapour volume plus
+  // 0.2; from 647.067 K up a fixed 54.136030627024624. Below 273.16 K, where
+  // the saturation curve has no volumes, 18 at and above the triple-point
+  // pressure 0.000611657 MPa and the ideal-gas volume R T / P below it.
+  static double VolumeSearchStart(double T, double P);
+
+ protected:
+  explicit StatePointWindow(const StatePointLayout& layout);
+
+  // The member's hook, run by "calculate".
+  virtual void calculate_Action() = 0;
+  // Handlers of the member's own controls, beside the skeleton's.
+  virtual std::vector<ui::Handler> MemberHandlers() { return {}; }
+
+  // The first step of every hook: the state point read once, or, unless its
+  // molar volume, temperature and pressure are all above 0 (tested in that
+  // order), nothing, with the warning "warning: put a number for
+  // temperature, molar volume, and pressure" shown and the results emptied.
+  std::optional<StatePoint> CheckedStatePoint();
+  // Writes the texts into the labels of the result set, in its order, in
+  // black, then empties the warning.
+  void ShowResults(std::initializer_list<QString> texts);
+  // A red "no result" in that label (a property the equation does not give).
+  void ShowNoResult(const char* label);
+
+  const ui::WindowSpec& Spec() const override;
+  std::span<const ui::ControlSpec> Controls() const override;
+  std::vector<ui::Handler> Handlers() override;
+
+ private:
+  void EmptyResults();
+  void SetResultPV(double value);  // a number in black, or a red "no result" for 0
+
+  void Clear_Action();
+  void dataEntryPV_TextChange();
+  void PushButton1_Action();
+  void RadioButtonTP_Action();
+  void RadioButtonTV_Action();
+  void dataEntryT_TextChange();
+  void Kelvin_Action();
+  void Celsius_Action();
+  void UnitSwitch(const char* radio, const char* unitText);
+
+  const StatePointLayout& layout_;
+  std::vector<ui::ControlSpec> controls_;
+};
