@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "app/ShowWindow.h"
+#include "windows/phase/FugacityWindow.h"
 #include "windows/state/PressuresWindow.h"
 #include "windows/state/TemperatureWindow.h"
 #include "windows/state/VolumeWindow.h"
@@ -67,7 +68,7 @@ const Choice kChoices[] = {
     {"MolarVolumes", &ShowShared<VolumeWindow>},
     {"Pressures", &ShowShared<PressuresWindow>},
     {"Temperatures", &ShowShared<TemperatureWindow>},
-    {"Fugacities", nullptr},      // FugacityWindow
+    {"Fugacities", &ShowShared<FugacityWindow>},
     {"Homogenisation", nullptr},  // BubbleDewPoint
     {"LiquidVapour", nullptr},    // LiquidVapourEq
     {"InternalEnergy", nullptr},  // InternalEnergyWindow

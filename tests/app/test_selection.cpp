@@ -4,6 +4,7 @@
 
 #include "GuiTest.h"
 #include "app/Selection.h"
+#include "windows/phase/FugacityWindow.h"
 #include "windows/state/PressuresWindow.h"
 #include "windows/state/TemperatureWindow.h"
 #include "windows/state/VolumeWindow.h"
@@ -123,7 +124,7 @@ TEST_F(SelectionTest, ProceduresWithoutAWindowYetOpenNothing) {
   Selection* selection = Open();
   const auto before = guitest::VisibleWindows();
   for (const char* name :
-       {"Fugacities", "Homogenisation", "LiquidVapour", "InternalEnergy", "Enthalpy", "Entropy",
+       {"Homogenisation", "LiquidVapour", "InternalEnergy", "Enthalpy", "Entropy",
         "HelmholtzEnergy", "GibbsEnergy", "HeatCapacityV", "HeatCapacityP", "SpeedSound",
         "JouleThomson", "Viscosity", "Dielectric"}) {
     Choose(selection, name);
@@ -131,6 +132,15 @@ TEST_F(SelectionTest, ProceduresWithoutAWindowYetOpenNothing) {
     Continue(selection);
     EXPECT_EQ(guitest::VisibleWindows(), before) << name;
   }
+}
+
+TEST_F(SelectionTest, FugacitiesOpensTheFugacityWindow) {
+  Selection* selection = Open();
+  Choose(selection, "Fugacities");
+  Continue(selection);
+  ui::Window* fugacity = ui::FindShared(FugacityWindow::ClassName);
+  ASSERT_NE(fugacity, nullptr);
+  EXPECT_TRUE(fugacity->isVisible());
 }
 
 TEST_F(SelectionTest, ReturnPressesContinue) {

@@ -1,0 +1,94 @@
+// The fugacity window: fugacity and coefficient at the state point of the
+// state step, a fugacity the equation does not give, and what it looks like.
+#include "catalogue/Pictures.h"
+#include "state/StateTest.h"
+#include "windows/phase/FugacityWindow.h"
+
+namespace {
+
+using statetest::Enter;
+using statetest::Press;
+using statetest::Text;
+
+class FugacityTest : public statetest::StateTest {
+ protected:
+  void SetUp() override {
+    StateTest::SetUp();
+    pictures::Install();
+    w = ui::Shared<FugacityWindow>();
+    ASSERT_TRUE(guitest::ShowAndWait(w));
+  }
+  void TearDown() override {
+    pictures::ReleaseAll();
+    StateTest::TearDown();
+  }
+  FugacityWindow* w = nullptr;
+};
+
+struct FugacityCase {
+  const char* mode;
+  bool celsius;
+  const char* T;
+  const char* given;
+  double computed;  // molar volume (T,P mode) or pressure (T,V mode)
+  double fugacity;  // MPa
+};
+
+// Liquid at 25 ˚C and at 500 K, steam at 500 ˚C (30.503 kg/m3 in the
+// steam tables); the pressure of the T,V row is the one the step computed.
+TEST_F(FugacityTest, FugacityAndCoefficientAtTheStatePointOfTheStateStep) {
+  const FugacityCase cases[] = {
+      {"RadioButtonTP", true, "25", "0.1", 18.06838, 0.00316665},
+      {"RadioButtonTP", false, "500", "10", 21.49359, 2.429366},
+      {"RadioButtonTP", false, "773.15", "10", 590.6081, 9.244291},
+      {"RadioButtonTV", true, "25", "18.06838", 0.1, 0.00316665},
+  };
+  for (const FugacityCase& c : cases) {
+    Press(w, c.celsius ? "Celsius" : "Kelvin");
+    Press(w, c.mode);
+    Enter(w, "dataEntryT", c.T);
+    Enter(w, "dataEntryPV", c.given);
+    Press(w, "PushButton1");
+    EXPECT_NEAR(statetest::Number(w, "ResultPV"), c.computed, 5e-3 * c.computed) << c.T << " " << c.given;
+    Press(w, "calculate");
+    const double f = statetest::Number(w, "FugacityResult");
+    EXPECT_NEAR(f, c.fugacity, 2e-6 * c.fugacity + (c.mode[12] == 'V' ? 5e-3 * c.fugacity : 0))
+        << c.T << " " << c.given;
+    EXPECT_NEAR(statetest::Number(w, "CoefficientResult"), f / Globals::PresMPa, 1e-6 * f / Globals::PresMPa);
+    EXPECT_EQ(Text(w, "warning"), "");
+  }
+}
+
+// A state point at which the equation gives no fugacity (its exponent out
+// of range) shows "no result", not a fugacity of 0.
+TEST_F(FugacityTest, AFugacityTheEquationDoesNotGiveIsNoResult) {
+  Globals::TempKelvin = 300;
+  Globals::PresMPa = 1e-200;
+  Globals::MolarVol = 18;
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "FugacityResult"), "no result");
+  EXPECT_EQ(guitest::LabelColour(w->Label("FugacityResult")), QColor(Qt::red));
+  EXPECT_EQ(Text(w, "CoefficientResult"), "");
+  Press(w, "Clear");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), "warning: put a number for temperature, molar volume, and pressure");
+  EXPECT_EQ(Text(w, "FugacityResult"), "");
+}
+
+TEST_F(FugacityTest, ScreenshotWithItsPicturesAndEveryTextFitting) {
+  Press(w, "RadioButtonTP");
+  Enter(w, "dataEntryT", "500");
+  Enter(w, "dataEntryPV", "10");
+  Press(w, "PushButton1");
+  Press(w, "calculate");
+  for (const char* canvas : {"Canvas1", "Canvas2", "Canvas3", "Canvas4"}) {
+    auto* c = guitest::Find<ui::Canvas>(w, canvas);
+    ASSERT_NE(c, nullptr);
+    EXPECT_FALSE(c->Backdrop().isNull()) << canvas;
+    EXPECT_LE(c->Backdrop().width(), c->width()) << canvas << " shown at its natural size";
+  }
+  guitest::ExpectTextsFit(w);
+  guitest::SaveScreenshot(w, "FugacityWindow");
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+#include "windows/phase/FugacityWindow.h"
+
+#include <cmath>
+
+#include "catalogue/Pictures.h"
+#include "eos/Globals.h"
+
+using ui::ControlSpec;
+using ui::Kind;
+
+namespace {
+
+constexpr ControlSpec Text(const char* name, const char* text, int left, int top, int width) {
+  return {.kind = Kind::StaticText, .name = name, .left = left, .top = top, .width = width,
+          .height = 25, .text = text, .font = {.size = 16}};
+}
+
+constexpr ControlSpec Picture(const char* name, int id, int left, int top, int width,
+                              int height) {
+  return {.kind = Kind::Canvas, .name = name, .left = left, .top = top, .width = width,
+          .height = height, .picture = id};
+}
+
+constexpr ControlSpec kOwn[] = {
+    Text("Fugacity", "Fugacity", 30, 610, 180),
+    Text("Coefficient", "Fugacity coefficient", 30, 640, 180),
+    Text("FugacityResult", "", 210, 610, 120),
+    Text("CoefficientResult", "", 210, 640, 120),
+    Text("StaticText10", "MPa", 340, 610, 40),
+    Text("Definition", "Definition Fugacity Coefficient:", 20, 20, 243),
+    Picture("Canvas1", pictures::fugacitycoef, 30, 55, 245, 26),
+    Picture("Canvas2", pictures::phiR, 30, 90, 115, 42),
+    Picture("Canvas3", pictures::delta, 185, 90, 83, 43),
+    Picture("Canvas4", pictures::phiRd, 310, 90, 111, 54),
+};
+
+constexpr const char* kResults[] = {"FugacityResult", "CoefficientResult"};
+
+constexpr StatePointLayout kLayout{
+    .window = {.className = FugacityWindow::ClassName, .title = "H2O Fugacities",
+               .width = 460, .height = 685, .placement = 2},
+    .offset = 0,
+    .before = kOwn,
+    .results = kResults,
+};
+
+}  // namespace
+
+FugacityWindow::FugacityWindow() : StatePointWindow(kLayout) {}
+
+void FugacityWindow::calculate_Action() {
+  const auto s = CheckedStatePoint();
+  if (!s) return;
+  const double f = Globals::Haar_Fugacity(s->T, s->P, s->V);
+  if (!(f > 0) || !std::isfinite(f)) {
+    // The equation gives no fugacity there (its exponent is out of range).
+    ShowResults({QString(), QString()});
+    ShowNoResult("FugacityResult");
+    return;
+  }
+  ShowResults({ui::Str(f), ui::Str(f / s->P)});
+}
