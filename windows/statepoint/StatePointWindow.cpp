@@ -266,37 +266,32 @@ void StatePointWindow::PushButton1_Action() {
 }
 
 void StatePointWindow::RadioButtonTP_Action() {
-  if (!Radio("RadioButtonTP")->Value()) return;
-  Label("satliq")->SetText(QStringLiteral("liquid"));
-  Label("satvap")->SetText(QStringLiteral("vapour"));
-  Field("dataEntryPV")->SetText(QString());
-  Field("dataEntryT")->SetText(QString());
-  Label("Parameter")->SetText(QStringLiteral("Pressure"));
-  Label("Unit0")->SetText(QStringLiteral("MPa"));
-  Label("Unitsup")->SetText(QString());
-  Label("Density1")->SetText(QString());
-  Label("Parameter1")->SetText(QStringLiteral("Molar Volume"));
-  Label("Unit1")->SetText(QStringLiteral("cm /mol"));
-  Label("UnitSup1")->SetText(QStringLiteral("3"));
-  Label("Density2")->SetText(QStringLiteral("corresponding density"));
-  Button("PushButton1")->SetCaption(QStringLiteral("volume calculation"));
+  // Given pressure, computed molar volume.
+  SwitchMode("RadioButtonTP", {"Pressure", "MPa", "", "", "Molar Volume", "cm /mol", "3",
+                               "corresponding density", "volume calculation"});
 }
 
 void StatePointWindow::RadioButtonTV_Action() {
-  if (!Radio("RadioButtonTV")->Value()) return;
+  // Given molar volume, computed pressure.
+  SwitchMode("RadioButtonTV", {"Molar Volume", "cm /mol", "3", "corresponding density",
+                               "Pressure", "MPa", "", "", "pressure calculation"});
+}
+
+void StatePointWindow::SwitchMode(const char* radio, const ModeTexts& texts) {
+  if (!Radio(radio)->Value()) return;
   Label("satliq")->SetText(QStringLiteral("liquid"));
   Label("satvap")->SetText(QStringLiteral("vapour"));
   Field("dataEntryPV")->SetText(QString());
   Field("dataEntryT")->SetText(QString());
-  Label("Parameter")->SetText(QStringLiteral("Molar Volume"));
-  Label("Unit0")->SetText(QStringLiteral("cm /mol"));
-  Label("Unitsup")->SetText(QStringLiteral("3"));
-  Label("Density1")->SetText(QStringLiteral("corresponding density"));
-  Label("Parameter1")->SetText(QStringLiteral("Pressure"));
-  Label("Unit1")->SetText(QStringLiteral("MPa"));
-  Label("UnitSup1")->SetText(QString());
-  Label("Density2")->SetText(QString());
-  Button("PushButton1")->SetCaption(QStringLiteral("pressure calculation"));
+  Label("Parameter")->SetText(QString::fromUtf8(texts.parameter));
+  Label("Unit0")->SetText(QString::fromUtf8(texts.unit));
+  Label("Unitsup")->SetText(QString::fromUtf8(texts.unitSup));
+  Label("Density1")->SetText(QString::fromUtf8(texts.density));
+  Label("Parameter1")->SetText(QString::fromUtf8(texts.parameter1));
+  Label("Unit1")->SetText(QString::fromUtf8(texts.unit1));
+  Label("UnitSup1")->SetText(QString::fromUtf8(texts.unitSup1));
+  Label("Density2")->SetText(QString::fromUtf8(texts.density2));
+  Button("PushButton1")->SetCaption(QString::fromUtf8(texts.step));
 }
 
 void StatePointWindow::dataEntryT_TextChange() {

@@ -127,6 +127,14 @@ class StatePointWindow : public ui::Window {
   void PushButton1_Action();
   void RadioButtonTP_Action();
   void RadioButtonTV_Action();
+  // The labels of the given row, of the computed row, and the state step's
+  // caption, for one mode.
+  struct ModeTexts {
+    const char *parameter, *unit, *unitSup, *density;
+    const char *parameter1, *unit1, *unitSup1, *density2;
+    const char* step;
+  };
+  void SwitchMode(const char* radio, const ModeTexts& texts);
   void dataEntryT_TextChange();
   void Kelvin_Action();
   void Celsius_Action();
