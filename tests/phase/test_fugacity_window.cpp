@@ -75,6 +75,21 @@ TEST_F(FugacityTest, AFugacityTheEquationDoesNotGiveIsNoResult) {
   EXPECT_EQ(Text(w, "FugacityResult"), "");
 }
 
+// The hook reads the state point once: a "clear" while the fugacity is
+// evaluated (it lets events run) cannot make it divide by a pressure of 0.
+TEST_F(FugacityTest, AClearDuringTheHookLeavesItsStatePointAlone) {
+  Press(w, "RadioButtonTP");
+  Enter(w, "dataEntryT", "500");
+  Enter(w, "dataEntryPV", "10");
+  Press(w, "PushButton1");
+  statetest::PressDuringNextLoop(w, {"Clear"});
+  Press(w, "calculate");
+  ASSERT_TRUE(statetest::PressesMade());
+  EXPECT_EQ(Globals::PresMPa, 0.0) << "cleared";
+  EXPECT_NEAR(statetest::Number(w, "FugacityResult"), 2.429366, 1e-6);
+  EXPECT_NEAR(statetest::Number(w, "CoefficientResult"), 0.2429366, 1e-7);
+}
+
 TEST_F(FugacityTest, ScreenshotWithItsPicturesAndEveryTextFitting) {
   Press(w, "RadioButtonTP");
   Enter(w, "dataEntryT", "500");
