@@ -31,7 +31,7 @@
 //   - A CR in a text breaks the line in a multi-line label; "˚" is U+02DA.
 //   - Val reads a whole C-locale decimal number, blanks around it ignored;
 //     anything else, and any value that is not finite, reads as 0. Str
-//     writes "%.7g" in the C locale (details at the two functions below).
+//     writes "%.7g" in the C locale (details in TextNumber.h).
 //   - The background-task hook lets pending events run at most about every
 //     20 ms, so a long search costs essentially no more than without it.
 //   - Text files (TextFile.h) are created in the process's current folder
