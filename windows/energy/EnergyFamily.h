@@ -1,0 +1,145 @@
+// What the energy-function windows (internal energy, enthalpy, entropy,
+// Helmholtz and Gibbs energy) have in common: the two reference scales of
+// their figures, the unit pair that shows them per mole or per mass, and
+// the block of result controls below the state-point part of the window.
+//
+// Each window shows its function F(T, V) of the equation of state twice:
+// in `Result` on the triple-point scale, on which the saturated liquid at
+// the triple point has U = 0 and S = 0, and in `Result1` on the 25 ˚C,
+// 0.1 MPa scale of Zazev et al. (1979). Where the equation gives no value
+// for the state (outside its temperature window it returns 0), both show a
+// red "no result".
+#pragma once
+
+#include "ui/Window.h"
+
+#include <QString>
+
+#include <array>
+#include <cstddef>
+#include <optional>
+
+namespace energy_windows {
+
+// The saturated liquid at the triple point (273.16 K, at its saturation
+// pressure) on the equation's own scales: the zeros of the triple-point
+// scale of the internal energy and of the entropy.
+inline constexpr double TriplePointEnergy = -35988.58582056208;  // J/mol
+inline constexpr double TriplePointEntropy = 63.34092753865809;  // J/(mol K)
+
+// Helmholtz and Gibbs energy on the 25 ˚C, 0.1 MPa scale: A = -306688.0
+// J/mol for the liquid there, G = A + P V = -306686.2 J/mol.
+inline constexpr double FreeEnergyRefStateOffset = 251730.3982;  // J/mol
+
+// The units of a window's figures: texts of the unit labels and of the two
+// radio buttons, and the places in the result block that the longer texts
+// of the entropy units need.
+struct Units {
+  const char* perMole;         // `StaticText11`, `StaticText12` while `Jmol` is on
+  const char* perMass;         // ... while `kJkg` is on
+  const char* perMoleCaption;  // `Jmol`
+  const char* perMassCaption;  // `kJkg`
+  int nameWidth;               // `Textfunc`
+  int resultLeft;              // `Result`, `Result1`
+  int unitLeft, unitWidth;     // `StaticText11` (`StaticText12` one pixel to the left)
+  int pairLeft, pairWidth;     // `GroupBox3`
+};
+
+inline constexpr Units EnergyUnits{"J/mol", "kJ/kg", "in J/mol", "in kJ/kg", 145, 170, 290, 59, 350, 90};
+inline constexpr Units EntropyUnits{"J/mol K", "kJ/kg K", "in J/mol K", "in kJ/kg K", 100, 140, 260, 65, 340, 100};
+
+// The result set: the labels that the state-point part of the window
+// empties together.
+inline constexpr const char* ResultSet[] = {"Result", "Result1"};
+
+// One window's function and its two scales. On the triple-point scale the
+// figure is F - (TriplePointZero - T * ZeroEntropy): for U, H and S the
+// zero is F of the triple-point liquid (ZeroEntropy 0); for the free
+// energies it is U - T S of that liquid, so that A = U - T S and G = A + P V
+// hold on the scale on which the internal-energy and entropy windows show
+// U and S. On the other scale the figure is F - RefStateOffset (0 for the
+// entropy, which the equation gives on the absolute scale already).
+struct EnergyFunction {
+  double (*F)(double T, double V);  // J/mol, entropy J/(mol K)
+  double TriplePointZero;
+  double ZeroEntropy;
+  double RefStateOffset;
+  const Units* units;
+};
+
+// The two figures per mole (per mole and kelvin for the entropy).
+struct Figures {
+  double triplePoint;  // `Result`
+  double refState;     // `Result1`
+};
+
+// The figures of F at (T, V), or none where the equation gives no value.
+std::optional<Figures> Evaluate(const EnergyFunction& f, double T, double V);
+
+// The two texts after a switch of units: each read back as a number and
+// multiplied (to per mole) or divided (to per mass) by the molar mass, at
+// the precision the texts have. When `Result` does not read as a number
+// other than 0 there is nothing to convert and both become empty.
+struct Shown {
+  QString result, result1;
+};
+Shown Converted(const Shown& shown, bool toPerMass);
+
+// ------------------------------------------------------------ the layout
+
+// The result block under the line at y `line`: the function's name, the
+// two results with their unit labels, the unit pair and the two lines
+// naming the reference states.
+struct ResultBlock {
+  int line;
+  const char* name;            // `Textfunc` and `EnergyText`
+  int energyTextWidth;
+  const char* triplePointLine; // `StaticText13`
+  const char* refStateLine;    // `StaticText14`, two lines
+  int refStateHeight = 30;
+};
+
+constexpr std::array<ui::ControlSpec, 11> ResultBlockControls(const ResultBlock& b, const Units& u) {
+  using ui::Kind;
+  const int L = b.line;
+  const ui::Font big{.size = 16};
+  const ui::Font small{.size = 12};
+  return {{
+      {.kind = Kind::StaticText, .name = "EnergyText", .left = 20, .top = L + 65,
+       .width = b.energyTextWidth, .height = 25, .text = b.name, .font = big},
+      {.kind = Kind::StaticText, .name = "Result", .left = u.resultLeft, .top = L + 10, .width = 110,
+       .height = 25, .text = "", .font = big},
+      {.kind = Kind::StaticText, .name = "StaticText11", .left = u.unitLeft, .top = L + 10,
+       .width = u.unitWidth, .height = 25, .text = u.perMole, .font = big},
+      {.kind = Kind::StaticText, .name = "Textfunc", .left = 20, .top = L + 10, .width = u.nameWidth,
+       .height = 25, .text = b.name, .font = big},
+      {.kind = Kind::StaticText, .name = "Result1", .left = u.resultLeft, .top = L + 65, .width = 110,
+       .height = 25, .text = "", .font = big},
+      {.kind = Kind::StaticText, .name = "StaticText12", .left = u.unitLeft - 1, .top = L + 65,
+       .width = u.unitWidth, .height = 25, .text = u.perMole, .font = big},
+      {.kind = Kind::GroupBox, .name = "GroupBox3", .left = u.pairLeft, .top = L + 11,
+       .width = u.pairWidth, .height = 54, .text = "", .font = {.size = 0}},
+      {.kind = Kind::RadioButton, .name = "Jmol", .left = u.pairLeft + 7, .top = L + 18,
+       .width = u.pairWidth - 15, .height = 20, .text = u.perMoleCaption, .font = small, .value = true,
+       .parent = "GroupBox3"},
+      {.kind = Kind::RadioButton, .name = "kJkg", .left = u.pairLeft + 7, .top = L + 39,
+       .width = u.pairWidth - 15, .height = 20, .text = u.perMassCaption, .font = small, .value = false,
+       .parent = "GroupBox3"},
+      {.kind = Kind::StaticText, .name = "StaticText13", .left = 40, .top = L + 40, .width = 287,
+       .height = 15, .text = b.triplePointLine, .font = small, .multiline = true},
+      {.kind = Kind::StaticText, .name = "StaticText14", .left = 40, .top = L + 95, .width = 367,
+       .height = b.refStateHeight, .text = b.refStateLine, .font = small, .multiline = true},
+  }};
+}
+
+// The controls of two tables, one after the other.
+template <std::size_t N, std::size_t M>
+constexpr std::array<ui::ControlSpec, N + M> Join(const std::array<ui::ControlSpec, N>& a,
+                                                  const std::array<ui::ControlSpec, M>& b) {
+  std::array<ui::ControlSpec, N + M> all{};
+  for (std::size_t i = 0; i < N; ++i) all[i] = a[i];
+  for (std::size_t i = 0; i < M; ++i) all[N + i] = b[i];
+  return all;
+}
+
+}  // namespace energy_windows

@@ -1,0 +1,54 @@
+#include "windows/energy/EnthalpyWindow.h"
+
+#include "catalogue/Pictures.h"
+#include "eos/Globals.h"
+
+namespace {
+
+using energy_windows::EnergyUnits;
+using energy_windows::Join;
+using energy_windows::ResultBlockControls;
+using ui::ControlSpec;
+using ui::Kind;
+
+constexpr energy_windows::EnergyFunction kFunction{
+    .F = Globals::Haar_Enthalpy,
+    .TriplePointZero = -35988.5747981403,
+    .ZeroEntropy = 0.0,
+    .RefStateOffset = 251731.9103,
+    .units = &EnergyUnits,
+};
+
+constexpr ControlSpec kBefore[] = {
+    {.kind = Kind::StaticText, .name = "Definition", .left = 20, .top = 20, .width = 160, .height = 25,
+     .text = "Definition Enthalpy:\r", .font = {.size = 16}},
+};
+
+constexpr auto kResultBlock = ResultBlockControls(
+    {.line = 530,
+     .name = "Enthalpy",
+     .energyTextWidth = 125,
+     .triplePointLine = "reference state at triple point: H(liq) = 0",
+     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: H = -285831.8  J/mol\rZazev et al. (1979)"},
+    EnergyUnits);
+
+constexpr std::array<ControlSpec, 1> kPictures{{
+    {.kind = Kind::Canvas, .name = "Canvas1", .left = 205, .top = 25, .width = 104, .height = 43,
+     .picture = pictures::enthalpy},
+}};
+
+constexpr auto kAfter = Join(kResultBlock, kPictures);
+
+constexpr StatePointLayout kLayout{
+    .window = {.className = EnthalpyWindow::ClassName,
+               .title = "Enthalpy H2O",
+               .width = 460, .height = 675, .placement = 2},
+    .offset = -70,
+    .before = kBefore,
+    .after = kAfter,
+    .results = energy_windows::ResultSet,
+};
+
+}  // namespace
+
+EnthalpyWindow::EnthalpyWindow() : EnergyWindow(kLayout, kFunction) {}

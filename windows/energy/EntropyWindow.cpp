@@ -1,0 +1,54 @@
+#include "windows/energy/EntropyWindow.h"
+
+#include "catalogue/Pictures.h"
+#include "eos/Globals.h"
+
+namespace {
+
+using energy_windows::EntropyUnits;
+using energy_windows::Join;
+using energy_windows::ResultBlockControls;
+using ui::ControlSpec;
+using ui::Kind;
+
+constexpr energy_windows::EnergyFunction kFunction{
+    .F = Globals::Haar_Entropy,
+    .TriplePointZero = energy_windows::TriplePointEntropy,
+    .ZeroEntropy = 0.0,
+    .RefStateOffset = 0.0,
+    .units = &EntropyUnits,
+};
+
+constexpr ControlSpec kBefore[] = {
+    {.kind = Kind::StaticText, .name = "Definition", .left = 20, .top = 20, .width = 160, .height = 25,
+     .text = "Definition Entropy:\r", .font = {.size = 16}},
+};
+
+constexpr auto kResultBlock = ResultBlockControls(
+    {.line = 530,
+     .name = "Entropy",
+     .energyTextWidth = 100,
+     .triplePointLine = "reference state at triple point: S(liq) = 0",
+     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: S = 69.95  J/mol K\rZazev et al. (1979)"},
+    EntropyUnits);
+
+constexpr std::array<ControlSpec, 1> kPictures{{
+    {.kind = Kind::Canvas, .name = "Canvas1", .left = 190, .top = 25, .width = 84, .height = 42,
+     .picture = pictures::entropy},
+}};
+
+constexpr auto kAfter = Join(kResultBlock, kPictures);
+
+constexpr StatePointLayout kLayout{
+    .window = {.className = EntropyWindow::ClassName,
+               .title = "Entropy H2O",
+               .width = 460, .height = 675, .placement = 2},
+    .offset = -70,
+    .before = kBefore,
+    .after = kAfter,
+    .results = energy_windows::ResultSet,
+};
+
+}  // namespace
+
+EntropyWindow::EntropyWindow() : EnergyWindow(kLayout, kFunction) {}

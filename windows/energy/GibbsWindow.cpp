@@ -1,0 +1,56 @@
+#include "windows/energy/GibbsWindow.h"
+
+#include "catalogue/Pictures.h"
+#include "eos/Globals.h"
+
+namespace {
+
+using energy_windows::EnergyUnits;
+using energy_windows::Join;
+using energy_windows::ResultBlockControls;
+using ui::ControlSpec;
+using ui::Kind;
+
+constexpr energy_windows::EnergyFunction kFunction{
+    .F = Globals::Haar_Gibbs,
+    .TriplePointZero = energy_windows::TriplePointEnergy,
+    .ZeroEntropy = energy_windows::TriplePointEntropy,
+    .RefStateOffset = energy_windows::FreeEnergyRefStateOffset,
+    .units = &EnergyUnits,
+};
+
+constexpr ControlSpec kBefore[] = {
+    {.kind = Kind::StaticText, .name = "Definition", .left = 20, .top = 20, .width = 243, .height = 25,
+     .text = "Definition Gibbs Energy:\r", .font = {.size = 16}},
+};
+
+constexpr auto kResultBlock = ResultBlockControls(
+    {.line = 530,
+     .name = "Gibbs Energy",
+     .energyTextWidth = 145,
+     .triplePointLine = "reference state at triple point: G(liq) = 0.01102",
+     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: G = -306686.2  J/mol\rZazev et al. (1979)"},
+    EnergyUnits);
+
+constexpr std::array<ControlSpec, 1> kPictures{{
+    {.kind = Kind::Canvas, .name = "Canvas1", .left = 230, .top = 25, .width = 110, .height = 43,
+     .picture = pictures::gibbs},
+}};
+
+constexpr auto kAfter = Join(kResultBlock, kPictures);
+
+constexpr StatePointLayout kLayout{
+    .window = {.className = GibbsWindow::ClassName,
+               .title = "Gibbs EnergyH2O",
+               .width = 460, .height = 675, .placement = 2},
+    .offset = -70,
+    .clearLeft = 385,
+    .clearTop = 20,
+    .before = kBefore,
+    .after = kAfter,
+    .results = energy_windows::ResultSet,
+};
+
+}  // namespace
+
+GibbsWindow::GibbsWindow() : EnergyWindow(kLayout, kFunction) {}

@@ -1,0 +1,56 @@
+#include "windows/energy/HelmholtzWindow.h"
+
+#include "catalogue/Pictures.h"
+#include "eos/Globals.h"
+
+namespace {
+
+using energy_windows::EnergyUnits;
+using energy_windows::Join;
+using energy_windows::ResultBlockControls;
+using ui::ControlSpec;
+using ui::Kind;
+
+constexpr energy_windows::EnergyFunction kFunction{
+    .F = Globals::Haar_Helmholtz,
+    .TriplePointZero = energy_windows::TriplePointEnergy,
+    .ZeroEntropy = energy_windows::TriplePointEntropy,
+    .RefStateOffset = energy_windows::FreeEnergyRefStateOffset,
+    .units = &EnergyUnits,
+};
+
+constexpr ControlSpec kBefore[] = {
+    {.kind = Kind::StaticText, .name = "Definition", .left = 20, .top = 20, .width = 243, .height = 25,
+     .text = "Definition Helmholtz Energy:\r", .font = {.size = 16}},
+};
+
+constexpr auto kResultBlock = ResultBlockControls(
+    {.line = 550,
+     .name = "Helmholtz Energy",
+     .energyTextWidth = 145,
+     .triplePointLine = "reference state at triple point: A(liq) = 0",
+     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: A = -306688.0  J/mol\rZazev et al. (1979)"},
+    EnergyUnits);
+
+constexpr std::array<ControlSpec, 1> kPictures{{
+    {.kind = Kind::Canvas, .name = "Canvas1", .left = 30, .top = 50, .width = 383, .height = 28,
+     .picture = pictures::helmholtz},
+}};
+
+constexpr auto kAfter = Join(kResultBlock, kPictures);
+
+constexpr StatePointLayout kLayout{
+    .window = {.className = HelmholtzWindow::ClassName,
+               .title = "Helmholtz Energy H2O",
+               .width = 460, .height = 695, .placement = 2},
+    .offset = -50,
+    .clearLeft = 385,
+    .clearTop = 95,
+    .before = kBefore,
+    .after = kAfter,
+    .results = energy_windows::ResultSet,
+};
+
+}  // namespace
+
+HelmholtzWindow::HelmholtzWindow() : EnergyWindow(kLayout, kFunction) {}
