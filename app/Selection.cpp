@@ -2,6 +2,11 @@
 
 #include "app/App.h"
 #include "app/ShowWindow.h"
+#include "windows/energy/EnthalpyWindow.h"
+#include "windows/energy/EntropyWindow.h"
+#include "windows/energy/GibbsWindow.h"
+#include "windows/energy/HelmholtzWindow.h"
+#include "windows/energy/InternalEnergyWindow.h"
 #include "windows/phase/FugacityWindow.h"
 #include "windows/state/PressuresWindow.h"
 #include "windows/state/TemperatureWindow.h"
@@ -71,11 +76,11 @@ const Choice kChoices[] = {
     {"Fugacities", &ShowShared<FugacityWindow>},
     {"Homogenisation", nullptr},  // BubbleDewPoint
     {"LiquidVapour", nullptr},    // LiquidVapourEq
-    {"InternalEnergy", nullptr},  // InternalEnergyWindow
-    {"Enthalpy", nullptr},        // EnthalpyWindow
-    {"Entropy", nullptr},         // EntropyWindow
-    {"HelmholtzEnergy", nullptr}, // HelmholtzWindow
-    {"GibbsEnergy", nullptr},     // GibbsWindow
+    {"InternalEnergy", &ShowShared<InternalEnergyWindow>},
+    {"Enthalpy", &ShowShared<EnthalpyWindow>},
+    {"Entropy", &ShowShared<EntropyWindow>},
+    {"HelmholtzEnergy", &ShowShared<HelmholtzWindow>},
+    {"GibbsEnergy", &ShowShared<GibbsWindow>},
     {"HeatCapacityV", nullptr},   // CVWindow
     {"HeatCapacityP", nullptr},   // CPWindow
     {"SpeedSound", nullptr},      // SoundWindow

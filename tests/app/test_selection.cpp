@@ -4,6 +4,11 @@
 
 #include "GuiTest.h"
 #include "app/Selection.h"
+#include "windows/energy/EnthalpyWindow.h"
+#include "windows/energy/EntropyWindow.h"
+#include "windows/energy/GibbsWindow.h"
+#include "windows/energy/HelmholtzWindow.h"
+#include "windows/energy/InternalEnergyWindow.h"
 #include "windows/phase/FugacityWindow.h"
 #include "windows/state/PressuresWindow.h"
 #include "windows/state/TemperatureWindow.h"
@@ -120,12 +125,30 @@ TEST_F(SelectionTest, TemperaturesShowsItsHiddenWindow) {
   EXPECT_TRUE(temperatures->isVisible());
 }
 
+TEST_F(SelectionTest, EnergyProceduresOpenTheirWindows) {
+  Selection* selection = Open();
+  const struct {
+    const char* radio;
+    const char* window;
+  } choices[] = {
+      {"InternalEnergy", InternalEnergyWindow::ClassName}, {"Enthalpy", EnthalpyWindow::ClassName},
+      {"Entropy", EntropyWindow::ClassName},               {"HelmholtzEnergy", HelmholtzWindow::ClassName},
+      {"GibbsEnergy", GibbsWindow::ClassName},
+  };
+  for (const auto& choice : choices) {
+    Choose(selection, choice.radio);
+    Continue(selection);
+    ui::Window* window = ui::FindShared(choice.window);
+    ASSERT_NE(window, nullptr) << choice.radio;
+    EXPECT_TRUE(window->isVisible()) << choice.radio;
+  }
+}
+
 TEST_F(SelectionTest, ProceduresWithoutAWindowYetOpenNothing) {
   Selection* selection = Open();
   const auto before = guitest::VisibleWindows();
   for (const char* name :
-       {"Homogenisation", "LiquidVapour", "InternalEnergy", "Enthalpy", "Entropy",
-        "HelmholtzEnergy", "GibbsEnergy", "HeatCapacityV", "HeatCapacityP", "SpeedSound",
+       {"Homogenisation", "LiquidVapour", "HeatCapacityV", "HeatCapacityP", "SpeedSound",
         "JouleThomson", "Viscosity", "Dielectric"}) {
     Choose(selection, name);
     ASSERT_TRUE(guitest::Find<ui::RadioButton>(selection, name)->Value()) << name;
