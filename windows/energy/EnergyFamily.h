@@ -67,6 +67,13 @@ struct EnergyFunction {
   const Units* units;
 };
 
+// The scales of the free energies A and G: on the triple-point scale
+// U - T S of the triple-point liquid is subtracted, and both use the same
+// 25 ˚C, 0.1 MPa offset.
+constexpr EnergyFunction FreeEnergy(double (*F)(double T, double V)) {
+  return {F, TriplePointEnergy, TriplePointEntropy, FreeEnergyRefStateOffset, &EnergyUnits};
+}
+
 // The two figures per mole (per mole and kelvin for the entropy).
 struct Figures {
   double triplePoint;  // `Result`
@@ -86,6 +93,12 @@ struct Shown {
 Shown Converted(const Shown& shown, bool toPerMass);
 
 // ------------------------------------------------------------ the layout
+
+// The heading at the top left that the window's formula picture explains.
+constexpr ui::ControlSpec Definition(const char* text, int width) {
+  return {.kind = ui::Kind::StaticText, .name = "Definition", .left = 20, .top = 20, .width = width,
+          .height = 25, .text = text, .font = {.size = 16}};
+}
 
 // The result block under the line at y `line`: the function's name, the
 // two results with their unit labels, the unit pair and the two lines

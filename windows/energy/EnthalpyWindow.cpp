@@ -19,10 +19,7 @@ constexpr energy_windows::EnergyFunction kFunction{
     .units = &EnergyUnits,
 };
 
-constexpr ControlSpec kBefore[] = {
-    {.kind = Kind::StaticText, .name = "Definition", .left = 20, .top = 20, .width = 160, .height = 25,
-     .text = "Definition Enthalpy:\r", .font = {.size = 16}},
-};
+constexpr ControlSpec kBefore[] = {energy_windows::Definition("Definition Enthalpy:\r", 160)};
 
 constexpr auto kResultBlock = ResultBlockControls(
     {.line = 530,

@@ -19,10 +19,7 @@ constexpr energy_windows::EnergyFunction kFunction{
     .units = &EntropyUnits,
 };
 
-constexpr ControlSpec kBefore[] = {
-    {.kind = Kind::StaticText, .name = "Definition", .left = 20, .top = 20, .width = 160, .height = 25,
-     .text = "Definition Entropy:\r", .font = {.size = 16}},
-};
+constexpr ControlSpec kBefore[] = {energy_windows::Definition("Definition Entropy:\r", 160)};
 
 constexpr auto kResultBlock = ResultBlockControls(
     {.line = 530,

@@ -11,18 +11,9 @@ using energy_windows::ResultBlockControls;
 using ui::ControlSpec;
 using ui::Kind;
 
-constexpr energy_windows::EnergyFunction kFunction{
-    .F = Globals::Haar_Helmholtz,
-    .TriplePointZero = energy_windows::TriplePointEnergy,
-    .ZeroEntropy = energy_windows::TriplePointEntropy,
-    .RefStateOffset = energy_windows::FreeEnergyRefStateOffset,
-    .units = &EnergyUnits,
-};
+constexpr energy_windows::EnergyFunction kFunction = energy_windows::FreeEnergy(Globals::Haar_Helmholtz);
 
-constexpr ControlSpec kBefore[] = {
-    {.kind = Kind::StaticText, .name = "Definition", .left = 20, .top = 20, .width = 243, .height = 25,
-     .text = "Definition Helmholtz Energy:\r", .font = {.size = 16}},
-};
+constexpr ControlSpec kBefore[] = {energy_windows::Definition("Definition Helmholtz Energy:\r", 243)};
 
 constexpr auto kResultBlock = ResultBlockControls(
     {.line = 550,

@@ -19,10 +19,7 @@ constexpr energy_windows::EnergyFunction kFunction{
     .units = &EnergyUnits,
 };
 
-constexpr ControlSpec kBefore[] = {
-    {.kind = Kind::StaticText, .name = "Definition", .left = 20, .top = 20, .width = 146, .height = 25,
-     .text = "Definition Energy", .font = {.size = 16}},
-};
+constexpr ControlSpec kBefore[] = {energy_windows::Definition("Definition Energy", 146)};
 
 // U = A + T S, with the entropy's definition under it; created before the
 // result block.
