@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -152,6 +153,16 @@ Listbox::Listbox(QWidget* parent) : QTreeWidget(parent) {
   header()->setSectionResizeMode(QHeaderView::Stretch);  // "50%, 50%"
   header()->setSectionsMovable(false);
   setHeaderLabels({QString(), QString()});
+  // The two columns share the visible width exactly (a stretched last
+  // section keeps its own width, and the style's minimum section size can
+  // exceed half a narrow list), and the list never scrolls sideways: there is no
+  // horizontal scroll bar to undo it, and a click or an arrow key that moved
+  // the view would hide the first digits of the left column.
+  header()->setStretchLastSection(false);
+  header()->setMinimumSectionSize(1);
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+    if (value != 0) horizontalScrollBar()->setValue(0);
+  });
 }
 
 void Listbox::DeleteAllRows() {

@@ -6,7 +6,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
 
 #include <unistd.h>
 
@@ -311,6 +315,32 @@ TEST_F(IsochoreTest, ThousandRowsWellUnderASecond) {
   EXPECT_EQ(FileRows("18.txt").size(), 1000);
   EXPECT_LT(table, 500);
   EXPECT_LT(file, 500);
+}
+
+// Clicking a pressure cell or pressing an arrow key used to scroll the table
+// sideways, with no scroll bar to undo it: the temperatures then lost their
+// first digits ("10" showed as "0"). Both columns fit the visible width and
+// the table stays put, with few rows and with a vertical scroll bar.
+TEST_F(IsochoreTest, TheTableNeverScrollsSideways) {
+  auto* list = guitest::Find<ui::Listbox>(w, "ListBox1");
+  ASSERT_NE(list, nullptr);
+  for (const char* max : {"40", "999.86"}) {
+    Range("0", max, "10");
+    Press(w, "calculate");
+    SCOPED_TRACE(max);
+    EXPECT_LE(list->header()->length(), list->viewport()->width());
+    for (int row : {1, 4}) {
+      QTreeWidgetItem* item = list->topLevelItem(row);
+      ASSERT_NE(item, nullptr);
+      const QRect cell = list->visualItemRect(item);
+      const QPoint inPressure(list->header()->sectionPosition(1) + 5, cell.center().y());
+      guitest::ClickAt(w, list->viewport()->mapTo(w, inPressure));
+      QTest::keyClick(list, Qt::Key_Right);
+      guitest::Settle();
+      EXPECT_EQ(list->horizontalScrollBar()->value(), 0) << "row " << row;
+    }
+  }
+  guitest::SaveScreenshot(w, "Isochore-clicked-cell");
 }
 
 }  // namespace
