@@ -98,6 +98,24 @@ TEST_F(PressuresTest, CelsiusIsConvertedWhenRead) {
   EXPECT_DOUBLE_EQ(Globals::TempKelvin, 253.15);
 }
 
+// An empty or non-numeric temperature is no temperature in ˚C either: with
+// 18 cm3/mol it used to be read as 0 ˚C and give 2.107363 MPa.
+TEST_F(PressuresTest, CelsiusEntryThatIsNoNumberIsRefused) {
+  Press(w, "Celsius");
+  Enter(w, "dataEntry", "18");
+  for (const char* text : {"", "abc", "25,5"}) {
+    Enter(w, "dataEntry1", text);
+    EXPECT_EQ(Globals::TempKelvin, 0) << text;
+    EXPECT_EQ(Text(w, "liquidlimit"), "") << text;
+    Press(w, "calculate");
+    EXPECT_EQ(Text(w, "warning"), "warning: put a number for temperature and molar volume") << text;
+    EXPECT_EQ(Text(w, "Result"), "") << text;
+  }
+  Enter(w, "dataEntry1", "0");
+  Press(w, "calculate");
+  EXPECT_NEAR(Number(w, "Result"), 2.107363, 1e-6);
+}
+
 TEST_F(PressuresTest, SaturationLimitsBelowTheCriticalTemperature) {
   Enter(w, "dataEntry1", "647.07");
   EXPECT_EQ(Text(w, "temperaturelimit"), "At temperatures below critical point:");

@@ -28,13 +28,25 @@ TEST_F(VolumeTest, EmptyInputWarnsAndStoresZeros) {
   EXPECT_EQ(Text(w, "warning"), "warning: put a number for temperature and pressure");
   EXPECT_EQ(Globals::TempKelvin, 0);
   EXPECT_EQ(Globals::PresMPa, 0);
-  // In ˚C an empty temperature is 273.15 K and passes the check.
+}
+
+// An empty or non-numeric temperature is no temperature in ˚C either: it
+// used to be read as 0 ˚C and computed.
+TEST_F(VolumeTest, CelsiusEntryThatIsNoNumberIsRefused) {
   Press(w, "Celsius");
-  Enter(w, "dataEntryP", "10");
+  for (const char* text : {"", "abc", "12 C"}) {
+    State(text, "10");
+    Press(w, "Choice0");
+    Press(w, "calculate");
+    EXPECT_EQ(Text(w, "warning"), "warning: put a number for temperature and pressure") << text;
+    EXPECT_EQ(Text(w, "Result"), "") << text;
+    EXPECT_EQ(Globals::TempKelvin, 0) << text;
+  }
+  State("1", "10");
   Press(w, "Choice0");
   Press(w, "calculate");
-  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 273.15);
-  EXPECT_NE(Text(w, "warning"), "warning: put a number for temperature and pressure");
+  EXPECT_EQ(Text(w, "warning"), "");
+  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 274.15);
 }
 
 // NBS/NRC Steam Tables: 298.15 K and 10 MPa, 1001.475 kg/m3 (liquid side of

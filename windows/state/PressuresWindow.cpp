@@ -90,12 +90,12 @@ std::vector<ui::Handler> PressuresWindow::Handlers() {
   };
 }
 
-// The temperature field in kelvin, converted with the unit radio that is on
-// now; the two tests are independent, the Kelvin test last.
+// The temperature field in kelvin, with the unit radio that is on now. An
+// empty or non-numeric entry is no temperature in either unit: 0 K, which
+// "calculate" refuses (in ˚C it is not 0 ˚C).
 void PressuresWindow::ReadTemperature() {
-  const QString text = Field("dataEntry1")->Text();
-  if (Radio("Celsius")->Value()) Globals::TempKelvin = ui::Val(text) + Globals::CelsiusOffset;
-  if (Radio("Kelvin")->Value()) Globals::TempKelvin = ui::Val(text);
+  Globals::TempKelvin =
+      ui::EntryKelvin(Field("dataEntry1")->Text(), Radio("Celsius")->Value()).value_or(0.0);
 }
 
 void PressuresWindow::dataEntry_TextChange() {

@@ -115,13 +115,10 @@ std::vector<ui::Handler> VolumeWindow::Handlers() {
 }
 
 // The temperature field in kelvin, converted with the unit radio that is on
-// now (0 when neither is on); the two tests are independent.
+// now. An empty or non-numeric entry is no temperature in either unit: 0 K,
+// which "calculate" refuses (in ˚C it is not 0 ˚C).
 double VolumeWindow::ReadTemperature() {
-  const QString text = Field("dataEntryT")->Text();
-  double T = 0;
-  if (Radio("Celsius")->Value()) T = ui::Val(text) + Globals::CelsiusOffset;
-  if (Radio("Kelvin")->Value()) T = ui::Val(text);
-  return T;
+  return ui::EntryKelvin(Field("dataEntryT")->Text(), Radio("Celsius")->Value()).value_or(0.0);
 }
 
 void VolumeWindow::dataEntryP_TextChange() {
