@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace ui {
 
@@ -40,7 +41,36 @@ bool IsBareName(const QString& name) {
          !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
 }
 
-class FileStream : public TextOutputStream {
+// Lines written to a file device, each converted and ended by LF; a failed
+// step is kept with its reason, and every later Close() reports it.
+class DeviceStream : public TextOutputStream {
+ public:
+  bool WriteLine(const QString& text) override {
+    QFileDevice& file = Device();
+    if (!file.isOpen()) return Fail(QStringLiteral("file is closed"));
+    const QByteArray line = ToWindowsAnsi(text) + '\n';
+    if (file.write(line) != line.size()) return Fail(file.errorString());
+    return true;
+  }
+
+  QString Error() const override { return error_; }
+
+ protected:
+  virtual QFileDevice& Device() = 0;
+
+  bool Fail(const QString& why) {
+    failed_ = true;
+    error_ = why.isEmpty() ? QStringLiteral("write failed") : why;
+    return false;
+  }
+
+  bool failed_ = false;
+
+ private:
+  QString error_;
+};
+
+class FileStream : public DeviceStream {
  public:
   explicit FileStream(const QString& path) : file_(path) {}
   ~FileStream() override {
@@ -54,13 +84,6 @@ class FileStream : public TextOutputStream {
     return false;
   }
 
-  bool WriteLine(const QString& text) override {
-    if (!file_.isOpen()) return Fail(QStringLiteral("file is closed"));
-    const QByteArray line = ToWindowsAnsi(text) + '\n';
-    if (file_.write(line) != line.size()) return Fail(file_.errorString());
-    return true;
-  }
-
   bool Close() override {
     if (!file_.isOpen()) return !failed_;
     bool ok = file_.flush();
@@ -70,18 +93,42 @@ class FileStream : public TextOutputStream {
     return ok && !failed_;
   }
 
-  QString Error() const override { return error_; }
+ protected:
+  QFileDevice& Device() override { return file_; }
 
  private:
-  bool Fail(const QString& why) {
-    failed_ = true;
-    error_ = why.isEmpty() ? QStringLiteral("write failed") : why;
+  QFile file_;
+};
+
+// A file written in full under a temporary name and renamed over its own
+// name on Close(); discarded when destroyed before that, or when a line
+// failed.
+class ReplacingStream : public DeviceStream {
+ public:
+  explicit ReplacingStream(const QString& path) : file_(path) {}
+
+  bool Open(QString* error) {
+    if (file_.open(QIODevice::WriteOnly)) return true;
+    *error = file_.errorString();
     return false;
   }
 
-  QFile file_;
-  QString error_;
-  bool failed_ = false;
+  bool Close() override {
+    if (!file_.isOpen()) return !failed_;
+    if (failed_) {
+      file_.cancelWriting();
+      file_.commit();  // after cancelWriting this only removes the temporary file
+      return false;
+    }
+    if (!file_.commit()) return Fail(file_.errorString());
+    return true;
+  }
+
+ protected:
+  QFileDevice& Device() override { return file_; }
+
+ private:
+  QSaveFile file_;
 };
 
 }  // namespace
@@ -109,6 +156,23 @@ std::unique_ptr<TextOutputStream> FolderItem::AppendToTextFile() {
   }
   auto stream = std::make_unique<FileStream>(path_);
   if (!stream->Open(QIODevice::Append, &error_)) return nullptr;
+  return stream;
+}
+
+std::unique_ptr<TextOutputStream> FolderItem::ReplaceTextFile() {
+  error_.clear();
+  if (!IsBareName(path_)) {
+    error_ = QStringLiteral("not a plain file name");
+    return nullptr;
+  }
+  // The temporary file cannot be redirected, but the final rename would
+  // write through a link of this name to wherever it points.
+  if (QFileInfo(path_).isSymLink()) {
+    error_ = QStringLiteral("is a link");
+    return nullptr;
+  }
+  auto stream = std::make_unique<ReplacingStream>(path_);
+  if (!stream->Open(&error_)) return nullptr;
   return stream;
 }
 

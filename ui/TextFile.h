@@ -28,6 +28,13 @@ class FolderItem {
   std::unique_ptr<TextOutputStream> CreateTextFile();
   // The existing file, opened to append; nullptr on failure.
   std::unique_ptr<TextOutputStream> AppendToTextFile();
+  // A new text file that takes the place of the file of this name only when
+  // its Close() succeeds: the lines go to a temporary file created
+  // exclusively beside it (never through an existing file or link), which
+  // Close() renames over the name. A stream destroyed before Close(), or a
+  // failed Close(), leaves the folder as it was. A name that is a symbolic
+  // link is refused ("is a link"), so the text never lands elsewhere.
+  std::unique_ptr<TextOutputStream> ReplaceTextFile();
   QString Error() const { return error_; }
 
  private:

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -126,6 +127,49 @@ TEST_F(TextFileTest, WritingAfterCloseFails) {
   EXPECT_FALSE(out->WriteLine("late"));
   EXPECT_EQ(out->Error(), "file is closed");
   EXPECT_EQ(Contents("closed.txt"), QByteArray(""));
+}
+
+// A replacing file shows nothing under its name until Close(), leaves the
+// earlier file as it was when dropped unclosed, and never writes through a
+// link: neither one at the name itself (refused) nor one planted where a
+// temporary file might go.
+TEST_F(TextFileTest, ReplacingFileAppearsWhenClosedAndNeverThroughALink) {
+  {
+    auto out = ui::GetFolderItem("iso.txt").CreateTextFile();
+    ASSERT_NE(out, nullptr);
+    out->WriteLine("earlier");
+    ASSERT_TRUE(out->Close());
+  }
+  {
+    auto out = ui::GetFolderItem("iso.txt").ReplaceTextFile();
+    ASSERT_NE(out, nullptr);
+    EXPECT_TRUE(out->WriteLine("dropped"));
+  }
+  EXPECT_EQ(Contents("iso.txt"), QByteArray("earlier\n"));
+  EXPECT_EQ(QDir::current().entryList(QDir::Files | QDir::Hidden), QStringList{"iso.txt"});
+
+  QTemporaryDir elsewhere;
+  const QString victim = elsewhere.filePath("victim.txt");
+  {
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("keep\n");
+  }
+  ASSERT_TRUE(QFile::link(victim, "iso.txt.part"));
+  auto out = ui::GetFolderItem("iso.txt").ReplaceTextFile();
+  ASSERT_NE(out, nullptr);
+  EXPECT_TRUE(out->WriteLine("new"));
+  EXPECT_TRUE(out->WriteLine(""));
+  EXPECT_EQ(Contents("iso.txt"), QByteArray("earlier\n")) << "nothing shows before Close";
+  EXPECT_TRUE(out->Close());
+  EXPECT_EQ(Contents("iso.txt"), QByteArray("new\n\n"));
+  EXPECT_EQ(Contents(victim), QByteArray("keep\n"));
+
+  ASSERT_TRUE(QFile::link(victim, "18.txt"));
+  ui::FolderItem linked = ui::GetFolderItem("18.txt");
+  EXPECT_EQ(linked.ReplaceTextFile(), nullptr);
+  EXPECT_EQ(linked.Error(), "is a link");
+  EXPECT_EQ(Contents(victim), QByteArray("keep\n"));
 }
 
 }  // namespace
