@@ -6,12 +6,8 @@
 #include "windows/state/ListingLayout.h"
 #include "ui/TextFile.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 
 using ui::ControlSpec;
 using ui::Kind;
@@ -77,7 +73,8 @@ constexpr ControlSpec kControls[] = {
 
 const QString kPutNumber = QStringLiteral("put number");
 
-std::filesystem::path FsPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+// The text of a row whose pressure the Pressures window would not show.
+const QString kNoResult = QStringLiteral("no result");
 
 }  // namespace
 
@@ -135,6 +132,16 @@ bool Isochore::ReadAndCheck(Range& r) {
   return valid;
 }
 
+// Below 15 cm3/mol the Pressures window computes no pressure (at 1 cm3/mol
+// the equation gives -532071 MPa at 0 ˚C, and nonsense further down): no
+// isochore either. The file labels say so.
+bool Isochore::VolumeAccepted(double v) {
+  if (v >= Globals::MinMolarVol) return true;
+  Label("filename0")->SetText(QStringLiteral("no isochore below"));
+  Label("filename1")->SetText(QStringLiteral("15 cm3/mol"));
+  return false;
+}
+
 void Isochore::calculate_Action() {
   if (busy_) return;
   ui::BusyScope scope(busy_);
@@ -142,8 +149,10 @@ void Isochore::calculate_Action() {
   Range r;
   ui::Listbox* list = List("ListBox1");
   list->DeleteAllRows();
-  if (ReadAndCheck(r)) {
-    const double v = Globals::MolarVol;
+  Label("filename1")->SetText(QString());
+  Label("filename0")->SetText(QString());
+  const double v = Globals::MolarVol;
+  if (ReadAndCheck(r) && VolumeAccepted(v)) {
     // The running temperature is kept in kelvin; each row shows it in ˚C.
     double T = (r.min - r.step) + Globals::CelsiusOffset;
     // The checks bound the rows; the pass limit only makes the bound certain.
@@ -151,15 +160,13 @@ void Isochore::calculate_Action() {
       T = T + r.step;
       const bool past = T > r.max + Globals::CelsiusOffset;
       if (!past) {
-        const double p = Globals::Haar_Pressure(T, v);
-        listing_layout::AddRow(list, T - Globals::CelsiusOffset, p);
+        const double p = state_windows::ShownPressure(T, v);
+        listing_layout::AddRow(list, T - Globals::CelsiusOffset, p != 0 ? ui::Str(p) : kNoResult);
       }
       Globals::RuntimeBackgroundTask();
       if (past) break;
     }
   }
-  Label("filename1")->SetText(QString());
-  Label("filename0")->SetText(QString());
 }
 
 void Isochore::Export_Action() {
@@ -169,6 +176,7 @@ void Isochore::Export_Action() {
   Range r;
   if (!ReadAndCheck(r)) return;
   const double v = Globals::MolarVol;
+  if (!VolumeAccepted(v)) return;
   const QString name = ui::Str(v) + QStringLiteral(".txt");
   QString error;
   if (WriteIsochoreFile(r, v, name, error)) {
@@ -180,44 +188,32 @@ void Isochore::Export_Action() {
   }
 }
 
-// The header is written and closed first; then every row reopens the file,
-// appends itself and closes it again. All of it goes to "<name>.part", which
-// replaces the file of the final name only when every step has worked; on
-// any failure the partial file is removed and an existing file of the final
-// name is left as it was.
+// The file is written through one open stream to a temporary file that
+// replaces the file of the final name only when every line has been
+// written; on any failure the folder is left as it was. Rows without a
+// pressure are left out.
 bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, QString& error) {
-  const double rho = state_windows::DensityGcm3(v);
-  ui::FolderItem part = ui::GetFolderItem(name + QStringLiteral(".part"));
-  ui::FolderItem target = ui::GetFolderItem(name);
-
-  bool created = false;  // only a file this export created is removed
-  auto fail = [&](const QString& why) {
+  auto fail = [&error](const QString& why) {
     error = why.isEmpty() ? QStringLiteral("write error") : why;
-    if (created) {
-      std::error_code ignored;
-      std::filesystem::remove(FsPath(part.Path()), ignored);
-    }
     return false;
   };
+  ui::FolderItem target = ui::GetFolderItem(name);
+  std::unique_ptr<ui::TextOutputStream> out = target.ReplaceTextFile();
+  if (!out) return fail(target.Error());
 
-  {
-    std::unique_ptr<ui::TextOutputStream> out = part.CreateTextFile();
-    if (!out) return fail(part.Error());
-    created = true;
-    const QString header[] = {
-        QStringLiteral("H2O"),
-        QStringLiteral("reference: Haar et al. (1984)"),
-        QString(),
-        ui::Str(v) + QStringLiteral(" cm3/mol"),
-        ui::Str(rho) + QStringLiteral(" g/cm3"),
-        QString(),
-        QStringLiteral("Temperature, Pressure"),
-        QStringLiteral("(Celsius), (MPa)"),
-    };
-    for (const QString& line : header) {
-      if (!out->WriteLine(line)) return fail(out->Error());
-    }
-    if (!out->Close()) return fail(out->Error());
+  const double rho = state_windows::DensityGcm3(v);
+  const QString header[] = {
+      QStringLiteral("H2O"),
+      QStringLiteral("reference: Haar et al. (1984)"),
+      QString(),
+      ui::Str(v) + QStringLiteral(" cm3/mol"),
+      ui::Str(rho) + QStringLiteral(" g/cm3"),
+      QString(),
+      QStringLiteral("Temperature, Pressure"),
+      QStringLiteral("(Celsius), (MPa)"),
+  };
+  for (const QString& line : header) {
+    if (!out->WriteLine(line)) return fail(out->Error());
   }
 
   // The running temperature is kept in ˚C; 273.15 is added for the pressure.
@@ -227,21 +223,16 @@ bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, 
     t = t + r.step;
     const bool past = t > r.max;
     if (!past) {
-      const double p = Globals::Haar_Pressure(t + Globals::CelsiusOffset, v);
-      const QString row = ui::Str(t) + QStringLiteral(", ") + ui::Str(p);
-      std::unique_ptr<ui::TextOutputStream> out = part.AppendToTextFile();
-      if (!out) return fail(part.Error());
-      if (!out->WriteLine(row)) return fail(out->Error());
-      if (!out->Close()) return fail(out->Error());
+      const double p = state_windows::ShownPressure(t + Globals::CelsiusOffset, v);
+      if (p != 0 && !out->WriteLine(ui::Str(t) + QStringLiteral(", ") + ui::Str(p)))
+        return fail(out->Error());
     }
     Globals::RuntimeBackgroundTask();
     ended = past;
   }
-  // The checks bound the rows; a file cut off at the pass limit is no isochore.
+  // The checks bound the rows; a file cut off at the pass limit is no
+  // isochore (the stream, dropped unclosed, writes nothing).
   if (!ended) return fail(QStringLiteral("too many rows"));
-
-  std::error_code ec;
-  std::filesystem::rename(FsPath(part.Path()), FsPath(target.Path()), ec);
-  if (ec) return fail(QString::fromStdString(ec.message()));
+  if (!out->Close()) return fail(out->Error());
   return true;
 }

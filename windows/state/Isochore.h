@@ -13,8 +13,11 @@
 //   Temperature, Pressure
 //   (Celsius), (MPa)
 //   <t>, <p>            one row per temperature, t in ˚C, p in MPa
-// It is written under a temporary name and renamed when complete, so a
-// failed export never leaves a partial file under the final name.
+// Rows where the Pressures window shows no result (above the equation's
+// temperature window) are left out. The file is written under a temporary
+// name and renamed when complete, so a failed export never leaves a partial
+// file under the final name. Below 15 cm3/mol there is no table and no
+// file.
 #pragma once
 
 #include "ui/Window.h"
@@ -40,6 +43,9 @@ class Isochore : public ui::Window {
   // Reads the three fields and marks each field that fails its check with
   // "put number"; true when none failed.
   bool ReadAndCheck(Range& range);
+  // Whether the molar volume has an isochore; says so in the file labels
+  // when it has none.
+  bool VolumeAccepted(double v);
   // Writes the file; on failure returns false with the reason in `error`.
   bool WriteIsochoreFile(const Range& range, double v, const QString& name, QString& error);
 

@@ -39,12 +39,17 @@ inline void ResetList(ui::Listbox* list, const QString& first, const QString& se
   list->Heading(1, second);
 }
 
-// Appends a row of two numbers, as every table of these windows does: a new
-// last row, then both of its cells.
-inline void AddRow(ui::Listbox* list, double first, double second) {
+// Appends a row, as every table of these windows does: a new last row, then
+// both of its cells, the first a number.
+inline void AddRow(ui::Listbox* list, double first, const QString& second) {
   list->AddRow(QStringLiteral(" "));
   list->Cell(list->LastIndex(), 0, ui::Str(first));
-  list->Cell(list->LastIndex(), 1, ui::Str(second));
+  list->Cell(list->LastIndex(), 1, second);
+}
+
+// A row of two numbers.
+inline void AddRow(ui::Listbox* list, double first, double second) {
+  AddRow(list, first, ui::Str(second));
 }
 
 }  // namespace listing_layout

@@ -5,8 +5,6 @@
 #include "windows/state/Isochore.h"
 #include "catalogue/Pictures.h"
 
-#include <cmath>
-
 using ui::ControlSpec;
 using ui::Kind;
 
@@ -129,13 +127,11 @@ void PressuresWindow::calculate_Action() {
     Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and molar volume"));
     return;
   }
-  // The equation gives no pressure below 15 cm3/mol or 260 K, and it
-  // returns 0 where it declines a state (above its temperature window):
-  // both are shown as "no result", and the state point keeps its pressure.
-  double p = 0;
-  if (V >= Globals::MinMolarVol && T >= Globals::MinTempKelvin) p = Globals::Haar_Pressure(T, V);
+  // Where there is no pressure to show the result is "no result", and the
+  // state point keeps its pressure.
+  const double p = state_windows::ShownPressure(T, V);
   ui::StaticText* result = Label("Result");
-  if (p != 0 && std::isfinite(p)) {
+  if (p != 0) {
     Globals::PresMPa = p;
     result->SetTextColor(ui::Black);
     result->SetTextSize(16);

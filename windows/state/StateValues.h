@@ -1,5 +1,5 @@
 // Values the state windows derive for display: the mass density of a molar
-// volume, and the saturation limit lines beside a typed temperature or
+// volume, the pressure shown for a state, and the saturation limit lines beside a typed temperature or
 // pressure, with the labels that show them.
 #pragma once
 
@@ -25,6 +25,14 @@ inline double Density(double factor, double V) {
 inline double DensityKgM3(double V) { return Density(1000.0 * Globals::MolarMassH2O, V); }
 // g/cm3 from cm3/mol.
 inline double DensityGcm3(double V) { return Density(Globals::MolarMassH2O, V); }
+
+// The pressure the state windows show for (T, V), or none (0): the equation
+// is not used below 15 cm3/mol or 260 K, and it gives no pressure (0)
+// outside its temperature window (above about 5070 ˚C).
+inline double ShownPressure(double T, double V) {
+  if (!(V >= Globals::MinMolarVol && T >= Globals::MinTempKelvin)) return 0.0;
+  return Globals::Haar_Pressure(T, V);
+}
 
 // A saturation limit line, the prefix then the volume ("  Vm (liquid) < "
 // "18.0695 cm3/mol"). Where the curve has no volume (0: below the triple
