@@ -229,11 +229,8 @@ TEST_F(IsochoreTest, SecondExportReplacesTheFile) {
 TEST_F(IsochoreTest, ExportIsNeverRedirectedAndFailsCleanly) {
   QTemporaryDir elsewhere;
   const QString victim = elsewhere.filePath("victim.txt");
-  {
-    QFile file(victim);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("keep\n");
-  }
+  QFile file(victim);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("keep\n") == 5 && file.flush());
   ASSERT_TRUE(QFile::link(victim, "18.txt.part"));
   Range("0", "10", "10");
   Press(w, "Export");

@@ -150,11 +150,8 @@ TEST_F(TextFileTest, ReplacingFileAppearsWhenClosedAndNeverThroughALink) {
 
   QTemporaryDir elsewhere;
   const QString victim = elsewhere.filePath("victim.txt");
-  {
-    QFile file(victim);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("keep\n");
-  }
+  QFile file(victim);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("keep\n") == 5 && file.flush());
   ASSERT_TRUE(QFile::link(victim, "iso.txt.part"));
   auto out = ui::GetFolderItem("iso.txt").ReplaceTextFile();
   ASSERT_NE(out, nullptr);
