@@ -8,6 +8,12 @@
 #include "windows/energy/HelmholtzWindow.h"
 #include "windows/energy/InternalEnergyWindow.h"
 #include "windows/phase/FugacityWindow.h"
+#include "windows/response/CPWindow.h"
+#include "windows/response/CVWindow.h"
+#include "windows/response/DielectricWindow.h"
+#include "windows/response/JouleWindow.h"
+#include "windows/response/SoundWindow.h"
+#include "windows/response/ViscosityWindow.h"
 #include "windows/state/PressuresWindow.h"
 #include "windows/state/TemperatureWindow.h"
 #include "windows/state/VolumeWindow.h"
@@ -81,12 +87,12 @@ const Choice kChoices[] = {
     {"Entropy", &ShowShared<EntropyWindow>},
     {"HelmholtzEnergy", &ShowShared<HelmholtzWindow>},
     {"GibbsEnergy", &ShowShared<GibbsWindow>},
-    {"HeatCapacityV", nullptr},   // CVWindow
-    {"HeatCapacityP", nullptr},   // CPWindow
-    {"SpeedSound", nullptr},      // SoundWindow
-    {"JouleThomson", nullptr},    // JouleWindow
-    {"Viscosity", nullptr},       // ViscosityWindow
-    {"Dielectric", nullptr},      // DielectricWindow
+    {"HeatCapacityV", &ShowShared<CVWindow>},
+    {"HeatCapacityP", &ShowShared<CPWindow>},
+    {"SpeedSound", &ShowShared<SoundWindow>},
+    {"JouleThomson", &ShowShared<JouleWindow>},
+    {"Viscosity", &ShowShared<ViscosityWindow>},
+    {"Dielectric", &ShowShared<DielectricWindow>},
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 // window of the procedure that is on.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "GuiTest.h"
 #include "app/Selection.h"
 #include "windows/energy/EnthalpyWindow.h"
@@ -10,6 +12,12 @@
 #include "windows/energy/HelmholtzWindow.h"
 #include "windows/energy/InternalEnergyWindow.h"
 #include "windows/phase/FugacityWindow.h"
+#include "windows/response/CPWindow.h"
+#include "windows/response/CVWindow.h"
+#include "windows/response/DielectricWindow.h"
+#include "windows/response/JouleWindow.h"
+#include "windows/response/SoundWindow.h"
+#include "windows/response/ViscosityWindow.h"
 #include "windows/state/PressuresWindow.h"
 #include "windows/state/TemperatureWindow.h"
 #include "windows/state/VolumeWindow.h"
@@ -147,9 +155,7 @@ TEST_F(SelectionTest, EnergyProceduresOpenTheirWindows) {
 TEST_F(SelectionTest, ProceduresWithoutAWindowYetOpenNothing) {
   Selection* selection = Open();
   const auto before = guitest::VisibleWindows();
-  for (const char* name :
-       {"Homogenisation", "LiquidVapour", "HeatCapacityV", "HeatCapacityP", "SpeedSound",
-        "JouleThomson", "Viscosity", "Dielectric"}) {
+  for (const char* name : {"Homogenisation", "LiquidVapour"}) {
     Choose(selection, name);
     ASSERT_TRUE(guitest::Find<ui::RadioButton>(selection, name)->Value()) << name;
     Continue(selection);
@@ -164,6 +170,22 @@ TEST_F(SelectionTest, FugacitiesOpensTheFugacityWindow) {
   ui::Window* fugacity = ui::FindShared(FugacityWindow::ClassName);
   ASSERT_NE(fugacity, nullptr);
   EXPECT_TRUE(fugacity->isVisible());
+}
+
+TEST_F(SelectionTest, ResponseProceduresOpenTheirWindows) {
+  Selection* selection = Open();
+  const std::pair<const char*, const char*> choices[] = {
+      {"HeatCapacityV", CVWindow::ClassName},   {"HeatCapacityP", CPWindow::ClassName},
+      {"SpeedSound", SoundWindow::ClassName},   {"JouleThomson", JouleWindow::ClassName},
+      {"Viscosity", ViscosityWindow::ClassName}, {"Dielectric", DielectricWindow::ClassName},
+  };
+  for (const auto& [radio, className] : choices) {
+    Choose(selection, radio);
+    Continue(selection);
+    ui::Window* window = ui::FindShared(className);
+    ASSERT_NE(window, nullptr) << radio;
+    EXPECT_TRUE(window->isVisible()) << radio;
+  }
 }
 
 TEST_F(SelectionTest, ReturnPressesContinue) {

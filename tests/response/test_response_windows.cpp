@@ -1,0 +1,211 @@
+// The response windows: their figures at the state point of the state step,
+// "no result" where the equation gives none, the unit labels and the heat
+// capacities' unit pair, and what they look like.
+#include <QColor>
+
+#include <array>
+#include <cmath>
+#include <iterator>
+#include <utility>
+
+#include "catalogue/Pictures.h"
+#include "state/StateTest.h"
+#include "windows/response/CPWindow.h"
+#include "windows/response/CVWindow.h"
+#include "windows/response/DielectricWindow.h"
+#include "windows/response/JouleWindow.h"
+#include "windows/response/SoundWindow.h"
+#include "windows/response/ViscosityWindow.h"
+
+namespace {
+
+using statetest::Enter;
+using statetest::Number;
+using statetest::Press;
+using statetest::Text;
+
+class ResponseTest : public statetest::StateTest {
+ protected:
+  void SetUp() override {
+    StateTest::SetUp();
+    pictures::Install();
+  }
+  void TearDown() override {
+    pictures::ReleaseAll();
+    StateTest::TearDown();
+  }
+};
+
+// The window, built on first use and shown.
+template <class W>
+ui::Window* Open() {
+  W* w = ui::Shared<W>();
+  EXPECT_TRUE(guitest::ShowAndWait(w));
+  return w;
+}
+
+// Completes the state point in the window: mode, temperature in K, pressure
+// or molar volume, state step.
+void StateStep(const ui::Window* w, const char* mode, const char* T, const char* given) {
+  Press(w, mode);
+  Enter(w, "dataEntryT", T);
+  Enter(w, "dataEntryPV", given);
+  Press(w, "PushButton1");
+}
+
+// The check states: liquid at 25 ˚C, the liquid at the triple point (its
+// saturation pressure gives the vapour in T,P mode, so by its volume),
+// compressed liquid at 500 K, steam at 500 ˚C.
+struct CheckState {
+  const char* mode;
+  const char* T;
+  const char* given;
+};
+constexpr CheckState kStates[] = {
+    {"RadioButtonTP", "298.15", "0.1"},
+    {"RadioButtonTV", "273.16", "18.0192779"},
+    {"RadioButtonTP", "500", "10"},
+    {"RadioButtonTP", "773.15", "10"},
+};
+
+// The figure shown at each check state, against the equation to the seven
+// digits the window writes; the first also against the steam tables'
+// published figure at 25 ˚C and 0.1 MPa.
+template <class W>
+void ExpectFigures(const std::array<double, 4>& expected, double published, double tolerance) {
+  ui::Window* w = Open<W>();
+  for (std::size_t i = 0; i < std::size(kStates); ++i) {
+    const CheckState& s = kStates[i];
+    StateStep(w, s.mode, s.T, s.given);
+    Press(w, "calculate");
+    const double shown = Number(w, "Result");
+    EXPECT_NEAR(shown, expected[i], 1e-6 * std::abs(expected[i])) << s.T << " K " << s.given;
+    if (i == 0) {
+      EXPECT_NEAR(shown, published, tolerance) << "published";
+    }
+    EXPECT_EQ(guitest::LabelColour(w->Label("Result")), QColor(Qt::black));
+  }
+}
+
+// Published at 25 ˚C: Cp 4.18 kJ/(kg K) (4.1813 in IAPWS-95; this equation
+// gives 4.18297), speed of sound 1497 m/s, viscosity 890.8 µPa s, dielectric
+// constant 78.4.
+TEST_F(ResponseTest, CVWindowCheckValues) {
+  ExpectFigures<CVWindow>({74.55554, 76.11514, 57.92506, 33.2592}, 74.56, 0.01);
+}
+TEST_F(ResponseTest, CPWindowCheckValues) {
+  ExpectFigures<CPWindow>({75.35733, 76.17758, 82.69627, 46.55638}, 4.18 * 18.01528, 0.1);
+}
+TEST_F(ResponseTest, SoundWindowCheckValues) {
+  ExpectFigures<SoundWindow>({1497.28, 1400.876, 1270.154, 647.6611}, 1497, 0.5);
+}
+TEST_F(ResponseTest, JouleWindowCheckValues) {
+  ExpectFigures<JouleWindow>({-0.2212237, -0.2417406, -0.05718162, 4.820548}, -0.221, 0.001);
+}
+TEST_F(ResponseTest, ViscosityWindowCheckValues) {
+  ExpectFigures<ViscosityWindow>({890.7982, 1791.36, 119.0476, 28.89536}, 890.8, 0.05);
+}
+TEST_F(ResponseTest, DielectricWindowCheckValues) {
+  ExpectFigures<DielectricWindow>({78.44797, 87.80618, 30.83775, 1.11356}, 78.4, 0.05);
+}
+
+// Where the equation gives no figure the window says so in red, with no
+// warning; the next figure is black again. The state point is shared, so
+// one state step serves every window.
+TEST_F(ResponseTest, NoResultWhereTheEquationGivesNoFigure) {
+  std::array<ui::Window*, 6> windows{Open<CVWindow>(),   Open<CPWindow>(),        Open<SoundWindow>(),
+                                     Open<JouleWindow>(), Open<ViscosityWindow>(), Open<DielectricWindow>()};
+  // Which windows show "no result", in the order above.
+  struct Case {
+    const char* state;
+    const char* T;
+    const char* V;
+    const char* laterT;  // typed after the state step (the temperature is stored at once), or nullptr
+    std::array<bool, 6> none;
+  };
+  const Case cases[] = {
+      // Inside the two-phase loop at a positive pressure (10.6 MPa),
+      // (dP/drho)_T < 0: the equation's Cp is -200 J/(mol K) and its
+      // "speed of sound" 206.6 m/s.
+      {"unstable, Cp < 0", "600", "60", nullptr, {false, true, true, true, false, false}},
+      // (dP/drho)_T < 0 with a positive Cp (108.9) and a coefficient of -3.24.
+      {"unstable, Cp > 0", "550", "50", nullptr, {false, true, true, true, false, false}},
+      // The dielectric formulation gives -534.
+      {"dielectric constant below 1", "2500", "15", nullptr, {false, false, false, false, false, true}},
+      // Far below the equation's temperature window: no caloric figure, and
+      // the viscosity's dilute-gas sum is negative.
+      {"140 K", "300", "18", "140", {true, true, true, true, true, false}},
+      {"liquid at 25 C", "298.15", "18.06838", nullptr, {false, false, false, false, false, false}},
+  };
+  for (const Case& c : cases) {
+    StateStep(windows[0], "RadioButtonTV", c.T, c.V);
+    if (c.laterT != nullptr) Enter(windows[0], "dataEntryT", c.laterT);
+    ASSERT_GT(Globals::PresMPa, 0) << c.state;
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+      ui::Window* w = windows[i];
+      Press(w, "calculate");
+      const QString shown = Text(w, "Result");
+      EXPECT_EQ(shown == "no result", c.none[i]) << c.state << ": " << w->windowTitle().toStdString();
+      EXPECT_EQ(guitest::LabelColour(w->Label("Result")), c.none[i] ? QColor(Qt::red) : QColor(Qt::black));
+      EXPECT_NE(shown, "0") << c.state;
+      EXPECT_EQ(Text(w, "warning"), "");
+    }
+  }
+}
+
+TEST_F(ResponseTest, UnitLabels) {
+  const std::pair<ui::Window*, const char*> labels[] = {
+      {Open<CVWindow>(), "J/mol K"},   {Open<CPWindow>(), "J/mol K"},
+      {Open<SoundWindow>(), "m/s"},    {Open<JouleWindow>(), "K/MPa"},
+      {Open<ViscosityWindow>(), "µPa s"},
+  };
+  for (const auto& [w, unit] : labels) EXPECT_EQ(Text(w, "StaticText11"), QString::fromUtf8(unit));
+  EXPECT_EQ(Open<DielectricWindow>()->Control("StaticText11"), nullptr) << "a pure number";
+}
+
+// The unit pair writes a new figure in the unit that is on, converts the
+// figure on show when switched (read back from its text), and empties a
+// result that reads as 0, "no result" included.
+TEST_F(ResponseTest, HeatCapacityUnitPair) {
+  ui::Window* w = Open<CPWindow>();
+  StateStep(w, "RadioButtonTP", "298.15", "0.1");
+  Press(w, "kJkg");
+  EXPECT_EQ(Text(w, "StaticText11"), "kJ/kg K");
+  EXPECT_EQ(Text(w, "Result"), "");
+  Press(w, "calculate");
+  EXPECT_NEAR(Number(w, "Result"), 4.182967, 1e-6);
+  Press(w, "kJkg");  // already on: no second conversion
+  EXPECT_NEAR(Number(w, "Result"), 4.182967, 1e-6);
+  Press(w, "Jmol");
+  EXPECT_EQ(Text(w, "StaticText11"), "J/mol K");
+  EXPECT_NEAR(Number(w, "Result"), 75.35733, 1e-4) << "through the shown 7 digits";
+
+  StateStep(w, "RadioButtonTV", "600", "60");
+  Press(w, "calculate");
+  ASSERT_EQ(Text(w, "Result"), "no result");
+  Press(w, "kJkg");
+  EXPECT_EQ(Text(w, "Result"), "");
+  EXPECT_EQ(Text(w, "StaticText11"), "kJ/kg K");
+}
+
+TEST_F(ResponseTest, ScreenshotsWithTheirPicturesAndEveryTextFitting) {
+  const std::pair<ui::Window*, const char*> windows[] = {
+      {Open<CVWindow>(), "CVWindow"},     {Open<CPWindow>(), "CPWindow"},
+      {Open<SoundWindow>(), "SoundWindow"}, {Open<JouleWindow>(), "JouleWindow"},
+      {Open<ViscosityWindow>(), "ViscosityWindow"}, {Open<DielectricWindow>(), "DielectricWindow"},
+  };
+  for (const auto& [w, name] : windows) {
+    StateStep(w, "RadioButtonTP", "298.15", "0.1");
+    Press(w, "calculate");
+    for (const char* canvas : {"Canvas1", "Canvas2", "Canvas3"}) {
+      auto* c = dynamic_cast<ui::Canvas*>(w->Control(canvas));
+      if (c == nullptr) continue;
+      EXPECT_FALSE(c->Backdrop().isNull()) << name << " " << canvas;
+      EXPECT_LE(c->Backdrop().width(), c->width()) << name << " " << canvas;
+    }
+    guitest::ExpectTextsFit(w);
+    guitest::SaveScreenshot(w, name);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+// The response windows on the state-point skeleton: a "calculate" hook that
+// shows one figure of the equation at the state point, or a red "no result"
+// where the equation gives none (ResponseValues.h), and, for the two heat
+// capacities, the unit pair `Jmol` / `kJkg` that shows the figure per mole
+// or per mass. A window gives its layout and its figure; it adds nothing
+// else.
+#pragma once
+
+#include <optional>
+
+#include "windows/statepoint/StatePointWindow.h"
+
+class ResponseWindow : public StatePointWindow {
+ protected:
+  // The window's figure at a temperature (K) and molar volume (cm3/mol).
+  using Figure = std::optional<double> (*)(double T, double V);
+
+  // `scale` multiplies the figure for display (1e6 shows Pa s as µPa s).
+  ResponseWindow(const StatePointLayout& layout, Figure figure, double scale = 1.0);
+
+  // Shows the figure in `Result`.
+  void calculate_Action() override;
+  // The figure in the unit the window shows it in.
+  virtual double InShownUnit(double figure) const { return figure * scale_; }
+
+ private:
+  Figure figure_;
+  double scale_;
+};
+
+// Cv and Cp: J/(mol K) while `Jmol` is on, kJ/(kg K) while `kJkg` is on.
+class HeatCapacityWindow : public ResponseWindow {
+ protected:
+  HeatCapacityWindow(const StatePointLayout& layout, Figure figure);
+
+  std::vector<ui::Handler> MemberHandlers() override;
+  double InShownUnit(double figure) const override;
+
+ private:
+  // The Action of `Jmol` (perMass false) or `kJkg` (true).
+  void UnitChosen(bool perMass);
+};
