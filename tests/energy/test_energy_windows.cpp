@@ -1,7 +1,6 @@
 // The check values of each energy-function window: the state step in the
 // temperature-and-pressure mode, then "calculate", per mole and per mass,
 // with a look at the window.
-#include "catalogue/Pictures.h"
 #include "state/StateTest.h"
 #include "windows/energy/EnthalpyWindow.h"
 #include "windows/energy/EntropyWindow.h"
@@ -30,17 +29,8 @@ struct Case {
   double result1;  // 25 ˚C, 0.1 MPa scale
 };
 
-class EnergyWindowsTest : public statetest::StateTest {
+class EnergyWindowsTest : public statetest::PicturesTest {
  protected:
-  void SetUp() override {
-    StateTest::SetUp();
-    pictures::Install();
-  }
-  void TearDown() override {
-    pictures::ReleaseAll();
-    StateTest::TearDown();
-  }
-
   // The cases of each window: the saturated liquid at the triple point
   // (just above its saturation pressure, so the state step takes the
   // liquid), steam at 500 ˚C, liquid at 500 K, and last liquid at 25 ˚C,

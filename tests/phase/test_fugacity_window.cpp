@@ -1,6 +1,5 @@
 // The fugacity window: fugacity and coefficient at the state point of the
 // state step, a fugacity the equation does not give, and what it looks like.
-#include "catalogue/Pictures.h"
 #include "state/StateTest.h"
 #include "windows/phase/FugacityWindow.h"
 
@@ -10,17 +9,12 @@ using statetest::Enter;
 using statetest::Press;
 using statetest::Text;
 
-class FugacityTest : public statetest::StateTest {
+class FugacityTest : public statetest::PicturesTest {
  protected:
   void SetUp() override {
-    StateTest::SetUp();
-    pictures::Install();
+    PicturesTest::SetUp();
     w = ui::Shared<FugacityWindow>();
     ASSERT_TRUE(guitest::ShowAndWait(w));
-  }
-  void TearDown() override {
-    pictures::ReleaseAll();
-    StateTest::TearDown();
   }
   FugacityWindow* w = nullptr;
 };

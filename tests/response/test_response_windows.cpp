@@ -8,7 +8,6 @@
 #include <iterator>
 #include <utility>
 
-#include "catalogue/Pictures.h"
 #include "state/StateTest.h"
 #include "windows/response/CPWindow.h"
 #include "windows/response/CVWindow.h"
@@ -24,17 +23,7 @@ using statetest::Number;
 using statetest::Press;
 using statetest::Text;
 
-class ResponseTest : public statetest::StateTest {
- protected:
-  void SetUp() override {
-    StateTest::SetUp();
-    pictures::Install();
-  }
-  void TearDown() override {
-    pictures::ReleaseAll();
-    StateTest::TearDown();
-  }
-};
+using ResponseTest = statetest::PicturesTest;
 
 // The window, built on first use and shown.
 template <class W>

@@ -5,6 +5,7 @@
 
 #include "GuiTest.h"
 
+#include "catalogue/Pictures.h"
 #include "eos/Globals.h"
 #include "ui/Window.h"
 
@@ -28,6 +29,20 @@ class StateTest : public guitest::GuiTest {
   void TearDown() override {
     Globals::SetBackgroundTask(nullptr);
     guitest::GuiTest::TearDown();
+  }
+};
+
+// For windows that show pictures: as StateTest, with the picture catalogue
+// installed from the pictures beside the test program.
+class PicturesTest : public StateTest {
+ protected:
+  void SetUp() override {
+    StateTest::SetUp();
+    pictures::Install();
+  }
+  void TearDown() override {
+    pictures::ReleaseAll();
+    StateTest::TearDown();
   }
 };
 

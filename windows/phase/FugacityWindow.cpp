@@ -4,22 +4,14 @@
 
 #include "catalogue/Pictures.h"
 #include "eos/Globals.h"
+#include "windows/statepoint/MemberLayout.h"
 
 using ui::ControlSpec;
-using ui::Kind;
 
 namespace {
 
-constexpr ControlSpec Text(const char* name, const char* text, int left, int top, int width) {
-  return {.kind = Kind::StaticText, .name = name, .left = left, .top = top, .width = width,
-          .height = 25, .text = text, .font = {.size = 16}};
-}
-
-constexpr ControlSpec Picture(const char* name, int id, int left, int top, int width,
-                              int height) {
-  return {.kind = Kind::Canvas, .name = name, .left = left, .top = top, .width = width,
-          .height = height, .picture = id};
-}
+using member_layout::Picture;
+using member_layout::Text;
 
 constexpr ControlSpec kOwn[] = {
     Text("Fugacity", "Fugacity", 30, 610, 180),

@@ -1,39 +1,27 @@
-// Building blocks of the response windows' layout tables: the result set, a
-// label of the result rows, a formula picture, and the heat capacities'
-// result row with its unit pair.
+// Building blocks of the response windows' layout tables: the result set
+// and the heat capacities' result row with its unit pair.
 #pragma once
 
 #include <array>
 #include <cstddef>
 
-#include "catalogue/Pictures.h"
 #include "ui/Window.h"
+#include "windows/statepoint/MemberLayout.h"
 
 namespace response_windows {
 
 // The result set of every response window: its one figure.
 inline constexpr const char* ResultSet[] = {"Result"};
 
-// A single-line label, 25 high.
-constexpr ui::ControlSpec Text(const char* name, const char* text, int left, int top, int width,
-                               int size = 16) {
-  return {.kind = ui::Kind::StaticText, .name = name, .left = left, .top = top, .width = width,
-          .height = 25, .text = text, .font = {.size = size}};
-}
-
-// A canvas showing a formula picture.
-constexpr ui::ControlSpec Picture(const char* name, int id, int left, int top, int width,
-                                  int height) {
-  return {.kind = ui::Kind::Canvas, .name = name, .left = left, .top = top, .width = width,
-          .height = height, .picture = id};
-}
+using member_layout::Picture;
+using member_layout::Text;
 
 // The heat capacities' controls after the skeleton's, in creation order:
 // the result row 10 pixels under the line at `line` ("Heat Capacity", the
 // result, its unit) with the unit pair at its right, then the pictures.
 template <std::size_t N>
 constexpr std::array<ui::ControlSpec, 6 + N> HeatCapacityRow(
-    int line, const std::array<ui::ControlSpec, N>& pictures) {
+    int line, const std::array<ui::ControlSpec, N>& canvases) {
   using ui::Kind;
   std::array<ui::ControlSpec, 6 + N> row{
       Text("Result", "", 150, line + 10, 100),
@@ -48,7 +36,7 @@ constexpr std::array<ui::ControlSpec, 6 + N> HeatCapacityRow(
                       .width = 85, .height = 20, .text = "in kJ/kg K", .font = {.size = 12},
                       .value = false, .parent = "GroupBox3"},
   };
-  for (std::size_t i = 0; i < N; ++i) row[6 + i] = pictures[i];
+  for (std::size_t i = 0; i < N; ++i) row[6 + i] = canvases[i];
   return row;
 }
 

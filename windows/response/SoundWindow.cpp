@@ -1,5 +1,6 @@
 #include "windows/response/SoundWindow.h"
 
+#include "catalogue/Pictures.h"
 #include "windows/response/ResponseLayout.h"
 #include "windows/response/ResponseValues.h"
 

@@ -14,8 +14,8 @@
 // Writing a member: a member is its layout, its result set and its hook,
 // nothing else. In its .cpp:
 //
-//   constexpr ui::ControlSpec kOwn[] = {...};        // Definition, pictures,
-//                                                    // result rows, unit labels
+//   constexpr ui::ControlSpec kOwn[] = {...};        // Definition, pictures (see
+//                                                    // MemberLayout.h), result rows
 //   constexpr const char* kResults[] = {"Result"};   // the result set, in order
 //   constexpr StatePointLayout kLayout{
 //       .window = {.className = CVWindow::ClassName, .title = "...",
