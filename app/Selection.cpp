@@ -7,7 +7,9 @@
 #include "windows/energy/GibbsWindow.h"
 #include "windows/energy/HelmholtzWindow.h"
 #include "windows/energy/InternalEnergyWindow.h"
+#include "windows/phase/BubbleDewPoint.h"
 #include "windows/phase/FugacityWindow.h"
+#include "windows/phase/LiquidVapourEq.h"
 #include "windows/response/CPWindow.h"
 #include "windows/response/CVWindow.h"
 #include "windows/response/DielectricWindow.h"
@@ -80,8 +82,8 @@ const Choice kChoices[] = {
     {"Pressures", &ShowShared<PressuresWindow>},
     {"Temperatures", &ShowShared<TemperatureWindow>},
     {"Fugacities", &ShowShared<FugacityWindow>},
-    {"Homogenisation", nullptr},  // BubbleDewPoint
-    {"LiquidVapour", nullptr},    // LiquidVapourEq
+    {"Homogenisation", &ShowShared<BubbleDewPoint>},
+    {"LiquidVapour", &ShowShared<LiquidVapourEq>},
     {"InternalEnergy", &ShowShared<InternalEnergyWindow>},
     {"Enthalpy", &ShowShared<EnthalpyWindow>},
     {"Entropy", &ShowShared<EntropyWindow>},

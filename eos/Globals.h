@@ -105,6 +105,9 @@ void SetBackgroundTask(BackgroundTaskHook hook);  // nullptr removes the hook
 namespace detail {
 inline BackgroundTaskHook backgroundTask = nullptr;
 }
+// The hook installed now, or nullptr: for a caller that runs one piece of
+// work without yielding and then puts the hook back.
+inline BackgroundTaskHook CurrentBackgroundTask() { return detail::backgroundTask; }
 // Called once per pass by every long loop of the module.
 inline void RuntimeBackgroundTask() {
   if (detail::backgroundTask != nullptr) detail::backgroundTask();

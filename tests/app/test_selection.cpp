@@ -11,7 +11,9 @@
 #include "windows/energy/GibbsWindow.h"
 #include "windows/energy/HelmholtzWindow.h"
 #include "windows/energy/InternalEnergyWindow.h"
+#include "windows/phase/BubbleDewPoint.h"
 #include "windows/phase/FugacityWindow.h"
+#include "windows/phase/LiquidVapourEq.h"
 #include "windows/response/CPWindow.h"
 #include "windows/response/CVWindow.h"
 #include "windows/response/DielectricWindow.h"
@@ -133,7 +135,7 @@ TEST_F(SelectionTest, TemperaturesShowsItsHiddenWindow) {
   EXPECT_TRUE(temperatures->isVisible());
 }
 
-TEST_F(SelectionTest, EnergyProceduresOpenTheirWindows) {
+TEST_F(SelectionTest, EnergyAndPhaseProceduresOpenTheirWindows) {
   Selection* selection = Open();
   const struct {
     const char* radio;
@@ -142,6 +144,7 @@ TEST_F(SelectionTest, EnergyProceduresOpenTheirWindows) {
       {"InternalEnergy", InternalEnergyWindow::ClassName}, {"Enthalpy", EnthalpyWindow::ClassName},
       {"Entropy", EntropyWindow::ClassName},               {"HelmholtzEnergy", HelmholtzWindow::ClassName},
       {"GibbsEnergy", GibbsWindow::ClassName},
+      {"Homogenisation", BubbleDewPoint::ClassName},       {"LiquidVapour", LiquidVapourEq::ClassName},
   };
   for (const auto& choice : choices) {
     Choose(selection, choice.radio);
@@ -149,17 +152,6 @@ TEST_F(SelectionTest, EnergyProceduresOpenTheirWindows) {
     ui::Window* window = ui::FindShared(choice.window);
     ASSERT_NE(window, nullptr) << choice.radio;
     EXPECT_TRUE(window->isVisible()) << choice.radio;
-  }
-}
-
-TEST_F(SelectionTest, ProceduresWithoutAWindowYetOpenNothing) {
-  Selection* selection = Open();
-  const auto before = guitest::VisibleWindows();
-  for (const char* name : {"Homogenisation", "LiquidVapour"}) {
-    Choose(selection, name);
-    ASSERT_TRUE(guitest::Find<ui::RadioButton>(selection, name)->Value()) << name;
-    Continue(selection);
-    EXPECT_EQ(guitest::VisibleWindows(), before) << name;
   }
 }
 

@@ -380,8 +380,16 @@ CoexistenceAnswer SearchOrSolve(int nudge, bool givenT, double given, double X0,
   auto f = [nudge, givenT, given, &last](double x) {
     const double T = givenT ? given : x;
     const double P = givenT ? x : given;
+    // The equation yields inside every evaluation; an evaluation in another
+    // window meanwhile would overwrite the arrays halfway through this one's
+    // writing. So this one runs without yielding (a few milliseconds at
+    // most) and its arrays are copied at once; the search yields between
+    // its passes.
+    const BackgroundTaskHook hook = CurrentBackgroundTask();
+    SetBackgroundTask(nullptr);
     const double value = Function_LV(nudge, T, P);
     last = EvaluatedState(T, P);
+    SetBackgroundTask(hook);
     return value;
   };
   const SaturationSearch search = DampedSaturationSecant(f, X0, X);

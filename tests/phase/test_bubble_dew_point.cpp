@@ -1,0 +1,269 @@
+// The homogenization window driven through its controls: labels that follow
+// the input and the unit, the mode's picture, the calculation with both
+// phases and the red frame, its refusals, the critical point, and presses
+// or other windows' evaluations during its search.
+#include "state/StateTest.h"
+
+#include "catalogue/Pictures.h"
+#include "windows/phase/BubbleDewPoint.h"
+
+using namespace statetest;
+
+namespace {
+
+class BubbleDewPointTest : public StateTest {
+ protected:
+  void SetUp() override {
+    StateTest::SetUp();
+    pictures::Install();  // the pictures beside the test program
+    w = ui::Shared<BubbleDewPoint>();
+    ASSERT_TRUE(guitest::ShowAndWait(w));
+  }
+  // Chooses the input, the unit and the mode, types the number and presses
+  // "calculate".
+  void Calculate(const char* input, const char* unit, const char* mode, const QString& number) {
+    Press(w, input);
+    Press(w, unit);
+    Press(w, mode);
+    Enter(w, "dataEntry", number);
+    Press(w, "calculate");
+  }
+  ui::Rgb Border(const char* column) const {
+    return guitest::Find<ui::Rectangle>(w, column)->TopLeftColor();
+  }
+  bool Shown(const char* name) const { return ui::Visible(guitest::FindControl(w, name)); }
+  BubbleDewPoint* w = nullptr;
+};
+
+int yields = 0;
+void CountYield() { ++yields; }
+
+ui::StaticText* Label(const ui::Window* w, const char* name) {
+  return guitest::Find<ui::StaticText>(w, name);
+}
+
+bool IsRed(ui::Rgb c) { return c.r == 255 && c.g == 0 && c.b == 0; }
+bool IsWhite(ui::Rgb c) { return c.r == 255 && c.g == 255 && c.b == 255; }
+
+QString Sentence(int passes) {
+  return QStringLiteral("Solution after ") + QString::number(passes) +
+         QStringLiteral(" iterations, phase within red rectangle illustrate homogenization "
+                        "conditions, whereas the other phase is coexistent and disappears at the "
+                        "moment of homogenization");
+}
+
+TEST_F(BubbleDewPointTest, LabelsFollowTheInputAndTheUnit) {
+  EXPECT_EQ(Text(w, "parameter1"), "parameter");
+  EXPECT_EQ(Text(w, "Unit2"), "unit");
+  guitest::ExpectTextsFit(w);
+
+  Press(w, "Celsius");
+  Press(w, "RadioButtonTh");
+  EXPECT_EQ(Text(w, "parameter1"), "Temperature");
+  EXPECT_EQ(Text(w, "unit1"), "˚Celsius");
+  EXPECT_EQ(Text(w, "Parameter2"), "Homogenization Pressure");
+  EXPECT_EQ(Text(w, "Unit2"), "MPa");
+
+  // The answer of a pressure input is a temperature, shifted with the unit.
+  Press(w, "Kelvin");
+  Calculate("RadioButtonPh", "Kelvin", "Liquid", "0.101325");
+  EXPECT_EQ(Text(w, "parameter1"), "Pressure");
+  EXPECT_EQ(Text(w, "unit1"), "MPa");
+  EXPECT_EQ(Text(w, "Parameter2"), "Homogenization Temperature");
+  EXPECT_EQ(Text(w, "Unit2"), "Kelvin");
+  EXPECT_EQ(Text(w, "Answer"), "373.1507");
+  Press(w, "Celsius");
+  EXPECT_EQ(Text(w, "Unit2"), "˚Celsius");
+  EXPECT_EQ(Text(w, "Answer"), ui::Str(373.1507 - 273.15));
+  EXPECT_EQ(Text(w, "MolarV1"), "18.7974");
+  Press(w, "Kelvin");
+  EXPECT_EQ(Text(w, "Answer"), ui::Str(ui::Val(ui::Str(373.1507 - 273.15)) + 273.15));
+
+  // Where the typed number is a temperature, a unit change discards it.
+  Calculate("RadioButtonTh", "Kelvin", "Liquid", "500");
+  ASSERT_NE(Text(w, "Answer"), "");
+  Press(w, "Celsius");
+  EXPECT_EQ(Text(w, "dataEntry"), "");
+  EXPECT_EQ(Text(w, "Answer"), "");
+  EXPECT_EQ(Text(w, "MolarV2"), "");
+  EXPECT_EQ(Text(w, "Unit2"), "MPa");
+}
+
+TEST_F(BubbleDewPointTest, ModeShowsItsPicture) {
+  EXPECT_EQ(guitest::Find<ui::ImageWell>(w, "ImageWell1")->Image().cacheKey(),
+            pictures::Picture(pictures::Liquid2)->cacheKey());
+  EXPECT_EQ(guitest::Find<ui::ImageWell>(w, "ImageWell2")->Image().cacheKey(),
+            pictures::Picture(pictures::Vapour2)->cacheKey());
+  EXPECT_FALSE(Shown("ImageWell1"));
+  EXPECT_FALSE(Shown("ImageWell2"));
+  Press(w, "Liquid");
+  EXPECT_TRUE(Shown("ImageWell1"));
+  EXPECT_FALSE(Shown("ImageWell2"));
+  Press(w, "Vapour");
+  EXPECT_FALSE(Shown("ImageWell1"));
+  EXPECT_TRUE(Shown("ImageWell2"));
+  guitest::SaveScreenshot(w, "BubbleDewPoint-vapour-mode");
+}
+
+TEST_F(BubbleDewPointTest, ShowsBothPhasesAndFramesTheOneHomogenizedInto) {
+  struct Case {
+    const char* mode;
+    const char* T;
+    const char* P;
+    const char* VL;
+    const char* VV;
+    const char* fugacity;
+    int passes;  // -1: not the search's own answer
+    bool liquidFramed;
+  };
+  const Case cases[] = {
+      {"Liquid", "500", "2.637293", "21.66749", "1365.87", "2.338272", 28, true},
+      {"Liquid", "647", "22.02106", "56.24954", "65.29574", "14.35544", -1, true},
+      {"Vapour", "646.5", "21.89063", "46.39152", "71.31557", "14.29355", -1, false},
+  };
+  for (const Case& c : cases) {
+    Calculate("RadioButtonTh", "Kelvin", c.mode, c.T);
+    EXPECT_EQ(Text(w, "Answer"), c.P) << c.T;
+    EXPECT_EQ(Text(w, "MolarV1"), c.VL) << c.T;
+    EXPECT_EQ(Text(w, "MolarV2"), c.VV) << c.T;
+    EXPECT_EQ(Text(w, "Fuga1"), c.fugacity) << c.T;
+    EXPECT_EQ(Text(w, "Fuga2"), c.fugacity) << c.T;
+    // The saturation arrays hold the phases shown.
+    EXPECT_EQ(Text(w, "Dens1"), ui::Str(Globals::MolarMassH2O / Globals::MolarVolumes[0])) << c.T;
+    EXPECT_EQ(Text(w, "Dens2"), ui::Str(Globals::MolarMassH2O / Globals::MolarVolumes[1])) << c.T;
+    EXPECT_EQ(Text(w, "Tensions"), ui::Str(Globals::Haar_SurfaceTension(ui::Val(c.T)))) << c.T;
+    if (c.passes >= 0) {
+      EXPECT_EQ(Text(w, "ResultText"), Sentence(c.passes)) << c.T;
+    }
+    EXPECT_TRUE(Text(w, "ResultText").startsWith("Solution after ")) << c.T;
+    EXPECT_EQ(IsRed(Border("Rectangle1")), c.liquidFramed) << c.T;
+    EXPECT_EQ(IsRed(Border("Rectangle2")), !c.liquidFramed) << c.T;
+    EXPECT_EQ(Text(w, "warning"), "") << c.T;
+  }
+  guitest::ExpectTextsFit(w);
+  guitest::SaveScreenshot(w, "BubbleDewPoint-result");
+
+  // Typing empties every result and whitens both frames.
+  Enter(w, "dataEntry", "5");
+  EXPECT_EQ(Text(w, "Answer"), "");
+  EXPECT_EQ(Text(w, "ResultText"), "");
+  EXPECT_EQ(Text(w, "Fuga2"), "");
+  EXPECT_TRUE(IsWhite(Border("Rectangle1")));
+  EXPECT_TRUE(IsWhite(Border("Rectangle2")));
+}
+
+TEST_F(BubbleDewPointTest, PressureInputGivesTheTemperature) {
+  Calculate("RadioButtonPh", "Kelvin", "Liquid", "10");
+  EXPECT_EQ(Text(w, "Answer"), "584.1805");
+  EXPECT_EQ(Text(w, "ResultText"), Sentence(26));
+  EXPECT_EQ(Text(w, "Tensions"), ui::Str(Globals::Haar_SurfaceTension(584.180458167)));
+  // Close to the critical pressure the search cannot answer; the solve does.
+  Calculate("RadioButtonPh", "Kelvin", "Vapour", "22.05399");
+  EXPECT_EQ(Text(w, "Answer"), "647.1262");
+  EXPECT_NE(Text(w, "MolarV1"), Text(w, "MolarV2"));
+}
+
+TEST_F(BubbleDewPointTest, CriticalPointAnswersWithOneFluid) {
+  Calculate("RadioButtonTh", "Kelvin", "Liquid", "647.126");
+  EXPECT_EQ(Text(w, "Answer"), "22.055");
+  EXPECT_EQ(Text(w, "MolarV1"), "55.88074");
+  EXPECT_EQ(Text(w, "MolarV2"), "55.88074");
+  EXPECT_EQ(Text(w, "Fuga1"), Text(w, "Fuga2"));
+  EXPECT_EQ(Text(w, "ResultText"), Sentence(0));
+
+  Calculate("RadioButtonPh", "Celsius", "Liquid", "22.054");
+  EXPECT_EQ(Text(w, "Answer"), ui::Str(647.126 - 273.15));
+  EXPECT_EQ(Text(w, "MolarV1"), "58.84759");
+}
+
+TEST_F(BubbleDewPointTest, RefusesAtOnceWhatItCannotAnswer) {
+  struct Case {
+    const char* input;  // nullptr: neither input button on
+    const char* unit;
+    const char* mode;   // nullptr: no mode
+    const char* number;
+    const char* warning;
+  };
+  const char* inputWarning = "warning: put a number for homogenization conditions and select mode";
+  const char* temperatureWarning =
+      "warning: homogenization temperature outside the liquid-vapour curve, 273.16 - 647.096 K";
+  const char* pressureWarning =
+      "warning: homogenization pressure outside the liquid-vapour curve, 0.000611657 - 22.055 MPa";
+  const Case cases[] = {
+      {"RadioButtonTh", "Kelvin", "Liquid", "", inputWarning},
+      {"RadioButtonTh", "Kelvin", "Liquid", "-5", inputWarning},
+      {"RadioButtonTh", "Kelvin", nullptr, "500", inputWarning},
+      {nullptr, "Kelvin", "Liquid", "500", inputWarning},
+      {"RadioButtonTh", "Kelvin", "Liquid", "273.15", temperatureWarning},
+      {"RadioButtonTh", "Celsius", "Vapour", "0", inputWarning},
+      {"RadioButtonTh", "Celsius", "Vapour", "0.005", temperatureWarning},
+      {"RadioButtonTh", "Kelvin", "Vapour", "647.1", temperatureWarning},
+      {"RadioButtonTh", "Kelvin", "Vapour", "647.127", temperatureWarning},
+      {"RadioButtonPh", "Kelvin", "Liquid", "0.0006", pressureWarning},
+      {"RadioButtonPh", "Kelvin", "Liquid", "22.056", pressureWarning},
+  };
+  for (const Case& c : cases) {
+    Press(w, "Clear");
+    if (c.input != nullptr) {
+      Press(w, c.input);
+    } else {
+      guitest::Find<ui::RadioButton>(w, "RadioButtonTh")->SetValue(false);
+    }
+    Press(w, c.unit);
+    if (c.mode != nullptr) Press(w, c.mode);
+    Enter(w, "dataEntry", c.number);
+    // Results left from before: the refusal empties them.
+    Label(w, "MolarV1")->SetText(QStringLiteral("18"));
+    Label(w, "Answer")->SetText(QStringLiteral("1"));
+    yields = 0;
+    Globals::SetBackgroundTask(&CountYield);
+    Press(w, "calculate");
+    Globals::SetBackgroundTask(nullptr);
+    EXPECT_EQ(yields, 0) << c.number << " nothing is searched";
+    EXPECT_EQ(Text(w, "warning"), c.warning) << c.number;
+    EXPECT_EQ(Text(w, "Answer"), "") << c.number;
+    EXPECT_EQ(Text(w, "MolarV1"), "") << c.number;
+    EXPECT_EQ(Text(w, "ResultText"), "") << c.number;
+  }
+}
+
+// Another window evaluating the fugacity function during the search's
+// yields overwrites the saturation arrays; the answer shown is still the
+// search's own.
+// (Its own searches yield too; those yields do nothing.)
+bool evaluating = false;
+void EvaluateElsewhere() {
+  if (evaluating) return;
+  evaluating = true;
+  Globals::Function_LV(0, 400.0, 0.2);
+  evaluating = false;
+}
+
+TEST_F(BubbleDewPointTest, EvaluationsElsewhereDuringTheSearchChangeNothing) {
+  Globals::SetBackgroundTask(&EvaluateElsewhere);
+  Calculate("RadioButtonTh", "Kelvin", "Liquid", "500");
+  Globals::SetBackgroundTask(nullptr);
+  EXPECT_EQ(Text(w, "Answer"), "2.637293");
+  EXPECT_EQ(Text(w, "MolarV1"), "21.66749");
+  EXPECT_EQ(Text(w, "MolarV2"), "1365.87");
+  EXPECT_EQ(Text(w, "ResultText"), Sentence(28));
+}
+
+TEST_F(BubbleDewPointTest, PressesDuringTheSearchAreIgnored) {
+  Press(w, "RadioButtonTh");
+  Press(w, "Liquid");
+  Enter(w, "dataEntry", "373.15");
+  PressDuringNextLoop(w, {"calculate", "Clear"});
+  Press(w, "calculate");
+  EXPECT_TRUE(PressesMade());
+  EXPECT_EQ(Text(w, "dataEntry"), "373.15");
+  EXPECT_EQ(Text(w, "Answer"), "0.1013225");
+  EXPECT_EQ(Text(w, "ResultText"), Sentence(25));
+  EXPECT_TRUE(IsOn(w, "Liquid"));
+  // Once it has ended, "clear" works again.
+  Press(w, "Clear");
+  EXPECT_EQ(Text(w, "Answer"), "");
+  EXPECT_FALSE(IsOn(w, "Liquid"));
+}
+
+}  // namespace

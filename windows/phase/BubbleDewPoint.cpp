@@ -1,0 +1,321 @@
+#include "windows/phase/BubbleDewPoint.h"
+
+#include "catalogue/Pictures.h"
+#include "eos/Globals.h"
+#include "ui/BusyScope.h"
+#include "windows/phase/Homogenization.h"
+#include "windows/state/StateValues.h"
+
+using ui::ControlSpec;
+using ui::Kind;
+
+namespace {
+
+constexpr ui::WindowSpec kWindow{
+    .className = BubbleDewPoint::ClassName,
+    .title = "Bubble-Dew point",
+    .width = 635,
+    .height = 565,
+    .placement = 2,
+    .minWidth = 635,
+    .minHeight = 400,
+    .maxWidth = 635,
+    .maxHeight = 925,
+    .resizeable = true,
+};
+
+// A label of the window: text size 16 unless given.
+constexpr ControlSpec Text(const char* name, int left, int top, int width, int height,
+                           const char* text, int size = 16) {
+  return {.kind = Kind::StaticText, .name = name, .left = left, .top = top, .width = width,
+          .height = height, .text = text, .font = {.size = size}};
+}
+
+// The two columns of the phase grid: a white box whose border turns red for
+// the phase the fluid homogenizes into.
+constexpr ControlSpec Column(const char* name, int left) {
+  return {.kind = Kind::Rectangle, .name = name, .left = left, .top = 376, .width = 130,
+          .height = 140, .fillColor = ui::White, .topLeftColor = ui::White,
+          .bottomRightColor = ui::White, .borderWidth = 1};
+}
+
+constexpr ControlSpec Rule(const char* name, int x1, int y, int x2) {
+  return {.kind = Kind::Line, .name = name, .left = x1, .top = y, .width = x2 - x1, .height = 0,
+          .x1 = x1, .y1 = y, .x2 = x2, .y2 = y, .borderWidth = 1};
+}
+
+constexpr ControlSpec kControls[] = {
+    Column("Rectangle1", 174),
+    Column("Rectangle2", 309),
+    {.kind = Kind::GroupBox, .name = "GroupBox6", .left = 20, .top = 85, .width = 290, .height = 95,
+     .text = "Select", .font = {.size = 16, .italic = true}},
+    {.kind = Kind::RadioButton, .name = "RadioButtonTh", .left = 35, .top = 115, .width = 260,
+     .height = 25, .text = "Homogenization Temperature", .font = {.size = 16}, .parent = "GroupBox6"},
+    {.kind = Kind::EditField, .name = "dataEntry", .left = 180, .top = 200, .width = 100, .height = 25,
+     .text = "", .font = {.size = 16}},
+    Text("unit1", 290, 200, 70, 25, "unit"),
+    {.kind = Kind::RadioButton, .name = "RadioButtonPh", .left = 35, .top = 145, .width = 260,
+     .height = 25, .text = "Homogenization Pressure", .font = {.size = 16}, .parent = "GroupBox6"},
+    {.kind = Kind::PushButton, .name = "Clear", .left = 560, .top = 20, .width = 50, .height = 20,
+     .text = "clear", .font = {.size = 10}},
+    {.kind = Kind::PushButton, .name = "calculate", .left = 30, .top = 260, .width = 100, .height = 30,
+     .text = "calculate", .font = {.size = 18}, .isDefault = true},
+    Text("MolarVolume", 40, 410, 120, 25, "Molar Volume"),
+    {.kind = Kind::StaticText, .name = "PhaseX1", .left = 180, .top = 380, .width = 103, .height = 20,
+     .text = "liquid phase", .font = {.size = 14}, .parent = "Rectangle1"},
+    Text("PhaseY1", 315, 380, 125, 20, "vapour phase", 14),
+    Text("Parameter2", 20, 310, 240, 25, "parameter"),
+    Text("Answer", 270, 310, 120, 25, ""),
+    Text("Unit2", 400, 310, 70, 25, "unit"),
+    Text("Fugacity", 40, 480, 125, 25, "Fugacity"),
+    {.kind = Kind::StaticText, .name = "ResultText", .left = 40, .top = 525, .width = 540, .height = 30,
+     .text = "", .font = {.size = 10}, .multiline = true},
+    {.kind = Kind::RadioButton, .name = "Kelvin", .left = 532, .top = 197, .width = 56, .height = 20,
+     .text = "in K", .font = {.size = 12}, .value = true},
+    {.kind = Kind::RadioButton, .name = "Celsius", .left = 532, .top = 218, .width = 56, .height = 20,
+     .text = "in ˚C", .font = {.size = 12}},
+    {.kind = Kind::GroupBox, .name = "GroupBox1", .left = 525, .top = 190, .width = 70, .height = 54,
+     .text = "", .font = {.size = 0}},
+    {.kind = Kind::GroupBox, .name = "GroupBox4", .left = 325, .top = 85, .width = 270, .height = 85,
+     .text = "Mode", .font = {.size = 16, .italic = true}},
+    {.kind = Kind::RadioButton, .name = "Vapour", .left = 333, .top = 113, .width = 110, .height = 25,
+     .text = " Vapour", .font = {.size = 16}, .parent = "GroupBox4"},
+    {.kind = Kind::RadioButton, .name = "Liquid", .left = 333, .top = 136, .width = 110, .height = 25,
+     .text = " Liquid", .font = {.size = 16}, .parent = "GroupBox4"},
+    {.kind = Kind::ImageWell, .name = "ImageWell1", .left = 460, .top = 115, .width = 120, .height = 45,
+     .visible = false, .parent = "GroupBox4", .picture = pictures::Liquid2},
+    {.kind = Kind::ImageWell, .name = "ImageWell2", .left = 461, .top = 115, .width = 120, .height = 45,
+     .visible = false, .parent = "GroupBox4", .picture = pictures::Vapour2},
+    Text("Density", 40, 445, 120, 25, "Density"),
+    {.kind = Kind::StaticText, .name = "MolarV1", .left = 180, .top = 410, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}, .parent = "Rectangle1"},
+    {.kind = Kind::StaticText, .name = "MolarV2", .left = 315, .top = 410, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}, .parent = "Rectangle2"},
+    {.kind = Kind::StaticText, .name = "Dens1", .left = 179, .top = 445, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}, .parent = "Rectangle1"},
+    {.kind = Kind::StaticText, .name = "Dens2", .left = 315, .top = 445, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}, .parent = "Rectangle2"},
+    {.kind = Kind::StaticText, .name = "Fuga1", .left = 179, .top = 480, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}, .parent = "Rectangle1"},
+    {.kind = Kind::StaticText, .name = "Fuga2", .left = 315, .top = 480, .width = 120, .height = 25,
+     .text = "", .font = {.size = 16}, .parent = "Rectangle2"},
+    Text("StaticText5", 450, 410, 75, 25, "cm /mol"),
+    Text("StaticText6", 472, 409, 16, 20, "3", 12),
+    Text("StaticText7", 450, 445, 55, 25, "g/cm"),
+    Text("StaticText8", 490, 444, 16, 20, "3", 12),
+    Text("StaticText9", 450, 480, 40, 25, "MPa"),
+    {.kind = Kind::StaticText, .name = "Text1", .left = 20, .top = 20, .width = 250, .height = 25,
+     .text = "Limits of liquid-vapour curve", .font = {.size = 16}, .multiline = true},
+    {.kind = Kind::StaticText, .name = "Text11", .left = 20, .top = -313, .width = 313, .height = 63,
+     .text = "Limits of liquid-vapour curve\r critical point: 647.096 K, 22.064 MPa\r triple point: 273.16 K",
+     .font = {.size = 16}, .multiline = true},
+    {.kind = Kind::StaticText, .name = "Text12", .left = 265, .top = 20, .width = 280, .height = 45,
+     .text = "critical temperature 647.126 K (373.976 ˚C)\rcritical pressure 22.055 MPa (220.55 bar)\r"
+             "triple point: 273.16 K (0.01 ˚C), 0.000612 MPa",
+     .font = {.size = 12}, .multiline = true},
+    Text("parameter1", 20, 200, 150, 25, "parameter"),
+    Rule("Line1", 20, 300, 600),
+    Text("Homogen22", 20, 340, 240, 25, "Surface Tension"),
+    Text("Tensions", 270, 340, 120, 25, ""),
+    Text("Dimension21", 400, 340, 70, 25, "N/m"),
+    {.kind = Kind::StaticText, .name = "warning", .left = 160, .top = 260, .width = 435, .height = 30,
+     .text = "", .font = {.size = 12}, .textColor = ui::Red, .multiline = true},
+    Rule("Line2", 40, 405, 520),
+    Rule("Line3", 40, 510, 520),
+};
+
+// Every output of a calculation, in the order the failure display empties
+// them after "no solution".
+constexpr const char* kResults[] = {"Tensions", "ResultText", "warning", "MolarV1", "MolarV2",
+                                    "Dens1",    "Dens2",      "Fuga1",   "Fuga2"};
+
+const QString kInputWarning =
+    QStringLiteral("warning: put a number for homogenization conditions and select mode");
+
+}  // namespace
+
+const ui::WindowSpec& BubbleDewPoint::Spec() const { return kWindow; }
+
+std::span<const ControlSpec> BubbleDewPoint::Controls() const { return kControls; }
+
+std::vector<ui::Handler> BubbleDewPoint::Handlers() {
+  using ui::Event;
+  return {
+      {"RadioButtonTh", Event::Action, [this] { RadioButtonTh_Action(); }},
+      {"dataEntry", Event::TextChange, [this] { dataEntry_TextChange(); }},
+      {"RadioButtonPh", Event::Action, [this] { RadioButtonPh_Action(); }},
+      {"Clear", Event::Action, [this] { Clear_Action(); }},
+      {"calculate", Event::Action, [this] { calculate_Action(); }},
+      {"Kelvin", Event::Action, [this] { Kelvin_Action(); }},
+      {"Celsius", Event::Action, [this] { Celsius_Action(); }},
+      {"Vapour", Event::Action, [this] { Vapour_Action(); }},
+      {"Liquid", Event::Action, [this] { Liquid_Action(); }},
+      {"StaticText5", Event::KeyDown, [this] { StaticText5_KeyDown(); }},
+  };
+}
+
+void BubbleDewPoint::ClearLabels(std::initializer_list<const char*> names) {
+  for (const char* name : names) Label(name)->SetText(QString());
+}
+
+void BubbleDewPoint::SetBorders(ui::Rgb liquid, ui::Rgb vapour) {
+  auto* column1 = Find<ui::Rectangle>("Rectangle1");
+  auto* column2 = Find<ui::Rectangle>("Rectangle2");
+  column1->SetTopLeftColor(liquid);
+  column1->SetBottomRightColor(liquid);
+  column2->SetTopLeftColor(vapour);
+  column2->SetBottomRightColor(vapour);
+}
+
+void BubbleDewPoint::RadioButtonTh_Action() {
+  if (!Radio("RadioButtonTh")->Value()) return;
+  Field("dataEntry")->SetText(QString());
+  Label("parameter1")->SetText(QStringLiteral("Temperature"));
+  if (Radio("Kelvin")->Value()) Label("unit1")->SetText(QStringLiteral("Kelvin"));
+  if (Radio("Celsius")->Value()) Label("unit1")->SetText(QStringLiteral("˚Celsius"));
+  Label("Parameter2")->SetText(QStringLiteral("Homogenization Pressure"));
+  Label("Unit2")->SetText(QStringLiteral("MPa"));
+}
+
+void BubbleDewPoint::RadioButtonPh_Action() {
+  if (!Radio("RadioButtonPh")->Value()) return;
+  Field("dataEntry")->SetText(QString());
+  Label("parameter1")->SetText(QStringLiteral("Pressure"));
+  Label("unit1")->SetText(QStringLiteral("MPa"));
+  Label("Parameter2")->SetText(QStringLiteral("Homogenization Temperature"));
+  if (Radio("Kelvin")->Value()) Label("Unit2")->SetText(QStringLiteral("Kelvin"));
+  if (Radio("Celsius")->Value()) Label("Unit2")->SetText(QStringLiteral("˚Celsius"));
+}
+
+void BubbleDewPoint::dataEntry_TextChange() {
+  ClearLabels({"Answer", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2", "Tensions",
+               "ResultText", "warning"});
+  SetBorders(ui::White, ui::White);
+}
+
+void BubbleDewPoint::Clear_Action() {
+  if (busy_) return;
+  ClearLabels({"Answer", "Tensions"});
+  Field("dataEntry")->SetText(QString());
+  ClearLabels({"ResultText", "warning"});
+  Radio("Liquid")->SetValue(false);
+  Radio("Vapour")->SetValue(false);
+  ui::SetVisible(Control("ImageWell1"), false);
+  ui::SetVisible(Control("ImageWell2"), false);
+  ClearLabels({"MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2"});
+}
+
+// A change of the temperature unit: where the typed number is a temperature
+// it is discarded with every result; where the answer is one, it is shifted
+// into the new unit.
+void BubbleDewPoint::UnitChanged(const char* unit, double shift) {
+  if (Radio("RadioButtonTh")->Value()) {
+    Label("unit1")->SetText(QString::fromUtf8(unit));
+    ClearLabels({"Answer", "Tensions"});
+    Field("dataEntry")->SetText(QString());
+    ClearLabels({"ResultText", "warning", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2"});
+  }
+  if (Radio("RadioButtonPh")->Value()) {
+    Label("Unit2")->SetText(QString::fromUtf8(unit));
+    const double shown = ui::Val(Label("Answer")->Text());
+    Label("Answer")->SetText(shown > 0 ? ui::Str(shown + shift) : QString());
+  }
+}
+
+void BubbleDewPoint::Kelvin_Action() {
+  if (Radio("Kelvin")->Value()) UnitChanged("Kelvin", Globals::CelsiusOffset);
+}
+
+void BubbleDewPoint::Celsius_Action() {
+  if (Radio("Celsius")->Value()) UnitChanged("˚Celsius", -Globals::CelsiusOffset);
+}
+
+void BubbleDewPoint::Vapour_Action() {
+  const bool on = Radio("Vapour")->Value();
+  ui::SetVisible(Control("ImageWell2"), on);
+  if (on) ui::SetVisible(Control("ImageWell1"), false);
+  Label("warning")->SetText(QString());
+}
+
+void BubbleDewPoint::Liquid_Action() {
+  const bool on = Radio("Liquid")->Value();
+  ui::SetVisible(Control("ImageWell1"), on);
+  if (on) ui::SetVisible(Control("ImageWell2"), false);
+  Label("warning")->SetText(QString());
+}
+
+// Keys reported for the "cm /mol" label are left to the window.
+void BubbleDewPoint::StaticText5_KeyDown() {}
+
+void BubbleDewPoint::calculate_Action() {
+  if (busy_) return;  // a press during the calculation's own yields
+  ui::BusyScope scope(busy_);
+
+  const double x = ui::Val(Field("dataEntry")->Text());
+  const bool intoVapour = x > 0 && Radio("Vapour")->Value();
+  const bool intoLiquid = x > 0 && Radio("Liquid")->Value();
+  // What the number is, taken once: a switch during the calculation does
+  // not turn a temperature into a pressure halfway.
+  const bool givenT = Radio("RadioButtonTh")->Value();
+  const bool givenP = Radio("RadioButtonPh")->Value();
+  if (!(intoVapour || intoLiquid) || !(givenT || givenP)) {
+    Label("warning")->SetText(kInputWarning);
+    ClearLabels({"Answer", "Tensions", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2",
+                 "ResultText"});
+    return;
+  }
+  const int mode = intoVapour ? Globals::NudgeVariable::Temperature : Globals::NudgeVariable::Pressure;
+
+  phase::Homogenization h;
+  if (givenT) {
+    double T = 0;
+    if (Radio("Celsius")->Value()) T = x + Globals::CelsiusOffset;
+    if (Radio("Kelvin")->Value()) T = x;
+    h = phase::HomogenizeAtTemperature(mode, T);
+  } else {
+    h = phase::HomogenizeAtPressure(mode, x);
+  }
+
+  if (h.status == phase::HomogenizationStatus::OutsideCurve) {
+    Label("warning")->SetText(
+        givenT ? QStringLiteral("warning: homogenization temperature outside the liquid-vapour "
+                                "curve, 273.16 - 647.096 K")
+               : QStringLiteral("warning: homogenization pressure outside the liquid-vapour "
+                                "curve, 0.000611657 - 22.055 MPa"));
+    ClearLabels({"Answer", "Tensions", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2",
+                 "ResultText"});
+    return;
+  }
+  if (h.status != phase::HomogenizationStatus::Solved) {
+    Label("Answer")->SetText(QStringLiteral("no solution"));
+    for (const char* name : kResults) Label(name)->SetText(QString());
+    return;
+  }
+
+  // The answer in the unit selected now, as the unit label says.
+  if (givenP) {
+    if (Radio("Celsius")->Value()) Label("Answer")->SetText(ui::Str(h.X - Globals::CelsiusOffset));
+    if (Radio("Kelvin")->Value()) Label("Answer")->SetText(ui::Str(h.X));
+  }
+  if (givenT) Label("Answer")->SetText(ui::Str(h.X));
+  const phase::Coexistence& c = h.state;
+  Label("MolarV1")->SetText(ui::Str(c.VL));
+  Label("MolarV2")->SetText(ui::Str(c.VV));
+  const double rho1 = state_windows::DensityGcm3(c.VL);
+  const double rho2 = state_windows::DensityGcm3(c.VV);
+  Label("Dens1")->SetText(rho1 > 0 ? ui::Str(rho1) : QString());
+  Label("Dens2")->SetText(rho2 > 0 ? ui::Str(rho2) : QString());
+  Label("Fuga1")->SetText(ui::Str(c.fL));
+  Label("Fuga2")->SetText(ui::Str(c.fV));
+  Label("ResultText")
+      ->SetText(QStringLiteral("Solution after ") + ui::Str(h.iterations) +
+                QStringLiteral(" iterations, phase within red rectangle illustrate homogenization "
+                               "conditions, whereas the other phase is coexistent and disappears "
+                               "at the moment of homogenization"));
+  if (mode == Globals::NudgeVariable::Pressure) {
+    SetBorders(ui::Red, ui::White);
+  } else {
+    SetBorders(ui::White, ui::Red);
+  }
+  Label("Tensions")->SetText(ui::Str(Globals::Haar_SurfaceTension(c.T)));
+}

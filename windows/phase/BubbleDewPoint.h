@@ -1,0 +1,37 @@
+// The homogenization window ("Bubble-Dew point"): for a homogenization
+// temperature (K or ˚C) or pressure (MPa) and a mode, homogenization into
+// the liquid or into the vapour, the other coordinate of the liquid-vapour
+// curve with the molar volume, density and fugacity of both phases and the
+// surface tension. The column of the phase the fluid homogenizes into is
+// framed red.
+#pragma once
+
+#include "ui/Window.h"
+
+class BubbleDewPoint : public ui::Window {
+ public:
+  static constexpr const char* ClassName = "BubbleDewPoint.BubbleDewPoint";
+
+ protected:
+  const ui::WindowSpec& Spec() const override;
+  std::span<const ui::ControlSpec> Controls() const override;
+  std::vector<ui::Handler> Handlers() override;
+
+ private:
+  void ClearLabels(std::initializer_list<const char*> names);
+  void SetBorders(ui::Rgb liquid, ui::Rgb vapour);
+  void UnitChanged(const char* unit, double shift);
+
+  void RadioButtonTh_Action();
+  void dataEntry_TextChange();
+  void RadioButtonPh_Action();
+  void Clear_Action();
+  void calculate_Action();
+  void Kelvin_Action();
+  void Celsius_Action();
+  void Vapour_Action();
+  void Liquid_Action();
+  void StaticText5_KeyDown();
+
+  bool busy_ = false;  // a calculation is running
+};

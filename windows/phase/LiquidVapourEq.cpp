@@ -1,0 +1,221 @@
+#include "windows/phase/LiquidVapourEq.h"
+
+#include "eos/Globals.h"
+#include "ui/BusyScope.h"
+#include "windows/phase/Coexistence.h"
+#include "windows/phase/Homogenization.h"
+#include "windows/state/StateValues.h"
+
+using ui::ControlSpec;
+using ui::Kind;
+
+namespace {
+
+constexpr ui::WindowSpec kWindow{
+    .className = LiquidVapourEq::ClassName,
+    .title = "Liquid Vapour Equilibrium",
+    .width = 635,
+    .height = 535,
+    .placement = 2,
+    .minWidth = 635,
+    .minHeight = 400,
+    .maxWidth = 635,
+    .maxHeight = 925,
+    .resizeable = true,
+};
+
+constexpr ControlSpec Text(const char* name, int left, int top, int width, int height,
+                           const char* text, int size = 16) {
+  return {.kind = Kind::StaticText, .name = name, .left = left, .top = top, .width = width,
+          .height = height, .text = text, .font = {.size = size}};
+}
+
+constexpr ControlSpec Entry(const char* name, int left, int top) {
+  return {.kind = Kind::EditField, .name = name, .left = left, .top = top, .width = 120,
+          .height = 25, .text = "", .font = {.size = 16}};
+}
+
+constexpr ControlSpec Rule(const char* name, int x1, int y, int x2) {
+  return {.kind = Kind::Line, .name = name, .left = x1, .top = y, .width = x2 - x1, .height = 0,
+          .x1 = x1, .y1 = y, .x2 = x2, .y2 = y, .borderWidth = 1};
+}
+
+constexpr ControlSpec kControls[] = {
+    Text("Temperature", 30, 235, 130, 25, "Temperature"),
+    Text("StaticText12", 290, 235, 80, 25, "Kelvin"),
+    {.kind = Kind::RadioButton, .name = "Kelvin", .left = 407, .top = 242, .width = 56, .height = 20,
+     .text = "in K", .font = {.size = 12}, .value = true},
+    {.kind = Kind::RadioButton, .name = "Celsius", .left = 407, .top = 263, .width = 56, .height = 20,
+     .text = "in ˚C", .font = {.size = 12}},
+    {.kind = Kind::GroupBox, .name = "GroupBox1", .left = 400, .top = 235, .width = 70, .height = 54,
+     .text = "", .font = {.size = 0}},
+    Text("MolarVolume", 40, 465, 120, 20, "Molar Volume"),
+    Text("PhaseX1", 200, 405, 103, 20, "liquid phase", 14),
+    Text("PhaseY1", 330, 405, 125, 20, "vapour phase", 14),
+    Text("VolFrac", 40, 435, 134, 20, "Volume Fraction"),
+    Text("denstext", 40, 495, 120, 20, "Density"),
+    Text("MolarV1", 200, 465, 120, 20, ""),
+    Text("MolarV2", 330, 465, 120, 20, ""),
+    Text("Dens1", 200, 495, 120, 20, ""),
+    Text("Dens2", 330, 495, 120, 20, ""),
+    Text("frac1", 200, 435, 120, 20, ""),
+    Text("frac2", 330, 435, 120, 20, ""),
+    Text("StaticText5", 461, 465, 75, 20, "cm /mol"),
+    Text("StaticText6", 483, 463, 16, 20, "3", 12),
+    Text("StaticText7", 461, 495, 55, 20, "g/cm"),
+    Text("StaticText8", 501, 493, 16, 20, "3", 12),
+    {.kind = Kind::PushButton, .name = "Clear", .left = 555, .top = 20, .width = 50, .height = 20,
+     .text = "clear", .font = {.size = 10}},
+    {.kind = Kind::PushButton, .name = "calculate", .left = 30, .top = 280, .width = 100, .height = 30,
+     .text = "calculate", .font = {.size = 18}, .isDefault = true},
+    Text("Homogen2", 40, 335, 80, 20, "Pressure"),
+    Text("Answer", 190, 335, 120, 20, ""),
+    Text("Dimension2", 320, 335, 70, 20, "MPa"),
+    Text("SurfaceTension", 40, 365, 130, 20, "Surface Tension"),
+    Text("tensions", 190, 365, 120, 20, ""),
+    Text("StaticText10", 320, 365, 65, 20, "N/m"),
+    {.kind = Kind::StaticText, .name = "Text1", .left = 20, .top = 20, .width = 250, .height = 25,
+     .text = "Limits of liquid-vapour curve", .font = {.size = 16}, .multiline = true},
+    {.kind = Kind::StaticText, .name = "Text11", .left = 20, .top = -313, .width = 313, .height = 63,
+     .text = "Limits of liquid-vapour curve\r critical point: 647.096 K, 22.064 MPa\r triple point: 273.16 K",
+     .font = {.size = 16}, .multiline = true},
+    Text("MolarVolume1", 20, 85, 130, 25, "Molar Volume"),
+    Text("StaticText1", 285, 85, 80, 25, "cm /mol"),
+    Text("StaticText11", 307, 84, 16, 20, "3", 12),
+    Text("CorTh", 20, 145, 313, 20, "Corresponding homogenization temperature:", 14),
+    Text("nummerTh", 435, 145, 90, 20, "", 14),
+    Text("KelvinTh", 530, 145, 70, 20, "˚Celsius", 14),
+    {.kind = Kind::PushButton, .name = "calTh", .left = 340, .top = 145, .width = 70, .height = 20,
+     .text = "calculate", .font = {.size = 12}},
+    Entry("DataEntryV", 155, 85),
+    Text("Density", 155, 115, 300, 15, "corresponding density", 12),
+    Rule("Line1", 20, 185, 600),
+    {.kind = Kind::StaticText, .name = "Text13", .left = 20, .top = 200, .width = 443, .height = 25,
+     .text = "Select temperature below homogenization temperature:", .font = {.size = 16},
+     .multiline = true},
+    Entry("DataEntryT", 160, 235),
+    Rule("Line2", 20, 325, 600),
+    Rule("Line3", 40, 430, 530),
+    {.kind = Kind::StaticText, .name = "warning", .left = 153, .top = 280, .width = 230, .height = 30,
+     .text = "", .font = {.size = 12}, .textColor = ui::Red, .multiline = true},
+    {.kind = Kind::StaticText, .name = "Text12", .left = 265, .top = 20, .width = 280, .height = 45,
+     .text = "critical temperature 647.126 K (373.976 ˚C)\rcritical pressure 22.055 MPa (220.55 bar)\r"
+             "triple point: 273.16 K (0.01 ˚C), 0.000612 MPa",
+     .font = {.size = 12}, .multiline = true},
+};
+
+}  // namespace
+
+const ui::WindowSpec& LiquidVapourEq::Spec() const { return kWindow; }
+
+std::span<const ControlSpec> LiquidVapourEq::Controls() const { return kControls; }
+
+std::vector<ui::Handler> LiquidVapourEq::Handlers() {
+  using ui::Event;
+  return {
+      {"Kelvin", Event::Action, [this] { Kelvin_Action(); }},
+      {"Celsius", Event::Action, [this] { Celsius_Action(); }},
+      {"Clear", Event::Action, [this] { Clear_Action(); }},
+      {"calculate", Event::Action, [this] { calculate_Action(); }},
+      {"calTh", Event::Action, [this] { calTh_Action(); }},
+      {"DataEntryV", Event::TextChange, [this] { DataEntryV_TextChange(); }},
+  };
+}
+
+void LiquidVapourEq::ClearLabels(std::initializer_list<const char*> names) {
+  for (const char* name : names) Label(name)->SetText(QString());
+}
+
+void LiquidVapourEq::DataEntryV_TextChange() {
+  Globals::MolarVol = ui::Val(Field("DataEntryV")->Text());
+  Label("Density")->SetText(state_windows::DensityLine(Globals::MolarVol));
+  ClearLabels({"nummerTh", "Answer"});
+  Field("DataEntryT")->SetText(QString());
+  ClearLabels({"MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2", "tensions"});
+}
+
+void LiquidVapourEq::calTh_Action() {
+  if (busy_) return;
+  const double Th = Globals::SaturationTV(ui::Val(Field("DataEntryV")->Text()));
+  ui::StaticText* shown = Label("nummerTh");
+  if (Th > 0) {
+    shown->SetTextColor(ui::Black);
+    shown->SetText(ui::Str(Th - Globals::CelsiusOffset));
+  } else {
+    shown->SetTextColor(ui::Red);
+    shown->SetText(QStringLiteral("error"));
+  }
+}
+
+void LiquidVapourEq::Kelvin_Action() {
+  if (Radio("Kelvin")->Value()) Label("StaticText12")->SetText(QStringLiteral("Kelvin"));
+}
+
+void LiquidVapourEq::Celsius_Action() {
+  if (Radio("Celsius")->Value()) Label("StaticText12")->SetText(QStringLiteral("˚Celsius"));
+}
+
+void LiquidVapourEq::Clear_Action() {
+  if (busy_) return;
+  Label("warning")->SetText(QString());
+  Field("DataEntryV")->SetText(QString());
+  Field("DataEntryT")->SetText(QString());
+  ClearLabels({"nummerTh", "Answer", "MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2",
+               "tensions"});
+}
+
+void LiquidVapourEq::calculate_Action() {
+  if (busy_) return;  // a press during the calculation's own yields
+  ui::BusyScope scope(busy_);
+
+  const double V = ui::Val(Field("DataEntryV")->Text());
+  // Th is read back from the Celsius text it was shown as; an empty or
+  // "error" text gives 273.15 K, below every temperature accepted.
+  const double Th = ui::Val(Label("nummerTh")->Text()) + Globals::CelsiusOffset;
+  double T = 0;
+  const QString typed = Field("DataEntryT")->Text();
+  if (Radio("Celsius")->Value()) T = ui::Val(typed) + Globals::CelsiusOffset;
+  if (Radio("Kelvin")->Value()) T = ui::Val(typed);
+  if (!(T < Th) || !(T > Globals::TriplePointTemp) || !(V > 0)) {
+    Label("warning")->SetText(
+        QStringLiteral("warning: put a number for molar volume and temperature (below Th)"));
+    ClearLabels({"Answer", "tensions", "frac1", "frac2", "MolarV1", "MolarV2", "Dens1", "Dens2"});
+    return;
+  }
+  Label("warning")->SetText(QString());
+
+  const phase::CoexistenceAnswer a =
+      phase::CoexistenceAtTemperature(Globals::NudgeVariable::Pressure, T);
+  ui::StaticText* answer = Label("Answer");
+  if (!a.found) {
+    answer->SetTextColor(ui::Red);
+    answer->SetText(QStringLiteral("no solution"));
+    // Nothing of an earlier calculation stays beside it.
+    ClearLabels({"MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2", "tensions"});
+    return;
+  }
+  const phase::Coexistence& c = a.state;
+  answer->SetTextColor(ui::Black);
+  answer->SetText(ui::Str(c.P));
+  Label("MolarV1")->SetText(ui::Str(c.VL));
+  Label("MolarV2")->SetText(ui::Str(c.VV));
+  const double rho1 = state_windows::DensityGcm3(c.VL);
+  const double rho2 = state_windows::DensityGcm3(c.VV);
+  Label("Dens1")->SetText(rho1 > 0 ? ui::Str(rho1) : QStringLiteral("0"));
+  Label("Dens2")->SetText(rho2 > 0 ? ui::Str(rho2) : QStringLiteral("0"));
+  // Th comes from the auxiliary saturation curve, the phase volumes from the
+  // equation: close to the critical point a bulk volume can lie outside the
+  // two at a temperature below Th. It is then one phase, and no share of it
+  // is liquid or vapour.
+  double phi = 0;
+  ui::StaticText* frac1 = Label("frac1");
+  if (phase::LiquidVolumeFraction(V, c.VL, c.VV, phi)) {
+    frac1->SetTextColor(ui::Black);
+    frac1->SetText(ui::Str(phi));
+    Label("frac2")->SetText(ui::Str(1 - phi));
+  } else {
+    ClearLabels({"frac1", "frac2"});
+    Label("warning")->SetText(QStringLiteral("single phase at this temperature"));
+  }
+  Label("tensions")->SetText(ui::Str(Globals::Haar_SurfaceTension(T)));
+}

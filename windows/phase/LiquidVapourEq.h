@@ -1,0 +1,31 @@
+// The liquid-vapour equilibrium window: for the bulk molar volume of a
+// sample of water its homogenization temperature Th and, at a temperature
+// below Th, the pressure, molar volume and density of the coexisting liquid
+// and vapour, the share of the bulk volume each fills, and the surface
+// tension. Typing the volume sets the molar volume of the program-wide
+// state point.
+#pragma once
+
+#include "ui/Window.h"
+
+class LiquidVapourEq : public ui::Window {
+ public:
+  static constexpr const char* ClassName = "LiquidVapourEq.LiquidVapourEq";
+
+ protected:
+  const ui::WindowSpec& Spec() const override;
+  std::span<const ui::ControlSpec> Controls() const override;
+  std::vector<ui::Handler> Handlers() override;
+
+ private:
+  void ClearLabels(std::initializer_list<const char*> names);
+
+  void Kelvin_Action();
+  void Celsius_Action();
+  void Clear_Action();
+  void calculate_Action();
+  void calTh_Action();
+  void DataEntryV_TextChange();
+
+  bool busy_ = false;  // a calculation is running
+};
