@@ -4,32 +4,22 @@
 #include "eos/Globals.h"
 #include "ui/BusyScope.h"
 #include "windows/phase/Homogenization.h"
+#include "windows/phase/SaturationLayout.h"
 #include "windows/state/StateValues.h"
 
 using ui::ControlSpec;
 using ui::Kind;
+using saturation_windows::Empty;
+using saturation_windows::kText1;
+using saturation_windows::kText11;
+using saturation_windows::kText12;
+using saturation_windows::Rule;
+using saturation_windows::Text;
 
 namespace {
 
-constexpr ui::WindowSpec kWindow{
-    .className = BubbleDewPoint::ClassName,
-    .title = "Bubble-Dew point",
-    .width = 635,
-    .height = 565,
-    .placement = 2,
-    .minWidth = 635,
-    .minHeight = 400,
-    .maxWidth = 635,
-    .maxHeight = 925,
-    .resizeable = true,
-};
-
-// A label of the window: text size 16 unless given.
-constexpr ControlSpec Text(const char* name, int left, int top, int width, int height,
-                           const char* text, int size = 16) {
-  return {.kind = Kind::StaticText, .name = name, .left = left, .top = top, .width = width,
-          .height = height, .text = text, .font = {.size = size}};
-}
+constexpr ui::WindowSpec kWindow =
+    saturation_windows::Window(BubbleDewPoint::ClassName, "Bubble-Dew point", 565);
 
 // The two columns of the phase grid: a white box whose border turns red for
 // the phase the fluid homogenizes into.
@@ -37,11 +27,6 @@ constexpr ControlSpec Column(const char* name, int left) {
   return {.kind = Kind::Rectangle, .name = name, .left = left, .top = 376, .width = 130,
           .height = 140, .fillColor = ui::White, .topLeftColor = ui::White,
           .bottomRightColor = ui::White, .borderWidth = 1};
-}
-
-constexpr ControlSpec Rule(const char* name, int x1, int y, int x2) {
-  return {.kind = Kind::Line, .name = name, .left = x1, .top = y, .width = x2 - x1, .height = 0,
-          .x1 = x1, .y1 = y, .x2 = x2, .y2 = y, .borderWidth = 1};
 }
 
 constexpr ControlSpec kControls[] = {
@@ -104,15 +89,9 @@ constexpr ControlSpec kControls[] = {
     Text("StaticText7", 450, 445, 55, 25, "g/cm"),
     Text("StaticText8", 490, 444, 16, 20, "3", 12),
     Text("StaticText9", 450, 480, 40, 25, "MPa"),
-    {.kind = Kind::StaticText, .name = "Text1", .left = 20, .top = 20, .width = 250, .height = 25,
-     .text = "Limits of liquid-vapour curve", .font = {.size = 16}, .multiline = true},
-    {.kind = Kind::StaticText, .name = "Text11", .left = 20, .top = -313, .width = 313, .height = 63,
-     .text = "Limits of liquid-vapour curve\r critical point: 647.096 K, 22.064 MPa\r triple point: 273.16 K",
-     .font = {.size = 16}, .multiline = true},
-    {.kind = Kind::StaticText, .name = "Text12", .left = 265, .top = 20, .width = 280, .height = 45,
-     .text = "critical temperature 647.126 K (373.976 ˚C)\rcritical pressure 22.055 MPa (220.55 bar)\r"
-             "triple point: 273.16 K (0.01 ˚C), 0.000612 MPa",
-     .font = {.size = 12}, .multiline = true},
+    kText1,
+    kText11,
+    kText12,
     Text("parameter1", 20, 200, 150, 25, "parameter"),
     Rule("Line1", 20, 300, 600),
     Text("Homogen22", 20, 340, 240, 25, "Surface Tension"),
@@ -123,11 +102,6 @@ constexpr ControlSpec kControls[] = {
     Rule("Line2", 40, 405, 520),
     Rule("Line3", 40, 510, 520),
 };
-
-// Every output of a calculation, in the order the failure display empties
-// them after "no solution".
-constexpr const char* kResults[] = {"Tensions", "ResultText", "warning", "MolarV1", "MolarV2",
-                                    "Dens1",    "Dens2",      "Fuga1",   "Fuga2"};
 
 const QString kInputWarning =
     QStringLiteral("warning: put a number for homogenization conditions and select mode");
@@ -152,10 +126,6 @@ std::vector<ui::Handler> BubbleDewPoint::Handlers() {
       {"Liquid", Event::Action, [this] { Liquid_Action(); }},
       {"StaticText5", Event::KeyDown, [this] { StaticText5_KeyDown(); }},
   };
-}
-
-void BubbleDewPoint::ClearLabels(std::initializer_list<const char*> names) {
-  for (const char* name : names) Label(name)->SetText(QString());
 }
 
 void BubbleDewPoint::SetBorders(ui::Rgb liquid, ui::Rgb vapour) {
@@ -188,21 +158,21 @@ void BubbleDewPoint::RadioButtonPh_Action() {
 }
 
 void BubbleDewPoint::dataEntry_TextChange() {
-  ClearLabels({"Answer", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2", "Tensions",
+  Empty(*this, {"Answer", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2", "Tensions",
                "ResultText", "warning"});
   SetBorders(ui::White, ui::White);
 }
 
 void BubbleDewPoint::Clear_Action() {
   if (busy_) return;
-  ClearLabels({"Answer", "Tensions"});
+  Empty(*this, {"Answer", "Tensions"});
   Field("dataEntry")->SetText(QString());
-  ClearLabels({"ResultText", "warning"});
+  Empty(*this, {"ResultText", "warning"});
   Radio("Liquid")->SetValue(false);
   Radio("Vapour")->SetValue(false);
   ui::SetVisible(Control("ImageWell1"), false);
   ui::SetVisible(Control("ImageWell2"), false);
-  ClearLabels({"MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2"});
+  Empty(*this, {"MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2"});
 }
 
 // A change of the temperature unit: where the typed number is a temperature
@@ -211,9 +181,9 @@ void BubbleDewPoint::Clear_Action() {
 void BubbleDewPoint::UnitChanged(const char* unit, double shift) {
   if (Radio("RadioButtonTh")->Value()) {
     Label("unit1")->SetText(QString::fromUtf8(unit));
-    ClearLabels({"Answer", "Tensions"});
+    Empty(*this, {"Answer", "Tensions"});
     Field("dataEntry")->SetText(QString());
-    ClearLabels({"ResultText", "warning", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2"});
+    Empty(*this, {"ResultText", "warning", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2"});
   }
   if (Radio("RadioButtonPh")->Value()) {
     Label("Unit2")->SetText(QString::fromUtf8(unit));
@@ -260,7 +230,7 @@ void BubbleDewPoint::calculate_Action() {
   const bool givenP = Radio("RadioButtonPh")->Value();
   if (!(intoVapour || intoLiquid) || !(givenT || givenP)) {
     Label("warning")->SetText(kInputWarning);
-    ClearLabels({"Answer", "Tensions", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2",
+    Empty(*this, {"Answer", "Tensions", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2",
                  "ResultText"});
     return;
   }
@@ -282,13 +252,14 @@ void BubbleDewPoint::calculate_Action() {
                                 "curve, 273.16 - 647.096 K")
                : QStringLiteral("warning: homogenization pressure outside the liquid-vapour "
                                 "curve, 0.000611657 - 22.055 MPa"));
-    ClearLabels({"Answer", "Tensions", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2",
+    Empty(*this, {"Answer", "Tensions", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2",
                  "ResultText"});
     return;
   }
   if (h.status != phase::HomogenizationStatus::Solved) {
     Label("Answer")->SetText(QStringLiteral("no solution"));
-    for (const char* name : kResults) Label(name)->SetText(QString());
+    Empty(*this, {"Tensions", "ResultText", "warning", "MolarV1", "MolarV2", "Dens1", "Dens2",
+                  "Fuga1", "Fuga2"});
     return;
   }
 

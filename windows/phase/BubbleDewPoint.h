@@ -18,7 +18,6 @@ class BubbleDewPoint : public ui::Window {
   std::vector<ui::Handler> Handlers() override;
 
  private:
-  void ClearLabels(std::initializer_list<const char*> names);
   void SetBorders(ui::Rgb liquid, ui::Rgb vapour);
   void UnitChanged(const char* unit, double shift);
 

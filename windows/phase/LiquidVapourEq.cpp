@@ -4,40 +4,26 @@
 #include "ui/BusyScope.h"
 #include "windows/phase/Coexistence.h"
 #include "windows/phase/Homogenization.h"
+#include "windows/phase/SaturationLayout.h"
 #include "windows/state/StateValues.h"
 
 using ui::ControlSpec;
 using ui::Kind;
+using saturation_windows::Empty;
+using saturation_windows::kText1;
+using saturation_windows::kText11;
+using saturation_windows::kText12;
+using saturation_windows::Rule;
+using saturation_windows::Text;
 
 namespace {
 
-constexpr ui::WindowSpec kWindow{
-    .className = LiquidVapourEq::ClassName,
-    .title = "Liquid Vapour Equilibrium",
-    .width = 635,
-    .height = 535,
-    .placement = 2,
-    .minWidth = 635,
-    .minHeight = 400,
-    .maxWidth = 635,
-    .maxHeight = 925,
-    .resizeable = true,
-};
-
-constexpr ControlSpec Text(const char* name, int left, int top, int width, int height,
-                           const char* text, int size = 16) {
-  return {.kind = Kind::StaticText, .name = name, .left = left, .top = top, .width = width,
-          .height = height, .text = text, .font = {.size = size}};
-}
+constexpr ui::WindowSpec kWindow =
+    saturation_windows::Window(LiquidVapourEq::ClassName, "Liquid Vapour Equilibrium", 535);
 
 constexpr ControlSpec Entry(const char* name, int left, int top) {
   return {.kind = Kind::EditField, .name = name, .left = left, .top = top, .width = 120,
           .height = 25, .text = "", .font = {.size = 16}};
-}
-
-constexpr ControlSpec Rule(const char* name, int x1, int y, int x2) {
-  return {.kind = Kind::Line, .name = name, .left = x1, .top = y, .width = x2 - x1, .height = 0,
-          .x1 = x1, .y1 = y, .x2 = x2, .y2 = y, .borderWidth = 1};
 }
 
 constexpr ControlSpec kControls[] = {
@@ -74,11 +60,8 @@ constexpr ControlSpec kControls[] = {
     Text("SurfaceTension", 40, 365, 130, 20, "Surface Tension"),
     Text("tensions", 190, 365, 120, 20, ""),
     Text("StaticText10", 320, 365, 65, 20, "N/m"),
-    {.kind = Kind::StaticText, .name = "Text1", .left = 20, .top = 20, .width = 250, .height = 25,
-     .text = "Limits of liquid-vapour curve", .font = {.size = 16}, .multiline = true},
-    {.kind = Kind::StaticText, .name = "Text11", .left = 20, .top = -313, .width = 313, .height = 63,
-     .text = "Limits of liquid-vapour curve\r critical point: 647.096 K, 22.064 MPa\r triple point: 273.16 K",
-     .font = {.size = 16}, .multiline = true},
+    kText1,
+    kText11,
     Text("MolarVolume1", 20, 85, 130, 25, "Molar Volume"),
     Text("StaticText1", 285, 85, 80, 25, "cm /mol"),
     Text("StaticText11", 307, 84, 16, 20, "3", 12),
@@ -98,10 +81,7 @@ constexpr ControlSpec kControls[] = {
     Rule("Line3", 40, 430, 530),
     {.kind = Kind::StaticText, .name = "warning", .left = 153, .top = 280, .width = 230, .height = 30,
      .text = "", .font = {.size = 12}, .textColor = ui::Red, .multiline = true},
-    {.kind = Kind::StaticText, .name = "Text12", .left = 265, .top = 20, .width = 280, .height = 45,
-     .text = "critical temperature 647.126 K (373.976 ˚C)\rcritical pressure 22.055 MPa (220.55 bar)\r"
-             "triple point: 273.16 K (0.01 ˚C), 0.000612 MPa",
-     .font = {.size = 12}, .multiline = true},
+    kText12,
 };
 
 }  // namespace
@@ -122,16 +102,12 @@ std::vector<ui::Handler> LiquidVapourEq::Handlers() {
   };
 }
 
-void LiquidVapourEq::ClearLabels(std::initializer_list<const char*> names) {
-  for (const char* name : names) Label(name)->SetText(QString());
-}
-
 void LiquidVapourEq::DataEntryV_TextChange() {
   Globals::MolarVol = ui::Val(Field("DataEntryV")->Text());
   Label("Density")->SetText(state_windows::DensityLine(Globals::MolarVol));
-  ClearLabels({"nummerTh", "Answer"});
+  Empty(*this, {"nummerTh", "Answer"});
   Field("DataEntryT")->SetText(QString());
-  ClearLabels({"MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2", "tensions"});
+  Empty(*this, {"MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2", "tensions"});
 }
 
 void LiquidVapourEq::calTh_Action() {
@@ -160,7 +136,7 @@ void LiquidVapourEq::Clear_Action() {
   Label("warning")->SetText(QString());
   Field("DataEntryV")->SetText(QString());
   Field("DataEntryT")->SetText(QString());
-  ClearLabels({"nummerTh", "Answer", "MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2",
+  Empty(*this, {"nummerTh", "Answer", "MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2",
                "tensions"});
 }
 
@@ -179,7 +155,7 @@ void LiquidVapourEq::calculate_Action() {
   if (!(T < Th) || !(T > Globals::TriplePointTemp) || !(V > 0)) {
     Label("warning")->SetText(
         QStringLiteral("warning: put a number for molar volume and temperature (below Th)"));
-    ClearLabels({"Answer", "tensions", "frac1", "frac2", "MolarV1", "MolarV2", "Dens1", "Dens2"});
+    Empty(*this, {"Answer", "tensions", "frac1", "frac2", "MolarV1", "MolarV2", "Dens1", "Dens2"});
     return;
   }
   Label("warning")->SetText(QString());
@@ -191,7 +167,7 @@ void LiquidVapourEq::calculate_Action() {
     answer->SetTextColor(ui::Red);
     answer->SetText(QStringLiteral("no solution"));
     // Nothing of an earlier calculation stays beside it.
-    ClearLabels({"MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2", "tensions"});
+    Empty(*this, {"MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2", "tensions"});
     return;
   }
   const phase::Coexistence& c = a.state;
@@ -214,7 +190,7 @@ void LiquidVapourEq::calculate_Action() {
     frac1->SetText(ui::Str(phi));
     Label("frac2")->SetText(ui::Str(1 - phi));
   } else {
-    ClearLabels({"frac1", "frac2"});
+    Empty(*this, {"frac1", "frac2"});
     Label("warning")->SetText(QStringLiteral("single phase at this temperature"));
   }
   Label("tensions")->SetText(ui::Str(Globals::Haar_SurfaceTension(T)));

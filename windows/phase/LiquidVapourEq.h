@@ -18,7 +18,6 @@ class LiquidVapourEq : public ui::Window {
   std::vector<ui::Handler> Handlers() override;
 
  private:
-  void ClearLabels(std::initializer_list<const char*> names);
 
   void Kelvin_Action();
   void Celsius_Action();

@@ -1,0 +1,59 @@
+// What the two saturation windows (homogenization and liquid-vapour
+// equilibrium) share of their layout and handlers: the table rows of their
+// labels and rules, the heading and the critical-point notes that both show
+// in the same place, and the emptying of result labels.
+#pragma once
+
+#include <initializer_list>
+
+#include "ui/Window.h"
+
+namespace saturation_windows {
+
+// The window: white, 635 pixels wide at every height from 400 to 925,
+// centred on the screen when it opens.
+constexpr ui::WindowSpec Window(const char* className, const char* title, int height) {
+  return {.className = className, .title = title, .width = 635, .height = height, .placement = 2,
+          .minWidth = 635, .minHeight = 400, .maxWidth = 635, .maxHeight = 925,
+          .resizeable = true};
+}
+
+// A label: left-aligned black text in the system font, size 16 unless given.
+constexpr ui::ControlSpec Text(const char* name, int left, int top, int width, int height,
+                               const char* text, int size = 16) {
+  return {.kind = ui::Kind::StaticText, .name = name, .left = left, .top = top, .width = width,
+          .height = height, .text = text, .font = {.size = size}};
+}
+
+// A black horizontal rule one pixel wide from x1 to x2 at height y.
+constexpr ui::ControlSpec Rule(const char* name, int x1, int y, int x2) {
+  return {.kind = ui::Kind::Line, .name = name, .left = x1, .top = y, .width = x2 - x1,
+          .height = 0, .x1 = x1, .y1 = y, .x2 = x2, .y2 = y, .borderWidth = 1};
+}
+
+// The heading, top left.
+inline constexpr ui::ControlSpec kText1{
+    .kind = ui::Kind::StaticText, .name = "Text1", .left = 20, .top = 20, .width = 250,
+    .height = 25, .text = "Limits of liquid-vapour curve", .font = {.size = 16},
+    .multiline = true};
+// The limits of the auxiliary curve: a label laid out above the window's
+// top edge, so never seen.
+inline constexpr ui::ControlSpec kText11{
+    .kind = ui::Kind::StaticText, .name = "Text11", .left = 20, .top = -313, .width = 313,
+    .height = 63,
+    .text = "Limits of liquid-vapour curve\r critical point: 647.096 K, 22.064 MPa\r triple point: 273.16 K",
+    .font = {.size = 16}, .multiline = true};
+// The critical and triple points the windows work with, top right.
+inline constexpr ui::ControlSpec kText12{
+    .kind = ui::Kind::StaticText, .name = "Text12", .left = 265, .top = 20, .width = 280,
+    .height = 45,
+    .text = "critical temperature 647.126 K (373.976 ˚C)\rcritical pressure 22.055 MPa (220.55 bar)\r"
+            "triple point: 273.16 K (0.01 ˚C), 0.000612 MPa",
+    .font = {.size = 12}, .multiline = true};
+
+// Empties the labels of those names, in that order.
+inline void Empty(const ui::Window& w, std::initializer_list<const char*> names) {
+  for (const char* name : names) w.Label(name)->SetText(QString());
+}
+
+}  // namespace saturation_windows
