@@ -74,55 +74,90 @@ constexpr double IntPow(double x, int n) {
   return r;
 }
 
-}  // namespace
-
-double ResidualPart(int sel, double T, double V) {
-  double rho = 0.0;
-  if (V > 0.0) rho = MolarMassH2O / V;
-  if (!(rho > 0.0 && T > 0.0)) return 0.0;
-
-  // Accumulators: A in J/g and its derivatives in rho (g/cm3) and T (K).
+// The sums of the residual part: A in J/g and its derivatives in rho
+// (g/cm3) and T (K).
+struct ResidualSums {
   double A = 0.0, Ar = 0.0, Arr = 0.0, At = 0.0, Att = 0.0, Art = 0.0;
+};
+
+// Which of the sums an evaluation forms; a quantity needs only some of them.
+enum Sum : unsigned {
+  SumA = 1u << 0,
+  SumAr = 1u << 1,
+  SumArr = 1u << 2,
+  SumAt = 1u << 3,
+  SumAtt = 1u << 4,
+  SumArt = 1u << 5,
+};
+
+// exp returns exactly 0 for arguments below about -745.13. A Gaussian term
+// whose exponent lies below this bound contributes only signed zeros, which
+// leave every sum as it is: a sum never holds -0, since it starts at +0 and
+// in round-to-nearest x + (-x) and +0 + (-0) are both +0. Such a term is
+// skipped, but only where the density and temperature offsets are moderate:
+// there every factor multiplied by the exponential is finite, while at
+// absurd densities a product such as 0 * inf makes the sum not a number.
+constexpr double NegligibleExponent = -750.0;
+constexpr double ModerateOffset = 1e50;
+
+// The sums named in Need at temperature T and density rho; `yield` is called
+// once per term.
+template <unsigned Need, class Yield>
+ResidualSums SumTerms(double T, double rho, Yield yield) {
+  constexpr bool needA = (Need & SumA) != 0, needAr = (Need & SumAr) != 0,
+                 needArr = (Need & SumArr) != 0, needAt = (Need & SumAt) != 0,
+                 needAtt = (Need & SumAtt) != 0, needArt = (Need & SumArt) != 0;
+  ResidualSums s;
 
   // (1 - e^-rho)^k and its density derivatives for every k in the table,
   // and (647.073 / T)^l with its temperature derivatives
   // -l 647.073^l / T^(l+1) and l (l + 1) 647.073^l / T^(l+2) for every l,
-  // each formed once by products.
+  // each formed once by products; the derivatives only where a sum needs
+  // them.
   const double e = std::exp(-rho);
   const double x = 1.0 - e;
   std::array<double, MaxK + 1> r{}, rR{}, rRR{};
   r[0] = 1.0;
   for (int k = 1; k <= MaxK; ++k) {
     r[k] = r[k - 1] * x;
-    rR[k] = (k * e) * r[k - 1];
-    rRR[k] = (k == 1) ? -e : (k * (-e)) * r[k - 1] + (k * (k - 1) * e * e) * r[k - 2];
+    if constexpr (needAr || needArt) rR[k] = (k * e) * r[k - 1];
+    if constexpr (needArr) {
+      rRR[k] = (k == 1) ? -e : (k * (-e)) * r[k - 1] + (k * (k - 1) * e * e) * r[k - 2];
+    }
   }
-  const double tau = CritTempHaar / T;
-  const double iT = 1.0 / T;
-  std::array<double, MaxL + 3> iTpow{};  // (1/T)^n
-  iTpow[0] = 1.0;
-  for (int n = 1; n <= MaxL + 2; ++n) iTpow[n] = iTpow[n - 1] * iT;
   std::array<double, MaxL + 1> t{}, tT{}, tTT{};
-  t[0] = 1.0;
-  for (int l = 1; l <= MaxL; ++l) {
-    t[l] = t[l - 1] * tau;
-    tT[l] = (-RedTempPow[l] * l) * iTpow[l + 1];
-    tTT[l] = (RedTempPow[l] * l * (l + 1)) * iTpow[l + 2];
+  if constexpr (needA || needAr || needArr) {
+    const double tau = CritTempHaar / T;
+    t[0] = 1.0;
+    for (int l = 1; l <= MaxL; ++l) t[l] = t[l - 1] * tau;
+  }
+  if constexpr (needAt || needAtt || needArt) {
+    const double iT = 1.0 / T;
+    std::array<double, MaxL + 3> iTpow{};  // (1/T)^n
+    iTpow[0] = 1.0;
+    for (int n = 1; n <= MaxL + 2; ++n) iTpow[n] = iTpow[n - 1] * iT;
+    for (int l = 1; l <= MaxL; ++l) {
+      tT[l] = (-RedTempPow[l] * l) * iTpow[l + 1];
+      if constexpr (needAtt) tTT[l] = (RedTempPow[l] * l * (l + 1)) * iTpow[l + 2];
+    }
   }
 
   for (const PowerTerm& term : PowerTerms) {
     const int k = term.k;
     const int l = term.l;
     const double c = term.c;
-    A += (c * t[l]) * r[k];
-    Ar += (c * t[l]) * rR[k];
-    Arr += (c * t[l]) * rRR[k];
-    At += (c * r[k]) * tT[l];
-    Att += (c * r[k]) * tTT[l];
-    Art += (c * tT[l]) * rR[k];
-    RuntimeBackgroundTask();
+    if constexpr (needA) s.A += (c * t[l]) * r[k];
+    if constexpr (needAr) s.Ar += (c * t[l]) * rR[k];
+    if constexpr (needArr) s.Arr += (c * t[l]) * rRR[k];
+    if constexpr (needAt) s.At += (c * r[k]) * tT[l];
+    if constexpr (needAtt) s.Att += (c * r[k]) * tTT[l];
+    if constexpr (needArt) s.Art += (c * tT[l]) * rR[k];
+    yield();
   }
 
+  // Unrolled, so that the constants of each term fold and the offsets the
+  // terms share are computed once.
+#pragma GCC unroll 4
   for (const GaussTerm& term : GaussTerms) {
     const int k = term.k;
     const int l = term.l;
@@ -131,56 +166,104 @@ double ResidualPart(int sel, double T, double V) {
     const double b = 1.0 / term.T;
     const double tauJ = (T - term.T) / term.T;
 
-    const double d = IntPow(delta, l);
-    const double dR = l > 0 ? (a * l) * IntPow(delta, l - 1) : 0.0;
-    const double dRR = l > 1 ? (a * a * l * (l - 1)) * IntPow(delta, l - 2) : 0.0;
-
     // The exponent X = -alpha delta^k - beta tau^2 and its derivatives; k is
     // even, so X is never positive.
     const double X = (-term.alpha) * IntPow(delta, k) + ((-term.beta) * tauJ) * tauJ;
+    if (X < NegligibleExponent && std::abs(delta) < ModerateOffset &&
+        std::abs(tauJ) < ModerateOffset) {
+      yield();
+      continue;
+    }
     const double XR = ((-term.alpha) * a * k) * IntPow(delta, k - 1);
     const double XRR = ((-term.alpha) * a * a * k * (k - 1)) * IntPow(delta, k - 2);
     const double XT = (-term.beta) * b * 2.0 * tauJ;
     const double XTT = (-term.beta) * b * b * 2.0;
 
-    const double E = std::exp(X);
-    const double ET = E * XT;
-    const double ETT = E * XTT + (E * XT) * XT;
-    const double ER = E * XR;
-    const double ERR = E * XRR + (E * XR) * XR;
+    const double d = IntPow(delta, l);
+    const double dR = l > 0 ? (a * l) * IntPow(delta, l - 1) : 0.0;
+    const double dRR = l > 1 ? (a * a * l * (l - 1)) * IntPow(delta, l - 2) : 0.0;
 
-    A += (term.g * d) * E;
-    Ar += term.g * (dR * E + d * ER);
-    Arr += term.g * ((dRR * E + (2.0 * dR) * ER) + d * ERR);
-    At += (term.g * d) * ET;
-    Att += (term.g * d) * ETT;
-    Art += ((term.g * XT) * E) * (d * XR + dR);
-    RuntimeBackgroundTask();
+    const double E = std::exp(X);
+    const double ER = E * XR;
+    if constexpr (needA) s.A += (term.g * d) * E;
+    if constexpr (needAr) s.Ar += term.g * (dR * E + d * ER);
+    if constexpr (needArr) {
+      const double ERR = E * XRR + (E * XR) * XR;
+      s.Arr += term.g * ((dRR * E + (2.0 * dR) * ER) + d * ERR);
+    }
+    if constexpr (needAt) s.At += (term.g * d) * (E * XT);
+    if constexpr (needAtt) s.Att += (term.g * d) * (E * XTT + (E * XT) * XT);
+    if constexpr (needArt) s.Art += ((term.g * XT) * E) * (d * XR + dR);
+    yield();
   }
+  return s;
+}
+
+// The sums named in Need.
+template <unsigned Need>
+ResidualSums Sums(double T, double rho) {
+  return SumTerms<Need>(T, rho, RuntimeBackgroundTask);
+}
+
+// The density of molar volume V, or 0 where the residual part is not
+// evaluated (V or T not above 0).
+double ResidualDensity(double T, double V) {
+  double rho = 0.0;
+  if (V > 0.0) rho = MolarMassH2O / V;
+  if (!(rho > 0.0 && T > 0.0)) return 0.0;
+  return rho;
+}
+
+// Cv in J/(mol K), M (dP/drho)_T in MPa cm3/mol and (dP/dT)_rho in MPa/K
+// from the sums.
+double HeatCapacityV(const ResidualSums& s, double T) { return ((-T) * s.Att) * MolarMassH2O; }
+double PressureDensityDerivative(const ResidualSums& s, double rho) {
+  return ((2.0 * ((s.Ar * rho) * rho)) / rho + (rho * rho) * s.Arr) * MolarMassH2O;
+}
+double PressureTemperatureDerivative(const ResidualSums& s, double rho) {
+  return (rho * rho) * s.Art;
+}
+
+}  // namespace
+
+double ResidualPart(int sel, double T, double V) {
+  const double rho = ResidualDensity(T, V);
+  if (rho == 0.0) return 0.0;
 
   constexpr double M = MolarMassH2O;
   switch (sel) {
-    case Haar_Quantity::Pressure:
-      return (Ar * rho) * rho;
+    case Haar_Quantity::Pressure: {
+      const ResidualSums s = Sums<SumAr>(T, rho);
+      return (s.Ar * rho) * rho;
+    }
     case Haar_Quantity::ReducedHelmholtz:
-      return (A * M) / (GasConstantR * T);
+      return (Sums<SumA>(T, rho).A * M) / (GasConstantR * T);
     case Haar_Quantity::Helmholtz:
-      return A * M;
+      return Sums<SumA>(T, rho).A * M;
     case Haar_Quantity::Entropy:
-      return (-At) * M;
-    case Haar_Quantity::Energy:
-      return (A - T * At) * M;
-    case Haar_Quantity::Enthalpy:
-      return ((A - T * At) + Ar * rho) * M;
-    case Haar_Quantity::Gibbs:
-      return (A + Ar * rho) * M;
+      return (-Sums<SumAt>(T, rho).At) * M;
+    case Haar_Quantity::Energy: {
+      const ResidualSums s = Sums<SumA | SumAt>(T, rho);
+      return (s.A - T * s.At) * M;
+    }
+    case Haar_Quantity::Enthalpy: {
+      const ResidualSums s = Sums<SumA | SumAt | SumAr>(T, rho);
+      return ((s.A - T * s.At) + s.Ar * rho) * M;
+    }
+    case Haar_Quantity::Gibbs: {
+      const ResidualSums s = Sums<SumA | SumAr>(T, rho);
+      return (s.A + s.Ar * rho) * M;
+    }
     case Haar_Quantity::Cv:
-      return ((-T) * Att) * M;
+      return HeatCapacityV(Sums<SumAtt>(T, rho), T);
     case Haar_Quantity::dPdRho:
-      return ((2.0 * ((Ar * rho) * rho)) / rho + (rho * rho) * Arr) * M;
+      return PressureDensityDerivative(Sums<SumAr | SumArr>(T, rho), rho);
     case Haar_Quantity::dPdT:
-      return (rho * rho) * Art;
+      return PressureTemperatureDerivative(Sums<SumArt>(T, rho), rho);
     default:
+      // An unknown selector still runs through the terms, yielding once per
+      // term as every evaluation does, and gives 0.
+      Sums<0>(T, rho);
       return 0.0;
   }
 }

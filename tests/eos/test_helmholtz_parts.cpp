@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <utility>
 
 #include "Globals.h"
 #include "HookCounter.h"
@@ -178,8 +179,16 @@ TEST(HelmholtzParts, BaseBelowZeroFreeVolume) {
 
 TEST(HelmholtzParts, ResidualYieldsOncePerTerm) {
   HookCounter hooks;
-  Haar_Residual(Q::Pressure, 300.0, 18.0);
-  EXPECT_EQ(hookCalls, 40);
+  // Whatever the selector, known or not, and whether the Gaussian terms'
+  // exponentials vanish (cold liquid) or not (near the critical point).
+  for (int sel : {Q::Pressure, Q::ReducedHelmholtz, Q::Helmholtz, Q::Entropy, Q::Energy,
+                  Q::Enthalpy, Q::Gibbs, Q::Cv, Q::dPdRho, Q::dPdT, 8}) {
+    for (auto [T, V] : {std::pair{300.0, 18.0}, std::pair{640.0, 56.0}}) {
+      hookCalls = 0;
+      Haar_Residual(sel, T, V);
+      EXPECT_EQ(hookCalls, 40) << "sel " << sel << " T " << T;
+    }
+  }
   hookCalls = 0;
   Haar_Residual(Q::Pressure, 300.0, 0.0);  // declined: no term evaluated
   Haar_Base(Q::Pressure, 300.0, 18.0);     // closed form: no loop
