@@ -20,22 +20,28 @@ double SumOfParts(int sel, double T, double V) {
   return BasePart(sel, T, V) + ResidualPart(sel, T, V) + IdealPart(sel, T);
 }
 
-// M (dP/drho) at constant T, MPa cm3/mol.
-double PressureDensityDerivative(double T, double V) {
-  return BasePart(Haar_Quantity::dPdRho, T, V) + ResidualPart(Haar_Quantity::dPdRho, T, V);
+// Cv (J/(mol K)) and the two pressure derivatives x100 = M dP/drho
+// (MPa cm3/mol) and x101 = dP/dT (MPa/K) at one state, each part evaluated
+// once; the sums are those of the parts' Cv, dPdRho and dPdT selectors.
+struct CaloricDerivatives {
+  double cv;
+  double x100;
+  double x101;
+};
+
+CaloricDerivatives DerivativesAt(double T, double V) {
+  const HeatCapacityTerms base = BaseHeatCapacityTerms(T, V);
+  const HeatCapacityTerms residual = ResidualHeatCapacityTerms(T, V);
+  return {base.cv + residual.cv + IdealPart(Haar_Quantity::Cv, T), base.dPdRho + residual.dPdRho,
+          base.dPdT + residual.dPdT};
 }
 
-// (dP/dT) at constant rho, MPa/K.
-double PressureTemperatureDerivative(double T, double V) {
-  return BasePart(Haar_Quantity::dPdT, T, V) + ResidualPart(Haar_Quantity::dPdT, T, V);
-}
-
-// Cp from Cv and the two pressure derivatives above (x100 = M dP/drho,
-// x101 = dP/dT): Cp - Cv = T V^2 (dP/dT)^2 / (M dP/drho); MPa cm3 is J.
-// None (0) where dP/drho is 0.
-double HeatCapacityP(double T, double V, double cv, double x100, double x101) {
-  if (x100 == 0.0) return 0.0;
-  return cv + ((((T * V) * V) * x101) * x101) / x100;
+// Cp from Cv and the two pressure derivatives:
+// Cp - Cv = T V^2 (dP/dT)^2 / (M dP/drho); MPa cm3 is J. None (0) where
+// dP/drho is 0.
+double HeatCapacityP(double T, double V, const CaloricDerivatives& d) {
+  if (d.x100 == 0.0) return 0.0;
+  return d.cv + ((((T * V) * V) * d.x101) * d.x101) / d.x100;
 }
 
 double Cv(double T, double V) { return SumOfParts(Haar_Quantity::Cv, T, V); }
@@ -44,31 +50,27 @@ double Cv(double T, double V) { return SumOfParts(Haar_Quantity::Cv, T, V); }
 // coefficient from Cv and the two pressure derivatives.
 double Cp(double T, double V) {
   if (!InRange(T, V)) return 0.0;
-  return HeatCapacityP(T, V, Cv(T, V), PressureDensityDerivative(T, V),
-                       PressureTemperatureDerivative(T, V));
+  return HeatCapacityP(T, V, DerivativesAt(T, V));
 }
 
 double Sound(double T, double V) {
   if (!InRange(T, V)) return 0.0;
-  const double cv = Cv(T, V);
-  const double x100 = PressureDensityDerivative(T, V);
-  const double x101 = PressureTemperatureDerivative(T, V);
-  const double cp = HeatCapacityP(T, V, cv, x100, x101);
+  const CaloricDerivatives d = DerivativesAt(T, V);
+  const double cp = HeatCapacityP(T, V, d);
   // w^2 = (Cp/Cv) (dP/drho)_T; 1 MPa cm3/g is 1000 m2/s2.
   double square = 0.0;
-  if (cv > 0.0) square = (((cp * x100) / cv) * 1000.0) / MolarMassH2O;
+  if (d.cv > 0.0) square = (((cp * d.x100) / d.cv) * 1000.0) / MolarMassH2O;
   if (square > 0.0) return std::sqrt(square);
   return 0.0;
 }
 
 double JouleThomson(double T, double V) {
   if (!InRange(T, V)) return 0.0;
-  const double x100 = PressureDensityDerivative(T, V);
-  const double x101 = PressureTemperatureDerivative(T, V);
+  const CaloricDerivatives d = DerivativesAt(T, V);
   // mu = -(V - T (dV/dT)_P) / Cp, with (dV/dT)_P = V^2 (dP/dT) / (M dP/drho).
   double bracket = 0.0;
-  if (x100 != 0.0) bracket = V - (((T * V) * V) * x101) / x100;
-  const double cp = HeatCapacityP(T, V, Cv(T, V), x100, x101);
+  if (d.x100 != 0.0) bracket = V - (((T * V) * V) * d.x101) / d.x100;
+  const double cp = HeatCapacityP(T, V, d);
   if (cp > 0.0) return (-bracket) / cp;
   return 0.0;
 }

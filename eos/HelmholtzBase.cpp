@@ -24,76 +24,139 @@ constexpr double RefPressureBar = 1.01325;
 constexpr std::array<double, 4> CovolumeCoef = {-0.3540782, 0.7478629, 0.007159876, -0.003528426};
 constexpr std::array<double, 4> VirialCoef = {1.1278334, -0.5944001, -5.010996, 0.63684256};
 
+// The base part at one state: what every quantity shares (b, B, the reduced
+// density y = b rho / 4 and the powers of 1 / (1 - y)), with the
+// temperature derivatives of b and B and the derivatives of the
+// dimensionless base function Phi formed only where a quantity asks for them.
+// All derivatives of Phi are rational in w = 1 - y, so they stay finite on
+// both sides of w = 0.
+class BaseState {
+ public:
+  BaseState(double T, double rho) : T_(T), rho_(rho) {
+    const double t = T / CritTempHaar;
+    const double lnt = std::log(t);
+    it_ = 1.0 / t;
+    it2_ = it_ * it_;
+    it3_ = it2_ * it_;
+    it4_ = it2_ * it2_;
+    it5_ = it4_ * it_;
+    b_ = bc[0] * lnt + bc[1] + bc[2] * it3_ + bc[3] * it5_;
+    B_ = Bc[0] + Bc[1] * it_ + Bc[2] * it2_ + Bc[3] * it4_;
+    y_ = b_ * rho / 4.0;
+    w_ = 1.0 - y_;
+    q_ = b_ / 4.0;  // d y / d rho
+    iw_ = 1.0 / w_;
+    iw2_ = iw_ * iw_;
+    iw3_ = iw2_ * iw_;
+    iw4_ = iw2_ * iw2_;
+    bRatio_ = B_ / b_ - Gamma;
+  }
+
+  double w() const { return w_; }
+
+  // d Phi / d rho, and X = R' T Phi_rho in bar cm3/g.
+  double PhiR() const {
+    const double q = q_;
+    return q * iw_ - c1 * q * iw2_ + c2 * q * iw3_ + 4.0 * q * bRatio_ + 1.0 / rho_;
+  }
+  double X() const { return SpecificGasConstant * T_ * PhiR(); }
+
+  double PhiRR() const {
+    const double q2 = q_ * q_;
+    return q2 * iw2_ - 2.0 * c1 * q2 * iw3_ + 3.0 * c2 * q2 * iw4_ - 1.0 / (rho_ * rho_);
+  }
+
+  double PhiT() const {
+    const double yT = bT() * rho_ / 4.0;
+    return yT * iw_ - c1 * yT * iw2_ + c2 * yT * iw3_ + rho_ * BT() - 4.0 * Gamma * yT + 1.0 / T_;
+  }
+
+  double PhiTT() const {
+    const double yT = bT() * rho_ / 4.0;
+    const double yTT = bTT() * rho_ / 4.0;
+    const double yT2 = yT * yT;
+    return (yTT * iw_ + yT2 * iw2_) - c1 * (yTT * iw2_ + 2.0 * yT2 * iw3_) +
+           c2 * (yTT * iw3_ + 3.0 * yT2 * iw4_) + rho_ * BTT() - 4.0 * Gamma * yTT -
+           1.0 / (T_ * T_);
+  }
+
+  double PhiRT() const {
+    const double q = q_;
+    const double dbdT = bT();
+    const double yT = dbdT * rho_ / 4.0;
+    const double qT = dbdT / 4.0;
+    return q * yT * iw2_ + qT * iw_ - 2.0 * c1 * q * yT * iw3_ - c1 * qT * iw2_ +
+           3.0 * c2 * q * yT * iw4_ + c2 * qT * iw3_ + 4.0 * qT * bRatio_ +
+           4.0 * q * (BT() / b_ - B_ * dbdT / (b_ * b_));
+  }
+
+  // Phi itself; it holds -ln w, so it is defined only for w > 0. ln(rho R' T / p0)
+  // is the ideal-gas density term.
+  double LnIdeal() const { return std::log(rho_ * SpecificGasConstant * T_ / RefPressureBar); }
+  double Phi(double lnIdeal) const {
+    return -std::log(w_) - c1 * iw_ + c2 * iw2_ / 2.0 + 4.0 * y_ * bRatio_ -
+           (Alpha - Beta + 3.0) / 2.0 + lnIdeal;
+  }
+
+ private:
+  static constexpr const std::array<double, 4>& bc = CovolumeCoef;
+  static constexpr const std::array<double, 4>& Bc = VirialCoef;
+  static constexpr double c1 = Beta - 1.0;
+  static constexpr double c2 = Alpha + Beta + 1.0;
+
+  // Temperature derivatives of b(T) and B(T).
+  double bT() const { return (bc[0] - 3.0 * bc[2] * it3_ - 5.0 * bc[3] * it5_) / T_; }
+  double bTT() const { return (-bc[0] + 12.0 * bc[2] * it3_ + 30.0 * bc[3] * it5_) / (T_ * T_); }
+  double BT() const { return (-Bc[1] * it_ - 2.0 * Bc[2] * it2_ - 4.0 * Bc[3] * it4_) / T_; }
+  double BTT() const {
+    return (2.0 * Bc[1] * it_ + 6.0 * Bc[2] * it2_ + 20.0 * Bc[3] * it4_) / (T_ * T_);
+  }
+
+  double T_, rho_;
+  double it_, it2_, it3_, it4_, it5_;  // powers of 647.073 K / T
+  double b_, B_, y_, w_, q_, iw_, iw2_, iw3_, iw4_, bRatio_;
+};
+
+// The density of molar volume V, or 0 where the base part is not defined
+// (V not above 0, T outside the window).
+double BaseDensity(double T, double V) {
+  const double rho = V > 0.0 ? MolarMassH2O / V : 0.0;  // g/cm3
+  if (!(rho > 0.0 && InBaseTemperatureWindow(T))) return 0.0;
+  return rho;
+}
+
+// M (dP/drho)_T in MPa cm3/mol, (dP/dT)_rho in MPa/K and Cv in J/(mol K).
+double PressureDensityDerivative(const BaseState& s, double T, double rho) {
+  return (2.0 * rho * s.X() + rho * rho * T * SpecificGasConstant * s.PhiRR()) * MolarMassH2O /
+         10.0;
+}
+double PressureTemperatureDerivative(const BaseState& s, double T, double rho) {
+  return rho * rho * (SpecificGasConstant * s.PhiR() + T * SpecificGasConstant * s.PhiRT()) /
+         10.0;
+}
+double HeatCapacityV(const BaseState& s, double T) {
+  const double aTT = 2.0 * GasConstantR * s.PhiT() + GasConstantR * T * s.PhiTT();
+  return -T * aTT;
+}
+
 }  // namespace
 
 double BasePart(int sel, double T, double V) {
-  const double rho = V > 0.0 ? MolarMassH2O / V : 0.0;  // g/cm3
-  if (!(rho > 0.0 && InBaseTemperatureWindow(T))) return 0.0;
-  const double t = T / CritTempHaar;
-
-  const auto& bc = CovolumeCoef;
-  const auto& Bc = VirialCoef;
-  const double lnt = std::log(t);
-  const double it = 1.0 / t;
-  const double it2 = it * it;
-  const double it3 = it2 * it;
-  const double it4 = it2 * it2;
-  const double it5 = it4 * it;
-  const double T2 = T * T;
-
-  // b(T), B(T) and their temperature derivatives at constant density.
-  const double b = bc[0] * lnt + bc[1] + bc[2] * it3 + bc[3] * it5;
-  const double B = Bc[0] + Bc[1] * it + Bc[2] * it2 + Bc[3] * it4;
-  const double bT = (bc[0] - 3.0 * bc[2] * it3 - 5.0 * bc[3] * it5) / T;
-  const double bTT = (-bc[0] + 12.0 * bc[2] * it3 + 30.0 * bc[3] * it5) / T2;
-  const double BT = (-Bc[1] * it - 2.0 * Bc[2] * it2 - 4.0 * Bc[3] * it4) / T;
-  const double BTT = (2.0 * Bc[1] * it + 6.0 * Bc[2] * it2 + 20.0 * Bc[3] * it4) / T2;
-
-  const double y = b * rho / 4.0;
-  const double w = 1.0 - y;
+  const double rho = BaseDensity(T, V);
+  if (rho == 0.0) return 0.0;
+  const BaseState s(T, rho);
   // At w = 0 the repulsive terms are infinite: no quantity is defined.
-  if (w == 0.0) return 0.0;
-  const double q = b / 4.0;      // d y / d rho
-  const double yT = bT * rho / 4.0;
-  const double yTT = bTT * rho / 4.0;
-  const double qT = bT / 4.0;
-
-  const double iw = 1.0 / w;
-  const double iw2 = iw * iw;
-  const double iw3 = iw2 * iw;
-  const double iw4 = iw2 * iw2;
-  const double c1 = Beta - 1.0;
-  const double c2 = Alpha + Beta + 1.0;
-  const double bRatio = B / b - Gamma;
-  const double q2 = q * q;
-  const double yT2 = yT * yT;
-
-  // Derivatives of the dimensionless base function Phi; all are rational in
-  // w, so they stay finite on both sides of w = 0.
-  const double phiR = q * iw - c1 * q * iw2 + c2 * q * iw3 + 4.0 * q * bRatio + 1.0 / rho;
-  const double phiT =
-      yT * iw - c1 * yT * iw2 + c2 * yT * iw3 + rho * BT - 4.0 * Gamma * yT + 1.0 / T;
-  const double phiRR = q2 * iw2 - 2.0 * c1 * q2 * iw3 + 3.0 * c2 * q2 * iw4 - 1.0 / (rho * rho);
-  const double phiTT = (yTT * iw + yT2 * iw2) - c1 * (yTT * iw2 + 2.0 * yT2 * iw3) +
-                       c2 * (yTT * iw3 + 3.0 * yT2 * iw4) + rho * BTT - 4.0 * Gamma * yTT -
-                       1.0 / T2;
-  const double phiRT = q * yT * iw2 + qT * iw - 2.0 * c1 * q * yT * iw3 - c1 * qT * iw2 +
-                       3.0 * c2 * q * yT * iw4 + c2 * qT * iw3 + 4.0 * qT * bRatio +
-                       4.0 * q * (BT / b - B * bT / (b * b));
-
-  const double X = SpecificGasConstant * T * phiR;  // bar cm3/g
+  if (s.w() == 0.0) return 0.0;
 
   switch (sel) {
     case Haar_Quantity::Pressure:
-      return rho * rho * X / 10.0;
+      return rho * rho * s.X() / 10.0;
     case Haar_Quantity::dPdRho:
-      return (2.0 * rho * X + rho * rho * T * SpecificGasConstant * phiRR) * MolarMassH2O / 10.0;
+      return PressureDensityDerivative(s, T, rho);
     case Haar_Quantity::dPdT:
-      return rho * rho * (SpecificGasConstant * phiR + T * SpecificGasConstant * phiRT) / 10.0;
-    case Haar_Quantity::Cv: {
-      const double aTT = 2.0 * GasConstantR * phiT + GasConstantR * T * phiTT;
-      return -T * aTT;
-    }
+      return PressureTemperatureDerivative(s, T, rho);
+    case Haar_Quantity::Cv:
+      return HeatCapacityV(s, T);
     case Haar_Quantity::ReducedHelmholtz:
     case Haar_Quantity::Helmholtz:
     case Haar_Quantity::Entropy:
@@ -107,14 +170,13 @@ double BasePart(int sel, double T, double V) {
 
   // Phi holds -ln w: below w = 0 (molar volumes under about 4.2 cm3/mol) the
   // Helmholtz energy and everything formed from it is undefined.
-  if (!(w > 0.0)) return 0.0;
-  const double lnIdeal = std::log(rho * SpecificGasConstant * T / RefPressureBar);
-  const double phi = -std::log(w) - c1 * iw + c2 * iw2 / 2.0 + 4.0 * y * bRatio -
-                     (Alpha - Beta + 3.0) / 2.0 + lnIdeal;
+  if (!(s.w() > 0.0)) return 0.0;
+  const double lnIdeal = s.LnIdeal();
+  const double phi = s.Phi(lnIdeal);
   const double RT = GasConstantR * T;
   const double A = RT * phi;
-  const double aT = GasConstantR * phi + RT * phiT;
-  const double PV = X * rho * MolarMassH2O / 10.0;  // J/mol
+  const double aT = GasConstantR * phi + RT * s.PhiT();
+  const double PV = s.X() * rho * MolarMassH2O / 10.0;  // J/mol
 
   switch (sel) {
     case Haar_Quantity::ReducedHelmholtz:
@@ -134,15 +196,18 @@ double BasePart(int sel, double T, double V) {
 
 bool AboveBaseCovolume(double T, double V) {
   if (!(V > 0.0 && InBaseTemperatureWindow(T))) return false;
-  const double t = T / CritTempHaar;
-  const double it = 1.0 / t;
-  const double it3 = it * it * it;
-  const double it5 = it3 * it * it;
-  const auto& bc = CovolumeCoef;
-  const double b = bc[0] * std::log(t) + bc[1] + bc[2] * it3 + bc[3] * it5;
-  return 1.0 - b * (MolarMassH2O / V) / 4.0 > 0.0;
+  return BaseState(T, MolarMassH2O / V).w() > 0.0;
 }
 
 double Haar_Base(int sel, double T, double V) { return FiniteOrFailure(BasePart(sel, T, V)); }
+
+HeatCapacityTerms BaseHeatCapacityTerms(double T, double V) {
+  const double rho = BaseDensity(T, V);
+  if (rho == 0.0) return {};
+  const BaseState s(T, rho);
+  if (s.w() == 0.0) return {};
+  return {HeatCapacityV(s, T), PressureDensityDerivative(s, T, rho),
+          PressureTemperatureDerivative(s, T, rho)};
+}
 
 }  // namespace Globals

@@ -21,4 +21,16 @@ double IdealPart(int sel, double T);
 // the base part still gives a finite pressure, but no state of water.
 bool AboveBaseCovolume(double T, double V);
 
+// Cv and the two pressure derivatives of one part at one state, from one
+// evaluation of that part: each the same, bit for bit, as the part gives
+// for that selector alone.
+struct HeatCapacityTerms {
+  double cv = 0.0;      // J/(mol K), Haar_Quantity::Cv
+  double dPdRho = 0.0;  // MPa cm3/mol, Haar_Quantity::dPdRho
+  double dPdT = 0.0;    // MPa/K, Haar_Quantity::dPdT
+};
+
+HeatCapacityTerms BaseHeatCapacityTerms(double T, double V);
+HeatCapacityTerms ResidualHeatCapacityTerms(double T, double V);
+
 }  // namespace Globals

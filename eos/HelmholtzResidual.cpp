@@ -272,4 +272,12 @@ double Haar_Residual(int sel, double T, double V) {
   return FiniteOrFailure(ResidualPart(sel, T, V));
 }
 
+HeatCapacityTerms ResidualHeatCapacityTerms(double T, double V) {
+  const double rho = ResidualDensity(T, V);
+  if (rho == 0.0) return {};
+  const ResidualSums s = Sums<SumAr | SumArr | SumAtt | SumArt>(T, rho);
+  return {HeatCapacityV(s, T), PressureDensityDerivative(s, rho),
+          PressureTemperatureDerivative(s, rho)};
+}
+
 }  // namespace Globals

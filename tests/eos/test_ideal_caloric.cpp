@@ -169,6 +169,17 @@ TEST(Caloric, CpIsTheIsobaricDerivativeOfEnthalpy) {
 
 // -------------------------------------------------------- failure value
 
+// Cv, Cp, the speed of sound and the Joule-Thomson coefficient evaluate the
+// residual part (40 yields) and the ideal-gas part (48 yields) once each.
+TEST(Caloric, EvaluatesEachPartOnce) {
+  HookCounter hooks;
+  for (auto f : {Haar_Cv, Haar_Cp, Haar_Sound, Haar_JouleThomson}) {
+    hookCalls = 0;
+    EXPECT_NE(f(500.0, 20.0), 0.0);
+    EXPECT_EQ(hookCalls, 88);
+  }
+}
+
 TEST(Caloric, ZeroOutsideTheEquationsRange) {
   double (*const functions[])(double, double) = {
       Haar_Helmholtz, Haar_Entropy, Haar_Energy, Haar_Enthalpy, Haar_Gibbs,
