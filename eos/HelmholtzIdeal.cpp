@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "HelmholtzParts.h"
+#include "Yield.h"
 
 namespace Globals {
 
@@ -22,44 +23,61 @@ constexpr double IdealC[18] = {
 
 constexpr double TempScale = 100.0;  // K
 
+// Phi0 and its first and second temperature derivatives at t = T / 100 K.
+struct IdealSums {
+  double phi = 0.0;
+  double dphi = 0.0;   // 1/K
+  double d2phi = 0.0;  // 1/K2
+};
+
+// The three sums, each term followed by one call of `yield`. The powers of
+// t run upward from t^-3, t^-4 and t^-5 by one factor of t per term.
+template <class Yield>
+IdealSums SumTerms(double t, Yield yield) {
+  const double c1 = IdealC[0];
+  const double c2 = IdealC[1];
+  const double lnT = std::log(t);
+  const double inv = 1.0 / t;
+  IdealSums s;
+
+  s.phi = 1.0 + (c1 * inv + c2) * lnT;
+  double p = inv * inv * inv;
+  for (int i = 3; i <= 18; ++i) {
+    s.phi += IdealC[i - 1] * p;
+    p *= t;
+    yield();
+  }
+
+  s.dphi = -c1 * lnT / (TempScale * t * t) + (c1 * inv + c2) / (TempScale * t);
+  p = inv * inv * inv * inv;
+  for (int i = 3; i <= 18; ++i) {
+    s.dphi += IdealC[i - 1] * (i - 6) * p / TempScale;
+    p *= t;
+    yield();
+  }
+
+  const double t3 = t * t * t;
+  constexpr double TempScale2 = TempScale * TempScale;
+  s.d2phi = (-2.0 * c1 / (TempScale2 * t3)) * (1.0 - lnT) - c1 / (TempScale2 * t3) -
+            c2 / (TempScale2 * t * t);
+  p = inv * inv * inv * inv * inv;
+  for (int i = 3; i <= 18; ++i) {
+    s.d2phi += IdealC[i - 1] * ((i - 6) * (i - 7)) * p / TempScale2;
+    p *= t;
+    yield();
+  }
+  return s;
+}
+
 }  // namespace
 
 double IdealPart(int sel, double T) {
   const double t = T / TempScale;
   if (!(t > 0.0)) return 0.0;
-  const double c1 = IdealC[0];
-  const double c2 = IdealC[1];
-  const double lnT = std::log(t);
-  const double inv = 1.0 / t;
-
-  // Phi0 and its first and second temperature derivatives. The powers of t
-  // run upward from t^-3, t^-4 and t^-5 by one factor of t per term.
-  double phi = 1.0 + (c1 * inv + c2) * lnT;
-  double p = inv * inv * inv;
-  for (int i = 3; i <= 18; ++i) {
-    phi += IdealC[i - 1] * p;
-    p *= t;
-    RuntimeBackgroundTask();
-  }
-
-  double dphi = -c1 * lnT / (TempScale * t * t) + (c1 * inv + c2) / (TempScale * t);
-  p = inv * inv * inv * inv;
-  for (int i = 3; i <= 18; ++i) {
-    dphi += IdealC[i - 1] * (i - 6) * p / TempScale;
-    p *= t;
-    RuntimeBackgroundTask();
-  }
-
-  const double t3 = t * t * t;
-  constexpr double TempScale2 = TempScale * TempScale;
-  double d2phi = (-2.0 * c1 / (TempScale2 * t3)) * (1.0 - lnT) - c1 / (TempScale2 * t3) -
-                 c2 / (TempScale2 * t * t);
-  p = inv * inv * inv * inv * inv;
-  for (int i = 3; i <= 18; ++i) {
-    d2phi += IdealC[i - 1] * ((i - 6) * (i - 7)) * p / TempScale2;
-    p *= t;
-    RuntimeBackgroundTask();
-  }
+  const IdealSums s = WithYield([t](auto yield) { return SumTerms(t, yield); });
+  const double phi = s.phi;
+  const double dphi = s.dphi;
+  const double d2phi = s.d2phi;
 
   // Helmholtz energy and its temperature derivatives, J/mol, J/(mol K), J/(mol K2).
   const double a = -GasConstantR * T * phi;

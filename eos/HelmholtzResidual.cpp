@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "HelmholtzParts.h"
+#include "Yield.h"
 
 namespace Globals {
 
@@ -202,7 +203,7 @@ ResidualSums SumTerms(double T, double rho, Yield yield) {
 // The sums named in Need.
 template <unsigned Need>
 ResidualSums Sums(double T, double rho) {
-  return SumTerms<Need>(T, rho, RuntimeBackgroundTask);
+  return WithYield([T, rho](auto yield) { return SumTerms<Need>(T, rho, yield); });
 }
 
 // The density of molar volume V, or 0 where the residual part is not
