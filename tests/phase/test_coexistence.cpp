@@ -28,29 +28,32 @@ struct CheckValue {
   bool givenT;
   double given;
   double answer, answerTol;
-  double VL, VV, volumeTol;
+  double VL, VV, volumeRel;  // volumes to this relative tolerance
   double fugacity;  // 0: not checked
   int passes;
 };
 
 TEST(Coexistence, CheckValuesOfTheEquation) {
   const CheckValue cases[] = {
-      {Pressure, true, 273.16, 0.000611744027, 5e-13, 18.0192779, 3710848.73, 5e-3, 0.00061145022785, 29},
-      {Pressure, true, 373.15, 0.101322497, 5e-10, 18.7973908, 30150.9479, 5e-5, 0.099808419386, 25},
-      {Pressure, true, 500.0, 2.63729273877, 5e-12, 21.6674858, 1365.86992, 5e-6, 2.33827175161, 28},
-      {Pressure, true, 646.5, 21.8906265, 5e-8, 46.3915156, 71.315574, 5e-7, 14.2935524, 28},
+      {Pressure, true, 273.16, 0.000611744027, 5e-13, 18.0192779, 3710848.73, 5e-9, 0.00061145022785, 29},
+      {Pressure, true, 373.15, 0.101322497, 5e-10, 18.7973908, 30150.9479, 5e-9, 0.099808419386, 25},
+      {Pressure, true, 500.0, 2.63729273877, 5e-12, 21.6674858, 1365.86992, 5e-9, 2.33827175161, 28},
+      {Pressure, true, 646.5, 21.8906265, 5e-8, 46.3915156, 71.315574, 1e-8, 14.2935524, 28},
       // In vapour mode the search fails at once at 646.5 K; the direct
       // solve gives the same equilibrium.
-      {Temperature, true, 646.5, 21.8906265, 5e-8, 46.3915156, 71.315574, 5e-7, 14.2935524, NoSearch},
+      {Temperature, true, 646.5, 21.8906265, 5e-8, 46.3915156, 71.315574, 1e-8, 14.2935524, NoSearch},
       // Here the search ends on a liquid root of a shifted state.
-      {Pressure, true, 647.0, 22.0210632, 5e-8, 56.2495, 65.2957, 5e-5, 14.3554429, NoSearch},
-      {Pressure, true, 647.05, 22.0340972, 5e-8, 57.2179, 64.2687, 5e-5, 14.3616278, NoSearch},
-      {Pressure, true, 647.096, 22.0460994, 5e-8, 58.4690, 62.9561, 5e-5, 14.3673195, NoSearch},
-      {Temperature, true, 647.096, 22.0460994, 5e-8, 58.4690, 62.9561, 5e-5, 14.3673195, NoSearch},
-      {Pressure, false, 0.101325, 373.150692239, 5e-10, 18.7974006, 30150.2512, 5e-5, 0.0, 26},
-      {Pressure, false, 10.0, 584.180458167, 5e-10, 26.1611105, 324.735204, 5e-7, 0.0, 26},
-      {Pressure, false, 22.0, 646.919101515, 5e-10, 55.0063366, 66.6004906, 5e-7, 0.0, 28},
-      {Temperature, false, 22.0, 646.919101515, 5e-9, 55.0063366, 66.6004906, 5e-6, 0.0, NoSearch},
+      {Pressure, true, 647.0, 22.0210632, 5e-8, 56.2495, 65.2957, 1e-6, 14.3554429, NoSearch},
+      {Pressure, true, 647.05, 22.0340972, 5e-8, 57.2179, 64.2687, 1e-6, 14.3616278, NoSearch},
+      {Pressure, true, 647.096, 22.0460994, 5e-8, 58.4690, 62.9561, 1e-6, 14.3673195, NoSearch},
+      {Temperature, true, 647.096, 22.0460994, 5e-8, 58.4690, 62.9561, 1e-6, 14.3673195, NoSearch},
+      // The auxiliary curve's triple-point pressure lies below the
+      // equation's (0.000611744 MPa): its equilibrium is below 273.16 K.
+      {Pressure, false, 0.000611657, 273.158041614, 5e-9, 18.0192807, 3711350.28, 1e-8, 0.0, NoSearch},
+      {Pressure, false, 0.101325, 373.150692239, 5e-10, 18.7974006, 30150.2512, 5e-9, 0.0, 26},
+      {Pressure, false, 10.0, 584.180458167, 5e-10, 26.1611105, 324.735204, 5e-9, 0.0, 26},
+      {Pressure, false, 22.0, 646.919101515, 5e-10, 55.0063366, 66.6004906, 5e-9, 0.0, 28},
+      {Temperature, false, 22.0, 646.919101515, 5e-9, 55.0063366, 66.6004906, 1e-8, 0.0, NoSearch},
   };
   for (const CheckValue& c : cases) {
     const std::string what =
@@ -60,8 +63,8 @@ TEST(Coexistence, CheckValuesOfTheEquation) {
     ASSERT_TRUE(a.found) << what;
     EXPECT_TRUE(IsCoexistence(a.state)) << what;
     EXPECT_NEAR(c.givenT ? a.state.P : a.state.T, c.answer, c.answerTol) << what;
-    EXPECT_NEAR(a.state.VL, c.VL, c.volumeTol) << what;
-    EXPECT_NEAR(a.state.VV, c.VV, c.volumeTol * c.VV / c.VL) << what;
+    EXPECT_NEAR(a.state.VL, c.VL, c.volumeRel * c.VL) << what;
+    EXPECT_NEAR(a.state.VV, c.VV, c.volumeRel * c.VV) << what;
     if (c.fugacity > 0.0) {
       EXPECT_NEAR(a.state.fL, c.fugacity, 5e-8 * c.fugacity) << what;
     }

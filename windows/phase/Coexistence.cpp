@@ -415,7 +415,11 @@ CoexistenceAnswer CoexistenceAtTemperature(int nudge, double T) {
 
 CoexistenceAnswer CoexistenceAtPressure(int nudge, double P) {
   const double X0 = SaturationT(P);
-  return SearchOrSolve(nudge, false, P, X0, X0 - 0.01, SolveCoexistenceAtPressure);
+  // The second point 0.01 K below the first, unless that leaves the curve,
+  // where the liquid-minus-vapour function has no start: then above it.
+  double X = X0 - 0.01;
+  if (X < TriplePointTemp) X = X0 + 0.01;
+  return SearchOrSolve(nudge, false, P, X0, X, SolveCoexistenceAtPressure);
 }
 
 }  // namespace phase

@@ -60,7 +60,8 @@ struct CoexistenceAnswer {
 CoexistenceAnswer CoexistenceAtTemperature(int nudge, double T);
 
 // The temperature of the equilibrium at P: the search from the auxiliary
-// saturation temperature and 0.01 K below it; otherwise the direct solve.
+// saturation temperature and 0.01 K below it (above it at the triple
+// point); otherwise the direct solve.
 CoexistenceAnswer CoexistenceAtPressure(int nudge, double P);
 
 }  // namespace phase
