@@ -182,7 +182,9 @@ TEST_F(BubbleDewPointTest, RefusesAtOnceWhatItCannotAnswer) {
     EXPECT_EQ(Text(w, "Answer"), "") << c.number;
     EXPECT_EQ(Text(w, "MolarV1"), "") << c.number;
     EXPECT_EQ(Text(w, "ResultText"), "") << c.number;
+    guitest::ExpectTextsFit(w);
   }
+  guitest::SaveScreenshot(w, "BubbleDewPoint-refused");
 }
 
 // Another window evaluating the fugacity function during the search's
