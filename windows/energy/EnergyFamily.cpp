@@ -15,13 +15,4 @@ std::optional<Figures> Evaluate(const EnergyFunction& f, double T, double V) {
   return Figures{X - zero, X - f.RefStateOffset};
 }
 
-Shown Converted(const Shown& shown, bool toPerMass) {
-  const double v = ui::Val(shown.result);
-  if (v == 0.0) return {};
-  const double v1 = ui::Val(shown.result1);
-  const double M = Globals::MolarMassH2O;
-  if (toPerMass) return {ui::Str(v / M), ui::Str(v1 / M)};
-  return {ui::Str(v * M), ui::Str(v1 * M)};
-}
-
 }  // namespace energy_windows

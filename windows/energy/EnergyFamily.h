@@ -13,8 +13,6 @@
 
 #include "ui/Window.h"
 
-#include <QString>
-
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -82,15 +80,6 @@ struct Figures {
 
 // The figures of F at (T, V), or none where the equation gives no value.
 std::optional<Figures> Evaluate(const EnergyFunction& f, double T, double V);
-
-// The two texts after a switch of units: each read back as a number and
-// multiplied (to per mole) or divided (to per mass) by the molar mass, at
-// the precision the texts have. When `Result` does not read as a number
-// other than 0 there is nothing to convert and both become empty.
-struct Shown {
-  QString result, result1;
-};
-Shown Converted(const Shown& shown, bool toPerMass);
 
 // ------------------------------------------------------------ the layout
 

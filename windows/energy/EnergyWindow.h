@@ -15,7 +15,7 @@ class EnergyWindow : public StatePointWindow {
   std::vector<ui::Handler> MemberHandlers() override;
 
  private:
-  // The Action of `Jmol` (perMass false) or `kJkg` (true).
+  // `Jmol` (perMass false) or `kJkg` (true) has just been turned on.
   void UnitChosen(bool perMass);
 
   const energy_windows::EnergyFunction& function_;

@@ -12,8 +12,7 @@ void ResponseWindow::calculate_Action() {
   // so a unit chosen meanwhile is the unit the figure is written in.
   const std::optional<double> figure = figure_(s->T, s->V);
   if (!figure) {
-    ShowNoResult("Result");
-    Label("warning")->SetText(QString());
+    ShowNoResults();
     return;
   }
   ShowResults({ui::Str(InShownUnit(*figure))});
@@ -23,30 +22,15 @@ HeatCapacityWindow::HeatCapacityWindow(const StatePointLayout& layout, Figure fi
     : ResponseWindow(layout, figure) {}
 
 std::vector<ui::Handler> HeatCapacityWindow::MemberHandlers() {
-  using ui::Event;
-  return {
-      {"Jmol", Event::Action, [this] { UnitChosen(false); }},
-      {"kJkg", Event::Action, [this] { UnitChosen(true); }},
-  };
+  return UnitPairHandlers([this](bool perMass) { UnitChosen(perMass); });
 }
 
 // J/(mol K) over g/mol is J/(g K), that is kJ/(kg K).
 double HeatCapacityWindow::InShownUnit(double figure) const {
-  return Radio("kJkg")->Value() ? figure / Globals::MolarMassH2O : figure;
+  return PerMass() ? figure / Globals::MolarMassH2O : figure;
 }
 
-// Runs only when its radio becomes the one that is on (a click on the radio
-// already on raises no Action), so the shown figure is converted once. The
-// figure is read back from its text: there is no other copy of it. A text
-// that reads as 0 (none, or "no result") leaves nothing to convert.
 void HeatCapacityWindow::UnitChosen(bool perMass) {
-  if (!Radio(perMass ? "kJkg" : "Jmol")->Value()) return;
   Label("StaticText11")->SetText(perMass ? QStringLiteral("kJ/kg K") : QStringLiteral("J/mol K"));
-  ui::StaticText* result = Label("Result");
-  const double shown = ui::Val(result->Text());
-  if (shown == 0) {
-    result->SetText(QString());
-    return;
-  }
-  result->SetText(ui::Str(perMass ? shown / Globals::MolarMassH2O : shown * Globals::MolarMassH2O));
+  ConvertShownResults(perMass);
 }

@@ -37,6 +37,6 @@ class HeatCapacityWindow : public ResponseWindow {
   double InShownUnit(double figure) const override;
 
  private:
-  // The Action of `Jmol` (perMass false) or `kJkg` (true).
+  // `Jmol` (perMass false) or `kJkg` (true) has just been turned on.
   void UnitChosen(bool perMass);
 };

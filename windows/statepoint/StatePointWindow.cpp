@@ -167,6 +167,32 @@ void StatePointWindow::ShowNoResult(const char* name) {
   label->SetText(QStringLiteral("no result"));
 }
 
+void StatePointWindow::ShowNoResults() {
+  for (const char* name : layout_.results) ShowNoResult(name);
+  Label("warning")->SetText(QString());
+}
+
+std::vector<ui::Handler> StatePointWindow::UnitPairHandlers(std::function<void(bool perMass)> chosen) {
+  auto when = [this, chosen](bool perMass) {
+    return [this, chosen, perMass] {
+      if (Radio(perMass ? "kJkg" : "Jmol")->Value()) chosen(perMass);
+    };
+  };
+  return {{"Jmol", ui::Event::Action, when(false)}, {"kJkg", ui::Event::Action, when(true)}};
+}
+
+bool StatePointWindow::PerMass() const { return Radio("kJkg")->Value(); }
+
+void StatePointWindow::ConvertShownResults(bool perMass) {
+  const bool none = layout_.results.empty() || ui::Val(Label(layout_.results.front())->Text()) == 0;
+  for (const char* name : layout_.results) {
+    ui::StaticText* label = Label(name);
+    const double shown = ui::Val(label->Text());
+    label->SetText(none ? QString()
+                        : ui::Str(perMass ? shown / Globals::MolarMassH2O : shown * Globals::MolarMassH2O));
+  }
+}
+
 void StatePointWindow::EmptyResults() {
   for (const char* name : layout_.results) Label(name)->SetText(QString());
 }

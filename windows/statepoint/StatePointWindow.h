@@ -57,6 +57,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <span>
@@ -113,6 +114,22 @@ class StatePointWindow : public ui::Window {
   void ShowResults(std::initializer_list<QString> texts);
   // A red "no result" in that label (a property the equation does not give).
   void ShowNoResult(const char* label);
+  // A red "no result" in every label of the result set; the warning emptied.
+  void ShowNoResults();
+
+  // The unit pair `Jmol` / `kJkg` of members that show their figures per
+  // mole or per mass. UnitPairHandlers lists the pair's handlers: each runs
+  // `chosen` with perMass false (`Jmol`) or true (`kJkg`) when its radio
+  // becomes the one that is on, so a click on the radio already on converts
+  // nothing.
+  std::vector<ui::Handler> UnitPairHandlers(std::function<void(bool perMass)> chosen);
+  // True while `kJkg` is on.
+  bool PerMass() const;
+  // Converts the figures the result set shows into the unit just chosen, at
+  // the precision they are shown with (there is no other copy of them):
+  // divided (to per mass) or multiplied (to per mole) by the molar mass.
+  // Where the first reads as 0 (none, or "no result") all are emptied.
+  void ConvertShownResults(bool perMass);
 
   const ui::WindowSpec& Spec() const override;
   std::span<const ui::ControlSpec> Controls() const override;
