@@ -77,9 +77,9 @@ class FileStream : public DeviceStream {
     if (file_.isOpen()) file_.close();
   }
 
-  bool Open(QIODevice::OpenMode mode, QString* error) {
+  bool Open(QString* error) {
     // Unbuffered: a failed write (disk full) shows at the WriteLine that made it.
-    if (file_.open(mode | QIODevice::WriteOnly | QIODevice::Unbuffered)) return true;
+    if (file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) return true;
     *error = file_.errorString();
     return false;
   }
@@ -140,22 +140,7 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() {
     return nullptr;
   }
   auto stream = std::make_unique<FileStream>(path_);
-  if (!stream->Open(QIODevice::Truncate, &error_)) return nullptr;
-  return stream;
-}
-
-std::unique_ptr<TextOutputStream> FolderItem::AppendToTextFile() {
-  error_.clear();
-  if (!IsBareName(path_)) {
-    error_ = QStringLiteral("not a plain file name");
-    return nullptr;
-  }
-  if (!QFileInfo::exists(path_)) {
-    error_ = QStringLiteral("file not found");
-    return nullptr;
-  }
-  auto stream = std::make_unique<FileStream>(path_);
-  if (!stream->Open(QIODevice::Append, &error_)) return nullptr;
+  if (!stream->Open(&error_)) return nullptr;
   return stream;
 }
 

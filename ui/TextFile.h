@@ -26,8 +26,6 @@ class FolderItem {
   // A new text file, replacing one of that name; nullptr on failure, with
   // the reason in Error().
   std::unique_ptr<TextOutputStream> CreateTextFile();
-  // The existing file, opened to append; nullptr on failure.
-  std::unique_ptr<TextOutputStream> AppendToTextFile();
   // A new text file that takes the place of the file of this name only when
   // its Close() succeeds: the lines go to a temporary file created
   // exclusively beside it (never through an existing file or link), which

@@ -43,7 +43,7 @@ TEST_F(TextFileTest, CreatesInTheCurrentFolderWithUnixLineEnds) {
   EXPECT_EQ(Contents(folder_.filePath("18.0684.txt")), QByteArray("T (K)\tP (MPa)\n298.15\t0.1\n\n"));
 }
 
-TEST_F(TextFileTest, CreateReplacesAndAppendAddsToTheEnd) {
+TEST_F(TextFileTest, CreateReplacesAnEarlierFile) {
   {
     auto out = ui::GetFolderItem("iso.txt").CreateTextFile();
     ASSERT_NE(out, nullptr);
@@ -57,11 +57,6 @@ TEST_F(TextFileTest, CreateReplacesAndAppendAddsToTheEnd) {
     ASSERT_TRUE(out->Close());
   }
   EXPECT_EQ(Contents("iso.txt"), QByteArray("new\n"));
-  auto more = ui::GetFolderItem("iso.txt").AppendToTextFile();
-  ASSERT_NE(more, nullptr);
-  EXPECT_TRUE(more->WriteLine("more"));
-  EXPECT_TRUE(more->Close());
-  EXPECT_EQ(Contents("iso.txt"), QByteArray("new\nmore\n"));
 }
 
 TEST_F(TextFileTest, WritesTheWindowsAnsiCodePage) {
@@ -78,16 +73,9 @@ TEST_F(TextFileTest, RefusesNamesThatAreNotBare) {
     ui::FolderItem item = ui::GetFolderItem(name);
     EXPECT_EQ(item.CreateTextFile(), nullptr) << name;
     EXPECT_FALSE(item.Error().isEmpty()) << name;
-    EXPECT_EQ(item.AppendToTextFile(), nullptr) << name;
+    EXPECT_EQ(item.ReplaceTextFile(), nullptr) << name;
   }
   EXPECT_FALSE(QFile::exists(QDir(folder_.path()).filePath("../escape.txt")));
-}
-
-TEST_F(TextFileTest, AppendToAMissingFileFailsWithAReason) {
-  ui::FolderItem item = ui::GetFolderItem("missing.txt");
-  EXPECT_EQ(item.AppendToTextFile(), nullptr);
-  EXPECT_EQ(item.Error(), "file not found");
-  EXPECT_FALSE(QFile::exists("missing.txt"));
 }
 
 TEST_F(TextFileTest, AFullDiskFailsTheWriteAndTheClose) {
