@@ -4,6 +4,7 @@
 
 #include "eos/Globals.h"
 #include "ui/BusyScope.h"
+#include "windows/state/StateValues.h"
 
 using ui::ControlSpec;
 using ui::Kind;
@@ -86,8 +87,8 @@ constexpr ControlSpec kSkeleton[] = {
 // The line under a molar volume: its density in g/cm3. Empty where the
 // volume has none (not above 0, or so small that the quotient overflows).
 QString DensityText(double V) {
-  const double rho = Globals::MolarMassH2O / V;
-  if (!(V > 0) || !std::isfinite(rho)) return QString();
+  const double rho = state_windows::DensityGcm3(V);
+  if (!(rho > 0)) return QString();
   return QStringLiteral("corresponding density = ") + ui::Str(rho) + QStringLiteral(" g/cm3");
 }
 
@@ -282,8 +283,7 @@ void StatePointWindow::PushButton1_Action() {
     Globals::MolarVol = V;
     // No pressure below 15 cm3/mol or 260 K, nor where the equation
     // declines the state: the state point then has none either.
-    double P = 0;
-    if (V >= Globals::MinMolarVol && T >= Globals::MinTempKelvin) P = Globals::Haar_Pressure(T, V);
+    double P = state_windows::ShownPressure(T, V);
     if (!std::isfinite(P)) P = 0;
     Globals::PresMPa = P;
     SetResultPV(P);
