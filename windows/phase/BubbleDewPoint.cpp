@@ -5,7 +5,6 @@
 #include "ui/BusyScope.h"
 #include "windows/phase/Homogenization.h"
 #include "windows/phase/SaturationLayout.h"
-#include "windows/state/StateValues.h"
 
 using ui::ControlSpec;
 using ui::Kind;
@@ -15,6 +14,7 @@ using saturation_windows::kText11;
 using saturation_windows::kText12;
 using saturation_windows::Rule;
 using saturation_windows::Text;
+using saturation_windows::TypedKelvin;
 
 namespace {
 
@@ -137,6 +137,11 @@ void BubbleDewPoint::SetBorders(ui::Rgb liquid, ui::Rgb vapour) {
   column2->SetBottomRightColor(vapour);
 }
 
+void BubbleDewPoint::EmptyResults() {
+  Empty(*this, {"Answer", "Tensions", "ResultText", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1",
+                "Fuga2"});
+}
+
 void BubbleDewPoint::RadioButtonTh_Action() {
   if (!Radio("RadioButtonTh")->Value()) return;
   Field("dataEntry")->SetText(QString());
@@ -158,21 +163,20 @@ void BubbleDewPoint::RadioButtonPh_Action() {
 }
 
 void BubbleDewPoint::dataEntry_TextChange() {
-  Empty(*this, {"Answer", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2", "Tensions",
-               "ResultText", "warning"});
+  EmptyResults();
+  Label("warning")->SetText(QString());
   SetBorders(ui::White, ui::White);
 }
 
 void BubbleDewPoint::Clear_Action() {
   if (busy_) return;
-  Empty(*this, {"Answer", "Tensions"});
   Field("dataEntry")->SetText(QString());
-  Empty(*this, {"ResultText", "warning"});
+  EmptyResults();
+  Label("warning")->SetText(QString());
   Radio("Liquid")->SetValue(false);
   Radio("Vapour")->SetValue(false);
   ui::SetVisible(Control("ImageWell1"), false);
   ui::SetVisible(Control("ImageWell2"), false);
-  Empty(*this, {"MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2"});
 }
 
 // A change of the temperature unit: where the typed number is a temperature
@@ -181,9 +185,9 @@ void BubbleDewPoint::Clear_Action() {
 void BubbleDewPoint::UnitChanged(const char* unit, double shift) {
   if (Radio("RadioButtonTh")->Value()) {
     Label("unit1")->SetText(QString::fromUtf8(unit));
-    Empty(*this, {"Answer", "Tensions"});
     Field("dataEntry")->SetText(QString());
-    Empty(*this, {"ResultText", "warning", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2"});
+    EmptyResults();
+    Label("warning")->SetText(QString());
   }
   if (Radio("RadioButtonPh")->Value()) {
     Label("Unit2")->SetText(QString::fromUtf8(unit));
@@ -230,18 +234,14 @@ void BubbleDewPoint::calculate_Action() {
   const bool givenP = Radio("RadioButtonPh")->Value();
   if (!(intoVapour || intoLiquid) || !(givenT || givenP)) {
     Label("warning")->SetText(kInputWarning);
-    Empty(*this, {"Answer", "Tensions", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2",
-                 "ResultText"});
+    EmptyResults();
     return;
   }
   const int mode = intoVapour ? Globals::NudgeVariable::Temperature : Globals::NudgeVariable::Pressure;
 
   phase::Homogenization h;
   if (givenT) {
-    double T = 0;
-    if (Radio("Celsius")->Value()) T = x + Globals::CelsiusOffset;
-    if (Radio("Kelvin")->Value()) T = x;
-    h = phase::HomogenizeAtTemperature(mode, T);
+    h = phase::HomogenizeAtTemperature(mode, TypedKelvin(*this, x));
   } else {
     h = phase::HomogenizeAtPressure(mode, x);
   }
@@ -252,14 +252,13 @@ void BubbleDewPoint::calculate_Action() {
                                 "curve, 273.16 - 647.096 K")
                : QStringLiteral("warning: homogenization pressure outside the liquid-vapour "
                                 "curve, 0.000611657 - 22.055 MPa"));
-    Empty(*this, {"Answer", "Tensions", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2",
-                 "ResultText"});
+    EmptyResults();
     return;
   }
   if (h.status != phase::HomogenizationStatus::Solved) {
+    EmptyResults();
+    Label("warning")->SetText(QString());
     Label("Answer")->SetText(QStringLiteral("no solution"));
-    Empty(*this, {"Tensions", "ResultText", "warning", "MolarV1", "MolarV2", "Dens1", "Dens2",
-                  "Fuga1", "Fuga2"});
     return;
   }
 
@@ -270,12 +269,7 @@ void BubbleDewPoint::calculate_Action() {
   }
   if (givenT) Label("Answer")->SetText(ui::Str(h.X));
   const phase::Coexistence& c = h.state;
-  Label("MolarV1")->SetText(ui::Str(c.VL));
-  Label("MolarV2")->SetText(ui::Str(c.VV));
-  const double rho1 = state_windows::DensityGcm3(c.VL);
-  const double rho2 = state_windows::DensityGcm3(c.VV);
-  Label("Dens1")->SetText(rho1 > 0 ? ui::Str(rho1) : QString());
-  Label("Dens2")->SetText(rho2 > 0 ? ui::Str(rho2) : QString());
+  saturation_windows::ShowPhases(*this, c);
   Label("Fuga1")->SetText(ui::Str(c.fL));
   Label("Fuga2")->SetText(ui::Str(c.fV));
   Label("ResultText")

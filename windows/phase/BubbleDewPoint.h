@@ -19,6 +19,8 @@ class BubbleDewPoint : public ui::Window {
 
  private:
   void SetBorders(ui::Rgb liquid, ui::Rgb vapour);
+  // Empties the answer and everything shown of the two phases.
+  void EmptyResults();
   void UnitChanged(const char* unit, double shift);
 
   void RadioButtonTh_Action();

@@ -2,10 +2,8 @@
 
 #include "eos/Globals.h"
 #include "ui/BusyScope.h"
-#include "windows/phase/Coexistence.h"
 #include "windows/phase/Homogenization.h"
 #include "windows/phase/SaturationLayout.h"
-#include "windows/state/StateValues.h"
 
 using ui::ControlSpec;
 using ui::Kind;
@@ -15,6 +13,7 @@ using saturation_windows::kText11;
 using saturation_windows::kText12;
 using saturation_windows::Rule;
 using saturation_windows::Text;
+using saturation_windows::TypedKelvin;
 
 namespace {
 
@@ -102,12 +101,16 @@ std::vector<ui::Handler> LiquidVapourEq::Handlers() {
   };
 }
 
+void LiquidVapourEq::EmptyResults() {
+  Empty(*this, {"Answer", "MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2", "tensions"});
+}
+
 void LiquidVapourEq::DataEntryV_TextChange() {
   Globals::MolarVol = ui::Val(Field("DataEntryV")->Text());
   Label("Density")->SetText(state_windows::DensityLine(Globals::MolarVol));
-  Empty(*this, {"nummerTh", "Answer"});
+  Label("nummerTh")->SetText(QString());
   Field("DataEntryT")->SetText(QString());
-  Empty(*this, {"MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2", "tensions"});
+  EmptyResults();
 }
 
 void LiquidVapourEq::calTh_Action() {
@@ -136,8 +139,8 @@ void LiquidVapourEq::Clear_Action() {
   Label("warning")->SetText(QString());
   Field("DataEntryV")->SetText(QString());
   Field("DataEntryT")->SetText(QString());
-  Empty(*this, {"nummerTh", "Answer", "MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2",
-               "tensions"});
+  Label("nummerTh")->SetText(QString());
+  EmptyResults();
 }
 
 void LiquidVapourEq::calculate_Action() {
@@ -148,14 +151,11 @@ void LiquidVapourEq::calculate_Action() {
   // Th is read back from the Celsius text it was shown as; an empty or
   // "error" text gives 273.15 K, below every temperature accepted.
   const double Th = ui::Val(Label("nummerTh")->Text()) + Globals::CelsiusOffset;
-  double T = 0;
-  const QString typed = Field("DataEntryT")->Text();
-  if (Radio("Celsius")->Value()) T = ui::Val(typed) + Globals::CelsiusOffset;
-  if (Radio("Kelvin")->Value()) T = ui::Val(typed);
+  const double T = TypedKelvin(*this, ui::Val(Field("DataEntryT")->Text()));
   if (!(T < Th) || !(T > Globals::TriplePointTemp) || !(V > 0)) {
     Label("warning")->SetText(
         QStringLiteral("warning: put a number for molar volume and temperature (below Th)"));
-    Empty(*this, {"Answer", "tensions", "frac1", "frac2", "MolarV1", "MolarV2", "Dens1", "Dens2"});
+    EmptyResults();
     return;
   }
   Label("warning")->SetText(QString());
@@ -164,21 +164,16 @@ void LiquidVapourEq::calculate_Action() {
       phase::CoexistenceAtTemperature(Globals::NudgeVariable::Pressure, T);
   ui::StaticText* answer = Label("Answer");
   if (!a.found) {
+    // Nothing of an earlier calculation stays beside it.
+    EmptyResults();
     answer->SetTextColor(ui::Red);
     answer->SetText(QStringLiteral("no solution"));
-    // Nothing of an earlier calculation stays beside it.
-    Empty(*this, {"MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2", "tensions"});
     return;
   }
   const phase::Coexistence& c = a.state;
   answer->SetTextColor(ui::Black);
   answer->SetText(ui::Str(c.P));
-  Label("MolarV1")->SetText(ui::Str(c.VL));
-  Label("MolarV2")->SetText(ui::Str(c.VV));
-  const double rho1 = state_windows::DensityGcm3(c.VL);
-  const double rho2 = state_windows::DensityGcm3(c.VV);
-  Label("Dens1")->SetText(rho1 > 0 ? ui::Str(rho1) : QStringLiteral("0"));
-  Label("Dens2")->SetText(rho2 > 0 ? ui::Str(rho2) : QStringLiteral("0"));
+  saturation_windows::ShowPhases(*this, c);
   // Th comes from the auxiliary saturation curve, the phase volumes from the
   // equation: close to the critical point a bulk volume can lie outside the
   // two at a temperature below Th. It is then one phase, and no share of it

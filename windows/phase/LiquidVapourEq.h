@@ -18,6 +18,8 @@ class LiquidVapourEq : public ui::Window {
   std::vector<ui::Handler> Handlers() override;
 
  private:
+  // Empties the pressure and everything shown of the two phases.
+  void EmptyResults();
 
   void Kelvin_Action();
   void Celsius_Action();

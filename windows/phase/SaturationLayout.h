@@ -1,12 +1,16 @@
 // What the two saturation windows (homogenization and liquid-vapour
 // equilibrium) share of their layout and handlers: the table rows of their
 // labels and rules, the heading and the critical-point notes that both show
-// in the same place, and the emptying of result labels.
+// in the same place, the reading of the typed temperature, the emptying of
+// result labels and the showing of the coexisting phases.
 #pragma once
 
 #include <initializer_list>
 
+#include "eos/Globals.h"
 #include "ui/Window.h"
+#include "windows/phase/Coexistence.h"
+#include "windows/state/StateValues.h"
 
 namespace saturation_windows {
 
@@ -54,6 +58,25 @@ inline constexpr ui::ControlSpec kText12{
 // Empties the labels of those names, in that order.
 inline void Empty(const ui::Window& w, std::initializer_list<const char*> names) {
   for (const char* name : names) w.Label(name)->SetText(QString());
+}
+
+// A typed temperature in kelvin, in the unit that the pair `Kelvin` /
+// `Celsius` has on (0 with neither on).
+inline double TypedKelvin(const ui::Window& w, double typed) {
+  if (w.Radio("Celsius")->Value()) return typed + Globals::CelsiusOffset;
+  if (w.Radio("Kelvin")->Value()) return typed;
+  return 0;
+}
+
+// The molar volumes of the coexisting liquid and vapour in `MolarV1` and
+// `MolarV2`, their densities in g/cm3 in `Dens1` and `Dens2`.
+inline void ShowPhases(const ui::Window& w, const phase::Coexistence& c) {
+  w.Label("MolarV1")->SetText(ui::Str(c.VL));
+  w.Label("MolarV2")->SetText(ui::Str(c.VV));
+  const double rho1 = state_windows::DensityGcm3(c.VL);
+  const double rho2 = state_windows::DensityGcm3(c.VV);
+  w.Label("Dens1")->SetText(rho1 > 0 ? ui::Str(rho1) : QString());
+  w.Label("Dens2")->SetText(rho2 > 0 ? ui::Str(rho2) : QString());
 }
 
 }  // namespace saturation_windows
