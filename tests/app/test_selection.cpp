@@ -135,41 +135,16 @@ TEST_F(SelectionTest, TemperaturesShowsItsHiddenWindow) {
   EXPECT_TRUE(temperatures->isVisible());
 }
 
-TEST_F(SelectionTest, EnergyAndPhaseProceduresOpenTheirWindows) {
-  Selection* selection = Open();
-  const struct {
-    const char* radio;
-    const char* window;
-  } choices[] = {
-      {"InternalEnergy", InternalEnergyWindow::ClassName}, {"Enthalpy", EnthalpyWindow::ClassName},
-      {"Entropy", EntropyWindow::ClassName},               {"HelmholtzEnergy", HelmholtzWindow::ClassName},
-      {"GibbsEnergy", GibbsWindow::ClassName},
-      {"Homogenisation", BubbleDewPoint::ClassName},       {"LiquidVapour", LiquidVapourEq::ClassName},
-  };
-  for (const auto& choice : choices) {
-    Choose(selection, choice.radio);
-    Continue(selection);
-    ui::Window* window = ui::FindShared(choice.window);
-    ASSERT_NE(window, nullptr) << choice.radio;
-    EXPECT_TRUE(window->isVisible()) << choice.radio;
-  }
-}
-
-TEST_F(SelectionTest, FugacitiesOpensTheFugacityWindow) {
-  Selection* selection = Open();
-  Choose(selection, "Fugacities");
-  Continue(selection);
-  ui::Window* fugacity = ui::FindShared(FugacityWindow::ClassName);
-  ASSERT_NE(fugacity, nullptr);
-  EXPECT_TRUE(fugacity->isVisible());
-}
-
-TEST_F(SelectionTest, ResponseProceduresOpenTheirWindows) {
+TEST_F(SelectionTest, EveryCalculatorProcedureOpensItsWindow) {
   Selection* selection = Open();
   const std::pair<const char*, const char*> choices[] = {
-      {"HeatCapacityV", CVWindow::ClassName},   {"HeatCapacityP", CPWindow::ClassName},
-      {"SpeedSound", SoundWindow::ClassName},   {"JouleThomson", JouleWindow::ClassName},
-      {"Viscosity", ViscosityWindow::ClassName}, {"Dielectric", DielectricWindow::ClassName},
+      {"Fugacities", FugacityWindow::ClassName},         {"Homogenisation", BubbleDewPoint::ClassName},
+      {"LiquidVapour", LiquidVapourEq::ClassName},       {"InternalEnergy", InternalEnergyWindow::ClassName},
+      {"Enthalpy", EnthalpyWindow::ClassName},           {"Entropy", EntropyWindow::ClassName},
+      {"HelmholtzEnergy", HelmholtzWindow::ClassName},   {"GibbsEnergy", GibbsWindow::ClassName},
+      {"HeatCapacityV", CVWindow::ClassName},            {"HeatCapacityP", CPWindow::ClassName},
+      {"SpeedSound", SoundWindow::ClassName},            {"JouleThomson", JouleWindow::ClassName},
+      {"Viscosity", ViscosityWindow::ClassName},         {"Dielectric", DielectricWindow::ClassName},
   };
   for (const auto& [radio, className] : choices) {
     Choose(selection, radio);
