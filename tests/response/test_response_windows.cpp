@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 #include <iterator>
-#include <utility>
 
 #include "state/StateTest.h"
 #include "windows/response/CPWindow.h"
@@ -18,9 +17,9 @@
 
 namespace {
 
-using statetest::Enter;
 using statetest::Number;
 using statetest::Press;
+using statetest::StateStep;
 using statetest::Text;
 
 using ResponseTest = statetest::PicturesTest;
@@ -31,15 +30,6 @@ ui::Window* Open() {
   W* w = ui::Shared<W>();
   EXPECT_TRUE(guitest::ShowAndWait(w));
   return w;
-}
-
-// Completes the state point in the window: mode, temperature in K, pressure
-// or molar volume, state step.
-void StateStep(const ui::Window* w, const char* mode, const char* T, const char* given) {
-  Press(w, mode);
-  Enter(w, "dataEntryT", T);
-  Enter(w, "dataEntryPV", given);
-  Press(w, "PushButton1");
 }
 
 // The check states: liquid at 25 ˚C, the liquid at the triple point (its
@@ -59,9 +49,11 @@ constexpr CheckState kStates[] = {
 
 // The figure shown at each check state, against the equation to the seven
 // digits the window writes; the first also against the steam tables'
-// published figure at 25 ˚C and 0.1 MPa. Then a look at the window.
+// published figure at 25 ˚C and 0.1 MPa. Then its unit label (none for a
+// pure number) and a look at the window.
 template <class W>
-void ExpectFigures(const std::array<double, 4>& expected, double published, double tolerance) {
+void ExpectFigures(const std::array<double, 4>& expected, double published, double tolerance,
+                   const char* unit) {
   ui::Window* w = Open<W>();
   for (std::size_t i = 0; i < std::size(kStates); ++i) {
     const CheckState& s = kStates[i];
@@ -73,6 +65,11 @@ void ExpectFigures(const std::array<double, 4>& expected, double published, doub
       EXPECT_NEAR(shown, published, tolerance) << "published";
     }
     EXPECT_EQ(guitest::LabelColour(w->Label("Result")), QColor(Qt::black));
+  }
+  if (unit != nullptr) {
+    EXPECT_EQ(Text(w, "StaticText11"), QString::fromUtf8(unit));
+  } else {
+    EXPECT_EQ(w->Control("StaticText11"), nullptr);
   }
   // What it looks like with its figure: every picture loaded and shown at
   // its natural size, every text fitting.
@@ -90,27 +87,28 @@ void ExpectFigures(const std::array<double, 4>& expected, double published, doub
 // gives 4.18297), speed of sound 1497 m/s, viscosity 890.8 µPa s, dielectric
 // constant 78.4.
 TEST_F(ResponseTest, CVWindowCheckValues) {
-  ExpectFigures<CVWindow>({74.55554, 76.11514, 57.92506, 33.2592}, 74.56, 0.01);
+  ExpectFigures<CVWindow>({74.55554, 76.11514, 57.92506, 33.2592}, 74.56, 0.01, "J/mol K");
 }
 TEST_F(ResponseTest, CPWindowCheckValues) {
-  ExpectFigures<CPWindow>({75.35733, 76.17758, 82.69627, 46.55638}, 4.18 * 18.01528, 0.1);
+  ExpectFigures<CPWindow>({75.35733, 76.17758, 82.69627, 46.55638}, 4.18 * 18.01528, 0.1, "J/mol K");
 }
 TEST_F(ResponseTest, SoundWindowCheckValues) {
-  ExpectFigures<SoundWindow>({1497.28, 1400.876, 1270.154, 647.6611}, 1497, 0.5);
+  ExpectFigures<SoundWindow>({1497.28, 1400.876, 1270.154, 647.6611}, 1497, 0.5, "m/s");
 }
 TEST_F(ResponseTest, JouleWindowCheckValues) {
-  ExpectFigures<JouleWindow>({-0.2212237, -0.2417406, -0.05718162, 4.820548}, -0.221, 0.001);
+  ExpectFigures<JouleWindow>({-0.2212237, -0.2417406, -0.05718162, 4.820548}, -0.221, 0.001, "K/MPa");
 }
 TEST_F(ResponseTest, ViscosityWindowCheckValues) {
-  ExpectFigures<ViscosityWindow>({890.7982, 1791.36, 119.0476, 28.89536}, 890.8, 0.05);
+  ExpectFigures<ViscosityWindow>({890.7982, 1791.36, 119.0476, 28.89536}, 890.8, 0.05, "µPa s");
 }
 TEST_F(ResponseTest, DielectricWindowCheckValues) {
-  ExpectFigures<DielectricWindow>({78.44797, 87.80618, 30.83775, 1.11356}, 78.4, 0.05);
+  ExpectFigures<DielectricWindow>({78.44797, 87.80618, 30.83775, 1.11356}, 78.4, 0.05, nullptr);
 }
 
 // Where the equation gives no figure the window says so in red, with no
 // warning; the next figure is black again. The state point is shared, so
-// one state step serves every window.
+// one state step serves every window. (Which states have no figure, the
+// mechanically unstable ones among them, is the response values' test.)
 TEST_F(ResponseTest, NoResultWhereTheEquationGivesNoFigure) {
   std::array<ui::Window*, 6> windows{Open<CVWindow>(),   Open<CPWindow>(),        Open<SoundWindow>(),
                                      Open<JouleWindow>(), Open<ViscosityWindow>(), Open<DielectricWindow>()};
@@ -123,12 +121,9 @@ TEST_F(ResponseTest, NoResultWhereTheEquationGivesNoFigure) {
     std::array<bool, 6> none;
   };
   const Case cases[] = {
-      // Inside the two-phase loop at a positive pressure (10.6 MPa),
-      // (dP/drho)_T < 0: the equation's Cp is -200 J/(mol K) and its
-      // "speed of sound" 206.6 m/s.
+      // Inside the two-phase loop, (dP/drho)_T < 0: the equation's Cp is
+      // -200 J/(mol K) and its "speed of sound" 206.6 m/s.
       {"unstable, Cp < 0", "600", "60", nullptr, {false, true, true, true, false, false}},
-      // (dP/drho)_T < 0 with a positive Cp (108.9) and a coefficient of -3.24.
-      {"unstable, Cp > 0", "550", "50", nullptr, {false, true, true, true, false, false}},
       // The dielectric formulation gives -534.
       {"dielectric constant below 1", "2500", "15", nullptr, {false, false, false, false, false, true}},
       // Far below the equation's temperature window: no caloric figure, and
@@ -138,7 +133,7 @@ TEST_F(ResponseTest, NoResultWhereTheEquationGivesNoFigure) {
   };
   for (const Case& c : cases) {
     StateStep(windows[0], "RadioButtonTV", c.T, c.V);
-    if (c.laterT != nullptr) Enter(windows[0], "dataEntryT", c.laterT);
+    if (c.laterT != nullptr) statetest::Enter(windows[0], "dataEntryT", c.laterT);
     ASSERT_GT(Globals::PresMPa, 0) << c.state;
     for (std::size_t i = 0; i < windows.size(); ++i) {
       ui::Window* w = windows[i];
@@ -153,39 +148,20 @@ TEST_F(ResponseTest, NoResultWhereTheEquationGivesNoFigure) {
   }
 }
 
-TEST_F(ResponseTest, UnitLabels) {
-  const std::pair<ui::Window*, const char*> labels[] = {
-      {Open<CVWindow>(), "J/mol K"},   {Open<CPWindow>(), "J/mol K"},
-      {Open<SoundWindow>(), "m/s"},    {Open<JouleWindow>(), "K/MPa"},
-      {Open<ViscosityWindow>(), "µPa s"},
-  };
-  for (const auto& [w, unit] : labels) EXPECT_EQ(Text(w, "StaticText11"), QString::fromUtf8(unit));
-  EXPECT_EQ(Open<DielectricWindow>()->Control("StaticText11"), nullptr) << "a pure number";
-}
-
-// The unit pair writes a new figure in the unit that is on, converts the
-// figure on show when switched (read back from its text), and empties a
-// result that reads as 0, "no result" included.
+// The heat capacities' unit pair writes a new figure in the unit that is
+// on and converts the figure on show when switched (read back from its
+// text); its repeated click and emptying are the skeleton's, tested with
+// the energy windows.
 TEST_F(ResponseTest, HeatCapacityUnitPair) {
   ui::Window* w = Open<CPWindow>();
   StateStep(w, "RadioButtonTP", "298.15", "0.1");
   Press(w, "kJkg");
   EXPECT_EQ(Text(w, "StaticText11"), "kJ/kg K");
-  EXPECT_EQ(Text(w, "Result"), "");
   Press(w, "calculate");
-  EXPECT_NEAR(Number(w, "Result"), 4.182967, 1e-6);
-  Press(w, "kJkg");  // already on: no second conversion
   EXPECT_NEAR(Number(w, "Result"), 4.182967, 1e-6);
   Press(w, "Jmol");
   EXPECT_EQ(Text(w, "StaticText11"), "J/mol K");
   EXPECT_NEAR(Number(w, "Result"), 75.35733, 1e-4) << "through the shown 7 digits";
-
-  StateStep(w, "RadioButtonTV", "600", "60");
-  Press(w, "calculate");
-  ASSERT_EQ(Text(w, "Result"), "no result");
-  Press(w, "kJkg");
-  EXPECT_EQ(Text(w, "Result"), "");
-  EXPECT_EQ(Text(w, "StaticText11"), "kJ/kg K");
 }
 
 }  // namespace

@@ -86,6 +86,21 @@ inline QString Heading(const ui::Window* w, int column) {
   return list != nullptr ? list->HeadingText(column) : QString();
 }
 
+// Whether the label of that name is drawn in red.
+inline bool IsRed(const ui::Window* w, const char* name) {
+  return guitest::LabelColour(guitest::FindControl(w, name)) == QColor(Qt::red);
+}
+
+// The state step of a calculator window: the mode ("RadioButtonTP" or
+// "RadioButtonTV"), the temperature in the unit that is on, the pressure or
+// molar volume, then the step's button.
+inline void StateStep(const ui::Window* w, const char* mode, const QString& T, const QString& given) {
+  Press(w, mode);
+  Enter(w, "dataEntryT", T);
+  Enter(w, "dataEntryPV", given);
+  Press(w, "PushButton1");
+}
+
 // How many windows of class W are on screen.
 template <class W>
 int ShownWindows() {

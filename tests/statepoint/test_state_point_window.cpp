@@ -59,14 +59,8 @@ class StatePointTest : public statetest::StateTest {
     w = ui::Shared<Probe>();
     ASSERT_TRUE(guitest::ShowAndWait(w));
   }
-  // Chooses the mode, types both entries and runs the state step.
-  void Step(const char* mode, const QString& temperature, const QString& given) {
-    Press(w, mode);
-    Enter(w, "dataEntryT", temperature);
-    Enter(w, "dataEntryPV", given);
-    Press(w, "PushButton1");
-  }
-  bool ResultIsRed() const { return guitest::LabelColour(w->Label("ResultPV")) == QColor(Qt::red); }
+  void Step(const char* mode, const QString& T, const QString& given) { statetest::StateStep(w, mode, T, given); }
+  bool ResultIsRed() const { return statetest::IsRed(w, "ResultPV"); }
   Probe* w = nullptr;
 };
 
