@@ -1,6 +1,6 @@
 // The energy-function windows: what the family does (both scales, the unit
-// pair, an incomplete state point, a state at which the equation gives no
-// energy), then the check values of each window per mole and per mass, with
+// pair, a state at which the equation gives no energy, an incomplete state
+// point), then the check values of each window per mole and per mass, with
 // a look at it.
 #include "state/StateTest.h"
 #include "windows/energy/EnthalpyWindow.h"
@@ -9,8 +9,9 @@
 #include "windows/energy/HelmholtzWindow.h"
 #include "windows/energy/InternalEnergyWindow.h"
 
+#include <array>
 #include <cmath>
-#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -20,7 +21,6 @@ using statetest::StateStep;
 using statetest::Text;
 
 constexpr double kMolarMass = 18.01528;  // g/mol
-constexpr double kNotQuoted = NAN;
 constexpr const char* kRefused = "warning: put a number for temperature, molar volume, and pressure";
 
 // What every window of the family does, driven through the internal-energy
@@ -64,20 +64,9 @@ TEST_F(EnergyFamilyTest, UnitPairConvertsTheShownFiguresOncePerSwitch) {
   EXPECT_NEAR(Number(w, "Result1"), -285831.8, 1e-6 * 285831.8);
 }
 
-TEST_F(EnergyFamilyTest, AnIncompleteStatePointIsRefusedWithBothResultsEmptied) {
-  StateStep(w, "RadioButtonTP", "500", "10");
-  Press(w, "calculate");
-  ASSERT_NE(Text(w, "Result"), "");
-  Globals::PresMPa = 0;  // another window's "clear", say
-  Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), kRefused);
-  EXPECT_EQ(Text(w, "Result"), "");
-  EXPECT_EQ(Text(w, "Result1"), "");
-}
-
 // Above its temperature window (5344.8 K) the equation gives no energy (its
 // failure value 0); that is shown as such, not as 0 less a scale's zero.
-TEST_F(EnergyFamilyTest, NoResultWhereTheEquationGivesNoEnergy) {
+TEST_F(EnergyFamilyTest, NoResultWhereTheEquationGivesNoEnergyAndRefusalOfAnIncompleteState) {
   Globals::TempKelvin = 6000;
   Globals::PresMPa = 10;
   Globals::MolarVol = 5000;
@@ -100,88 +89,72 @@ TEST_F(EnergyFamilyTest, NoResultWhereTheEquationGivesNoEnergy) {
   EXPECT_GT(Number(w, "Result"), 0);
   EXPECT_FALSE(statetest::IsRed(w, "Result"));
   EXPECT_FALSE(statetest::IsRed(w, "Result1"));
+
+  // An incomplete state point (another window's "clear", say) is refused
+  // with both results emptied.
+  Globals::PresMPa = 0;
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), kRefused);
+  EXPECT_EQ(Text(w, "Result") + Text(w, "Result1"), "");
 }
 
-// A state point (T in K, P in MPa) and the two figures per mole.
-struct Case {
-  const char* T;
-  const char* P;
-  double result;   // triple-point scale
-  double result1;  // 25 ˚C, 0.1 MPa scale
-};
+// The check states (T in K, P in MPa): the saturated liquid at the triple
+// point (just above its saturation pressure, so the state step takes the
+// liquid), steam at 500 ˚C, liquid at 500 K, and last liquid at 25 ˚C,
+// whose figures per mass are checked at the end.
+constexpr std::array<std::pair<const char*, const char*>, 4> kStates{
+    {{"273.16", "0.00061166"}, {"773.15", "10"}, {"500", "10"}, {"298.15", "0.1"}}};
 
-class EnergyWindowsTest : public statetest::PicturesTest {
- protected:
-  // The cases of each window: the saturated liquid at the triple point
-  // (just above its saturation pressure, so the state step takes the
-  // liquid), steam at 500 ˚C, liquid at 500 K, and last liquid at 25 ˚C,
-  // whose figures per mass are checked at the end.
-  template <class W>
-  void ExpectFigures(std::initializer_list<Case> cases, double perMassAtTheLast) {
-    W* w = ui::Shared<W>();
-    ASSERT_TRUE(guitest::ShowAndWait(w));
-    const Case* last = nullptr;
-    for (const Case& c : cases) {
-      StateStep(w, "RadioButtonTP", c.T, c.P);
-      Press(w, "calculate");
-      EXPECT_NEAR(Number(w, "Result"), c.result, 1e-6 * std::fabs(c.result) + 1e-4) << c.T << " K";
-      if (!std::isnan(c.result1)) {
-        EXPECT_NEAR(Number(w, "Result1"), c.result1, 1e-6 * std::fabs(c.result1)) << c.T << " K";
-      }
-      EXPECT_EQ(Text(w, "warning"), "");
-      last = &c;
-    }
-    Press(w, "kJkg");
+// The figures per mole at each check state on the triple-point scale
+// (`Result`) and on the 25 ˚C, 0.1 MPa scale (`Result1`; none quoted at the
+// triple point), the first per mass at 25 ˚C; then a look at the window.
+template <class W>
+void ExpectFigures(const std::array<double, 4>& result, const std::array<double, 3>& result1,
+                   double perMass) {
+  W* w = ui::Shared<W>();
+  ASSERT_TRUE(guitest::ShowAndWait(w));
+  for (std::size_t i = 0; i < kStates.size(); ++i) {
+    const auto& [T, P] = kStates[i];
+    StateStep(w, "RadioButtonTP", T, P);
     Press(w, "calculate");
-    EXPECT_NEAR(Number(w, "Result"), perMassAtTheLast, 1e-5 * std::fabs(perMassAtTheLast));
-    EXPECT_NEAR(Number(w, "Result1"), last->result1 / kMolarMass, 1e-6 * std::fabs(last->result1 / kMolarMass));
-    guitest::ExpectTextsFit(w);
-    guitest::SaveScreenshot(w, w->windowTitle());
+    EXPECT_NEAR(Number(w, "Result"), result[i], 1e-6 * std::fabs(result[i]) + 1e-4) << T << " K";
+    if (i > 0) {
+      EXPECT_NEAR(Number(w, "Result1"), result1[i - 1], 1e-6 * std::fabs(result1[i - 1])) << T << " K";
+    }
+    EXPECT_EQ(Text(w, "warning"), "");
   }
-};
+  Press(w, "kJkg");
+  Press(w, "calculate");
+  EXPECT_NEAR(Number(w, "Result"), perMass, 1e-5 * std::fabs(perMass));
+  EXPECT_NEAR(Number(w, "Result1"), result1[2] / kMolarMass, 1e-6 * std::fabs(result1[2] / kMolarMass));
+  guitest::ExpectTextsFit(w);
+  guitest::SaveScreenshot(w, w->windowTitle());
+}
+
+using EnergyWindowsTest = statetest::PicturesTest;
 
 TEST_F(EnergyWindowsTest, InternalEnergy) {
-  ExpectFigures<InternalEnergyWindow>({{"273.16", "0.00061166", 0, kNotQuoted},
-                                       {"773.15", "10", 54877.39, -232841.3},
-                                       {"500", "10", 17386.6, -270332.1},
-                                       {"298.15", "0.1", 1886.889, -285831.8}},
+  ExpectFigures<InternalEnergyWindow>({0, 54877.39, 17386.6, 1886.889}, {-232841.3, -270332.1, -285831.8},
                                       104.738);
 }
-
 TEST_F(EnergyWindowsTest, Enthalpy) {
-  ExpectFigures<EnthalpyWindow>({{"273.16", "0.00061166", 0, kNotQuoted},
-                                 {"773.15", "10", 60783.46, -226937.0},
-                                 {"500", "10", 17601.53, -270119.0},
-                                 {"298.15", "0.1", 1888.685, -285831.8}},
+  ExpectFigures<EnthalpyWindow>({0, 60783.46, 17601.53, 1888.685}, {-226937.0, -270119.0, -285831.8},
                                 104.838);
 }
-
 // The second scale is the equation's own entropy, 69.95 J/(mol K) for the
 // liquid at 25 ˚C.
 TEST_F(EnergyWindowsTest, Entropy) {
-  ExpectFigures<EntropyWindow>({{"273.16", "0.00061166", 0, kNotQuoted},
-                                {"773.15", "10", 118.8476, 182.1886},
-                                {"500", "10", 46.23799, 109.5789},
-                                {"298.15", "0.1", 6.610121, 69.95105}},
-                               0.366917);
+  ExpectFigures<EntropyWindow>({0, 118.8476, 46.23799, 6.610121}, {182.1886, 109.5789, 69.95105}, 0.366917);
 }
-
 // On the triple-point scale A = U - T S with the internal-energy and
 // entropy windows' figures: 1886.889 - 298.15 x 6.610121 at 25 ˚C.
 TEST_F(EnergyWindowsTest, Helmholtz) {
-  ExpectFigures<HelmholtzWindow>({{"273.16", "0.00061166", 0, kNotQuoted},
-                                  {"773.15", "10", -37009.66, -373700.7},
-                                  {"500", "10", -5732.394, -325121.8},
-                                  {"298.15", "0.1", -83.91848, -306688.0}},
+  ExpectFigures<HelmholtzWindow>({0, -37009.66, -5732.394, -83.91848}, {-373700.7, -325121.8, -306688.0},
                                  -83.91848 / kMolarMass);
 }
-
 // G = A + P V: at the triple point the liquid's P V, 0.01102 J/mol.
 TEST_F(EnergyWindowsTest, Gibbs) {
-  ExpectFigures<GibbsWindow>({{"273.16", "0.00061166", 0.01102, kNotQuoted},
-                              {"773.15", "10", -31103.58, -367794.6},
-                              {"500", "10", -5517.459, -324906.9},
-                              {"298.15", "0.1", -82.11164, -306686.2}},
+  ExpectFigures<GibbsWindow>({0.01102, -31103.58, -5517.459, -82.11164}, {-367794.6, -324906.9, -306686.2},
                              -4.5579);
 }
 

@@ -4,7 +4,6 @@
 // evaluations during its search.
 #include "state/StateTest.h"
 
-#include "catalogue/Pictures.h"
 #include "windows/phase/BubbleDewPoint.h"
 
 using namespace statetest;
@@ -37,10 +36,6 @@ class BubbleDewPointTest : public PicturesTest {
 int yields = 0;
 void CountYield() { ++yields; }
 
-ui::StaticText* Label(const ui::Window* w, const char* name) {
-  return guitest::Find<ui::StaticText>(w, name);
-}
-
 bool IsRed(ui::Rgb c) { return c.r == 255 && c.g == 0 && c.b == 0; }
 bool IsWhite(ui::Rgb c) { return c.r == 255 && c.g == 255 && c.b == 255; }
 
@@ -52,10 +47,6 @@ QString Sentence(int passes) {
 }
 
 TEST_F(BubbleDewPointTest, LabelsFollowTheInputAndTheUnit) {
-  EXPECT_EQ(Text(w, "parameter1"), "parameter");
-  EXPECT_EQ(Text(w, "Unit2"), "unit");
-  guitest::ExpectTextsFit(w);
-
   Press(w, "Celsius");
   Press(w, "RadioButtonTh");
   EXPECT_EQ(Text(w, "parameter1"), "Temperature");
@@ -80,10 +71,6 @@ TEST_F(BubbleDewPointTest, LabelsFollowTheInputAndTheUnit) {
 }
 
 TEST_F(BubbleDewPointTest, ModeShowsItsPicture) {
-  EXPECT_EQ(guitest::Find<ui::ImageWell>(w, "ImageWell1")->Image().cacheKey(),
-            pictures::Picture(pictures::Liquid2)->cacheKey());
-  EXPECT_EQ(guitest::Find<ui::ImageWell>(w, "ImageWell2")->Image().cacheKey(),
-            pictures::Picture(pictures::Vapour2)->cacheKey());
   Press(w, "Liquid");
   EXPECT_TRUE(Shown("ImageWell1"));
   EXPECT_FALSE(Shown("ImageWell2"));
@@ -106,7 +93,6 @@ TEST_F(BubbleDewPointTest, ShowsBothPhasesAndFramesTheOneHomogenizedInto) {
   };
   const Case cases[] = {
       {"Liquid", "500", "2.637293", "21.66749", "1365.87", "2.338272", 28, true},
-      {"Liquid", "647", "22.02106", "56.24954", "65.29574", "14.35544", -1, true},
       {"Vapour", "646.5", "21.89063", "46.39152", "71.31557", "14.29355", -1, false},
   };
   for (const Case& c : cases) {
@@ -171,8 +157,8 @@ TEST_F(BubbleDewPointTest, RefusesAtOnceWhatItCannotAnswer) {
     if (c.mode != nullptr) Press(w, c.mode);
     Enter(w, "dataEntry", c.number);
     // Results left from before: the refusal empties them.
-    Label(w, "MolarV1")->SetText(QStringLiteral("18"));
-    Label(w, "Answer")->SetText(QStringLiteral("1"));
+    guitest::Find<ui::StaticText>(w, "MolarV1")->SetText(QStringLiteral("18"));
+    guitest::Find<ui::StaticText>(w, "Answer")->SetText(QStringLiteral("1"));
     yields = 0;
     Globals::SetBackgroundTask(&CountYield);
     Press(w, "calculate");
