@@ -70,8 +70,7 @@ constexpr ControlSpec kControls[] = {
 };
 
 // The procedures in the order "continue" tests them, each with the window
-// it opens; nullptr where that calculator window is not part of the program
-// yet, so choosing it does nothing.
+// it opens.
 struct Choice {
   const char* radio;
   void (*open)();
@@ -113,7 +112,7 @@ void Selection::PushButton1_Action() {
   for (const Choice& choice : kChoices) {
     ui::RadioButton* radio = Radio(choice.radio);
     if (radio == nullptr) throw NilObjectException(std::string("Selection.") + choice.radio);
-    if (radio->Value() && choice.open != nullptr) choice.open();
+    if (radio->Value()) choice.open();
   }
 }
 
