@@ -209,8 +209,7 @@ struct Isotherm {
     double P = 0.0;
     if (!Bracketed(g, lowP, gLow, highestVapourP, gHigh, RootTolerance, P, passes)) return false;
     double lnRatio = 0.0;
-    if (!Roots(P, out, lnRatio)) return false;
-    return true;
+    return Roots(P, out, lnRatio);
   }
 };
 
@@ -346,6 +345,13 @@ bool SolveCoexistenceAtPressure(double P, Coexistence& out, int& iterations) {
   return true;
 }
 
+void WriteSaturationArrays(const Coexistence& c) {
+  MolarVolumes[0] = c.VL;
+  Fugacity[0] = c.fL;
+  MolarVolumes[1] = c.VV;
+  Fugacity[1] = c.fV;
+}
+
 namespace {
 
 // The state the latest evaluation of the liquid-minus-vapour function left
@@ -362,13 +368,6 @@ Coexistence EvaluatedState(double T, double P) {
     c.fV = Fugacity[1];
   }
   return c;
-}
-
-void WriteSaturationArrays(const Coexistence& c) {
-  MolarVolumes[0] = c.VL;
-  Fugacity[0] = c.fL;
-  MolarVolumes[1] = c.VV;
-  Fugacity[1] = c.fV;
 }
 
 // Runs the saturation search over the pressure (T given) or the temperature

@@ -42,6 +42,10 @@ bool SolveCoexistenceAtTemperature(double T, Coexistence& out, int& iterations);
 // passes of the temperature solve.
 bool SolveCoexistenceAtPressure(double P, Coexistence& out, int& iterations);
 
+// Writes both phases into the program-wide saturation arrays (index 0 the
+// liquid, 1 the vapour), which the liquid-minus-vapour function also fills.
+void WriteSaturationArrays(const Coexistence& c);
+
 // What a window shows: the equilibrium, and the number of passes that gave
 // it (the saturation search's last pass number where the search found it,
 // the direct solve's passes otherwise).

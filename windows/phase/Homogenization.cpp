@@ -25,13 +25,10 @@ Homogenization CriticalPointShortcut(double T, double P, double X) {
   const double V = Haar_Volume(T, P, CritMolarVol);
   if (!(V > 0.0) || !(std::abs(Haar_Pressure(T, V) - P) <= 1e-6)) return out;
   const double f = Haar_Fugacity(T, P, V);
-  MolarVolumes[0] = V;
-  Fugacity[0] = f;
-  MolarVolumes[1] = V;
-  Fugacity[1] = f;
   out.status = HomogenizationStatus::Solved;
   out.X = X;
   out.state = Coexistence{T, P, V, V, f, f};
+  WriteSaturationArrays(out.state);
   return out;
 }
 
