@@ -14,7 +14,6 @@ using saturation_windows::kText11;
 using saturation_windows::kText12;
 using saturation_windows::Rule;
 using saturation_windows::Text;
-using saturation_windows::TypedKelvin;
 
 namespace {
 
@@ -241,7 +240,9 @@ void BubbleDewPoint::calculate_Action() {
 
   phase::Homogenization h;
   if (givenT) {
-    h = phase::HomogenizeAtTemperature(mode, TypedKelvin(*this, x));
+    const double T =
+        ui::EntryKelvin(Field("dataEntry")->Text(), Radio("Celsius")->Value()).value_or(0.0);
+    h = phase::HomogenizeAtTemperature(mode, T);
   } else {
     h = phase::HomogenizeAtPressure(mode, x);
   }

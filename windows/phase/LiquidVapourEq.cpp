@@ -13,7 +13,6 @@ using saturation_windows::kText11;
 using saturation_windows::kText12;
 using saturation_windows::Rule;
 using saturation_windows::Text;
-using saturation_windows::TypedKelvin;
 
 namespace {
 
@@ -151,7 +150,9 @@ void LiquidVapourEq::calculate_Action() {
   // Th is read back from the Celsius text it was shown as; an empty or
   // "error" text gives 273.15 K, below every temperature accepted.
   const double Th = ui::Val(Label("nummerTh")->Text()) + Globals::CelsiusOffset;
-  const double T = TypedKelvin(*this, ui::Val(Field("DataEntryT")->Text()));
+  // An entry that is no number is no temperature, in either unit.
+  const double T =
+      ui::EntryKelvin(Field("DataEntryT")->Text(), Radio("Celsius")->Value()).value_or(0.0);
   if (!(T < Th) || !(T > Globals::TriplePointTemp) || !(V > 0)) {
     Label("warning")->SetText(
         QStringLiteral("warning: put a number for molar volume and temperature (below Th)"));

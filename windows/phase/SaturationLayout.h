@@ -1,13 +1,12 @@
 // What the two saturation windows (homogenization and liquid-vapour
 // equilibrium) share of their layout and handlers: the table rows of their
 // labels and rules, the heading and the critical-point notes that both show
-// in the same place, the reading of the typed temperature, the emptying of
-// result labels and the showing of the coexisting phases.
+// in the same place, the emptying of result labels and the showing of the
+// coexisting phases.
 #pragma once
 
 #include <initializer_list>
 
-#include "eos/Globals.h"
 #include "ui/Window.h"
 #include "windows/phase/Coexistence.h"
 #include "windows/state/StateValues.h"
@@ -58,14 +57,6 @@ inline constexpr ui::ControlSpec kText12{
 // Empties the labels of those names, in that order.
 inline void Empty(const ui::Window& w, std::initializer_list<const char*> names) {
   for (const char* name : names) w.Label(name)->SetText(QString());
-}
-
-// A typed temperature in kelvin, in the unit that the pair `Kelvin` /
-// `Celsius` has on (0 with neither on).
-inline double TypedKelvin(const ui::Window& w, double typed) {
-  if (w.Radio("Celsius")->Value()) return typed + Globals::CelsiusOffset;
-  if (w.Radio("Kelvin")->Value()) return typed;
-  return 0;
 }
 
 // The molar volumes of the coexisting liquid and vapour in `MolarV1` and
