@@ -272,8 +272,8 @@ void StatePointWindow::PushButton1_Action() {
   if (tp) {
     const double P = given;
     Globals::PresMPa = P;
-    double V = Globals::Haar_Volume(T, P, VolumeSearchStart(T, P));
-    if (!(V > 0) || !std::isfinite(V)) V = 0;
+    // A finite root, or the failure value 0.
+    const double V = Globals::Haar_Volume(T, P, VolumeSearchStart(T, P));
     Globals::MolarVol = V;
     SetResultPV(V);
     Label("Density2")->SetText(DensityText(V));
@@ -283,8 +283,7 @@ void StatePointWindow::PushButton1_Action() {
     Globals::MolarVol = V;
     // No pressure below 15 cm3/mol or 260 K, nor where the equation
     // declines the state: the state point then has none either.
-    double P = state_windows::ShownPressure(T, V);
-    if (!std::isfinite(P)) P = 0;
+    const double P = state_windows::ShownPressure(T, V);
     Globals::PresMPa = P;
     SetResultPV(P);
     Label("Density2")->SetText(QString());
