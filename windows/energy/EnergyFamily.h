@@ -12,9 +12,9 @@
 #pragma once
 
 #include "ui/Window.h"
+#include "windows/statepoint/MemberLayout.h"
 
 #include <array>
-#include <cstddef>
 #include <optional>
 
 namespace energy_windows {
@@ -83,12 +83,6 @@ std::optional<Figures> Evaluate(const EnergyFunction& f, double T, double V);
 
 // ------------------------------------------------------------ the layout
 
-// The heading at the top left that the window's formula picture explains.
-constexpr ui::ControlSpec Definition(const char* text, int width) {
-  return {.kind = ui::Kind::StaticText, .name = "Definition", .left = 20, .top = 20, .width = width,
-          .height = 25, .text = text, .font = {.size = 16}};
-}
-
 // The result block under the line at y `line`: the function's name, the
 // two results with their unit labels, the unit pair and the two lines
 // naming the reference states.
@@ -102,11 +96,12 @@ struct ResultBlock {
 };
 
 constexpr std::array<ui::ControlSpec, 11> ResultBlockControls(const ResultBlock& b, const Units& u) {
+  using member_layout::Join;
   using ui::Kind;
   const int L = b.line;
   const ui::Font big{.size = 16};
   const ui::Font small{.size = 12};
-  return {{
+  const std::array<ui::ControlSpec, 6> results{{
       {.kind = Kind::StaticText, .name = "EnergyText", .left = 20, .top = L + 65,
        .width = b.energyTextWidth, .height = 25, .text = b.name, .font = big},
       {.kind = Kind::StaticText, .name = "Result", .left = u.resultLeft, .top = L + 10, .width = 110,
@@ -119,29 +114,16 @@ constexpr std::array<ui::ControlSpec, 11> ResultBlockControls(const ResultBlock&
        .height = 25, .text = "", .font = big},
       {.kind = Kind::StaticText, .name = "StaticText12", .left = u.unitLeft - 1, .top = L + 65,
        .width = u.unitWidth, .height = 25, .text = u.perMole, .font = big},
-      {.kind = Kind::GroupBox, .name = "GroupBox3", .left = u.pairLeft, .top = L + 11,
-       .width = u.pairWidth, .height = 54, .text = "", .font = {.size = 0}},
-      {.kind = Kind::RadioButton, .name = "Jmol", .left = u.pairLeft + 7, .top = L + 18,
-       .width = u.pairWidth - 15, .height = 20, .text = u.perMoleCaption, .font = small, .value = true,
-       .parent = "GroupBox3"},
-      {.kind = Kind::RadioButton, .name = "kJkg", .left = u.pairLeft + 7, .top = L + 39,
-       .width = u.pairWidth - 15, .height = 20, .text = u.perMassCaption, .font = small, .value = false,
-       .parent = "GroupBox3"},
+  }};
+  const std::array<ui::ControlSpec, 2> references{{
       {.kind = Kind::StaticText, .name = "StaticText13", .left = 40, .top = L + 40, .width = 287,
        .height = 15, .text = b.triplePointLine, .font = small, .multiline = true},
       {.kind = Kind::StaticText, .name = "StaticText14", .left = 40, .top = L + 95, .width = 367,
        .height = b.refStateHeight, .text = b.refStateLine, .font = small, .multiline = true},
   }};
-}
-
-// The controls of two tables, one after the other.
-template <std::size_t N, std::size_t M>
-constexpr std::array<ui::ControlSpec, N + M> Join(const std::array<ui::ControlSpec, N>& a,
-                                                  const std::array<ui::ControlSpec, M>& b) {
-  std::array<ui::ControlSpec, N + M> all{};
-  for (std::size_t i = 0; i < N; ++i) all[i] = a[i];
-  for (std::size_t i = 0; i < M; ++i) all[N + i] = b[i];
-  return all;
+  return Join(Join(results, member_layout::UnitPair(u.pairLeft, L + 11, u.pairWidth, u.perMoleCaption,
+                                                    u.perMassCaption)),
+              references);
 }
 
 }  // namespace energy_windows

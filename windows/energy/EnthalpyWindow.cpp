@@ -6,10 +6,11 @@
 namespace {
 
 using energy_windows::EnergyUnits;
-using energy_windows::Join;
 using energy_windows::ResultBlockControls;
+using member_layout::Join;
+using member_layout::Picture;
+using member_layout::Text;
 using ui::ControlSpec;
-using ui::Kind;
 
 constexpr energy_windows::EnergyFunction kFunction{
     .F = Globals::Haar_Enthalpy,
@@ -19,7 +20,7 @@ constexpr energy_windows::EnergyFunction kFunction{
     .units = &EnergyUnits,
 };
 
-constexpr ControlSpec kBefore[] = {energy_windows::Definition("Definition Enthalpy:\r", 160)};
+constexpr ControlSpec kBefore[] = {Text("Definition", "Definition Enthalpy:\r", 20, 20, 160)};
 
 constexpr auto kResultBlock = ResultBlockControls(
     {.line = 530,
@@ -30,8 +31,7 @@ constexpr auto kResultBlock = ResultBlockControls(
     EnergyUnits);
 
 constexpr std::array<ControlSpec, 1> kPictures{{
-    {.kind = Kind::Canvas, .name = "Canvas1", .left = 205, .top = 25, .width = 104, .height = 43,
-     .picture = pictures::enthalpy},
+    Picture("Canvas1", pictures::enthalpy, 205, 25, 104, 43),
 }};
 
 constexpr auto kAfter = Join(kResultBlock, kPictures);

@@ -6,10 +6,11 @@
 namespace {
 
 using energy_windows::EntropyUnits;
-using energy_windows::Join;
 using energy_windows::ResultBlockControls;
+using member_layout::Join;
+using member_layout::Picture;
+using member_layout::Text;
 using ui::ControlSpec;
-using ui::Kind;
 
 constexpr energy_windows::EnergyFunction kFunction{
     .F = Globals::Haar_Entropy,
@@ -19,7 +20,7 @@ constexpr energy_windows::EnergyFunction kFunction{
     .units = &EntropyUnits,
 };
 
-constexpr ControlSpec kBefore[] = {energy_windows::Definition("Definition Entropy:\r", 160)};
+constexpr ControlSpec kBefore[] = {Text("Definition", "Definition Entropy:\r", 20, 20, 160)};
 
 constexpr auto kResultBlock = ResultBlockControls(
     {.line = 530,
@@ -30,8 +31,7 @@ constexpr auto kResultBlock = ResultBlockControls(
     EntropyUnits);
 
 constexpr std::array<ControlSpec, 1> kPictures{{
-    {.kind = Kind::Canvas, .name = "Canvas1", .left = 190, .top = 25, .width = 84, .height = 42,
-     .picture = pictures::entropy},
+    Picture("Canvas1", pictures::entropy, 190, 25, 84, 42),
 }};
 
 constexpr auto kAfter = Join(kResultBlock, kPictures);

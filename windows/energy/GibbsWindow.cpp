@@ -6,14 +6,15 @@
 namespace {
 
 using energy_windows::EnergyUnits;
-using energy_windows::Join;
 using energy_windows::ResultBlockControls;
+using member_layout::Join;
+using member_layout::Picture;
+using member_layout::Text;
 using ui::ControlSpec;
-using ui::Kind;
 
 constexpr energy_windows::EnergyFunction kFunction = energy_windows::FreeEnergy(Globals::Haar_Gibbs);
 
-constexpr ControlSpec kBefore[] = {energy_windows::Definition("Definition Gibbs Energy:\r", 243)};
+constexpr ControlSpec kBefore[] = {Text("Definition", "Definition Gibbs Energy:\r", 20, 20, 243)};
 
 constexpr auto kResultBlock = ResultBlockControls(
     {.line = 530,
@@ -24,8 +25,7 @@ constexpr auto kResultBlock = ResultBlockControls(
     EnergyUnits);
 
 constexpr std::array<ControlSpec, 1> kPictures{{
-    {.kind = Kind::Canvas, .name = "Canvas1", .left = 230, .top = 25, .width = 110, .height = 43,
-     .picture = pictures::gibbs},
+    Picture("Canvas1", pictures::gibbs, 230, 25, 110, 43),
 }};
 
 constexpr auto kAfter = Join(kResultBlock, kPictures);

@@ -6,14 +6,15 @@
 namespace {
 
 using energy_windows::EnergyUnits;
-using energy_windows::Join;
 using energy_windows::ResultBlockControls;
+using member_layout::Join;
+using member_layout::Picture;
+using member_layout::Text;
 using ui::ControlSpec;
-using ui::Kind;
 
 constexpr energy_windows::EnergyFunction kFunction = energy_windows::FreeEnergy(Globals::Haar_Helmholtz);
 
-constexpr ControlSpec kBefore[] = {energy_windows::Definition("Definition Helmholtz Energy:\r", 243)};
+constexpr ControlSpec kBefore[] = {Text("Definition", "Definition Helmholtz Energy:\r", 20, 20, 243)};
 
 constexpr auto kResultBlock = ResultBlockControls(
     {.line = 550,
@@ -24,8 +25,7 @@ constexpr auto kResultBlock = ResultBlockControls(
     EnergyUnits);
 
 constexpr std::array<ControlSpec, 1> kPictures{{
-    {.kind = Kind::Canvas, .name = "Canvas1", .left = 30, .top = 50, .width = 383, .height = 28,
-     .picture = pictures::helmholtz},
+    Picture("Canvas1", pictures::helmholtz, 30, 50, 383, 28),
 }};
 
 constexpr auto kAfter = Join(kResultBlock, kPictures);

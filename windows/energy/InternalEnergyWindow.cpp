@@ -6,10 +6,11 @@
 namespace {
 
 using energy_windows::EnergyUnits;
-using energy_windows::Join;
 using energy_windows::ResultBlockControls;
+using member_layout::Join;
+using member_layout::Picture;
+using member_layout::Text;
 using ui::ControlSpec;
-using ui::Kind;
 
 constexpr energy_windows::EnergyFunction kFunction{
     .F = Globals::Haar_Energy,
@@ -19,15 +20,13 @@ constexpr energy_windows::EnergyFunction kFunction{
     .units = &EnergyUnits,
 };
 
-constexpr ControlSpec kBefore[] = {energy_windows::Definition("Definition Energy", 146)};
+constexpr ControlSpec kBefore[] = {Text("Definition", "Definition Energy", 20, 20, 146)};
 
 // U = A + T S, with the entropy's definition under it; created before the
 // result block.
 constexpr std::array<ControlSpec, 2> kPictures{{
-    {.kind = Kind::Canvas, .name = "Canvas1", .left = 205, .top = 25, .width = 109, .height = 19,
-     .picture = pictures::Energy},
-    {.kind = Kind::Canvas, .name = "Canvas2", .left = 205, .top = 60, .width = 84, .height = 42,
-     .picture = pictures::entropy},
+    Picture("Canvas1", pictures::Energy, 205, 25, 109, 19),
+    Picture("Canvas2", pictures::entropy, 205, 60, 84, 42),
 }};
 
 constexpr auto kResultBlock = ResultBlockControls(

@@ -22,22 +22,13 @@ using member_layout::Text;
 template <std::size_t N>
 constexpr std::array<ui::ControlSpec, 6 + N> HeatCapacityRow(
     int line, const std::array<ui::ControlSpec, N>& canvases) {
-  using ui::Kind;
-  std::array<ui::ControlSpec, 6 + N> row{
+  using member_layout::Join;
+  const std::array<ui::ControlSpec, 3> row{{
       Text("Result", "", 150, line + 10, 100),
       Text("StaticText11", "J/mol K", 260, line + 10, 65),
       Text("Textfunc", "Heat Capacity", 20, line + 10, 110),
-      ui::ControlSpec{.kind = Kind::GroupBox, .name = "GroupBox3", .left = 340, .top = line + 11,
-                      .width = 100, .height = 54, .text = ""},
-      ui::ControlSpec{.kind = Kind::RadioButton, .name = "Jmol", .left = 347, .top = line + 18,
-                      .width = 85, .height = 20, .text = "in J/mol K", .font = {.size = 12},
-                      .value = true, .parent = "GroupBox3"},
-      ui::ControlSpec{.kind = Kind::RadioButton, .name = "kJkg", .left = 347, .top = line + 39,
-                      .width = 85, .height = 20, .text = "in kJ/kg K", .font = {.size = 12},
-                      .value = false, .parent = "GroupBox3"},
-  };
-  for (std::size_t i = 0; i < N; ++i) row[6 + i] = canvases[i];
-  return row;
+  }};
+  return Join(Join(row, member_layout::UnitPair(340, line + 11, 100, "in J/mol K", "in kJ/kg K")), canvases);
 }
 
 }  // namespace response_windows
