@@ -25,18 +25,12 @@ constexpr const char* kRefused = "warning: put a number for temperature, molar v
 
 // What every window of the family does, driven through the internal-energy
 // window.
-class EnergyFamilyTest : public statetest::PicturesTest {
+class EnergyFamilyTest : public statetest::WindowTest<InternalEnergyWindow, statetest::PicturesTest> {
  protected:
-  void SetUp() override {
-    PicturesTest::SetUp();
-    w = ui::Shared<InternalEnergyWindow>();
-    ASSERT_TRUE(guitest::ShowAndWait(w));
-  }
   void ExpectUnits(const char* unit) {
     EXPECT_EQ(Text(w, "StaticText11"), unit);
     EXPECT_EQ(Text(w, "StaticText12"), unit);
   }
-  InternalEnergyWindow* w = nullptr;
 };
 
 // Liquid at 25 ˚C and 0.1 MPa: U = 1886.889 J/mol above the triple-point
@@ -111,8 +105,7 @@ constexpr std::array<std::pair<const char*, const char*>, 4> kStates{
 template <class W>
 void ExpectFigures(const std::array<double, 4>& result, const std::array<double, 3>& result1,
                    double perMass) {
-  W* w = ui::Shared<W>();
-  ASSERT_TRUE(guitest::ShowAndWait(w));
+  W* w = statetest::Open<W>();
   for (std::size_t i = 0; i < kStates.size(); ++i) {
     const auto& [T, P] = kStates[i];
     StateStep(w, "RadioButtonTP", T, P);

@@ -10,13 +10,8 @@ using namespace statetest;
 
 namespace {
 
-class BubbleDewPointTest : public PicturesTest {
+class BubbleDewPointTest : public WindowTest<BubbleDewPoint, PicturesTest> {
  protected:
-  void SetUp() override {
-    PicturesTest::SetUp();
-    w = ui::Shared<BubbleDewPoint>();
-    ASSERT_TRUE(guitest::ShowAndWait(w));
-  }
   // Chooses the input, the unit and the mode, types the number and presses
   // "calculate".
   void Calculate(const char* input, const char* unit, const char* mode, const QString& number) {
@@ -30,7 +25,6 @@ class BubbleDewPointTest : public PicturesTest {
     return guitest::Find<ui::Rectangle>(w, column)->TopLeftColor();
   }
   bool Shown(const char* name) const { return ui::Visible(guitest::FindControl(w, name)); }
-  BubbleDewPoint* w = nullptr;
 };
 
 int yields = 0;

@@ -10,15 +10,7 @@ using statetest::Press;
 using statetest::StateStep;
 using statetest::Text;
 
-class FugacityTest : public statetest::PicturesTest {
- protected:
-  void SetUp() override {
-    PicturesTest::SetUp();
-    w = ui::Shared<FugacityWindow>();
-    ASSERT_TRUE(guitest::ShowAndWait(w));
-  }
-  FugacityWindow* w = nullptr;
-};
+using FugacityTest = statetest::WindowTest<FugacityWindow, statetest::PicturesTest>;
 
 struct FugacityCase {
   const char* mode;

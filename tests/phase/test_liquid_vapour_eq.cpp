@@ -9,13 +9,8 @@ using namespace statetest;
 
 namespace {
 
-class LiquidVapourTest : public StateTest {
+class LiquidVapourTest : public WindowTest<LiquidVapourEq> {
  protected:
-  void SetUp() override {
-    StateTest::SetUp();
-    w = ui::Shared<LiquidVapourEq>();
-    ASSERT_TRUE(guitest::ShowAndWait(w));
-  }
   // Types the bulk volume, asks for Th, types the temperature in the unit
   // given and presses "calculate".
   void Calculate(const QString& V, const char* unit, const QString& T) {
@@ -27,7 +22,6 @@ class LiquidVapourTest : public StateTest {
   }
   // Th in kelvin as the window shows it, in degrees Celsius.
   double ShownTh() const { return Number(w, "nummerTh") + Globals::CelsiusOffset; }
-  LiquidVapourEq* w = nullptr;
 };
 
 TEST_F(LiquidVapourTest, PhasesAndTheirSharesBelowTheHomogenizationTemperature) {

@@ -18,19 +18,12 @@
 namespace {
 
 using statetest::Number;
+using statetest::Open;
 using statetest::Press;
 using statetest::StateStep;
 using statetest::Text;
 
 using ResponseTest = statetest::PicturesTest;
-
-// The window, built on first use and shown.
-template <class W>
-ui::Window* Open() {
-  W* w = ui::Shared<W>();
-  EXPECT_TRUE(guitest::ShowAndWait(w));
-  return w;
-}
 
 // The check states: liquid at 25 ˚C, the liquid at the triple point (its
 // saturation pressure gives the vapour in T,P mode, so by its volume),

@@ -46,6 +46,26 @@ class PicturesTest : public StateTest {
   }
 };
 
+// The shared window of class W, built on first use and shown.
+template <class W>
+W* Open() {
+  W* w = ui::Shared<W>();
+  EXPECT_TRUE(guitest::ShowAndWait(w));
+  return w;
+}
+
+// A fixture (on StateTest or PicturesTest) whose tests drive one shown
+// window of class W.
+template <class W, class Base = StateTest>
+class WindowTest : public Base {
+ protected:
+  void SetUp() override {
+    Base::SetUp();
+    w = Open<W>();
+  }
+  W* w = nullptr;
+};
+
 // What the label (or field) of that name shows.
 inline QString Text(const ui::Window* w, const char* name, int index = ui::NoIndex) {
   QWidget* control = guitest::FindControl(w, name, index);

@@ -47,17 +47,14 @@ class OtherProbe : public Probe {
   static constexpr const char* ClassName = "OtherProbe.OtherProbe";
 };
 
-class StatePointTest : public statetest::StateTest {
+class StatePointTest : public statetest::WindowTest<Probe> {
  protected:
   void SetUp() override {
-    StateTest::SetUp();
     hookRuns = 0;
-    w = ui::Shared<Probe>();
-    ASSERT_TRUE(guitest::ShowAndWait(w));
+    WindowTest::SetUp();
   }
   void Step(const char* mode, const QString& T, const QString& given) { statetest::StateStep(w, mode, T, given); }
   bool ResultIsRed() const { return statetest::IsRed(w, "ResultPV"); }
-  Probe* w = nullptr;
 };
 
 const QString kStepWarningTP = "warning: put a number for temperature and pressure";
@@ -264,8 +261,7 @@ TEST_F(StatePointTest, TheHookRefusesAnIncompleteOrStaleStatePoint) {
 // events run are ignored, in this window and in any other on the skeleton;
 // closing the window meanwhile is harmless.
 TEST_F(StatePointTest, PressesDuringTheSearchAreIgnoredAndClosingIsSafe) {
-  OtherProbe* other = ui::Shared<OtherProbe>();
-  ASSERT_TRUE(guitest::ShowAndWait(other));
+  OtherProbe* other = statetest::Open<OtherProbe>();
   Press(w, "RadioButtonTP");
   Enter(w, "dataEntryT", "500");
   Enter(w, "dataEntryPV", "10");
