@@ -56,8 +56,6 @@ std::optional<double> Parse(const QString& text) {
 
 double Val(const QString& text) { return Parse(text).value_or(0.0); }
 
-bool IsNumber(const QString& text) { return Parse(text).has_value(); }
-
 std::optional<double> EntryKelvin(const QString& text, bool celsius) {
   const std::optional<double> value = Parse(text);
   if (!value) return std::nullopt;

@@ -15,9 +15,6 @@ namespace ui {
 // "0x10", "nan", "inf", "12 K") and any value that is not finite ("1e999")
 // reads as 0. "-0" reads as plain 0. Independent of the process's locale.
 double Val(const QString& text);
-// Whether Val reads the text as a number rather than as the 0 of anything
-// else: "0" and " -0.0 " are numbers, "", "abc" and "1e999" are not.
-bool IsNumber(const QString& text);
 // A number as text: C locale, at most 7 significant digits, "%.7g" form
 // without trailing zeros ("18.0684", "1.234568e+07", "0"); -0 gives "0",
 // a NaN "nan", infinities "inf" and "-inf".

@@ -113,8 +113,6 @@ TEST(EntryKelvin, ReadsNumbersInEitherUnitAndRefusesAnythingElse) {
       EXPECT_NEAR(*k, *c.kelvin, 1e-12) << c.text;
     }
   }
-  EXPECT_TRUE(ui::IsNumber(" -0.0 "));
-  EXPECT_FALSE(ui::IsNumber("nan"));
 }
 
 // The desktop's locale must not turn the point into a comma, either way.
