@@ -113,8 +113,6 @@ StatePointWindow::StatePointWindow(const StatePointLayout& layout) : layout_(lay
   controls_.insert(controls_.end(), layout.after.begin(), layout.after.end());
 }
 
-bool StatePointWindow::StateStepRunning() { return stateStepRunning; }
-
 const ui::WindowSpec& StatePointWindow::Spec() const { return layout_.window; }
 
 std::span<const ControlSpec> StatePointWindow::Controls() const { return controls_; }

@@ -85,9 +85,6 @@ class StatePointWindow : public ui::Window {
     double V;  // cm3/mol
   };
 
-  // True while a state step's search runs in any window on this skeleton.
-  static bool StateStepRunning();
-
   // Where the state step's volume search at T (K) and P (MPa) starts, in
   // cm3/mol: below 647.067 K the saturated liquid volume less 0.2 where the
   // saturation pressure is below P, else the saturated vapour volume plus
