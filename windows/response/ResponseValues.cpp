@@ -18,14 +18,16 @@ std::optional<double> Finite(double value) {
   return std::nullopt;
 }
 
-}  // namespace
-
+// Mechanically stable: the base and residual parts' M (dP/drho)_T above 0
+// and Cp above 0.
 bool MechanicallyStable(double T, double V) {
   using namespace Globals;
   const double x100 = Haar_Base(Haar_Quantity::dPdRho, T, V) + Haar_Residual(Haar_Quantity::dPdRho, T, V);
   if (!(x100 > 0.0)) return false;
   return Haar_Cp(T, V) > 0.0;
 }
+
+}  // namespace
 
 std::optional<double> IsochoricHeatCapacity(double T, double V) {
   return AboveZero(Globals::Haar_Cv(T, V));

@@ -23,10 +23,6 @@
 
 namespace response_windows {
 
-// Mechanically stable: the base and residual parts' M (dP/drho)_T above 0
-// and Cp above 0.
-bool MechanicallyStable(double T, double V);
-
 std::optional<double> IsochoricHeatCapacity(double T, double V);    // J/(mol K)
 std::optional<double> IsobaricHeatCapacity(double T, double V);     // J/(mol K)
 std::optional<double> SpeedOfSound(double T, double V);             // m/s
