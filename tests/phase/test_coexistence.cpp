@@ -189,30 +189,24 @@ TEST(Homogenization, CriticalPointGivesOneFluid) {
 }
 
 // The lever rule gives a share only for a bulk volume between the two
-// coexisting volumes.
+// coexisting volumes (the shares of two-phase states are the check values
+// of the liquid-vapour equilibrium window's test).
 TEST(Homogenization, VolumeFractionOnlyForTwoPhases) {
   struct Case {
     double V, T;
-    bool twoPhase;
-    double phi;
   };
   const Case cases[] = {
-      {30.0, 500.0, true, 0.71777},
-      {1000.0, 400.0, true, 0.017782},
       // Just below its auxiliary homogenization temperature (646.887 K) a
       // bulk volume of 49 cm3/mol is compressed liquid of the equation.
-      {49.0, Globals::SaturationTV(49.0) - 1e-4, false, 0.0},
-      {20.0, 500.0, false, 0.0},
-      {2000.0, 500.0, false, 0.0},
+      {49.0, Globals::SaturationTV(49.0) - 1e-4},
+      {20.0, 500.0},
+      {2000.0, 500.0},
   };
   for (const Case& c : cases) {
     const CoexistenceAnswer a = CoexistenceAtTemperature(Pressure, c.T);
     ASSERT_TRUE(a.found) << c.V;
     double phi = -1.0;
-    EXPECT_EQ(LiquidVolumeFraction(c.V, a.state.VL, a.state.VV, phi), c.twoPhase) << c.V;
-    if (c.twoPhase) {
-      EXPECT_NEAR(phi, c.phi, 5e-6) << c.V;
-    }
+    EXPECT_FALSE(LiquidVolumeFraction(c.V, a.state.VL, a.state.VV, phi)) << c.V;
   }
   double phi = -1.0;
   ASSERT_TRUE(LiquidVolumeFraction(18.0, 18.0, 30000.0, phi));
