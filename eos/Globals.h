@@ -39,6 +39,7 @@ inline constexpr double GasConstantR = 8.314472;         // J/(mol K)
 inline constexpr double SpecificGasConstant = 4.6152332908508775;
 inline constexpr double CelsiusOffset = 273.15;          // K
 inline constexpr double TriplePointTemp = 273.16;        // K
+inline constexpr double TriplePointPres = 0.000611657;   // MPa, of the saturation curve
 inline constexpr double CritTempHaar = 647.073;          // K, reducing temperature of the equation
 inline constexpr double CritTempGuess = 647.067;         // K, below it volume searches start saturated
 inline constexpr double CritTempSat = 647.096;           // K, saturation curve

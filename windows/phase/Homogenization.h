@@ -4,6 +4,7 @@
 // window states (647.126 K, 22.055 MPa) an answer without a search.
 #pragma once
 
+#include "eos/Globals.h"
 #include "windows/phase/Coexistence.h"
 
 namespace phase {
@@ -13,7 +14,7 @@ namespace phase {
 // the auxiliary curve's critical temperature, 647.096 K, and to 22.054 MPa,
 // just below the equation's critical pressure; and the narrow band around
 // the critical point, 647.125 to 647.127 K or 22.054 to 22.056 MPa.
-inline constexpr double TriplePointPressure = 0.000611657;  // MPa
+inline constexpr double TriplePointPressure = Globals::TriplePointPres;  // MPa
 inline constexpr double ShortcutTempLow = 647.125;          // K, exclusive
 inline constexpr double ShortcutTempHigh = 647.127;         // K, exclusive
 inline constexpr double ShortcutPresLow = 22.054;           // MPa, inclusive

@@ -11,9 +11,6 @@ using ui::Kind;
 
 namespace {
 
-// Pressure of the triple point, MPa: below 273.16 K a state at or above it
-// is taken for compressed (liquid-like) water, one below it for vapour.
-constexpr double kTriplePointPressure = 0.000611657;
 // Molar volumes, cm3/mol, from which the volume search starts: above
 // 647.067 K, and below 273.16 K on the liquid-like side.
 constexpr double kSupercriticalStartVolume = 54.136030627024624;
@@ -240,7 +237,9 @@ void StatePointWindow::dataEntryPV_TextChange() {
 double StatePointWindow::VolumeSearchStart(double T, double P) {
   if (!(T < Globals::CritTempGuess)) return kSupercriticalStartVolume;
   if (T < Globals::TriplePointTemp) {
-    if (P >= kTriplePointPressure) return kLiquidLikeStartVolume;
+    // At or above the triple-point pressure a state below 273.16 K is taken
+    // for compressed (liquid-like) water, below it for vapour.
+    if (P >= Globals::TriplePointPres) return kLiquidLikeStartVolume;
     return Globals::GasConstantR * T / P;  // J/mol over MPa is cm3/mol
   }
   const double ps = Globals::SaturationP(T);
