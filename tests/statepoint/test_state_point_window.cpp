@@ -1,9 +1,9 @@
-// The calculator skeleton, driven through a small member of its own: the
-// saturation box, the temperature entry in either unit, the state step in
-// both modes with its limits and failures, clear, the mode switch, the
-// hook's refusal of an incomplete state point, and presses during a search.
+// The calculator skeleton, driven through a small member of its own.
 #include "state/StateTest.h"
 #include "windows/statepoint/StatePointWindow.h"
+
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -61,30 +61,26 @@ const QString kStepWarningTP = "warning: put a number for temperature and pressu
 const QString kStepWarningTV = "warning: put a number for temperature and molar volume";
 const QString kHookWarning = "warning: put a number for temperature, molar volume, and pressure";
 
-struct BoxCase {
-  const char* entry;
-  double liquid, vapour;  // cm3/mol expected in "liquid = ..." and "vapour = ...", 0: text below
-  const char* liquidText;
-};
-
 // The box shows saturated volumes from 273.16 K to 647.073 K, both
 // included (triple point: 999.789 and 0.00485426 kg/m3); outside them a
 // sentence, and for 0 K and below it keeps what it showed.
 TEST_F(StatePointTest, SaturationBoxShowsVolumesBetweenItsInclusiveBounds) {
-  const BoxCase cases[] = {
-      {"273.16", 18015.28 / 999.789, 18015.28 / 0.00485426, nullptr},
-      {"647.073", 52.45, 59.99, nullptr},
+  const struct {
+    const char* entry;
+    double liquid, vapour;  // cm3/mol; 0: the sentence instead
+    const char* sentence;
+  } cases[] = {
+      {"273.16", 18015.28 / 999.789, 18015.28 / 0.00485426, ""},
+      {"647.073", 52.45, 59.99, ""},
       {"273.15", 0, 0, "sub-triple fluid conditions (ice)"},
       {"647.0731", 0, 0, "super-critical fluid conditions"},
   };
   Press(w, "RadioButtonTP");
-  for (const BoxCase& c : cases) {
+  for (const auto& c : cases) {
     Enter(w, "dataEntryT", c.entry);
-    const QString liquid = Text(w, "satliq");
-    const QString vapour = Text(w, "satvap");
-    if (c.liquidText != nullptr) {
-      EXPECT_EQ(liquid, c.liquidText) << c.entry;
-      EXPECT_EQ(vapour, "") << c.entry;
+    const QString liquid = Text(w, "satliq"), vapour = Text(w, "satvap");
+    if (c.liquid == 0) {
+      EXPECT_EQ(liquid + "|" + vapour, QString(c.sentence) + "|") << c.entry;
       continue;
     }
     ASSERT_TRUE(liquid.startsWith("liquid = ") && liquid.endsWith(" cm3/mol")) << liquid.toStdString();
@@ -127,14 +123,12 @@ TEST_F(StatePointTest, TemperatureEntryIsANumberInEitherUnitAboveZeroKelvin) {
   EXPECT_EQ(Text(w, "warning"), kStepWarningTP);
 }
 
-struct StartCase {
-  double T, P;
-  double start;  // cm3/mol; <0: the saturated liquid volume less 0.2, 0: vapour plus 0.2
-};
-
 TEST(VolumeSearchStart, SideOfTheSaturationCurveBelow647067KAndFixedFromIt) {
   const double psAt = Globals::SaturationP(647.066);
-  const StartCase cases[] = {
+  const struct {
+    double T, P;
+    double start;  // cm3/mol; <0: the saturated liquid volume less 0.2, 0: vapour plus 0.2
+  } cases[] = {
       {647.066, psAt * 1.001, -1},        {647.066, psAt * 0.999, 0},
       {647.066, psAt, 0},                 {500, 10, -1},
       {500, 1, 0},                        {647.067, 30, 54.136030627024624},
@@ -142,7 +136,7 @@ TEST(VolumeSearchStart, SideOfTheSaturationCurveBelow647067KAndFixedFromIt) {
       {270, 0.1, 18},                     {270, 0.000611657, 18},
       {270, 0.0001, 8.314472 * 270 / 0.0001},
   };
-  for (const StartCase& c : cases) {
+  for (const auto& c : cases) {
     double expected = c.start;
     if (c.start < 0) expected = Globals::SaturationV(Globals::SaturationPhase::Liquid, c.T) - 0.2;
     if (c.start == 0) expected = Globals::SaturationV(Globals::SaturationPhase::Vapour, c.T) + 0.2;
@@ -150,34 +144,27 @@ TEST(VolumeSearchStart, SideOfTheSaturationCurveBelow647067KAndFixedFromIt) {
   }
 }
 
-struct LimitCase {
-  const char* V;
-  const char* T;
-  bool computed;
-};
-
 // A pressure only from 15 cm3/mol and 260 K (both included); outside them,
 // and above the equation's temperature window, a red "no result" and no
 // pressure in the state point, whatever an earlier step left there.
 TEST_F(StatePointTest, PressureOnlyFrom15cm3molAnd260KInclusive) {
-  const LimitCase cases[] = {
+  const struct {
+    const char* V;
+    const char* T;
+    bool computed;
+  } cases[] = {
       {"15", "260", true},     {"14.99", "260", false}, {"15", "259.99", false},
       {"18", "298.15", true},  {"100", "6000", false},
   };
-  for (const LimitCase& c : cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.V) + " cm3/mol " + c.T + " K");
     Globals::PresMPa = 5;
     Step("RadioButtonTV", c.T, c.V);
-    EXPECT_EQ(Globals::MolarVol, ui::Val(c.V)) << c.V << " " << c.T;
-    EXPECT_EQ(Text(w, "Density2"), "") << c.V << " " << c.T;
-    if (c.computed) {
-      EXPECT_GT(Globals::PresMPa, 0) << c.V << " " << c.T;
-      EXPECT_EQ(Text(w, "ResultPV"), ui::Str(Globals::PresMPa));
-      EXPECT_FALSE(ResultIsRed());
-    } else {
-      EXPECT_EQ(Globals::PresMPa, 0.0) << c.V << " " << c.T;
-      EXPECT_EQ(Text(w, "ResultPV"), "no result") << c.V << " " << c.T;
-      EXPECT_TRUE(ResultIsRed());
-    }
+    EXPECT_EQ(Globals::MolarVol, ui::Val(c.V));
+    EXPECT_EQ(Text(w, "Density2"), "");
+    EXPECT_TRUE(c.computed ? Globals::PresMPa > 0 : Globals::PresMPa == 0);
+    EXPECT_EQ(Text(w, "ResultPV"), c.computed ? ui::Str(Globals::PresMPa) : "no result");
+    EXPECT_EQ(ResultIsRed(), !c.computed);
   }
 }
 
@@ -220,20 +207,19 @@ TEST_F(StatePointTest, ClearEmptiesEntriesAndResultsAndZeroesTheStatePoint) {
 }
 
 // The given quantity is the first row, the computed one the second; the
-// switch empties both entries and leaves the last result and warning.
+// switch empties both entries and writes no global.
 TEST_F(StatePointTest, ModeSwitchRelabelsTheGivenAndComputedRows) {
   Step("RadioButtonTP", "500", "10");
   const double volume = Globals::MolarVol;
-  Press(w, "RadioButtonTV");
-  EXPECT_EQ(Text(w, "Parameter"), "Molar Volume");
-  EXPECT_EQ(Text(w, "Parameter1"), "Pressure");
-  EXPECT_EQ(w->Button("PushButton1")->Caption(), "pressure calculation");
-  EXPECT_EQ(Text(w, "dataEntryT") + Text(w, "dataEntryPV"), "");
-  EXPECT_EQ(Globals::MolarVol, volume) << "the switch writes no global";
-  Press(w, "RadioButtonTP");
-  EXPECT_EQ(Text(w, "Parameter"), "Pressure");
-  EXPECT_EQ(Text(w, "Parameter1"), "Molar Volume");
-  EXPECT_EQ(w->Button("PushButton1")->Caption(), "volume calculation");
+  for (const auto& [mode, rows] :
+       {std::pair{"RadioButtonTV", "Molar Volume|Pressure|pressure calculation"},
+        std::pair{"RadioButtonTP", "Pressure|Molar Volume|volume calculation"}}) {
+    Press(w, mode);
+    const QString shown = Text(w, "Parameter") + "|" + Text(w, "Parameter1") + "|";
+    EXPECT_EQ(shown + w->Button("PushButton1")->Caption(), rows);
+    EXPECT_EQ(Text(w, "dataEntryT") + Text(w, "dataEntryPV"), "");
+    EXPECT_EQ(Globals::MolarVol, volume);
+  }
   EXPECT_EQ(Text(w, "Density2"), "corresponding density");
   guitest::ExpectTextsFit(w);
 }
@@ -244,7 +230,6 @@ TEST_F(StatePointTest, TheHookRefusesAnIncompleteOrStaleStatePoint) {
   Press(w, "calculate");
   EXPECT_EQ(Text(w, "warning"), kHookWarning);
   EXPECT_EQ(hookRuns, 0);
-
   Step("RadioButtonTV", "298.15", "18");
   Press(w, "calculate");
   EXPECT_EQ(hookRuns, 1);
@@ -281,8 +266,7 @@ TEST_F(StatePointTest, PressesDuringTheSearchAreIgnoredAndClosingIsSafe) {
   EXPECT_EQ(Globals::PresMPa, 10.0);
   EXPECT_NEAR(Globals::MolarVol, 21.49359, 1e-4);
   EXPECT_EQ(Text(w, "dataEntryT"), "500");
-  // The state point it completed is the one "calculate" of another window
-  // uses, the search over.
+  // Another window's "calculate" uses the state point it completed.
   Press(other, "calculate");
   EXPECT_EQ(hookRuns, 1);
   EXPECT_EQ(Text(other, "Result"), "500 10 " + ui::Str(Globals::MolarVol));
