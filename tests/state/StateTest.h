@@ -7,6 +7,7 @@
 
 #include "catalogue/Pictures.h"
 #include "eos/Globals.h"
+#include "ui/Controls.h"
 #include "ui/Window.h"
 
 #include <QApplication>
@@ -119,6 +120,27 @@ inline void StateStep(const ui::Window* w, const char* mode, const QString& T, c
   Enter(w, "dataEntryT", T);
   Enter(w, "dataEntryPV", given);
   Press(w, "PushButton1");
+}
+
+// The window's canvases.
+inline std::vector<const ui::Canvas*> Canvases(const ui::Window* w) {
+  std::vector<const ui::Canvas*> found;
+  for (const QWidget* child : w->findChildren<QWidget*>())
+    if (auto* c = dynamic_cast<const ui::Canvas*>(child)) found.push_back(c);
+  return found;
+}
+
+// A look at a window with its pictures installed: every canvas (it has
+// some) shows its picture at no more than its width, every text fits;
+// saves a screenshot.
+inline void ExpectLook(ui::Window* w, const QString& screenshot) {
+  EXPECT_FALSE(Canvases(w).empty());
+  for (const ui::Canvas* c : Canvases(w)) {
+    EXPECT_FALSE(c->Backdrop().isNull()) << c->objectName().toStdString();
+    EXPECT_LE(c->Backdrop().width(), c->width()) << c->objectName().toStdString();
+  }
+  guitest::ExpectTextsFit(w);
+  guitest::SaveScreenshot(w, screenshot);
 }
 
 // How many windows of class W are on screen.
