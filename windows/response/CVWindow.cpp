@@ -20,8 +20,6 @@ constexpr StatePointLayout kLayout{
     .window = {.className = CVWindow::ClassName, .title = "Heat Capacity H2O (constant volume)",
                .width = 460, .height = 615, .placement = 2},
     .offset = -70,
-    .clearLeft = 390,
-    .clearTop = 24,
     .before = kBefore,
     .after = kAfter,
     .results = ResultSet,

@@ -23,8 +23,6 @@ constexpr StatePointLayout kLayout{
     .window = {.className = SoundWindow::ClassName, .title = "Speed of Sound H2O",
                .width = 460, .height = 585, .placement = 2},
     .offset = -70,
-    .clearLeft = 390,
-    .clearTop = 24,
     .before = kBefore,
     .after = kAfter,
     .results = ResultSet,
