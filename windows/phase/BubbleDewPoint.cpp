@@ -3,7 +3,7 @@
 #include "catalogue/Pictures.h"
 #include "eos/Globals.h"
 #include "ui/BusyScope.h"
-#include "windows/phase/Homogenization.h"
+#include "thermo/Homogenization.h"
 #include "windows/phase/SaturationLayout.h"
 
 using ui::ControlSpec;

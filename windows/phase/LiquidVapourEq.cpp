@@ -2,7 +2,7 @@
 
 #include "eos/Globals.h"
 #include "ui/BusyScope.h"
-#include "windows/phase/Homogenization.h"
+#include "thermo/Homogenization.h"
 #include "windows/phase/SaturationLayout.h"
 
 using ui::ControlSpec;

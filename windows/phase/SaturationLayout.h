@@ -8,7 +8,7 @@
 #include <initializer_list>
 
 #include "ui/Window.h"
-#include "windows/phase/Coexistence.h"
+#include "thermo/Coexistence.h"
 #include "windows/state/StateValues.h"
 
 namespace saturation_windows {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "eos/Globals.h"
-#include "windows/phase/DampedSaturationSecant.h"
+#include "thermo/DampedSaturationSecant.h"
 
 namespace {
 

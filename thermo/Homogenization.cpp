@@ -1,6 +1,6 @@
 // The homogenization calculation: the checked liquid-vapour equilibrium, or
 // at the stated critical point one molar volume for both phases.
-#include "windows/phase/Homogenization.h"
+#include "thermo/Homogenization.h"
 
 #include <cmath>
 

@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "eos/Globals.h"
-#include "windows/phase/Coexistence.h"
-#include "windows/phase/Homogenization.h"
+#include "thermo/Coexistence.h"
+#include "thermo/Homogenization.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Liquid-vapour equilibrium: the saturation search where it finds one, the
 // direct solve otherwise, and the check every answer passes.
-#include "windows/phase/Coexistence.h"
+#include "thermo/Coexistence.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "eos/Globals.h"
-#include "windows/phase/DampedSaturationSecant.h"
+#include "thermo/DampedSaturationSecant.h"
 
 namespace phase {
 

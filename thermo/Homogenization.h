@@ -5,7 +5,7 @@
 #pragma once
 
 #include "eos/Globals.h"
-#include "windows/phase/Coexistence.h"
+#include "thermo/Coexistence.h"
 
 namespace phase {
 
