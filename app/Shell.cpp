@@ -11,6 +11,7 @@
 #include "app/Start.h"
 #include "catalogue/Pictures.h"
 #include "eos/Globals.h"
+#include "ui/BackgroundTask.h"
 #include "ui/Window.h"
 
 namespace app {
@@ -37,7 +38,8 @@ void ReportUnhandled(const std::exception_ptr& error) {
 int Main(std::unique_ptr<App>& application, int& argc, char** argv,
          const std::function<void()>& whileRunning) {
   pictures::Install();
-  ui::InstallBackgroundTask();
+  ui::ResetBackgroundTask();
+  Globals::SetBackgroundTask(&ui::BackgroundTask);
   Step("picture source and background task");
 
   application = std::make_unique<App>(argc, argv);

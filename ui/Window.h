@@ -156,12 +156,4 @@ void SetPictureSource(PictureSource source);
 // An action deleted later simply drops out.
 void SetWindowActions(const QList<QAction*>& actions);
 
-// --------------------------------------------------------- background task
-
-// Installs into the equation of state a hook that lets pending events run,
-// at most about every 20 ms, so long loops stay responsive at no cost (the
-// clock is read only every 256th call). Handlers of any window may run
-// inside it.
-void InstallBackgroundTask();
-
 }  // namespace ui

@@ -1,0 +1,24 @@
+// The background task that long calculations call once per pass: it lets
+// pending events run, at most about every 20 ms, so the windows stay
+// responsive while a loop runs. The application installs BackgroundTask as
+// the equation of state's hook; handlers of any window may run inside it.
+#pragma once
+
+#include <chrono>
+
+namespace ui {
+
+// Lets pending events run when 20 ms have passed since they last ran. The
+// call is very cheap: the clock is read only every 256th call.
+void BackgroundTask();
+
+// Where the background task reads the time: the steady clock, or a test's
+// own clock.
+using BackgroundClock = std::chrono::steady_clock::time_point (*)();
+
+// Starts the 20 ms anew from now, reading the time from `clock` from here
+// on (nullptr: the steady clock). The application calls it once when it
+// installs the task.
+void ResetBackgroundTask(BackgroundClock clock = nullptr);
+
+}  // namespace ui
