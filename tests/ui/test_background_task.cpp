@@ -7,17 +7,20 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <type_traits>
+
 #include "ui/BackgroundTask.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
+// The time points the task reads, from the test's clock.
+using TimePoint = std::invoke_result_t<ui::BackgroundClock>;
 
-Clock::time_point handClock{};
+TimePoint handClock{};
 int clockReads = 0;
 
-Clock::time_point HandClock() {
+TimePoint HandClock() {
   ++clockReads;
   return handClock;
 }
@@ -26,7 +29,7 @@ class BackgroundTaskTest : public ::testing::Test {
  protected:
   void SetUp() override {
     QCoreApplication::processEvents();
-    handClock = Clock::time_point{};
+    handClock = TimePoint{};
     ui::ResetBackgroundTask(&HandClock);
     clockReads = 0;
   }
