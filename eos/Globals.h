@@ -16,11 +16,13 @@
 // undefined (extreme arguments such as V = 1e-160 or T = inf) the function
 // returns 0 instead, Function_LV's failure excepted; Haar_Fugacity returns 0
 // for a P that is not finite. Haar_Volume and Haar_Temperature return only a
-// root at which Haar_Pressure gives the asked pressure (to 1e-6 relative, or
-// 1e-9 MPa for tiny pressures), inside the equation's temperature window
-// (about 200.6 to 5344.8 K) and above the covolume of its base part (about
-// 4.2 cm3/mol and less is no state of water); any other end of the search is
-// a failure. SaturationT returns 0 above the critical pressure 22.064 MPa.
+// root of the asked pressure inside the equation's temperature window (about
+// 200.6 to 5344.8 K) and above the covolume of its base part (about 4.2
+// cm3/mol and less is no state of water): a point where Haar_Pressure gives
+// the pressure to 1e-6 relative (or 1e-9 MPa for tiny pressures), or, where
+// the isotherm or isochore is so steep that a converged point misses a tiny
+// pressure by more, a point where P - Haar_Pressure changes sign within 1e-9
+// relative of it on either side. Any other end of the search is a failure. SaturationT returns 0 above the critical pressure 22.064 MPa.
 //
 // The library has no GUI dependency. Its long loops call the background-task
 // hook once per pass; the application installs a hook that lets its event

@@ -14,7 +14,7 @@ namespace Globals {
 namespace {
 
 // 1000 times the molar mass: V (cm3/mol) = 18015.28 / rho (kg/m3).
-constexpr double MolarMassKg = 18015.28;
+constexpr double MolarMassKg = 1000.0 * MolarMassH2O;
 
 // A temperature typed in degrees Celsius arrives as 0.01 + 273.15, which is
 // 273.15999999999997 in double arithmetic; temperatures this close below the
