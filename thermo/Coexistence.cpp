@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <utility>
 #ifdef HC_DEBUG
 #include <cstdio>
 #endif
@@ -65,6 +66,42 @@ constexpr double CriticalSearchLowT = 647.0;   // K
 constexpr double CriticalSearchHighT = 647.3;  // K
 constexpr double CriticalSearchLowV = 50.0;    // cm3/mol
 constexpr double CriticalSearchHighV = 75.0;   // cm3/mol
+
+// The equal-area polish of the equilibrium pressure: where the two volumes
+// differ by less than this share of the liquid's (above about 646.95 K),
+// within this relative reach of the pressure found by the fugacities.
+constexpr double EqualAreaWidth = 0.2;
+constexpr double EqualAreaReach = 1e-9;
+constexpr int GaussPoints = 20;
+
+// Nodes and weights of Gauss-Legendre quadrature on [-1, 1], found once by
+// Newton's method on the Legendre polynomial from the Chebyshev guesses.
+const std::array<std::pair<double, double>, GaussPoints>& GaussLegendre() {
+  static const auto rule = [] {
+    std::array<std::pair<double, double>, GaussPoints> out{};
+    const double pi = std::acos(-1.0);
+    for (int i = 0; i < GaussPoints; ++i) {
+      double x = std::cos(pi * (i + 0.75) / (GaussPoints + 0.5));
+      double derivative = 1.0;
+      for (int pass = 0; pass < 100; ++pass) {
+        double p0 = 1.0;
+        double p1 = x;
+        for (int n = 2; n <= GaussPoints; ++n) {
+          const double p2 = ((2.0 * n - 1.0) * x * p1 - (n - 1.0) * p0) / n;
+          p0 = p1;
+          p1 = p2;
+        }
+        derivative = GaussPoints * (x * p1 - p0) / (x * x - 1.0);
+        const double step = p1 / derivative;
+        x -= step;
+        if (std::abs(step) < 1e-16) break;
+      }
+      out[i] = {x, 2.0 / ((1.0 - x * x) * derivative * derivative)};
+    }
+    return out;
+  }();
+  return rule;
+}
 
 // M (dP/drho) at constant T, in MPa cm3/mol: above 0 where the pressure
 // falls as the volume grows, that is where the fluid is mechanically stable.
@@ -207,9 +244,12 @@ struct Isotherm {
     auto fn = [this, P](double v) { return Haar_Pressure(T, v) - P; };
     const double f0 = fn(b.lo);
     if (!(f0 >= 0.0)) return false;
-    double top = b.hi;
+    // On the vapour branch the root lies near R T / P: the bracket starts
+    // a little beyond that rather than at the scan's far end.
+    const bool vapour = &b == &VapourBranch();
+    double top = vapour ? std::max(2.0 * b.lo, 10.0 * GasConstantR * T / P) : b.hi;
     double f1 = fn(top);
-    if (&b == &VapourBranch()) {
+    if (vapour) {
       for (int k = 0; k < MaxWidening && !(f1 <= 0.0); ++k) {
         top = 2.0 * top;
         f1 = fn(top);
@@ -293,7 +333,42 @@ struct Isotherm {
     passes = br.passes;
     if (br.failed) return false;
     double lnRatio = 0.0;
-    return StablePair(br.Closer(), out, lnRatio) && out.fL > 0.0;
+    if (!StablePair(br.Closer(), out, lnRatio) || !(out.fL > 0.0)) return false;
+    if (out.VV - out.VL < EqualAreaWidth * out.VL) EqualAreaPolish(out);
+    return true;
+  }
+
+  // Close to the critical point the isotherm is nearly flat at both roots,
+  // so the rounding of the fugacities (some 1e-11 MPa in the pressure)
+  // moves the volumes by 1e-5 cm3/mol. The equal-area rule gives the
+  // pressure far more closely: the integral of P(V) - P between the two
+  // roots, which errors of the roots barely change, vanishes at the
+  // equilibrium and falls by VV - VL per MPa. Where it brackets a pressure
+  // within 1e-9 of the one found, that pressure and its pair replace it.
+  void EqualAreaPolish(Coexistence& out) const {
+    auto area = [this](double P) {
+      Coexistence c;
+      double lnRatio = 0.0;
+      if (!StablePair(P, c, lnRatio) || !(c.fL > 0.0)) return std::nan("");
+      const double mid = 0.5 * (c.VV + c.VL);
+      const double half = 0.5 * (c.VV - c.VL);
+      double sum = 0.0;
+      for (const auto& [x, w] : GaussLegendre()) sum += w * (Haar_Pressure(T, mid + half * x) - P);
+      return sum * half;
+    };
+    const double lo = out.P * (1.0 - EqualAreaReach);
+    const double hi = out.P * (1.0 + EqualAreaReach);
+    const double fLo = area(lo);
+    const double fHi = area(hi);
+    if (!(fLo > 0.0 && fHi < 0.0)) return;
+    BracketOptions options;
+    options.tolerance = 0.0;  // down to neighbouring doubles
+    options.maxPasses = MaxBracketPasses;
+    const Bracket br = NarrowBracket(area, Bracket{.a = lo, .fa = fLo, .b = hi, .fb = fHi}, options);
+    if (br.failed) return;
+    Coexistence polished;
+    double lnRatio = 0.0;
+    if (StablePair(br.Closer(), polished, lnRatio) && polished.fL > 0.0) out = polished;
   }
 };
 
@@ -337,7 +412,10 @@ const CriticalPoint& EquationCriticalPoint() {
   return point;
 }
 
-bool IsCoexistence(const Coexistence& c) {
+namespace {
+
+// The check of IsCoexistence, on the isotherm of c.T already found.
+bool Checked(const Isotherm& iso, const Coexistence& c) {
   const double T = c.T;
   const double P = c.P;
   if (!(T > 0.0 && P > 0.0 && c.VL > 0.0 && c.VV > c.VL)) return false;
@@ -353,8 +431,15 @@ bool IsCoexistence(const Coexistence& c) {
   const double shift = GasConstantR * T * std::abs(std::log(fV / fL)) / (c.VV - c.VL);
   if (!(shift <= EquilibriumPressureTolerance * P)) return false;
   if (!(Stiffness(T, c.VL) > 0.0 && Stiffness(T, c.VV) > 0.0)) return false;
+  return iso.NoLowerRoot(P, std::min(fL, fV));
+}
+
+}  // namespace
+
+bool IsCoexistence(const Coexistence& c) {
+  if (!(c.T > 0.0)) return false;
   Isotherm iso;
-  return iso.Find(T, EquationCriticalPoint().V) && iso.NoLowerRoot(P, std::min(fL, fV));
+  return iso.Find(c.T, EquationCriticalPoint().V) && Checked(iso, c);
 }
 
 bool SolveCoexistenceAtTemperature(double T, Coexistence& out, int& iterations) {
@@ -363,7 +448,7 @@ bool SolveCoexistenceAtTemperature(double T, Coexistence& out, int& iterations) 
   Isotherm iso;
   if (!iso.Find(T, EquationCriticalPoint().V)) return false;
   Coexistence c;
-  if (!iso.Equilibrium(c, iterations) || !IsCoexistence(c)) return false;
+  if (!iso.Equilibrium(c, iterations) || !Checked(iso, c)) return false;
   out = c;
   return true;
 }
@@ -415,7 +500,7 @@ bool SolveCoexistenceAtPressure(double P, Coexistence& out, int& iterations) {
   }
   // Both roots at the given pressure on the isotherm found.
   double lnRatio = 0.0;
-  if (!iso.Find(T, cp.V) || !iso.StablePair(P, c, lnRatio) || !IsCoexistence(c)) return false;
+  if (!iso.Find(T, cp.V) || !iso.StablePair(P, c, lnRatio) || !Checked(iso, c)) return false;
   out = c;
   return true;
 }

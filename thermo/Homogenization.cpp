@@ -17,8 +17,8 @@ using namespace Globals;
 // the auxiliary curve's answer in steps doubling from this one, then its
 // root to about the rounding of the equilibrium volumes.
 constexpr double FirstBracketStep = 0.01;  // K
-constexpr int MaxWidening = 20;
-constexpr double ThTolerance = 1e-12;      // relative
+constexpr int MaxWidening = 20;  // 0.01 K * 2^20 spans the whole curve
+constexpr double ThTolerance = 1e-10;      // relative, 0.06 mK
 constexpr int MaxThPasses = 100;
 
 // Within the critical band the two phases are one fluid: the critical
@@ -97,44 +97,39 @@ std::optional<double> HomogenizationTemperatureOfVolume(double V) {
   };
   const double lowest = TriplePointTemp;
   const double highest = cp.bandT;
-  const double gLowest = g(lowest);
-  if (!(gLowest < 0.0)) return std::nullopt;
-  const double gHighest = g(highest);
-  if (std::isnan(gHighest)) return std::nullopt;
-  if (gHighest < 0.0) return highest;
 
   // A bracket around the auxiliary curve's answer, widened until it holds
-  // the boundary; the curve's ends bound it.
+  // the boundary. At the curve's ends: a volume still two phases at the
+  // highest temperature has that as its answer, one not two phases at the
+  // lowest has none.
   double start = SaturationTV(V);
   if (!(start > lowest && start < highest)) start = 0.5 * (lowest + highest);
-  double gStart = g(start);
+  const double gStart = g(start);
   if (std::isnan(gStart)) return std::nullopt;
+  const bool upward = gStart < 0.0;
   double lo = start;
   double gLo = gStart;
   double hi = start;
   double gHi = gStart;
   double step = FirstBracketStep;
   for (int k = 0; k < MaxWidening && !(gLo < 0.0 && gHi >= 0.0); ++k) {
-    if (gStart < 0.0) {
+    if (upward) {
       lo = hi;
       gLo = gHi;
       hi = std::fmin(hi + step, highest);
-      gHi = hi == highest ? gHighest : g(hi);
+      gHi = g(hi);
+      if (hi == highest && gHi < 0.0) return highest;
     } else {
       hi = lo;
       gHi = gLo;
       lo = std::fmax(lo - step, lowest);
-      gLo = lo == lowest ? gLowest : g(lo);
+      gLo = g(lo);
+      if (lo == lowest && !(gLo < 0.0)) return std::nullopt;
     }
     if (std::isnan(gLo) || std::isnan(gHi)) return std::nullopt;
     step = 2.0 * step;
   }
-  if (!(gLo < 0.0 && gHi >= 0.0)) {
-    lo = lowest;
-    gLo = gLowest;
-    hi = highest;
-    gHi = gHighest;
-  }
+  if (!(gLo < 0.0 && gHi >= 0.0)) return std::nullopt;
   if (gHi == 0.0) return hi;
   BracketOptions options;
   options.tolerance = ThTolerance;
