@@ -42,13 +42,15 @@ inline constexpr double SpecificGasConstant = 4.6152332908508775;
 inline constexpr double CelsiusOffset = 273.15;          // K
 inline constexpr double TriplePointTemp = 273.16;        // K
 inline constexpr double TriplePointPres = 0.000611657;   // MPa, of the saturation curve
+// A temperature typed in degrees Celsius arrives as 0.01 + 273.15, which is
+// 273.15999999999997 in double arithmetic; temperatures this close below the
+// triple point are taken as the triple point itself.
+inline constexpr double TripleTolerance = 1e-9;          // K
 inline constexpr double CritTempHaar = 647.073;          // K, reducing temperature of the equation
 inline constexpr double CritTempGuess = 647.067;         // K, below it volume searches start saturated
 inline constexpr double CritTempSat = 647.096;           // K, saturation curve
 inline constexpr double CritPresSat = 22.064;            // MPa, saturation curve
 inline constexpr double CritDensSat = 322.0;             // kg/m3, saturation curve
-inline constexpr double CritTempPoint = 647.126;         // K, critical point of the equation
-inline constexpr double CritPresPoint = 22.055;          // MPa, critical point of the equation
 inline constexpr double CritMolarVol = 55.948075;        // cm3/mol, divides liquid from vapour roots
 inline constexpr double MinMolarVol = 15.0;              // cm3/mol, lowest volume the windows accept
 inline constexpr double MinTempKelvin = 260.0;           // K, lowest temperature the windows accept

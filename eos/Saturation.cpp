@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "Globals.h"
+#include "BracketRoot.h"
 #include "HalfSecantSolve.h"
 
 namespace Globals {
@@ -15,11 +16,6 @@ namespace {
 
 // 1000 times the molar mass: V (cm3/mol) = 18015.28 / rho (kg/m3).
 constexpr double MolarMassKg = 1000.0 * MolarMassH2O;
-
-// A temperature typed in degrees Celsius arrives as 0.01 + 273.15, which is
-// 273.15999999999997 in double arithmetic; temperatures this close below the
-// triple point are taken as the triple point itself.
-constexpr double TripleTolerance = 1e-9;  // K
 
 // Vapour pressure, IAPWS 1992: ln(P/Pc) = (Tc/T) sum a_i tau^t_i, with
 // exponents 1, 1.5, 3, 3.5, 4, 7.5.
@@ -71,24 +67,22 @@ double SaturationTSecant(double P) {
 // the vapour pressure rises strictly with temperature. The caller ensures
 // P lies between the triple-point and the critical pressure.
 double SaturationTBracketed(double P) {
-  double lo = TriplePointTemp;
-  double hi = CritTempSat;
-  if (PressureResidual(lo, P) >= 0.0) return lo;
-  if (PressureResidual(hi, P) <= 0.0) return hi;
+  const double lo = TriplePointTemp;
+  const double hi = CritTempSat;
+  const double gLo = PressureResidual(lo, P);
+  const double gHi = PressureResidual(hi, P);
+  if (gLo >= 0.0) return lo;
+  if (gHi <= 0.0) return hi;
+  BracketOptions options;
+  options.step = BracketStep::Bisection;
+  options.tolerance = SecantTolerance;
   // 60 halvings shrink the 374 K interval far below the tolerance.
-  for (int pass = 0; pass < 60; ++pass) {
-    const double mid = 0.5 * (lo + hi);
-    const double g = PressureResidual(mid, P);
-    if (g == 0.0) return mid;
-    if (g < 0.0) {
-      lo = mid;
-    } else {
-      hi = mid;
-    }
-    if (hi - lo < SecantTolerance * lo) break;
-    RuntimeBackgroundTask();
-  }
-  return 0.5 * (lo + hi);
+  options.maxPasses = 60;
+  options.yield = true;
+  const Bracket br = NarrowBracket([P](double T) { return PressureResidual(T, P); },
+                                   Bracket{.a = lo, .fa = gLo, .b = hi, .fb = gHi}, options);
+  if (br.zeroHit) return br.b;
+  return 0.5 * (br.a + br.b);
 }
 
 // Residual of the homogenization-temperature search.

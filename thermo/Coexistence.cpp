@@ -1,10 +1,17 @@
-// Liquid-vapour equilibrium: the saturation search where it finds one, the
-// direct solve otherwise, and the check every answer passes.
+// Liquid-vapour equilibrium: the saturation search where it finds the stable
+// equilibrium, the direct solve otherwise, and the check every answer passes.
 #include "thermo/Coexistence.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
+#include <utility>
+#ifdef HC_DEBUG
+#include <cstdio>
+#endif
 
+#include "eos/BracketRoot.h"
 #include "eos/Globals.h"
 #include "thermo/DampedSaturationSecant.h"
 
@@ -16,36 +23,85 @@ using namespace Globals;
 
 constexpr double PressureTolerance = 1e-6;   // MPa
 constexpr double FugacityTolerance = 1e-10;  // relative to P
+constexpr double EquilibriumPressureTolerance = 1e-10;  // relative to P
 
-// The isotherm is scanned for its spinodals in steps of this factor in
-// volume: near the critical point the unstable stretch is a few tenths of a
-// cm3/mol wide around 60.7 cm3/mol, several steps of 0.1 %. Far out on the
-// vapour side, where nothing narrow happens, the step is 1 %.
-constexpr double FineScanFactor = 1.001;
-constexpr double CoarseScanFactor = 1.01;
-constexpr double CoarseScanAbove = 100.0;  // cm3/mol
-// The liquid spinodal lies below this volume at every temperature that has one.
-constexpr double LiquidScanEnd = 250.0;    // cm3/mol
-// The scan for the vapour spinodal starts where water is an ideal gas at
-// this pressure, well below the triple-point pressure.
-constexpr double DilutePressure = 1e-4;    // MPa
+// The isotherm is scanned for its stable branches in steps of these factors
+// in volume: fine where loops of a few tenths of a cm3/mol occur (the
+// unstable stretch near the critical point, the second liquid loop), wider
+// in the gas. A narrower loop between two scan points shows as a dip (or a
+// bump) of the stiffness, which is followed to its extremum.
+constexpr double FineScanFactor = 1.002;
+constexpr double FineScanBelow = 100.0;     // cm3/mol
+constexpr double MiddleScanFactor = 1.01;
+constexpr double MiddleScanBelow = 1000.0;  // cm3/mol
+constexpr double CoarseScanFactor = 1.05;
+// The scan ends where water is an ideal gas at this pressure, well below
+// the triple-point pressure.
+constexpr double DilutePressure = 1e-4;     // MPa
+// Stable branches of one isotherm: two at most temperatures, four near the
+// second liquid loop, a few more where the unstable stretch is wavy.
+constexpr int MaxBranches = 8;
 
 // Passes of the one-dimensional solves; each ends far sooner, when its
 // bracket can shrink no further.
 constexpr int MaxBracketPasses = 200;
 // Relative widths at which they stop: a few units in the last place for
 // volumes and pressures; for the temperature, whose function nests the
-// pressure solve and so carries its rounding, a little more.
+// pressure solve and so carries its rounding (up to some 1e-11 MPa, 1e-10 K,
+// close to the critical point), more.
 constexpr double RootTolerance = 1e-15;
-constexpr double TemperatureTolerance = 1e-14;
-constexpr int MaxBisections = 200;
+constexpr double TemperatureTolerance = 1e-12;
 constexpr int MaxWidening = 60;
+constexpr int MaxExtremumPasses = 200;
+constexpr int MaxTemperaturePasses = 100;
 
-// Bracket of the temperature solve: the lowest temperature the windows
-// compute at, and one above the equation's critical temperature.
+// The temperature solve: from the lowest temperature the windows compute at
+// up to the critical band.
 constexpr double LowestTemperature = MinTempKelvin;  // K
-constexpr double AboveCritical = 647.2;               // K
-constexpr double FirstTemperatureStep = 0.01;         // K
+
+// Where the critical point is sought: between the end of the second liquid
+// loop and a temperature whose isotherm is stable everywhere, around the
+// volume of the last unstable stretch.
+constexpr double CriticalSearchLowT = 647.0;   // K
+constexpr double CriticalSearchHighT = 647.3;  // K
+constexpr double CriticalSearchLowV = 50.0;    // cm3/mol
+constexpr double CriticalSearchHighV = 75.0;   // cm3/mol
+
+// The equal-area polish of the equilibrium pressure: where the two volumes
+// differ by less than this share of the liquid's (above about 646.95 K),
+// within this relative reach of the pressure found by the fugacities.
+constexpr double EqualAreaWidth = 0.2;
+constexpr double EqualAreaReach = 1e-9;
+constexpr int GaussPoints = 20;
+
+// Nodes and weights of Gauss-Legendre quadrature on [-1, 1], found once by
+// Newton's method on the Legendre polynomial from the Chebyshev guesses.
+const std::array<std::pair<double, double>, GaussPoints>& GaussLegendre() {
+  static const auto rule = [] {
+    std::array<std::pair<double, double>, GaussPoints> out{};
+    const double pi = std::acos(-1.0);
+    for (int i = 0; i < GaussPoints; ++i) {
+      double x = std::cos(pi * (i + 0.75) / (GaussPoints + 0.5));
+      double derivative = 1.0;
+      for (int pass = 0; pass < 100; ++pass) {
+        double p0 = 1.0;
+        double p1 = x;
+        for (int n = 2; n <= GaussPoints; ++n) {
+          const double p2 = ((2.0 * n - 1.0) * x * p1 - (n - 1.0) * p0) / n;
+          p0 = p1;
+          p1 = p2;
+        }
+        derivative = GaussPoints * (x * p1 - p0) / (x * x - 1.0);
+        const double step = p1 / derivative;
+        x -= step;
+        if (std::abs(step) < 1e-16) break;
+      }
+      out[i] = {x, 2.0 / ((1.0 - x * x) * derivative * derivative)};
+    }
+    return out;
+  }();
+  return rule;
+}
 
 // M (dP/drho) at constant T, in MPa cm3/mol: above 0 where the pressure
 // falls as the volume grows, that is where the fluid is mechanically stable.
@@ -53,169 +109,313 @@ double Stiffness(double T, double V) {
   return Haar_Base(Haar_Quantity::dPdRho, T, V) + Haar_Residual(Haar_Quantity::dPdRho, T, V);
 }
 
-bool SameSign(double a, double b) { return (a > 0.0) == (b > 0.0); }
+// The boundary between a stable volume and an unstable one, by bisection:
+// the last stable volume found.
+double StabilityEdge(double T, double stable, double unstable) {
+  BracketOptions options;
+  options.step = BracketStep::Bisection;
+  options.tolerance = 0.0;  // down to neighbouring doubles
+  options.maxPasses = MaxBracketPasses;
+  const Bracket br = NarrowBracket([T](double V) { return Stiffness(T, V); },
+                                   Bracket{.a = stable, .fa = Stiffness(T, stable), .b = unstable,
+                                           .fb = Stiffness(T, unstable)},
+                                   options);
+  return br.fa > 0.0 ? br.a : stable;
+}
 
-// Root of fn between a and b, where fa = fn(a) and fb = fn(b) have opposite
-// signs (or one is 0): the Illinois form of regula falsi, which keeps the
-// root bracketed and ends when the bracket is narrower than `tolerance`
-// relative to its ends. False when fn gives no number inside the bracket.
+// Golden-section search for the extremum of fn on [a, b]: its minimum for
+// sign +1, its maximum for sign -1. Returns the volume, with fn there in
+// `value`.
 template <class Fn>
-bool Bracketed(Fn&& fn, double a, double fa, double b, double fb, double tolerance, double& root,
-               int& passes) {
-  passes = 0;
-  while (passes < MaxBracketPasses) {
-    if (fb == 0.0 || fa == 0.0) break;
-    if (std::abs(b - a) <= tolerance * std::max(std::abs(a), std::abs(b))) break;
-    double c = (a * fb - b * fa) / (fb - fa);
-    const double lo = std::min(a, b);
-    const double hi = std::max(a, b);
-    if (!(c > lo && c < hi)) c = 0.5 * (a + b);
-    if (!(c > lo && c < hi)) break;  // no double left between the ends
-    ++passes;
-    const double fc = fn(c);
-    if (std::isnan(fc)) return false;
-    if (!SameSign(fc, fb)) {
-      a = b;
-      fa = fb;
+double Extremum(Fn&& fn, double a, double b, double sign, double& value) {
+  constexpr double InvPhi = 0.6180339887498949;
+  double c = b - InvPhi * (b - a);
+  double d = a + InvPhi * (b - a);
+  double fc = sign * fn(c);
+  double fd = sign * fn(d);
+  for (int pass = 0; pass < MaxExtremumPasses && (b - a) > RootTolerance * b; ++pass) {
+    if (fc < fd) {
+      b = d;
+      d = c;
+      fd = fc;
+      c = b - InvPhi * (b - a);
+      fc = sign * fn(c);
     } else {
-      fa = 0.5 * fa;  // the end kept twice running is weighted down
-    }
-    b = c;
-    fb = fc;
-  }
-  root = (std::abs(fa) < std::abs(fb)) ? a : b;
-  return true;
-}
-
-// Zero of the stiffness between a (stable) and b (unstable) by bisection.
-double StiffnessZero(double T, double a, double b) {
-  for (int pass = 0; pass < MaxBisections; ++pass) {
-    const double mid = 0.5 * (a + b);
-    if (!(mid > std::min(a, b) && mid < std::max(a, b))) break;
-    if (Stiffness(T, mid) > 0.0) {
-      a = mid;
-    } else {
-      b = mid;
+      a = c;
+      c = d;
+      fc = fd;
+      d = a + InvPhi * (b - a);
+      fd = sign * fn(d);
     }
   }
-  return a;
+  const double x = fc < fd ? c : d;
+  value = sign * std::min(fc, fd);
+  return x;
 }
 
-// One isotherm below the critical temperature: the liquid spinodal (the
-// first volume, rising from compressed liquid, where the pressure stops
-// falling) and the vapour spinodal (the first such volume coming down from
-// the dilute gas). Between them the isotherm is unstable and, at low
-// temperatures, wavy; outside them each pressure has one liquid and one
-// vapour root.
+// A stretch of the isotherm where the fluid is mechanically stable: from lo
+// to hi the pressure falls as the volume grows.
+struct Branch {
+  double lo = 0.0;
+  double hi = 0.0;
+};
+
+// One isotherm below the critical temperature, split into its stable
+// branches, in order of volume. The first is the compressed liquid, the last
+// the vapour. Between them, a branch that lies wholly below the critical
+// volume is liquid too (the second liquid loop, 636.98 to 646.697 K). Up to
+// about 555 K the unstable stretch is wavy: it rises again to a stable
+// stretch across the critical volume with pressures of hundreds of MPa, an
+// artefact of the equation deep inside the two-phase region that is no
+// phase of water; such a stretch takes no part.
 struct Isotherm {
   double T = 0.0;
-  double liquidSpinodal = 0.0;
-  double vapourSpinodal = 0.0;
-  double lowestLiquidP = 0.0;   // pressure at the liquid spinodal
-  double highestVapourP = 0.0;  // pressure at the vapour spinodal
+  double criticalV = 0.0;
+  std::array<Branch, MaxBranches> branches{};
+  int count = 0;
 
-  bool Find(double temperature) {
+  const Branch& VapourBranch() const { return branches[count - 1]; }
+  bool IsLiquid(int i) const { return i + 1 < count && branches[i].hi < criticalV; }
+
+  bool Find(double temperature, double criticalVolume) {
     T = temperature;
-    double a = MinMolarVol;
-    if (!(Stiffness(T, a) > 0.0)) return false;
-    bool found = false;
-    while (a < LiquidScanEnd) {
-      const double b = a * FineScanFactor;
-      if (!(Stiffness(T, b) > 0.0)) {
-        liquidSpinodal = StiffnessZero(T, a, b);
-        found = true;
-        break;
+    criticalV = criticalVolume;
+    count = 0;
+    const double end = GasConstantR * T / DilutePressure;
+    double v1 = MinMolarVol;
+    double s1 = Stiffness(T, v1);
+    if (std::isnan(s1)) return false;
+    double v0 = v1;
+    double s0 = s1;
+    bool stable = s1 > 0.0;
+    double start = v1;  // where the current stable branch began
+    auto edge = [&](double from, double to) {
+      // A change of stability between the stable volume `from` and the
+      // unstable `to` (in either order of volume).
+      if (stable) {
+        if (count == MaxBranches) return false;
+        branches[count++] = Branch{start, StabilityEdge(T, from, to)};
+      } else {
+        start = StabilityEdge(T, from, to);
       }
-      a = b;
-    }
-    if (!found) return false;  // no unstable stretch: supercritical
-
-    a = GasConstantR * T / DilutePressure;
-    if (!(Stiffness(T, a) > 0.0)) return false;
-    found = false;
-    while (a > liquidSpinodal) {
-      const double b = a / (a > CoarseScanAbove ? CoarseScanFactor : FineScanFactor);
-      if (!(Stiffness(T, b) > 0.0)) {
-        vapourSpinodal = StiffnessZero(T, a, b);
-        found = true;
-        break;
+      stable = !stable;
+      return true;
+    };
+    while (v1 < end) {
+      const double factor = v1 < FineScanBelow     ? FineScanFactor
+                            : v1 < MiddleScanBelow ? MiddleScanFactor
+                                                   : CoarseScanFactor;
+      const double v2 = std::min(v1 * factor, end);
+      const double s2 = Stiffness(T, v2);
+      if (std::isnan(s2)) return false;
+      if ((s2 > 0.0) != stable) {
+        if (!(stable ? edge(v1, v2) : edge(v2, v1))) return false;
+      } else if (v0 < v1) {
+        // A dip towards 0 inside a stable stretch, or a bump inside an
+        // unstable one, may hide a narrow loop between v0 and v2.
+        const double sign = stable ? 1.0 : -1.0;
+        if (sign * s1 < sign * s0 && sign * s1 < sign * s2) {
+          double value = 0.0;
+          const double vm =
+              Extremum([this](double V) { return Stiffness(T, V); }, v0, v2, sign, value);
+          if ((value > 0.0) != stable) {
+            if (stable) {
+              if (!edge(v0, vm) || !edge(v2, vm)) return false;
+            } else {
+              if (!edge(vm, v0) || !edge(vm, v2)) return false;
+            }
+          }
+        }
       }
-      a = b;
+      v0 = v1;
+      s0 = s1;
+      v1 = v2;
+      s1 = s2;
     }
-    if (!found || !(vapourSpinodal > liquidSpinodal)) return false;
-    lowestLiquidP = Haar_Pressure(T, liquidSpinodal);
-    highestVapourP = Haar_Pressure(T, vapourSpinodal);
-    return highestVapourP > 0.0 && highestVapourP > lowestLiquidP;
+    if (!stable || count == MaxBranches) return false;
+    branches[count++] = Branch{start, end};
+    return count >= 2;
   }
 
-  // The liquid root at P, for P from the liquid spinodal's pressure up.
-  bool Liquid(double P, double& V) const {
+  // The root of the isotherm at P on branch b, if the branch reaches P; on
+  // the vapour branch the search reaches beyond the scan's end for pressures
+  // below its pressure there.
+  bool Root(const Branch& b, double P, double& V) const {
     auto fn = [this, P](double v) { return Haar_Pressure(T, v) - P; };
-    const double f0 = fn(MinMolarVol);
-    const double f1 = fn(liquidSpinodal);
-    if (!(f0 >= 0.0 && f1 <= 0.0)) return false;
-    int passes = 0;
-    return Bracketed(fn, MinMolarVol, f0, liquidSpinodal, f1, RootTolerance, V, passes);
-  }
-
-  // The vapour root at P, for P above 0 up to the vapour spinodal's pressure.
-  bool Vapour(double P, double& V) const {
-    auto fn = [this, P](double v) { return Haar_Pressure(T, v) - P; };
-    const double f0 = fn(vapourSpinodal);
+    const double f0 = fn(b.lo);
     if (!(f0 >= 0.0)) return false;
-    double top = std::max(2.0 * vapourSpinodal, 10.0 * GasConstantR * T / P);
+    // On the vapour branch the root lies near R T / P: the bracket starts
+    // a little beyond that rather than at the scan's far end.
+    const bool vapour = &b == &VapourBranch();
+    double top = vapour ? std::max(2.0 * b.lo, 10.0 * GasConstantR * T / P) : b.hi;
     double f1 = fn(top);
-    for (int k = 0; k < MaxWidening && !(f1 < 0.0); ++k) {
-      top = 2.0 * top;
-      f1 = fn(top);
+    if (vapour) {
+      for (int k = 0; k < MaxWidening && !(f1 <= 0.0); ++k) {
+        top = 2.0 * top;
+        f1 = fn(top);
+      }
     }
-    if (!(f1 < 0.0)) return false;
-    int passes = 0;
-    return Bracketed(fn, vapourSpinodal, f0, top, f1, RootTolerance, V, passes);
-  }
-
-  // Both roots at P and the logarithm of their fugacity ratio, which falls
-  // as P rises (its slope is (VL - VV) / RT).
-  bool Roots(double P, Coexistence& c, double& lnRatio) const {
-    c = Coexistence{};
-    c.T = T;
-    c.P = P;
-    if (!Liquid(P, c.VL) || !Vapour(P, c.VV)) return false;
-    c.fL = Haar_Fugacity(T, P, c.VL);
-    c.fV = Haar_Fugacity(T, P, c.VV);
-    if (!(c.fL > 0.0 && c.fV > 0.0)) return false;
-    lnRatio = std::log(c.fL / c.fV);
+    if (!(f1 <= 0.0)) return false;
+    BracketOptions options;
+    options.tolerance = RootTolerance;
+    options.maxPasses = MaxBracketPasses;
+    const Bracket br =
+        NarrowBracket(fn, Bracket{.a = b.lo, .fa = f0, .b = top, .fb = f1}, options);
+    if (br.failed) return false;
+    V = br.Closer();
     return true;
   }
 
-  // The equilibrium pressure: ln(fL / fV) is positive at the liquid
-  // spinodal's pressure (or, where that is not above 0, far below the
-  // vapour spinodal's) and negative at the vapour spinodal's.
+  // The stable pair at P: the vapour root and, of the liquid roots, the one
+  // of lowest fugacity; `lnRatio` = ln(fV / fL), which rises with P (its
+  // slope is (VV - VL) / RT) and is 0 at the equilibrium. Where no liquid
+  // branch reaches P, the vapour is the only phase and `lnRatio` is taken
+  // far below 0.
+  bool StablePair(double P, Coexistence& c, double& lnRatio) const {
+    c = Coexistence{};
+    c.T = T;
+    c.P = P;
+    if (!Root(VapourBranch(), P, c.VV)) return false;
+    c.fV = Haar_Fugacity(T, P, c.VV);
+    if (!(c.fV > 0.0)) return false;
+    for (int i = 0; i + 1 < count; ++i) {
+      double V = 0.0;
+      if (!IsLiquid(i) || !Root(branches[i], P, V)) continue;
+      const double f = Haar_Fugacity(T, P, V);
+      if (f > 0.0 && (c.fL == 0.0 || f < c.fL)) {
+        c.VL = V;
+        c.fL = f;
+      }
+    }
+    lnRatio = c.fL > 0.0 ? std::log(c.fV / c.fL) : -std::numeric_limits<double>::max();
+    return true;
+  }
+
+  // Whether the lowest fugacity of the liquid and vapour roots at P is f, to
+  // 1e-10 of P.
+  bool NoLowerRoot(double P, double f) const {
+    for (int i = 0; i < count; ++i) {
+      double V = 0.0;
+      if (!(IsLiquid(i) || i + 1 == count) || !Root(branches[i], P, V)) continue;
+      if (Haar_Fugacity(T, P, V) < f - FugacityTolerance * P) return false;
+    }
+    return true;
+  }
+
+  // The equilibrium pressure, between the lowest pressure a liquid branch
+  // reaches (where that is not above 0, far below the vapour spinodal's
+  // pressure) and the vapour spinodal's pressure.
   bool Equilibrium(Coexistence& out, int& passes) const {
+    const double highP = Haar_Pressure(T, VapourBranch().lo);
+    double lowP = highP;
+    for (int i = 0; i + 1 < count; ++i) {
+      if (IsLiquid(i)) lowP = std::min(lowP, Haar_Pressure(T, branches[i].hi));
+    }
+    if (!(lowP > 0.0)) lowP = highP * 1e-6;
+    if (!(highP > lowP)) return false;
     Coexistence c;
-    const double lowP =
-        lowestLiquidP > 0.0 ? lowestLiquidP : highestVapourP * 1e-6;
-    double gLow = 0.0;
-    double gHigh = 0.0;
-    if (!Roots(lowP, c, gLow) || !Roots(highestVapourP, c, gHigh)) return false;
-    if (!(gLow > 0.0 && gHigh < 0.0)) return false;
-    auto g = [this](double P) {
+    double hLow = 0.0;
+    double hHigh = 0.0;
+    if (!StablePair(lowP, c, hLow) || !StablePair(highP, c, hHigh)) return false;
+    if (!(hLow < 0.0 && hHigh > 0.0)) return false;
+    auto h = [this](double P) {
       Coexistence at;
       double lnRatio = 0.0;
-      if (!Roots(P, at, lnRatio)) return std::nan("");
-      RuntimeBackgroundTask();
+      if (!StablePair(P, at, lnRatio)) return std::nan("");
       return lnRatio;
     };
-    double P = 0.0;
-    if (!Bracketed(g, lowP, gLow, highestVapourP, gHigh, RootTolerance, P, passes)) return false;
+    BracketOptions options;
+    options.tolerance = RootTolerance;
+    options.maxPasses = MaxBracketPasses;
+    options.yield = true;
+    const Bracket br =
+        NarrowBracket(h, Bracket{.a = lowP, .fa = hLow, .b = highP, .fb = hHigh}, options);
+    passes = br.passes;
+    if (br.failed) return false;
     double lnRatio = 0.0;
-    return Roots(P, out, lnRatio);
+    if (!StablePair(br.Closer(), out, lnRatio) || !(out.fL > 0.0)) return false;
+    if (out.VV - out.VL < EqualAreaWidth * out.VL) EqualAreaPolish(out);
+    return true;
+  }
+
+  // Close to the critical point the isotherm is nearly flat at both roots,
+  // so the rounding of the fugacities (some 1e-11 MPa in the pressure)
+  // moves the volumes by 1e-5 cm3/mol. The equal-area rule gives the
+  // pressure far more closely: the integral of P(V) - P between the two
+  // roots, which errors of the roots barely change, vanishes at the
+  // equilibrium and falls by VV - VL per MPa. Where it brackets a pressure
+  // within 1e-9 of the one found, that pressure and its pair replace it.
+  void EqualAreaPolish(Coexistence& out) const {
+    auto area = [this](double P) {
+      Coexistence c;
+      double lnRatio = 0.0;
+      if (!StablePair(P, c, lnRatio) || !(c.fL > 0.0)) return std::nan("");
+      const double mid = 0.5 * (c.VV + c.VL);
+      const double half = 0.5 * (c.VV - c.VL);
+      double sum = 0.0;
+      for (const auto& [x, w] : GaussLegendre()) sum += w * (Haar_Pressure(T, mid + half * x) - P);
+      return sum * half;
+    };
+    const double lo = out.P * (1.0 - EqualAreaReach);
+    const double hi = out.P * (1.0 + EqualAreaReach);
+    const double fLo = area(lo);
+    const double fHi = area(hi);
+    if (!(fLo > 0.0 && fHi < 0.0)) return;
+    BracketOptions options;
+    options.tolerance = 0.0;  // down to neighbouring doubles
+    options.maxPasses = MaxBracketPasses;
+    const Bracket br = NarrowBracket(area, Bracket{.a = lo, .fa = fLo, .b = hi, .fb = fHi}, options);
+    if (br.failed) return;
+    Coexistence polished;
+    double lnRatio = 0.0;
+    if (StablePair(br.Closer(), polished, lnRatio) && polished.fL > 0.0) out = polished;
   }
 };
 
+// The critical temperature is where the least stiffness of the isotherm
+// around the critical volume reaches 0.
+double LeastStiffness(double T, double& V) {
+  double value = 0.0;
+  V = Extremum([T](double v) { return Stiffness(T, v); }, CriticalSearchLowV, CriticalSearchHighV,
+               1.0, value);
+  return value;
+}
+
+CriticalPoint FindCriticalPoint() {
+  CriticalPoint cp;
+  double V = 0.0;
+  BracketOptions options;
+  options.tolerance = RootTolerance;
+  options.maxPasses = MaxBracketPasses;
+  const double lo = CriticalSearchLowT;
+  const double hi = CriticalSearchHighT;
+  const Bracket br = NarrowBracket([&V](double T) { return LeastStiffness(T, V); },
+                                   Bracket{.a = lo, .fa = LeastStiffness(lo, V), .b = hi,
+                                           .fb = LeastStiffness(hi, V)},
+                                   options);
+  cp.T = br.Closer();
+  LeastStiffness(cp.T, V);
+  cp.V = V;
+  cp.P = Haar_Pressure(cp.T, cp.V);
+  cp.bandT = cp.T - CriticalBand;
+  Coexistence c;
+  int passes = 0;
+  Isotherm iso;
+  cp.bandP = (iso.Find(cp.bandT, cp.V) && iso.Equilibrium(c, passes)) ? c.P : cp.P;
+  return cp;
+}
+
 }  // namespace
 
-bool IsCoexistence(const Coexistence& c) {
+const CriticalPoint& EquationCriticalPoint() {
+  static const CriticalPoint point = FindCriticalPoint();
+  return point;
+}
+
+namespace {
+
+// The check of IsCoexistence, on the isotherm of c.T already found.
+bool Checked(const Isotherm& iso, const Coexistence& c) {
   const double T = c.T;
   const double P = c.P;
   if (!(T > 0.0 && P > 0.0 && c.VL > 0.0 && c.VV > c.VL)) return false;
@@ -225,122 +425,82 @@ bool IsCoexistence(const Coexistence& c) {
   const double fV = Haar_Fugacity(T, P, c.VV);
   if (!(fL > 0.0 && fV > 0.0)) return false;
   if (!(std::abs(fL - fV) <= FugacityTolerance * P)) return false;
-  return Stiffness(T, c.VL) > 0.0 && Stiffness(T, c.VV) > 0.0;
+  // Close to the critical point the two fugacities agree closely even off
+  // the equilibrium; the pressure shift that would make them equal is the
+  // measure there: ln(fV / fL) changes by (VV - VL) / RT per MPa.
+  const double shift = GasConstantR * T * std::abs(std::log(fV / fL)) / (c.VV - c.VL);
+  if (!(shift <= EquilibriumPressureTolerance * P)) return false;
+  if (!(Stiffness(T, c.VL) > 0.0 && Stiffness(T, c.VV) > 0.0)) return false;
+  return iso.NoLowerRoot(P, std::min(fL, fV));
+}
+
+}  // namespace
+
+bool IsCoexistence(const Coexistence& c) {
+  if (!(c.T > 0.0)) return false;
+  Isotherm iso;
+  return iso.Find(c.T, EquationCriticalPoint().V) && Checked(iso, c);
 }
 
 bool SolveCoexistenceAtTemperature(double T, Coexistence& out, int& iterations) {
   iterations = 0;
+  if (!(T < EquationCriticalPoint().bandT)) return false;
   Isotherm iso;
-  if (!iso.Find(T)) return false;
+  if (!iso.Find(T, EquationCriticalPoint().V)) return false;
   Coexistence c;
-  if (!iso.Equilibrium(c, iterations) || !IsCoexistence(c)) return false;
+  if (!iso.Equilibrium(c, iterations) || !Checked(iso, c)) return false;
   out = c;
   return true;
 }
 
 bool SolveCoexistenceAtPressure(double P, Coexistence& out, int& iterations) {
   iterations = 0;
-  if (!(P > 0.0)) return false;
-  // h(T) = equilibrium pressure at T minus P rises with T. A temperature
-  // with no two-phase region lies above the critical one, so it bounds the
-  // bracket from above like a positive h.
-  auto h = [P](double T, bool& ok) {
-    Isotherm iso;
-    Coexistence c;
-    int passes = 0;
-    ok = iso.Find(T) && iso.Equilibrium(c, passes);
-    RuntimeBackgroundTask();
-    return ok ? c.P - P : 0.0;
-  };
-
-  // Bracket [lo, hi] with h(lo) < 0 and h(hi) > 0 or no two-phase region,
-  // widened from the auxiliary curve's saturation temperature.
-  double start = SaturationT(P);
-  if (!(start >= LowestTemperature && start <= CritTempSat)) start = CritTempSat;
-  bool ok = false;
-  const double hStart = h(start, ok);
-  double lo = 0.0;
-  double hLo = 0.0;
-  double hi = 0.0;
-  double hHi = 0.0;
-  bool hiOk = false;
-  if (ok && hStart == 0.0) {
-    lo = hi = start;
-  } else if (ok && hStart < 0.0) {
-    lo = start;
-    hLo = hStart;
-    double step = FirstTemperatureStep;
-    for (int k = 0; k < MaxWidening; ++k) {
-      const double T = std::min(lo + step, AboveCritical);
-      const double value = h(T, ok);
-      if (!ok || value >= 0.0) {
-        hi = T;
-        hHi = value;
-        hiOk = ok;
-        break;
-      }
-      if (T == AboveCritical) return false;
-      lo = T;
-      hLo = value;
-      step = 2.0 * step;
-    }
-    if (hi == 0.0) return false;
-  } else {
-    hi = start;
-    hHi = hStart;
-    hiOk = ok;
-    double step = FirstTemperatureStep;
-    for (int k = 0; k < MaxWidening; ++k) {
-      const double T = std::max(hi - step, LowestTemperature);
-      const double value = h(T, ok);
-      if (ok && value <= 0.0) {
-        lo = T;
-        hLo = value;
-        break;
-      }
-      if (T == LowestTemperature) return false;
-      hi = T;
-      hHi = value;
-      hiOk = ok;
-      step = 2.0 * step;
-    }
-    if (lo == 0.0) return false;
-  }
-  ++iterations;
-
-  // Halve the bracket until its upper end has a two-phase region.
-  for (int k = 0; k < MaxBisections && lo != hi && !hiOk; ++k) {
-    const double mid = 0.5 * (lo + hi);
-    if (!(mid > lo && mid < hi)) return false;
-    ++iterations;
-    const double value = h(mid, ok);
-    if (ok && value <= 0.0) {
-      lo = mid;
-      hLo = value;
-    } else {
-      hi = mid;
-      hHi = value;
-      hiOk = ok;
-    }
-  }
-  double T = lo;
-  if (lo != hi && hLo != 0.0) {
-    if (!hiOk) return false;
-    auto hValue = [&h](double t) {
-      bool valid = false;
-      const double value = h(t, valid);
-      return valid ? value : std::nan("");
-    };
-    int passes = 0;
-    if (!Bracketed(hValue, lo, hLo, hi, hHi, TemperatureTolerance, T, passes)) return false;
-    iterations += passes;
-  }
-
-  // Both roots at the given pressure on the isotherm found.
+  const CriticalPoint& cp = EquationCriticalPoint();
+  if (!(P > 0.0 && P < cp.bandP)) return false;
+  // h(T) = equilibrium pressure at T minus P rises with T; its slope is the
+  // Clapeyron slope (SV - SL) / (VV - VL). Newton steps on it are kept inside
+  // the bracket [lo, hi], which every evaluation narrows; a step that would
+  // leave the bracket, or that does not shrink to half the step before the
+  // last, halves the bracket instead (near the second liquid loop's triple
+  // point the slope has a kink).
+  double lo = LowestTemperature;
+  double hi = cp.bandT;
+  double T = SaturationT(P);
+  if (!(T > lo && T < hi)) T = 0.5 * (lo + hi);
   Isotherm iso;
   Coexistence c;
+  double step = hi - lo;
+  double stepBefore = step;
+  for (int pass = 0; pass < MaxTemperaturePasses; ++pass) {
+    ++iterations;
+    int passes = 0;
+    if (!iso.Find(T, cp.V) || !iso.Equilibrium(c, passes)) return false;
+    RuntimeBackgroundTask();
+    const double h = c.P - P;
+    if (h == 0.0) break;
+    (h < 0.0 ? lo : hi) = T;
+    const double slope = (Haar_Entropy(T, c.VV) - Haar_Entropy(T, c.VL)) / (c.VV - c.VL);
+    const double newton = T - h / slope;
+    if (newton > lo && newton < hi && std::abs(newton - T) <= TemperatureTolerance * T) {
+      T = newton;
+      break;
+    }
+    stepBefore = step;
+    if (newton > lo && newton < hi && std::abs(newton - T) <= 0.5 * std::abs(stepBefore)) {
+      step = newton - T;
+    } else {
+      step = 0.5 * (lo + hi) - T;
+    }
+    const double next = T + step;
+#ifdef HC_DEBUG
+    fprintf(stderr, "pass %d T %.13f h %.3e slope %.4g newton %.13f lo %.13f hi %.13f step %.3e\n", pass, T, h, slope, newton, lo, hi, step);
+#endif
+    if (!(next > lo && next < hi) || hi - lo <= TemperatureTolerance * T) break;
+    T = next;
+  }
+  // Both roots at the given pressure on the isotherm found.
   double lnRatio = 0.0;
-  if (!iso.Find(T) || !iso.Roots(P, c, lnRatio) || !IsCoexistence(c)) return false;
+  if (!iso.Find(T, cp.V) || !iso.StablePair(P, c, lnRatio) || !Checked(iso, c)) return false;
   out = c;
   return true;
 }
@@ -353,6 +513,13 @@ void WriteSaturationArrays(const Coexistence& c) {
 }
 
 namespace {
+
+// Each pass of the saturation search halves its step: from the auxiliary
+// curve's start it reaches its tolerance within about 35 passes wherever it
+// converges at all. One still running after this many passes circles
+// around states the liquid-minus-vapour function shifted (near the critical
+// point in the liquid mode) and is given up for the direct solve.
+constexpr int SearchPassLimit = 60;
 
 // The state the latest evaluation of the liquid-minus-vapour function left
 // in the saturation arrays, copied at once: a search yields once per pass,
@@ -371,7 +538,7 @@ Coexistence EvaluatedState(double T, double P) {
 }
 
 // Runs the saturation search over the pressure (T given) or the temperature
-// (P given) from the points X0 and X, keeps its answer when it is an
+// (P given) from the points X0 and X, keeps its answer when it is the stable
 // equilibrium, and otherwise solves for one directly.
 CoexistenceAnswer SearchOrSolve(int nudge, bool givenT, double given, double X0, double X,
                                 bool (*direct)(double, Coexistence&, int&)) {
@@ -391,7 +558,7 @@ CoexistenceAnswer SearchOrSolve(int nudge, bool givenT, double given, double X0,
     SetBackgroundTask(hook);
     return value;
   };
-  const SaturationSearch search = DampedSaturationSecant(f, X0, X);
+  const SaturationSearch search = DampedSaturationSecant(f, X0, X, SearchPassLimit);
   CoexistenceAnswer answer;
   if (search.success() && IsCoexistence(last)) {
     answer.found = true;

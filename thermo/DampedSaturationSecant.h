@@ -23,7 +23,7 @@ inline constexpr double SaturationMaxStep = 1e300;         // larger steps aband
 enum class SaturationEnd {
   Converged,         // relative step below the tolerance
   StepTooLarge,      // a step above 1e300
-  PassLimit,         // 1001 passes without convergence
+  PassLimit,         // 1001 passes (or the caller's limit) without convergence
   ZeroStep,          // the last step was exactly 0: the two values were equal
   FailedEvaluation,  // the function gave no number: no root on one side
 };
@@ -38,9 +38,11 @@ struct SaturationSearch {
 // Runs the search on f(double) -> double from the points X0 and X: f(X0),
 // then f(X), then one evaluation per pass, each at the new point, so the last
 // evaluation is at the returned X. An evaluation that gives no number ends
-// the search at once: each further pass would fail the same way.
+// the search at once: each further pass would fail the same way. A caller
+// may end it sooner, after passes 0 to `passLimit`.
 template <class Fn>
-SaturationSearch DampedSaturationSecant(Fn&& f, double X0, double X) {
+SaturationSearch DampedSaturationSecant(Fn&& f, double X0, double X,
+                                        int passLimit = SaturationPassLimit) {
   SaturationSearch out;
   double f0 = f(X0);
   double f1 = std::isnan(f0) ? f0 : f(X);
@@ -51,7 +53,7 @@ SaturationSearch DampedSaturationSecant(Fn&& f, double X0, double X) {
   }
   double dX = 0.0;
   SaturationEnd end = SaturationEnd::PassLimit;
-  for (int i = 0; i <= SaturationPassLimit; ++i) {
+  for (int i = 0; i <= passLimit; ++i) {
     out.n = i;
     dX = (f1 != f0) ? ((0.5 * (X0 - X)) * f1) / (f1 - f0) : 0.0;
     X0 = X;

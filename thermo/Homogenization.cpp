@@ -1,9 +1,10 @@
 // The homogenization calculation: the checked liquid-vapour equilibrium, or
-// at the stated critical point one molar volume for both phases.
+// at the equation's critical point one molar volume for both phases.
 #include "thermo/Homogenization.h"
 
 #include <cmath>
 
+#include "eos/BracketRoot.h"
 #include "eos/Globals.h"
 
 namespace phase {
@@ -12,22 +13,22 @@ namespace {
 
 using namespace Globals;
 
-// A temperature typed as 0.01 ˚C arrives a rounding error below 273.16 K;
-// the saturation curve takes it as the triple point, and so does this check.
-constexpr double TripleTolerance = 1e-9;  // K
+// The homogenization temperature of a volume: first a bracket widened from
+// the auxiliary curve's answer in steps doubling from this one, then its
+// root to about the rounding of the equilibrium volumes.
+constexpr double FirstBracketStep = 0.01;  // K
+constexpr int MaxWidening = 20;  // 0.01 K * 2^20 spans the whole curve
+constexpr double ThTolerance = 1e-10;      // relative, 0.06 mK
+constexpr int MaxThPasses = 100;
 
-// At the critical point both phases are one fluid: its molar volume at T
-// and P, searched from the volume that divides liquid from vapour roots,
-// stands for both. The critical point of the equation lies a little above
-// this state, so the pressure check is the only one that applies.
-Homogenization CriticalPointShortcut(double T, double P, double X) {
+// Within the critical band the two phases are one fluid: the critical
+// point's temperature, pressure and molar volume stand for both.
+Homogenization AtCriticalPoint() {
+  const CriticalPoint& cp = EquationCriticalPoint();
+  const double f = Haar_Fugacity(cp.T, cp.P, cp.V);
   Homogenization out;
-  const double V = Haar_Volume(T, P, CritMolarVol);
-  if (!(V > 0.0) || !(std::abs(Haar_Pressure(T, V) - P) <= 1e-6)) return out;
-  const double f = Haar_Fugacity(T, P, V);
   out.status = HomogenizationStatus::Solved;
-  out.X = X;
-  out.state = Coexistence{T, P, V, V, f, f};
+  out.state = Coexistence{cp.T, cp.P, cp.V, cp.V, f, f};
   WriteSaturationArrays(out.state);
   return out;
 }
@@ -42,15 +43,20 @@ Homogenization FromAnswer(const CoexistenceAnswer& answer, double X) {
   return out;
 }
 
+Homogenization Outside() {
+  Homogenization out;
+  out.status = HomogenizationStatus::OutsideCurve;
+  return out;
+}
+
 }  // namespace
 
 Homogenization HomogenizeAtTemperature(int mode, double T) {
-  if (T > ShortcutTempLow && T < ShortcutTempHigh) {
-    return CriticalPointShortcut(T, CritPresPoint, CritPresPoint);
-  }
-  if (!(T >= TriplePointTemp - TripleTolerance && T <= CritTempSat)) {
-    Homogenization out;
-    out.status = HomogenizationStatus::OutsideCurve;
+  const CriticalPoint& cp = EquationCriticalPoint();
+  if (!(T >= TriplePointTemp - TripleTolerance && T <= cp.T)) return Outside();
+  if (T >= cp.bandT) {
+    Homogenization out = AtCriticalPoint();
+    out.X = cp.P;
     return out;
   }
   const CoexistenceAnswer answer = CoexistenceAtTemperature(mode, T);
@@ -58,16 +64,82 @@ Homogenization HomogenizeAtTemperature(int mode, double T) {
 }
 
 Homogenization HomogenizeAtPressure(int mode, double P) {
-  if (P >= ShortcutPresLow && P < ShortcutPresHigh) {
-    return CriticalPointShortcut(CritTempPoint, P, CritTempPoint);
-  }
-  if (!(P >= TriplePointPressure && P < ShortcutPresLow)) {
-    Homogenization out;
-    out.status = HomogenizationStatus::OutsideCurve;
+  const CriticalPoint& cp = EquationCriticalPoint();
+  if (!(P >= TriplePointPressure && P <= cp.P)) return Outside();
+  if (P >= cp.bandP) {
+    Homogenization out = AtCriticalPoint();
+    out.X = cp.T;
     return out;
   }
   const CoexistenceAnswer answer = CoexistenceAtPressure(mode, P);
   return FromAnswer(answer, answer.state.T);
+}
+
+std::optional<double> HomogenizationTemperatureOfVolume(double V) {
+  const CriticalPoint& cp = EquationCriticalPoint();
+  if (!(V > 0.0) || !std::isfinite(V)) return std::nullopt;
+  if (V == cp.V) return cp.T;
+  const bool liquid = V < cp.V;
+  // g(T) < 0 where V lies strictly between the two saturated volumes (two
+  // phases), >= 0 where it does not; it rises with T. In the critical band
+  // both volumes are the critical one.
+  auto g = [&cp, V, liquid](double T) {
+    double VL = cp.V;
+    double VV = cp.V;
+    if (T < cp.bandT) {
+      Coexistence c;
+      int passes = 0;
+      if (!SolveCoexistenceAtTemperature(T, c, passes)) return std::nan("");
+      VL = c.VL;
+      VV = c.VV;
+    }
+    return liquid ? VL - V : V - VV;
+  };
+  const double lowest = TriplePointTemp;
+  const double highest = cp.bandT;
+
+  // A bracket around the auxiliary curve's answer, widened until it holds
+  // the boundary. At the curve's ends: a volume still two phases at the
+  // highest temperature has that as its answer, one not two phases at the
+  // lowest has none.
+  double start = SaturationTV(V);
+  if (!(start > lowest && start < highest)) start = 0.5 * (lowest + highest);
+  const double gStart = g(start);
+  if (std::isnan(gStart)) return std::nullopt;
+  const bool upward = gStart < 0.0;
+  double lo = start;
+  double gLo = gStart;
+  double hi = start;
+  double gHi = gStart;
+  double step = FirstBracketStep;
+  for (int k = 0; k < MaxWidening && !(gLo < 0.0 && gHi >= 0.0); ++k) {
+    if (upward) {
+      lo = hi;
+      gLo = gHi;
+      hi = std::fmin(hi + step, highest);
+      gHi = g(hi);
+      if (hi == highest && gHi < 0.0) return highest;
+    } else {
+      hi = lo;
+      gHi = gLo;
+      lo = std::fmax(lo - step, lowest);
+      gLo = g(lo);
+      if (lo == lowest && !(gLo < 0.0)) return std::nullopt;
+    }
+    if (std::isnan(gLo) || std::isnan(gHi)) return std::nullopt;
+    step = 2.0 * step;
+  }
+  if (!(gLo < 0.0 && gHi >= 0.0)) return std::nullopt;
+  if (gHi == 0.0) return hi;
+  BracketOptions options;
+  options.tolerance = ThTolerance;
+  options.maxPasses = MaxThPasses;
+  options.yield = true;
+  const Bracket br = NarrowBracket(g, Bracket{.a = lo, .fa = gLo, .b = hi, .fb = gHi}, options);
+  if (br.failed) return std::nullopt;
+  // The end on the two-phase side.
+  if (br.zeroHit) return br.b;
+  return br.fa < 0.0 ? br.a : br.b;
 }
 
 bool LiquidVolumeFraction(double V, double VL, double VV, double& phi) {

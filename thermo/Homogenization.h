@@ -1,8 +1,12 @@
 // The homogenization calculation without its window: for a homogenization
 // temperature the pressure of the liquid-vapour curve, for a homogenization
-// pressure its temperature, with both phases; at the critical point that the
-// window states (647.126 K, 22.055 MPa) an answer without a search.
+// pressure its temperature, with both phases; at the equation's own critical
+// point, and so close below it that the two phases cannot be told apart, the
+// critical point itself. Also the homogenization temperature of a bulk
+// molar volume.
 #pragma once
+
+#include <optional>
 
 #include "eos/Globals.h"
 #include "thermo/Coexistence.h"
@@ -10,15 +14,10 @@
 namespace phase {
 
 // The homogenization temperatures and pressures that have an answer: the
-// liquid-vapour curve from the triple point (273.16 K, 0.000611657 MPa) to
-// the auxiliary curve's critical temperature, 647.096 K, and to 22.054 MPa,
-// just below the equation's critical pressure; and the narrow band around
-// the critical point, 647.125 to 647.127 K or 22.054 to 22.056 MPa.
+// liquid-vapour curve from the triple point (273.16 K, 0.000611657 MPa, the
+// auxiliary curve's triple-point pressure, which the equation puts at
+// 273.158 K) up to the equation's critical point (EquationCriticalPoint()).
 inline constexpr double TriplePointPressure = Globals::TriplePointPres;  // MPa
-inline constexpr double ShortcutTempLow = 647.125;          // K, exclusive
-inline constexpr double ShortcutTempHigh = 647.127;         // K, exclusive
-inline constexpr double ShortcutPresLow = 22.054;           // MPa, inclusive
-inline constexpr double ShortcutPresHigh = 22.056;          // MPa, exclusive
 
 enum class HomogenizationStatus {
   Solved,
@@ -38,6 +37,18 @@ struct Homogenization {
 // success the program-wide saturation arrays hold the two phases.
 Homogenization HomogenizeAtTemperature(int mode, double T);
 Homogenization HomogenizeAtPressure(int mode, double P);
+
+// The homogenization temperature (K) of the bulk molar volume V (cm3/mol):
+// the temperature at which V is a saturated volume of the equation's curve,
+// the liquid's below the critical volume and the vapour's above it. Below
+// it the sample is liquid and vapour, above it one phase. Where the stable
+// liquid jumps between the equation's two liquid branches, the temperature
+// of the jump. The answer lies a rounding error below the boundary rather
+// than above it, and no higher than the critical band's lower edge, except
+// at the critical volume itself, whose answer is the critical temperature.
+// Nothing for a volume no saturated volume from the triple point up
+// reaches.
+std::optional<double> HomogenizationTemperatureOfVolume(double V);
 
 // The liquid's share of the bulk volume V of a sample whose liquid and
 // vapour have the molar volumes VL and VV (lever rule). False, and phi

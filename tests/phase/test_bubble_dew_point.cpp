@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 using namespace statetest;
 
@@ -102,11 +103,13 @@ TEST_F(BubbleDewPointTest, ShowsBothPhasesAndFramesTheOneHomogenizedInto) {
 }
 
 TEST_F(BubbleDewPointTest, RefusesAtOnceWhatItCannotAnswer) {
-  const char* inputWarning = "warning: put a number for homogenization conditions and select mode";
+  const char* chooseWarning = "warning: select homogenization temperature or pressure";
+  const char* numberWarning = "warning: put a number for homogenization conditions";
+  const char* modeWarning = "warning: select mode";
   const char* temperatureWarning =
-      "warning: homogenization temperature outside the liquid-vapour curve, 273.16 - 647.096 K";
+      "warning: homogenization temperature outside the liquid-vapour curve, 273.16 - 647.1271 K";
   const char* pressureWarning =
-      "warning: homogenization pressure outside the liquid-vapour curve, 0.000611657 - 22.055 MPa";
+      "warning: homogenization pressure outside the liquid-vapour curve, 0.000611657 - 22.05423 MPa";
   const struct {
     const char* input;  // nullptr: neither input button on
     const char* unit;
@@ -114,11 +117,19 @@ TEST_F(BubbleDewPointTest, RefusesAtOnceWhatItCannotAnswer) {
     const char* number;
     const char* warning;
   } cases[] = {
-      {"RadioButtonTh", "Kelvin", "Liquid", "", inputWarning},
-      {"RadioButtonTh", "Kelvin", nullptr, "500", inputWarning},
-      {nullptr, "Kelvin", "Liquid", "500", inputWarning},
-      {"RadioButtonTh", "Kelvin", "Vapour", "647.1", temperatureWarning},
-      {"RadioButtonPh", "Kelvin", "Liquid", "22.056", pressureWarning},
+      {"RadioButtonTh", "Kelvin", "Liquid", "", numberWarning},
+      {"RadioButtonTh", "Celsius", "Liquid", "abc", numberWarning},
+      {"RadioButtonPh", "Kelvin", "Vapour", "", numberWarning},
+      {"RadioButtonTh", "Kelvin", nullptr, "500", modeWarning},
+      {nullptr, "Kelvin", "Liquid", "500", chooseWarning},
+      // Below the triple point, whatever the unit.
+      {"RadioButtonTh", "Celsius", "Liquid", "0", temperatureWarning},
+      {"RadioButtonTh", "Kelvin", "Liquid", "273.15", temperatureWarning},
+      {"RadioButtonTh", "Kelvin", "Liquid", "-5", temperatureWarning},
+      // Above the equation's critical point.
+      {"RadioButtonTh", "Kelvin", "Vapour", "647.1272", temperatureWarning},
+      {"RadioButtonPh", "Kelvin", "Liquid", "22.05424", pressureWarning},
+      {"RadioButtonPh", "Celsius", "Liquid", "0", pressureWarning},
   };
   for (const auto& c : cases) {
     Press(w, "Clear");
@@ -126,6 +137,7 @@ TEST_F(BubbleDewPointTest, RefusesAtOnceWhatItCannotAnswer) {
       Press(w, c.input);
     } else {
       guitest::Find<ui::RadioButton>(w, "RadioButtonTh")->SetValue(false);
+      guitest::Find<ui::RadioButton>(w, "RadioButtonPh")->SetValue(false);
     }
     Press(w, c.unit);
     if (c.mode != nullptr) Press(w, c.mode);
@@ -143,6 +155,80 @@ TEST_F(BubbleDewPointTest, RefusesAtOnceWhatItCannotAnswer) {
     guitest::ExpectTextsFit(w);
   }
   guitest::SaveScreenshot(w, "BubbleDewPoint-refused");
+}
+
+// At the limits just inside, the equation's critical point itself: one
+// fluid for both phases; the note at the top states the same point.
+TEST_F(BubbleDewPointTest, CriticalPointAtTheTopOfTheCurve) {
+  EXPECT_EQ(Text(w, "Text12").toStdString(),
+            "critical temperature 647.127 K (373.977 ˚C)\ncritical pressure 22.054 MPa (220.54 bar)\n"
+            "triple point: 273.16 K (0.01 ˚C), 0.000612 MPa");
+  const struct {
+    const char* input;
+    const char* number;
+    const char* answer;
+  } cases[] = {{"RadioButtonTh", "647.1271", "22.05423"}, {"RadioButtonPh", "22.05423", "647.1271"}};
+  for (const auto& c : cases) {
+    Calculate(c.input, "Kelvin", "Vapour", c.number);
+    EXPECT_EQ(Text(w, "warning"), "") << c.number;
+    EXPECT_EQ(Text(w, "Answer"), c.answer) << c.number;
+    EXPECT_EQ(Text(w, "MolarV1"), "60.69091") << c.number;
+    EXPECT_EQ(Text(w, "MolarV2"), "60.69091") << c.number;
+    EXPECT_EQ(Text(w, "ResultText"), Sentence(0)) << c.number;
+  }
+}
+
+// Changing the mode after a result empties it: the answer and its frame
+// belong to the mode they were calculated for.
+TEST_F(BubbleDewPointTest, ModeChangeEmptiesTheResult) {
+  Calculate("RadioButtonTh", "Kelvin", "Liquid", "500");
+  ASSERT_EQ(Text(w, "Answer"), "2.637293");
+  Press(w, "Vapour");
+  EXPECT_EQ(Text(w, "Answer") + Text(w, "MolarV1") + Text(w, "ResultText"), "");
+  EXPECT_TRUE(IsWhite(Border("Rectangle1")) && IsWhite(Border("Rectangle2")));
+}
+
+// An input changed while the search lets events run: the answer is for
+// none of the inputs shown, so none is shown.
+std::function<void()> armed;
+void RunArmed() {
+  if (!armed) return;
+  const std::function<void()> action = std::move(armed);
+  armed = nullptr;
+  action();
+}
+
+TEST_F(BubbleDewPointTest, InputChangedDuringTheSearchDropsTheAnswer) {
+  const struct {
+    const char* input;
+    const char* mode;
+    const char* number;
+    std::function<void(ui::Window*)> change;
+    const char* entryAfter;
+  } cases[] = {
+      {"RadioButtonTh", "Vapour", "274.87376", [](ui::Window* w) { Press(w, "RadioButtonPh"); }, ""},
+      {"RadioButtonPh", "Liquid", "1", [](ui::Window* w) { Enter(w, "dataEntry", "10"); }, "10"},
+      {"RadioButtonPh", "Liquid", "1", [](ui::Window* w) { Press(w, "Celsius"); }, "1"},
+      {"RadioButtonTh", "Liquid", "500", [](ui::Window* w) { Press(w, "Vapour"); }, "500"},
+  };
+  for (const auto& c : cases) {
+    Press(w, "Clear");
+    Press(w, "Kelvin");
+    Press(w, c.input);
+    Press(w, c.mode);
+    Enter(w, "dataEntry", c.number);
+    armed = [this, &c] { c.change(w); };
+    Globals::SetBackgroundTask(&RunArmed);
+    Press(w, "calculate");
+    Globals::SetBackgroundTask(nullptr);
+    EXPECT_FALSE(armed) << c.number << " the change came during the search";
+    EXPECT_EQ(Text(w, "dataEntry"), c.entryAfter) << c.number;
+    EXPECT_EQ(Text(w, "Answer") + Text(w, "MolarV1") + Text(w, "Fuga2") + Text(w, "ResultText") +
+                  Text(w, "Tensions"),
+              "")
+        << c.number;
+    EXPECT_TRUE(IsWhite(Border("Rectangle1")) && IsWhite(Border("Rectangle2"))) << c.number;
+  }
 }
 
 // Another window's evaluation during the search's yields overwrites the

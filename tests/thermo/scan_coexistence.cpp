@@ -1,7 +1,8 @@
 // The whole liquid-vapour curve, slowly: every 0.05 K from the triple point
-// to 647.096 K (every 0.001 K above 646.9 K) in both modes, and pressures
-// from the triple point to 22.054 MPa; every answer must be an equilibrium
-// of the equation, and the pressure must rise with the temperature.
+// to 646.9 K and every 0.001 K on to the critical band in both modes, and
+// pressures from the triple point to the band; every answer must be the
+// stable equilibrium of the equation, and the pressure must rise with the
+// temperature. Then every 0.0005 K from 636 K to the critical point.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +10,7 @@
 #include "eos/Globals.h"
 #include "thermo/Coexistence.h"
 #include "thermo/Homogenization.h"
+#include "CurveScan.h"
 
 namespace {
 
@@ -30,8 +32,8 @@ TEST(CurveScan, EveryTemperatureHasItsEquilibrium) {
     }
     for (int k = 0;; ++k) {
       const double T = 646.9 + 0.001 * k;
-      if (T > Globals::CritTempSat + 1e-9) break;
-      const CoexistenceAnswer a = CoexistenceAtTemperature(mode, std::fmin(T, Globals::CritTempSat));
+      if (T >= EquationCriticalPoint().bandT) break;
+      const CoexistenceAnswer a = CoexistenceAtTemperature(mode, T);
       if (!(a.found && IsCoexistence(a.state) && a.state.P > previousP)) {
         ADD_FAILURE() << T << " K mode " << mode;
         if (++failures > 20) return;
@@ -58,7 +60,8 @@ TEST(CurveScan, EveryPressureHasItsEquilibrium) {
       previousT = a.state.T;
     }
     for (int k = 1; k <= 200; ++k) {
-      const double P = 22.0 + (ShortcutPresLow - 22.0) * k / 200.0 - (k == 200 ? 1e-9 : 0.0);
+      const double top = EquationCriticalPoint().bandP;
+      const double P = 22.0 + (top - 22.0) * k / 200.0 - (k == 200 ? 1e-9 : 0.0);
       const CoexistenceAnswer a = CoexistenceAtPressure(mode, P);
       if (!(a.found && IsCoexistence(a.state) && a.state.T > previousT)) {
         ADD_FAILURE() << P << " MPa mode " << mode;
@@ -67,6 +70,10 @@ TEST(CurveScan, EveryPressureHasItsEquilibrium) {
       previousT = a.state.T;
     }
   }
+}
+
+TEST(CurveScan, EveryTemperatureUpToTheCriticalPointDensely) {
+  curvescan::ScanUpToTheCriticalPoint(1);
 }
 
 }  // namespace

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "eos/Globals.h"
 #include "thermo/Coexistence.h"
+#include "CurveScan.h"
+#include "thermo/DampedSaturationSecant.h"
 #include "thermo/Homogenization.h"
 
 namespace {
@@ -26,7 +29,7 @@ struct CheckValue {
   bool givenT;
   double given;
   double answer, answerTol;
-  double VL, VV, volumeRel;  // volumes to this relative tolerance
+  double VL, VV, volumeRel;  // volumes to this relative tolerance (VL 0: not checked)
   double fugacity;  // 0: not checked
   int passes;
 };
@@ -45,6 +48,17 @@ TEST(Coexistence, CheckValuesOfTheEquation) {
       {Pressure, true, 647.05, 22.0340972, 5e-8, 57.2179, 64.2687, 1e-6, 14.3616278, NoSearch},
       {Pressure, true, 647.096, 22.0460994, 5e-8, 58.4690, 62.9561, 1e-6, 14.3673195, NoSearch},
       {Temperature, true, 647.096, 22.0460994, 5e-8, 58.4690, 62.9561, 1e-6, 14.3673195, NoSearch},
+      // Just above the second liquid loop's triple point (646.687043 K) the
+      // stable liquid is on the outer branch; the search settles on the
+      // inner, metastable one (49.29 cm3/mol at 646.6875 K) or on none.
+      {Pressure, true, 646.6875, 21.93982591, 5e-9, 50.78421, 69.36415, 1e-7, 0.0, NoSearch},
+      {Temperature, true, 646.6875, 21.93982591, 5e-9, 50.78421, 69.36415, 1e-7, 0.0, NoSearch},
+      {Pressure, true, 646.69, 21.94047604, 5e-9, 51.0285, 69.3379, 1e-6, 0.0, 38},
+      {Temperature, true, 646.69, 21.94047604, 5e-9, 51.0285, 69.3379, 1e-6, 0.0, NoSearch},
+      // The last 0.03 K below the critical point.
+      {Temperature, true, 647.11, 22.0497544, 5e-8, 59.03711, 62.36864, 1e-7, 0.0, NoSearch},
+      {Pressure, true, 647.12, 22.05236571, 5e-9, 59.61983, 61.77198, 1e-7, 0.0, NoSearch},
+      {Temperature, true, 647.1265, 22.05406333, 5e-9, 60.36693, 61.01579, 1e-7, 0.0, NoSearch},
       // The auxiliary curve's triple-point pressure lies below the
       // equation's (0.000611744 MPa): its equilibrium is below 273.16 K.
       {Pressure, false, 0.000611657, 273.158041614, 5e-9, 18.0192807, 3711350.28, 1e-8, 0.0, NoSearch},
@@ -52,6 +66,13 @@ TEST(Coexistence, CheckValuesOfTheEquation) {
       {Pressure, false, 10.0, 584.180458167, 5e-10, 26.1611105, 324.735204, 5e-9, 0.0, 26},
       {Pressure, false, 22.0, 646.919101515, 5e-10, 55.0063366, 66.6004906, 5e-9, 0.0, 28},
       {Temperature, false, 22.0, 646.919101515, 5e-9, 55.0063366, 66.6004906, 1e-8, 0.0, NoSearch},
+      {Pressure, false, 21.9398, 646.6874004, 5e-8, 50.77023, 69.3652, 1e-6, 0.0, NoSearch},
+      {Temperature, false, 21.9398, 646.6874004, 5e-8, 50.77023, 69.3652, 1e-6, 0.0, NoSearch},
+      // The pressure the single-loop solve gave for 646.72 K, which it then
+      // could not answer.
+      {Temperature, false, 21.948268725425521, 646.72, 5e-9, 0.0, 0.0, 0.0, 0.0, NoSearch},
+      {Temperature, false, 22.05, 647.1109, 5e-5, 0.0, 0.0, 0.0, 0.0, NoSearch},
+      {Pressure, false, 22.054, 647.1262575, 5e-8, 60.31133, 61.07173, 1e-7, 0.0, NoSearch},
   };
   for (const CheckValue& c : cases) {
     const std::string what =
@@ -61,8 +82,10 @@ TEST(Coexistence, CheckValuesOfTheEquation) {
     ASSERT_TRUE(a.found) << what;
     EXPECT_TRUE(IsCoexistence(a.state)) << what;
     EXPECT_NEAR(c.givenT ? a.state.P : a.state.T, c.answer, c.answerTol) << what;
-    EXPECT_NEAR(a.state.VL, c.VL, c.volumeRel * c.VL) << what;
-    EXPECT_NEAR(a.state.VV, c.VV, c.volumeRel * c.VV) << what;
+    if (c.VL > 0.0) {
+      EXPECT_NEAR(a.state.VL, c.VL, c.volumeRel * c.VL) << what;
+      EXPECT_NEAR(a.state.VV, c.VV, c.volumeRel * c.VV) << what;
+    }
     if (c.fugacity > 0.0) {
       EXPECT_NEAR(a.state.fL, c.fugacity, 5e-8 * c.fugacity) << what;
     }
@@ -127,44 +150,141 @@ TEST(Coexistence, CheckRefusesAStateOffTheIsotherm) {
   EXPECT_FALSE(IsCoexistence(single));
 }
 
+// Just above the second liquid loop's triple point the saturation search
+// settles on a pair of equal pressure and fugacity whose liquid lies on the
+// inner branch: a metastable equilibrium, which the check refuses because
+// the outer branch's root at that pressure has the lower Gibbs energy.
+TEST(Coexistence, CheckRefusesAMetastableLiquid) {
+  const double T = 646.6875;
+  Coexistence last;
+  auto f = [T, &last](double P) {
+    const double value = Globals::Function_LV(Pressure, T, P);
+    last = Coexistence{T, P, Globals::MolarVolumes[0], Globals::MolarVolumes[1],
+                       Globals::Fugacity[0], Globals::Fugacity[1]};
+    return value;
+  };
+  const double P0 = Globals::SaturationP(T);
+  ASSERT_TRUE(DampedSaturationSecant(f, P0, 0.999 * P0).success());
+  EXPECT_NEAR(last.P, 21.93982646, 5e-9);
+  EXPECT_NEAR(last.VL, 49.29157, 5e-5);
+  EXPECT_NEAR(Globals::Haar_Pressure(T, last.VL), last.P, 1e-6);
+  EXPECT_NEAR(last.fL, last.fV, 1e-10 * last.P);
+  EXPECT_FALSE(IsCoexistence(last));
+
+  const CoexistenceAnswer a = CoexistenceAtTemperature(Pressure, T);
+  ASSERT_TRUE(a.found);
+  EXPECT_NEAR(a.state.VL, 50.78421, 5e-5);
+}
+
+// The equation's own critical point, found from the equation: the highest
+// isotherm with an unstable stretch, where that stretch closes.
+TEST(CriticalPoint, IsTheEquations) {
+  const CriticalPoint& cp = EquationCriticalPoint();
+  EXPECT_NEAR(cp.T, 647.12715, 5e-6);
+  EXPECT_NEAR(cp.P, 22.054233, 5e-7);
+  EXPECT_NEAR(cp.V, 60.6909, 5e-4);
+  EXPECT_EQ(cp.bandT, cp.T - CriticalBand);
+  // No equilibrium is solved for inside the band or above it.
+  Coexistence c;
+  int iterations = 0;
+  EXPECT_TRUE(SolveCoexistenceAtTemperature(cp.bandT - 1e-6, c, iterations));
+  EXPECT_FALSE(SolveCoexistenceAtTemperature(cp.bandT, c, iterations));
+  EXPECT_FALSE(SolveCoexistenceAtPressure(cp.bandP, c, iterations));
+}
+
 TEST(Homogenization, RefusesWhatLiesOffTheCurve) {
   using enum HomogenizationStatus;
+  const CriticalPoint& cp = EquationCriticalPoint();
   const struct {
     bool givenT;
     double value;  // K (0.01 ˚C is solved) or MPa
     HomogenizationStatus status;
   } cases[] = {
-      {true, 273.15, OutsideCurve}, {true, 0.01 + 273.15, Solved}, {true, 647.096, Solved},
-      {true, 647.1, OutsideCurve},  {true, 647.125, OutsideCurve}, {true, 647.127, OutsideCurve},
-      {true, 800.0, OutsideCurve},  {false, 0.0006, OutsideCurve}, {false, 0.000611657, Solved},
-      {false, 22.05399, Solved},    {false, 22.056, OutsideCurve}, {false, 30.0, OutsideCurve},
+      {true, 273.15, OutsideCurve},    {true, 0.01 + 273.15, Solved}, {true, 647.096, Solved},
+      {true, 647.1, Solved},           {true, 647.125, Solved},       {true, 647.1271, Solved},
+      {true, cp.T, Solved},            {true, 647.1272, OutsideCurve}, {true, 800.0, OutsideCurve},
+      {false, 0.0006, OutsideCurve},   {false, 0.000611657, Solved},   {false, 22.05399, Solved},
+      {false, 22.05423, Solved},       {false, 22.05424, OutsideCurve}, {false, 22.056, OutsideCurve},
+      {false, 30.0, OutsideCurve},
   };
   for (const auto& c : cases) {
     const Homogenization h = c.givenT ? HomogenizeAtTemperature(Pressure, c.value)
                                       : HomogenizeAtPressure(Pressure, c.value);
     EXPECT_EQ(h.status, c.status) << c.value;
-    EXPECT_TRUE(h.status != Solved || IsCoexistence(h.state)) << c.value;
   }
 }
 
-// At the stated critical point both phases are the one fluid found from the
-// dividing molar volume, with no search.
-TEST(Homogenization, CriticalPointGivesOneFluid) {
+// Where the two phases can no longer be told apart, the answer is the
+// critical point itself, with no search; just below, two phases.
+TEST(Homogenization, CriticalBandGivesTheCriticalPoint) {
+  const CriticalPoint& cp = EquationCriticalPoint();
   const struct {
     bool givenT;
-    double value, X, V;
-  } cases[] = {{true, 647.126, 22.055, 55.8807405}, {false, 22.054, 647.126, 58.8475878}};
+    double value;
+    bool critical;
+  } cases[] = {{true, 647.1271, true},  {true, cp.T, true},         {true, 647.1265, false},
+               {false, 22.05422, true}, {false, cp.P, true},        {false, 22.054, false}};
   for (const auto& c : cases) {
     const Homogenization h = c.givenT ? HomogenizeAtTemperature(Temperature, c.value)
                                       : HomogenizeAtPressure(Temperature, c.value);
     ASSERT_EQ(h.status, HomogenizationStatus::Solved) << c.value;
-    EXPECT_EQ(h.X, c.X) << c.value;
-    EXPECT_EQ(h.iterations, 0) << c.value;
-    EXPECT_NEAR(h.state.VL, c.V, 5e-7) << c.value;
-    EXPECT_EQ(h.state.VV, h.state.VL) << c.value;
-    EXPECT_EQ(Globals::Fugacity[1], Globals::Fugacity[0]) << c.value;
-    EXPECT_NEAR(Globals::Haar_Pressure(h.state.T, h.state.VL), h.state.P, 1e-9) << c.value;
+    if (c.critical) {
+      EXPECT_EQ(h.X, c.givenT ? cp.P : cp.T) << c.value;
+      EXPECT_EQ(h.iterations, 0) << c.value;
+      EXPECT_TRUE(h.state.T == cp.T && h.state.P == cp.P) << c.value;
+      EXPECT_TRUE(h.state.VL == cp.V && h.state.VV == cp.V) << c.value;
+      EXPECT_EQ(Globals::Fugacity[1], Globals::Fugacity[0]) << c.value;
+    } else {
+      EXPECT_TRUE(IsCoexistence(h.state)) << c.value;
+      EXPECT_LT(h.state.VL, cp.V) << c.value;
+      EXPECT_GT(h.state.VV, cp.V) << c.value;
+    }
   }
+}
+
+// The homogenization temperature of a bulk volume is the equation's: just
+// below it the sample is two phases with shares in [0, 1], just above it one.
+TEST(Homogenization, TemperatureOfAVolumeIsWhereItStopsBeingTwoPhases) {
+  const struct {
+    double V;
+    double Th;  // K; 0: the two-phase test below and one-phase test above only
+  } cases[] = {
+      {30.0, 0.0}, {1000.0, 0.0}, {49.0, 0.0}, {80.0, 0.0}, {1e6, 0.0},
+      // The equation's liquid is 56.25 cm3/mol at 647.0 K already (the
+      // auxiliary curve gives a Th of 647.096 K).
+      {56.0, 0.0},
+      // Between the two liquid branches' volumes at the triple point of the
+      // second loop (49.19 and 50.71 cm3/mol): that temperature.
+      {50.0, 646.687043},
+  };
+  for (const auto& c : cases) {
+    const std::optional<double> Th = HomogenizationTemperatureOfVolume(c.V);
+    ASSERT_TRUE(Th.has_value()) << c.V;
+    if (c.Th > 0.0) {
+      EXPECT_NEAR(*Th, c.Th, 1e-6) << c.V;
+    }
+    if (c.V == 56.0) {
+      EXPECT_LT(*Th, 647.0);
+    }
+    double phi = -1.0;
+    for (double dT : {-1e-6, -1e-3, -1.0}) {
+      Coexistence below;
+      int iterations = 0;
+      ASSERT_TRUE(SolveCoexistenceAtTemperature(*Th + dT, below, iterations)) << c.V;
+      EXPECT_TRUE(LiquidVolumeFraction(c.V, below.VL, below.VV, phi)) << c.V << " " << dT;
+    }
+    Coexistence above;
+    int iterations = 0;
+    ASSERT_TRUE(SolveCoexistenceAtTemperature(*Th + 1e-6, above, iterations)) << c.V;
+    EXPECT_FALSE(LiquidVolumeFraction(c.V, above.VL, above.VV, phi)) << c.V;
+  }
+  const CriticalPoint& cp = EquationCriticalPoint();
+  EXPECT_EQ(HomogenizationTemperatureOfVolume(cp.V), cp.T);
+  EXPECT_NEAR(HomogenizationTemperatureOfVolume(60.69).value_or(0.0), cp.bandT, 1e-9);
+  // Denser than the triple point's liquid, or thinner than its vapour.
+  EXPECT_FALSE(HomogenizationTemperatureOfVolume(18.0).has_value());
+  EXPECT_FALSE(HomogenizationTemperatureOfVolume(4e6).has_value());
+  EXPECT_FALSE(HomogenizationTemperatureOfVolume(0.0).has_value());
 }
 
 // The lever rule gives a share only for a bulk volume between the two
@@ -172,10 +292,7 @@ TEST(Homogenization, CriticalPointGivesOneFluid) {
 // of the liquid-vapour equilibrium window's test).
 TEST(Homogenization, VolumeFractionOnlyForTwoPhases) {
   double phi = -1.0;
-  // Just below its auxiliary homogenization temperature (646.887 K) a bulk
-  // volume of 49 cm3/mol is compressed liquid of the equation.
-  const std::pair<double, double> twoPhasesOff[] = {{49.0, Globals::SaturationTV(49.0) - 1e-4},
-                                                    {20.0, 500.0}, {2000.0, 500.0}};
+  const std::pair<double, double> twoPhasesOff[] = {{20.0, 500.0}, {2000.0, 500.0}};
   for (const auto& [V, T] : twoPhasesOff) {
     const CoexistenceAnswer a = CoexistenceAtTemperature(Pressure, T);
     ASSERT_TRUE(a.found) << V;
@@ -186,5 +303,10 @@ TEST(Homogenization, VolumeFractionOnlyForTwoPhases) {
   ASSERT_TRUE(LiquidVolumeFraction(30000.0, 18.0, 30000.0, phi));
   EXPECT_EQ(phi, 0.0);
 }
+
+// Every 0.01 K of the dense scan's grid (the slow run takes every 0.0005 K), among them
+// temperatures and pressures where a solve that assumed one loop had no
+// answer (646.6879 to 646.6972 K, 21.9400 to 21.9579 MPa).
+TEST(CurveScan, SampleUpToTheCriticalPoint) { curvescan::ScanUpToTheCriticalPoint(20); }
 
 }  // namespace

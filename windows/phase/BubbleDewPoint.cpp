@@ -6,6 +6,8 @@
 #include "thermo/Homogenization.h"
 #include "windows/phase/SaturationLayout.h"
 
+#include <optional>
+
 using ui::ControlSpec;
 using ui::Kind;
 using saturation_windows::Empty;
@@ -102,14 +104,23 @@ constexpr ControlSpec kControls[] = {
     Rule("Line3", 40, 510, 520),
 };
 
-const QString kInputWarning =
-    QStringLiteral("warning: put a number for homogenization conditions and select mode");
+// One message for each thing missing before a calculation.
+const QString kChooseInputWarning =
+    QStringLiteral("warning: select homogenization temperature or pressure");
+const QString kNumberWarning = QStringLiteral("warning: put a number for homogenization conditions");
+const QString kModeWarning = QStringLiteral("warning: select mode");
+
+// The entry's number as it stands; nothing for an empty or non-numeric entry.
+std::optional<double> EnteredNumber(const QString& text) { return ui::EntryKelvin(text, false); }
 
 }  // namespace
 
 const ui::WindowSpec& BubbleDewPoint::Spec() const { return kWindow; }
 
-std::span<const ControlSpec> BubbleDewPoint::Controls() const { return kControls; }
+std::span<const ControlSpec> BubbleDewPoint::Controls() const {
+  static const auto controls = saturation_windows::WithCriticalPointNote(kControls);
+  return controls;
+}
 
 std::vector<ui::Handler> BubbleDewPoint::Handlers() {
   using ui::Event;
@@ -143,6 +154,7 @@ void BubbleDewPoint::EmptyResults() {
 
 void BubbleDewPoint::RadioButtonTh_Action() {
   if (!Radio("RadioButtonTh")->Value()) return;
+  ++inputChanges_;
   Field("dataEntry")->SetText(QString());
   Label("parameter1")->SetText(QStringLiteral("Temperature"));
   if (Radio("Kelvin")->Value()) Label("unit1")->SetText(QStringLiteral("Kelvin"));
@@ -153,6 +165,7 @@ void BubbleDewPoint::RadioButtonTh_Action() {
 
 void BubbleDewPoint::RadioButtonPh_Action() {
   if (!Radio("RadioButtonPh")->Value()) return;
+  ++inputChanges_;
   Field("dataEntry")->SetText(QString());
   Label("parameter1")->SetText(QStringLiteral("Pressure"));
   Label("unit1")->SetText(QStringLiteral("MPa"));
@@ -162,6 +175,7 @@ void BubbleDewPoint::RadioButtonPh_Action() {
 }
 
 void BubbleDewPoint::dataEntry_TextChange() {
+  ++inputChanges_;
   EmptyResults();
   Label("warning")->SetText(QString());
   SetBorders(ui::White, ui::White);
@@ -182,6 +196,7 @@ void BubbleDewPoint::Clear_Action() {
 // it is discarded with every result; where the answer is one, it is shifted
 // into the new unit.
 void BubbleDewPoint::UnitChanged(const char* unit, double shift) {
+  ++inputChanges_;
   if (Radio("RadioButtonTh")->Value()) {
     Label("unit1")->SetText(QString::fromUtf8(unit));
     Field("dataEntry")->SetText(QString());
@@ -203,8 +218,18 @@ void BubbleDewPoint::Celsius_Action() {
   if (Radio("Celsius")->Value()) UnitChanged("˚Celsius", -Globals::CelsiusOffset);
 }
 
+// A change of mode: the answer and its frame belong to the mode they were
+// calculated for.
+void BubbleDewPoint::ModeChanged() {
+  ++inputChanges_;
+  EmptyResults();
+  SetBorders(ui::White, ui::White);
+  Label("warning")->SetText(QString());
+}
+
 void BubbleDewPoint::Vapour_Action() {
   const bool on = Radio("Vapour")->Value();
+  if (on) ModeChanged();
   ui::SetVisible(Control("ImageWell2"), on);
   if (on) ui::SetVisible(Control("ImageWell1"), false);
   Label("warning")->SetText(QString());
@@ -212,6 +237,7 @@ void BubbleDewPoint::Vapour_Action() {
 
 void BubbleDewPoint::Liquid_Action() {
   const bool on = Radio("Liquid")->Value();
+  if (on) ModeChanged();
   ui::SetVisible(Control("ImageWell1"), on);
   if (on) ui::SetVisible(Control("ImageWell2"), false);
   Label("warning")->SetText(QString());
@@ -224,35 +250,45 @@ void BubbleDewPoint::calculate_Action() {
   if (busy_) return;  // a press during the calculation's own yields
   ui::BusyScope scope(busy_);
 
-  const double x = ui::Val(Field("dataEntry")->Text());
-  const bool intoVapour = x > 0 && Radio("Vapour")->Value();
-  const bool intoLiquid = x > 0 && Radio("Liquid")->Value();
   // What the number is, taken once: a switch during the calculation does
   // not turn a temperature into a pressure halfway.
   const bool givenT = Radio("RadioButtonTh")->Value();
   const bool givenP = Radio("RadioButtonPh")->Value();
-  if (!(intoVapour || intoLiquid) || !(givenT || givenP)) {
-    Label("warning")->SetText(kInputWarning);
+  const bool intoVapour = Radio("Vapour")->Value();
+  const bool intoLiquid = Radio("Liquid")->Value();
+  const std::optional<double> number =
+      givenT ? ui::EntryKelvin(Field("dataEntry")->Text(), Radio("Celsius")->Value())
+             : EnteredNumber(Field("dataEntry")->Text());
+  QString missing;
+  if (!(givenT || givenP)) {
+    missing = kChooseInputWarning;
+  } else if (!number) {
+    missing = kNumberWarning;
+  } else if (!(intoVapour || intoLiquid)) {
+    missing = kModeWarning;
+  }
+  if (!missing.isEmpty()) {
+    Label("warning")->SetText(missing);
     EmptyResults();
     return;
   }
   const int mode = intoVapour ? Globals::NudgeVariable::Temperature : Globals::NudgeVariable::Pressure;
 
-  phase::Homogenization h;
-  if (givenT) {
-    const double T =
-        ui::EntryKelvin(Field("dataEntry")->Text(), Radio("Celsius")->Value()).value_or(0.0);
-    h = phase::HomogenizeAtTemperature(mode, T);
-  } else {
-    h = phase::HomogenizeAtPressure(mode, x);
-  }
+  const int changesBefore = inputChanges_;
+  const phase::Homogenization h =
+      givenT ? phase::HomogenizeAtTemperature(mode, *number) : phase::HomogenizeAtPressure(mode, *number);
+  // Inputs changed while the search let events run: the answer belongs to
+  // none of them, and their handlers have emptied the results.
+  if (inputChanges_ != changesBefore) return;
 
   if (h.status == phase::HomogenizationStatus::OutsideCurve) {
     Label("warning")->SetText(
         givenT ? QStringLiteral("warning: homogenization temperature outside the liquid-vapour "
-                                "curve, 273.16 - 647.096 K")
+                                "curve, 273.16 - ") +
+                     saturation_windows::CriticalTemperatureLimit() + QStringLiteral(" K")
                : QStringLiteral("warning: homogenization pressure outside the liquid-vapour "
-                                "curve, 0.000611657 - 22.055 MPa"));
+                                "curve, 0.000611657 - ") +
+                     saturation_windows::CriticalPressureLimit() + QStringLiteral(" MPa"));
     EmptyResults();
     return;
   }

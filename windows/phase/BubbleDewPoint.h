@@ -22,6 +22,7 @@ class BubbleDewPoint : public ui::Window {
   // Empties the answer and everything shown of the two phases.
   void EmptyResults();
   void UnitChanged(const char* unit, double shift);
+  void ModeChanged();
 
   void RadioButtonTh_Action();
   void dataEntry_TextChange();
@@ -35,4 +36,7 @@ class BubbleDewPoint : public ui::Window {
   void StaticText5_KeyDown();
 
   bool busy_ = false;  // a calculation is running
+  // Counts every change of an input (entry, given quantity, unit, mode): a
+  // calculation during which it moved shows nothing.
+  int inputChanges_ = 0;
 };

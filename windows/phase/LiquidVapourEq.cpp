@@ -5,6 +5,8 @@
 #include "thermo/Homogenization.h"
 #include "windows/phase/SaturationLayout.h"
 
+#include <optional>
+
 using ui::ControlSpec;
 using ui::Kind;
 using saturation_windows::Empty;
@@ -86,7 +88,10 @@ constexpr ControlSpec kControls[] = {
 
 const ui::WindowSpec& LiquidVapourEq::Spec() const { return kWindow; }
 
-std::span<const ControlSpec> LiquidVapourEq::Controls() const { return kControls; }
+std::span<const ControlSpec> LiquidVapourEq::Controls() const {
+  static const auto controls = saturation_windows::WithCriticalPointNote(kControls);
+  return controls;
+}
 
 std::vector<ui::Handler> LiquidVapourEq::Handlers() {
   using ui::Event;
@@ -97,6 +102,7 @@ std::vector<ui::Handler> LiquidVapourEq::Handlers() {
       {"calculate", Event::Action, [this] { calculate_Action(); }},
       {"calTh", Event::Action, [this] { calTh_Action(); }},
       {"DataEntryV", Event::TextChange, [this] { DataEntryV_TextChange(); }},
+      {"DataEntryT", Event::TextChange, [this] { DataEntryT_TextChange(); }},
   };
 }
 
@@ -105,32 +111,54 @@ void LiquidVapourEq::EmptyResults() {
 }
 
 void LiquidVapourEq::DataEntryV_TextChange() {
+  ++inputChanges_;
   Globals::MolarVol = ui::Val(Field("DataEntryV")->Text());
   Label("Density")->SetText(state_windows::DensityLine(Globals::MolarVol));
+  th_ = 0.0;
   Label("nummerTh")->SetText(QString());
   Field("DataEntryT")->SetText(QString());
   EmptyResults();
 }
 
+// The results belong to the temperature they were calculated at.
+void LiquidVapourEq::DataEntryT_TextChange() {
+  ++inputChanges_;
+  EmptyResults();
+  Label("warning")->SetText(QString());
+}
+
 void LiquidVapourEq::calTh_Action() {
   if (busy_) return;
-  const double Th = Globals::SaturationTV(ui::Val(Field("DataEntryV")->Text()));
+  ui::BusyScope scope(busy_);
+  const int changesBefore = inputChanges_;
+  const std::optional<double> Th =
+      phase::HomogenizationTemperatureOfVolume(ui::Val(Field("DataEntryV")->Text()));
+  if (inputChanges_ != changesBefore) return;  // the volume changed meanwhile
+  th_ = Th.value_or(0.0);
   ui::StaticText* shown = Label("nummerTh");
-  if (Th > 0) {
+  if (Th) {
     shown->SetTextColor(ui::Black);
-    shown->SetText(ui::Str(Th - Globals::CelsiusOffset));
+    shown->SetText(ui::Str(*Th - Globals::CelsiusOffset));
   } else {
     shown->SetTextColor(ui::Red);
     shown->SetText(QStringLiteral("error"));
   }
 }
 
+// A unit switch changes the temperature the entry stands for.
+void LiquidVapourEq::UnitChanged(const char* unit) {
+  ++inputChanges_;
+  Label("StaticText12")->SetText(QString::fromUtf8(unit));
+  EmptyResults();
+  Label("warning")->SetText(QString());
+}
+
 void LiquidVapourEq::Kelvin_Action() {
-  if (Radio("Kelvin")->Value()) Label("StaticText12")->SetText(QStringLiteral("Kelvin"));
+  if (Radio("Kelvin")->Value()) UnitChanged("Kelvin");
 }
 
 void LiquidVapourEq::Celsius_Action() {
-  if (Radio("Celsius")->Value()) Label("StaticText12")->SetText(QStringLiteral("˚Celsius"));
+  if (Radio("Celsius")->Value()) UnitChanged("˚Celsius");
 }
 
 void LiquidVapourEq::Clear_Action() {
@@ -147,9 +175,9 @@ void LiquidVapourEq::calculate_Action() {
   ui::BusyScope scope(busy_);
 
   const double V = ui::Val(Field("DataEntryV")->Text());
-  // Th is read back from the Celsius text it was shown as; an empty or
-  // "error" text gives 273.15 K, below every temperature accepted.
-  const double Th = ui::Val(Label("nummerTh")->Text()) + Globals::CelsiusOffset;
+  // Th as calculated for this volume (0 when none was, or none exists), not
+  // as rounded for showing.
+  const double Th = th_;
   // An entry that is no number is no temperature, in either unit.
   const double T =
       ui::EntryKelvin(Field("DataEntryT")->Text(), Radio("Celsius")->Value()).value_or(0.0);
@@ -161,8 +189,12 @@ void LiquidVapourEq::calculate_Action() {
   }
   Label("warning")->SetText(QString());
 
+  const int changesBefore = inputChanges_;
   const phase::CoexistenceAnswer a =
       phase::CoexistenceAtTemperature(Globals::NudgeVariable::Pressure, T);
+  // Inputs changed while the search let events run: the answer belongs to
+  // none of them, and their handlers have emptied the results.
+  if (inputChanges_ != changesBefore) return;
   ui::StaticText* answer = Label("Answer");
   if (!a.found) {
     // Nothing of an earlier calculation stays beside it.
@@ -175,9 +207,8 @@ void LiquidVapourEq::calculate_Action() {
   answer->SetTextColor(ui::Black);
   answer->SetText(ui::Str(c.P));
   saturation_windows::ShowPhases(*this, c);
-  // Th comes from the auxiliary saturation curve, the phase volumes from the
-  // equation: close to the critical point a bulk volume can lie outside the
-  // two at a temperature below Th. It is then one phase, and no share of it
+  // Below Th the bulk volume lies between the two phases' volumes; should
+  // rounding ever put it outside them, it is one phase, and no share of it
   // is liquid or vapour.
   double phi = 0;
   ui::StaticText* frac1 = Label("frac1");

@@ -1,5 +1,5 @@
 // The liquid-vapour equilibrium window: for the bulk molar volume of a
-// sample of water its homogenization temperature Th and, at a temperature
+// sample of water its homogenization temperature Th (the equation's own) and, at a temperature
 // below Th, the pressure, molar volume and density of the coexisting liquid
 // and vapour, the share of the bulk volume each fills, and the surface
 // tension. Typing the volume sets the molar volume of the program-wide
@@ -27,6 +27,12 @@ class LiquidVapourEq : public ui::Window {
   void calculate_Action();
   void calTh_Action();
   void DataEntryV_TextChange();
+  void DataEntryT_TextChange();
+  void UnitChanged(const char* unit);
 
   bool busy_ = false;  // a calculation is running
+  double th_ = 0.0;    // the homogenization temperature of the volume typed, K; 0 for none
+  // Counts every change of an input (either entry, the unit): a calculation
+  // during which it moved shows nothing.
+  int inputChanges_ = 0;
 };

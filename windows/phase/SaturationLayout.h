@@ -1,11 +1,19 @@
 // What the two saturation windows (homogenization and liquid-vapour
 // equilibrium) share of their layout and handlers: the table rows of their
 // labels and rules, the heading and the critical-point notes that both show
-// in the same place, the emptying of result labels and the showing of the
+// in the same place (the critical point the equation's own, found when a
+// window first opens), the emptying of result labels and the showing of the
 // coexisting phases.
 #pragma once
 
+#include <array>
+#include <cmath>
+#include <cstddef>
 #include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "eos/Globals.h"
 
 #include "ui/Window.h"
 #include "thermo/Coexistence.h"
@@ -46,13 +54,50 @@ inline constexpr ui::ControlSpec kText11{
     .height = 63,
     .text = "Limits of liquid-vapour curve\r critical point: 647.096 K, 22.064 MPa\r triple point: 273.16 K",
     .font = {.size = 16}, .multiline = true};
-// The critical and triple points the windows work with, top right.
+// The critical and triple points the windows work with, top right; the
+// critical point's figures are the equation's own, filled in by
+// WithCriticalPointNote.
 inline constexpr ui::ControlSpec kText12{
     .kind = ui::Kind::StaticText, .name = "Text12", .left = 265, .top = 20, .width = 280,
-    .height = 45,
-    .text = "critical temperature 647.126 K (373.976 ˚C)\rcritical pressure 22.055 MPa (220.55 bar)\r"
-            "triple point: 273.16 K (0.01 ˚C), 0.000612 MPa",
-    .font = {.size = 12}, .multiline = true};
+    .height = 45, .text = "", .font = {.size = 12}, .multiline = true};
+
+// The equation's critical point as the upper limit of the curve in the
+// windows' messages: rounded down to 7 digits, so that the limit as typed
+// is accepted.
+inline QString CriticalTemperatureLimit() {
+  return ui::Str(std::floor(phase::EquationCriticalPoint().T * 1e4) / 1e4);
+}
+inline QString CriticalPressureLimit() {
+  return ui::Str(std::floor(phase::EquationCriticalPoint().P * 1e5) / 1e5);
+}
+
+// The note of `Text12`: the equation's critical point, to the digits the
+// steam tables give it, and the triple point.
+inline const std::string& CriticalPointNote() {
+  static const std::string note = [] {
+    const phase::CriticalPoint& cp = phase::EquationCriticalPoint();
+    const QString text =
+        QStringLiteral("critical temperature %1 K (%2 ˚C)\rcritical pressure %3 MPa (%4 bar)\r"
+                       "triple point: 273.16 K (0.01 ˚C), 0.000612 MPa")
+            .arg(cp.T, 0, 'f', 3)
+            .arg(cp.T - Globals::CelsiusOffset, 0, 'f', 3)
+            .arg(cp.P, 0, 'f', 3)
+            .arg(10.0 * cp.P, 0, 'f', 2);
+    return text.toStdString();
+  }();
+  return note;
+}
+
+// A window's layout table with the critical point note filled in.
+template <std::size_t N>
+std::array<ui::ControlSpec, N> WithCriticalPointNote(const ui::ControlSpec (&controls)[N]) {
+  std::array<ui::ControlSpec, N> out{};
+  for (std::size_t i = 0; i < N; ++i) {
+    out[i] = controls[i];
+    if (std::string_view(out[i].name) == kText12.name) out[i].text = CriticalPointNote().c_str();
+  }
+  return out;
+}
 
 // Empties the labels of those names, in that order.
 inline void Empty(const ui::Window& w, std::initializer_list<const char*> names) {
