@@ -1,6 +1,7 @@
 // The homogenization window driven through its controls.
 #include "state/StateTest.h"
 
+#include "thermo/Homogenization.h"
 #include "windows/phase/BubbleDewPoint.h"
 
 #include <QStringList>
@@ -62,7 +63,23 @@ TEST_F(BubbleDewPointTest, LabelsFollowTheInputAndTheUnit) {
   EXPECT_EQ(Text(w, "Answer"), ui::Str(373.1507 - 273.15));
   EXPECT_EQ(Text(w, "MolarV1"), "18.7974");
   Press(w, "Kelvin");
-  EXPECT_EQ(Text(w, "Answer"), ui::Str(ui::Val(ui::Str(373.1507 - 273.15)) + 273.15));
+  EXPECT_EQ(Text(w, "Answer"), "373.1507");
+}
+
+// A unit switch shows the temperature as computed, not its rounded text
+// shifted: below 100 ˚C the Celsius figure has a decimal more than the
+// kelvin one, and switching back and forth changes neither.
+TEST_F(BubbleDewPointTest, UnitSwitchesShowTheComputedTemperature) {
+  Calculate("RadioButtonPh", "Kelvin", "Liquid", "0.01");
+  const QString kelvin = Text(w, "Answer");
+  const double T = phase::HomogenizeAtPressure(Globals::NudgeVariable::Pressure, 0.01).X;
+  ASSERT_EQ(kelvin, ui::Str(T));
+  for (int round = 0; round < 3; ++round) {
+    Press(w, "Celsius");
+    EXPECT_EQ(Text(w, "Answer"), ui::Str(T - Globals::CelsiusOffset));
+    Press(w, "Kelvin");
+    EXPECT_EQ(Text(w, "Answer"), kelvin);
+  }
 }
 
 // The mode shows its picture; the passes of the search's own answer are

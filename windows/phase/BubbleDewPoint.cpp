@@ -148,6 +148,7 @@ void BubbleDewPoint::SetBorders(ui::Rgb liquid, ui::Rgb vapour) {
 }
 
 void BubbleDewPoint::EmptyResults() {
+  answerKelvin_ = 0.0;
   Empty(*this, {"Answer", "Tensions", "ResultText", "MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1",
                 "Fuga2"});
 }
@@ -193,9 +194,9 @@ void BubbleDewPoint::Clear_Action() {
 }
 
 // A change of the temperature unit: where the typed number is a temperature
-// it is discarded with every result; where the answer is one, it is shifted
-// into the new unit.
-void BubbleDewPoint::UnitChanged(const char* unit, double shift) {
+// it is discarded with every result; where the answer is one, it is shown
+// anew, from the temperature as computed, in the new unit.
+void BubbleDewPoint::UnitChanged(const char* unit) {
   ++inputChanges_;
   if (Radio("RadioButtonTh")->Value()) {
     Label("unit1")->SetText(QString::fromUtf8(unit));
@@ -205,17 +206,24 @@ void BubbleDewPoint::UnitChanged(const char* unit, double shift) {
   }
   if (Radio("RadioButtonPh")->Value()) {
     Label("Unit2")->SetText(QString::fromUtf8(unit));
-    const double shown = ui::Val(Label("Answer")->Text());
-    Label("Answer")->SetText(shown > 0 ? ui::Str(shown + shift) : QString());
+    ShowTemperatureAnswer();
   }
 }
 
+// The homogenization temperature of a given pressure, in the unit selected
+// now, as the unit label says; nothing where none was computed.
+void BubbleDewPoint::ShowTemperatureAnswer() {
+  if (!(answerKelvin_ > 0)) return;
+  const bool celsius = Radio("Celsius")->Value();
+  Label("Answer")->SetText(ui::Str(celsius ? answerKelvin_ - Globals::CelsiusOffset : answerKelvin_));
+}
+
 void BubbleDewPoint::Kelvin_Action() {
-  if (Radio("Kelvin")->Value()) UnitChanged("Kelvin", Globals::CelsiusOffset);
+  if (Radio("Kelvin")->Value()) UnitChanged("Kelvin");
 }
 
 void BubbleDewPoint::Celsius_Action() {
-  if (Radio("Celsius")->Value()) UnitChanged("˚Celsius", -Globals::CelsiusOffset);
+  if (Radio("Celsius")->Value()) UnitChanged("˚Celsius");
 }
 
 // A change of mode: the answer and its frame belong to the mode they were
@@ -299,10 +307,9 @@ void BubbleDewPoint::calculate_Action() {
     return;
   }
 
-  // The answer in the unit selected now, as the unit label says.
   if (givenP) {
-    if (Radio("Celsius")->Value()) Label("Answer")->SetText(ui::Str(h.X - Globals::CelsiusOffset));
-    if (Radio("Kelvin")->Value()) Label("Answer")->SetText(ui::Str(h.X));
+    answerKelvin_ = h.X;
+    ShowTemperatureAnswer();
   }
   if (givenT) Label("Answer")->SetText(ui::Str(h.X));
   const phase::Coexistence& c = h.state;

@@ -21,7 +21,8 @@ class BubbleDewPoint : public ui::Window {
   void SetBorders(ui::Rgb liquid, ui::Rgb vapour);
   // Empties the answer and everything shown of the two phases.
   void EmptyResults();
-  void UnitChanged(const char* unit, double shift);
+  void UnitChanged(const char* unit);
+  void ShowTemperatureAnswer();
   void ModeChanged();
 
   void RadioButtonTh_Action();
@@ -39,4 +40,8 @@ class BubbleDewPoint : public ui::Window {
   // Counts every change of an input (entry, given quantity, unit, mode): a
   // calculation during which it moved shows nothing.
   int inputChanges_ = 0;
+  // The homogenization temperature shown for a given pressure, in K as
+  // computed (0 while none is shown): a unit switch shows it anew from this,
+  // not from its rounded text.
+  double answerKelvin_ = 0.0;
 };
