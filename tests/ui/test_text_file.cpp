@@ -9,7 +9,6 @@
 
 #include <unistd.h>
 
-#include "FileSizeLimit.h"
 #include "TextFile.h"
 
 namespace {
@@ -156,37 +155,6 @@ TEST_F(TextFileTest, ReplacingFileAppearsWhenClosedAndNeverThroughALink) {
   EXPECT_EQ(linked.ReplaceTextFile(), nullptr);
   EXPECT_EQ(linked.Error(), "is a link");
   EXPECT_EQ(Contents(victim), QByteArray("keep\n"));
-}
-
-// A disk that fills while a replacing file is written: the line the system
-// does not store fails with the system's reason, Close() fails with it, no
-// temporary file is left, and the older file stays byte for byte. Cases: no
-// room for the first line, and room that ends in the middle of a line.
-TEST_F(TextFileTest, AReplacementTheDiskCannotHoldLeavesTheOlderFile) {
-  const QByteArray older = "H2O\nreference: Haar et al. (1984)\n\n18 cm3/mol\n0, 0.5\n";
-  struct Case {
-    rlim_t room;
-    int lines;
-  };
-  for (const Case c : {Case{0, 1}, Case{100, 10}, Case{4096, 1009}}) {
-    SCOPED_TRACE(c.room);
-    QFile file("18.txt");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(older) == older.size());
-    file.close();
-    const std::string outcome = guitest::WithFileSizeLimit(c.room, [&c] {
-      ui::FolderItem item = ui::GetFolderItem("18.txt");
-      auto out = item.ReplaceTextFile();
-      if (out == nullptr) return "not opened: " + item.Error().toStdString();
-      int written = 0;
-      while (written < c.lines && out->WriteLine(QStringLiteral("%1, 12.34567").arg(written))) ++written;
-      const bool stored = out->Close();
-      return std::string(written == c.lines ? "all written" : "a line failed") +
-             (stored ? ", stored" : ", not stored") + ": " + out->Error().toStdString();
-    });
-    EXPECT_EQ(outcome, "a line failed, not stored: File too large");
-    EXPECT_EQ(Contents("18.txt"), older);
-    EXPECT_EQ(QDir::current().entryList(QDir::Files | QDir::Hidden), QStringList{"18.txt"});
-  }
 }
 
 }  // namespace

@@ -139,36 +139,26 @@ const QPixmap* TestPictures(int id) {
 
 // A form whose list creates its controls out of reading order: "clear" at
 // the top right, then the second entry, the unit pair, the first entry
-// (drawn a little lower than the pair's first radio) and a button. With
-// `Order`, the layout names a Tab order of its own, with a name the form
-// lacks.
-constexpr const char* kNamedOrder[] = {"go", "missing", "second"};
-
-template <bool Order>
+// (drawn a little lower than the pair's first radio) and a button.
 class Keys : public ui::Window {
  public:
-  static constexpr const char* ClassName = Order ? "Ordered.Ordered" : "Reading.Reading";
+  static constexpr const char* ClassName = "Keys.Keys";
 
  protected:
   const ui::WindowSpec& Spec() const override {
-    static const ui::WindowSpec spec{
-        .className = ClassName, .title = "Keys", .width = 360, .height = 170,
-        .focusOrder = Order ? std::span<const char* const>(kNamedOrder) : std::span<const char* const>()};
+    static const ui::WindowSpec spec{.className = ClassName, .title = "Keys", .width = 360, .height = 170};
     return spec;
   }
   std::span<const ui::ControlSpec> Controls() const override {
     using ui::Kind;
     static const std::array<ui::ControlSpec, 6> controls{{
-        {.kind = Kind::PushButton, .name = "clear", .left = 300, .top = 10, .width = 50, .height = 20,
-         .text = "clear", .font = Sys(10)},
+        {.kind = Kind::PushButton, .name = "clear", .left = 300, .top = 10, .width = 50, .height = 20},
         {.kind = Kind::EditField, .name = "second", .left = 20, .top = 80, .width = 120, .height = 25},
         {.kind = Kind::RadioButton, .name = "unitA", .left = 150, .top = 37, .width = 56, .height = 20,
-         .text = "in K", .value = true},
-        {.kind = Kind::RadioButton, .name = "unitB", .left = 150, .top = 58, .width = 56, .height = 20,
-         .text = "in ˚C"},
+         .value = true},
+        {.kind = Kind::RadioButton, .name = "unitB", .left = 150, .top = 58, .width = 56, .height = 20},
         {.kind = Kind::EditField, .name = "first", .left = 20, .top = 40, .width = 120, .height = 25},
-        {.kind = Kind::PushButton, .name = "go", .left = 20, .top = 120, .width = 80, .height = 30,
-         .text = "go"},
+        {.kind = Kind::PushButton, .name = "go", .left = 20, .top = 120, .width = 80, .height = 30},
     }};
     return controls;
   }
@@ -599,23 +589,16 @@ TEST_F(WindowTest, AListboxHasTwoHeadedColumnsAndRows) {
 
 // ------------------------------------------------------- keyboard focus
 
-// Without an order of its own a window opens in its first entry and Tab
-// goes in reading order, line by line, a radio pair being one stop; with
-// one, the named controls come first (a name it lacks passed over), the
-// rest follow in reading order, and it opens in the first entry of that
-// order. Shift+Tab goes back the same way.
-TEST_F(WindowTest, TabGoesInReadingOrderOrTheLayoutsOwnAndAWindowOpensInItsFirstEntry) {
-  auto* reading = ui::Shared<Keys<false>>();
-  ASSERT_TRUE(guitest::ShowAndWait(reading));
-  EXPECT_EQ(guitest::FocusName(reading), "first");
-  EXPECT_TRUE(reading->testAttribute(Qt::WA_KeyboardFocusChange)) << "the focus mark shows";
-  EXPECT_EQ(guitest::TabStops(reading, 5), QStringList({"unitA", "second", "go", "clear", "first"}));
-  EXPECT_EQ(guitest::TabStops(reading, 2, true), QStringList({"clear", "go"}));
-
-  auto* ordered = ui::Shared<Keys<true>>();
-  ASSERT_TRUE(guitest::ShowAndWait(ordered));
-  EXPECT_EQ(guitest::FocusName(ordered), "second");
-  EXPECT_EQ(guitest::TabStops(ordered, 5), QStringList({"clear", "first", "unitA", "go", "second"}));
+// Without an order of its own a window opens in its first entry, with the
+// focus mark on, and Tab goes in reading order, line by line, a radio pair
+// being one stop; Shift+Tab goes back the same way.
+TEST_F(WindowTest, AWindowOpensInItsFirstEntryAndTabGoesInReadingOrder) {
+  auto* keys = ui::Shared<Keys>();
+  ASSERT_TRUE(guitest::ShowAndWait(keys));
+  EXPECT_EQ(guitest::FocusName(keys), "first");
+  EXPECT_TRUE(keys->testAttribute(Qt::WA_KeyboardFocusChange));
+  EXPECT_EQ(guitest::TabStops(keys, 5), QStringList({"unitA", "second", "go", "clear", "first"}));
+  EXPECT_EQ(guitest::TabStops(keys, 2, true), QStringList({"clear", "go"}));
 }
 
 TEST_F(WindowTest, ScreenshotsGoToTheFolderNamedByTheEnvironment) {
