@@ -215,8 +215,9 @@ std::unique_ptr<TextOutputStream> FolderItem::ReplaceTextFile() {
     error_ = QStringLiteral("not a plain file name");
     return nullptr;
   }
-  // A link of this name points elsewhere: replacing it would put the text
-  // somewhere other than the file the user sees under this name.
+  // A link of this name stands for a file elsewhere: replacing the link by
+  // a file of its own would silently cut that tie, writing through it would
+  // put the text outside this folder. Neither is what the user asked for.
   if (QFileInfo(path_).isSymLink()) {
     error_ = QStringLiteral("is a link");
     return nullptr;
