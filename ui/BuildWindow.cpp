@@ -1,6 +1,6 @@
 // Building a window from its tables: the window's own properties, then each
 // control in list order (create, register, picture, properties, handlers),
-// then the frames sent below what they frame.
+// then the frames sent below what they frame, then the keyboard focus.
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QScreen>
 
+#include <algorithm>
 #include <string>
 
 #include "Frames.h"
@@ -89,6 +90,71 @@ void Attach(QWidget* window, QWidget* w, const Handler& h) {
   }
 }
 
+// A control that takes the keyboard focus, where the layout put it.
+struct FocusStop {
+  const char* name;
+  QWidget* widget;
+  int left, top, height;
+  int line = 0;  // in reading order
+};
+
+bool TakesFocus(Kind kind) {
+  return kind == Kind::EditField || kind == Kind::PushButton || kind == Kind::RadioButton ||
+         kind == Kind::Listbox;
+}
+
+// The stops in reading order: lines from top to bottom, each left to right.
+// A stop belongs to the line of the stop above it when its top lies within
+// the upper half of that line's first stop (an entry and the radio beside
+// it are seldom drawn at exactly the same height).
+void SortInReadingOrder(std::vector<FocusStop>& stops) {
+  std::stable_sort(stops.begin(), stops.end(),
+                   [](const FocusStop& a, const FocusStop& b) { return a.top < b.top; });
+  int lineTop = 0, lineHalf = -1, line = -1;
+  for (FocusStop& stop : stops) {
+    if (line < 0 || stop.top >= lineTop + lineHalf) {
+      ++line;
+      lineTop = stop.top;
+      lineHalf = std::max(1, stop.height / 2);
+    }
+    stop.line = line;
+  }
+  std::stable_sort(stops.begin(), stops.end(), [](const FocusStop& a, const FocusStop& b) {
+    return a.line != b.line ? a.line < b.line : a.left < b.left;
+  });
+}
+
+// Chains the stops for the Tab key: first those the layout names, in its
+// order (a name the window lacks is passed over, so one order serves the
+// windows built on a common skeleton), then the rest in reading order. The
+// window opens with the focus in the first shown entry field of the chain,
+// or in the first stop when it has none.
+void SetFocusOrder(const WindowSpec& ws, std::vector<FocusStop> stops) {
+  SortInReadingOrder(stops);
+  std::vector<QWidget*> chain;
+  for (const char* name : ws.focusOrder) {
+    for (FocusStop& stop : stops) {
+      if (stop.widget != nullptr && name != nullptr && std::string(name) == stop.name) {
+        chain.push_back(stop.widget);
+        stop.widget = nullptr;
+      }
+    }
+  }
+  for (const FocusStop& stop : stops)
+    if (stop.widget != nullptr) chain.push_back(stop.widget);
+  if (chain.empty()) return;
+
+  for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+  QWidget* first = chain.front();
+  for (QWidget* w : chain) {
+    if (qobject_cast<QLineEdit*>(w) != nullptr && !w->isHidden()) {
+      first = w;
+      break;
+    }
+  }
+  first->setFocus(Qt::OtherFocusReason);
+}
+
 }  // namespace
 
 void Window::Build() {
@@ -132,8 +198,11 @@ void Window::Build() {
 
   // The controls, in list order: create, register, picture, properties, handlers.
   std::vector<QWidget*> frames;
+  std::vector<FocusStop> stops;
   for (const ControlSpec& cs : Controls()) {
     QWidget* w = CreateControl(this, cs);
+    if (TakesFocus(cs.kind))
+      stops.push_back({cs.name != nullptr ? cs.name : "", w, cs.left, cs.top, cs.height});
     impl_->controls.push_back({cs.name != nullptr ? cs.name : "", cs.index, w});
     w->setObjectName(FromUtf8(cs.name));
 
@@ -223,6 +292,8 @@ void Window::Build() {
   // Frames go below the other controls (keeping their own order among
   // themselves), so what they frame is drawn on top and takes the clicks.
   for (auto it = frames.rbegin(); it != frames.rend(); ++it) (*it)->lower();
+
+  SetFocusOrder(ws, std::move(stops));
 
   if (ws.visible) Show();
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <span>
 
 namespace ui {
 
@@ -79,7 +80,17 @@ struct WindowSpec {
   bool visible = true;         // on screen as soon as built
   bool resizeable = false;
   Rgb backColor = White;
+  // The controls the Tab key visits, by name, in this order (names the
+  // window lacks are passed over); the others that take the focus follow in
+  // reading order. Empty: all in reading order.
+  std::span<const char* const> focusOrder = {};
 };
+
+// The window's properties with the given Tab order.
+constexpr WindowSpec WithFocusOrder(WindowSpec window, std::span<const char* const> order) {
+  window.focusOrder = order;
+  return window;
+}
 
 enum class Event { Action, TextChange, KeyDown };
 

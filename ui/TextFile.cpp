@@ -3,7 +3,14 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ui {
 
@@ -41,94 +48,152 @@ bool IsBareName(const QString& name) {
          !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
 }
 
-// Lines written to a file device, each converted and ended by LF; a failed
-// step is kept with its reason, and every later Close() reports it.
-class DeviceStream : public TextOutputStream {
+// The system's own words for an error number ("No space left on device").
+QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Writes every byte, going on after a partial write or an interrupted call;
+// false, with errno set, as soon as the system refuses to store more.
+bool WriteAll(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) {  // nothing stored and no reason given: never loop on it
+      errno = EIO;
+      return false;
+    }
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Lines written straight to an open file descriptor, each converted and
+// ended by LF. Nothing is held back in a buffer, so a line the system does
+// not store fails at its own WriteLine. The first failure is kept with its
+// reason: later lines are refused and every later Close() reports it.
+class DescriptorStream : public TextOutputStream {
  public:
   bool WriteLine(const QString& text) override {
-    QFileDevice& file = Device();
-    if (!file.isOpen()) return Fail(QStringLiteral("file is closed"));
+    if (fd_ < 0) return Fail(QStringLiteral("file is closed"));
+    if (failed_) return false;
     const QByteArray line = ToWindowsAnsi(text) + '\n';
-    if (file.write(line) != line.size()) return Fail(file.errorString());
+    if (!WriteAll(fd_, line.constData(), static_cast<std::size_t>(line.size())))
+      return Fail(SystemReason(errno));
     return true;
   }
 
   QString Error() const override { return error_; }
 
  protected:
-  virtual QFileDevice& Device() = 0;
-
   bool Fail(const QString& why) {
     failed_ = true;
     error_ = why.isEmpty() ? QStringLiteral("write failed") : why;
     return false;
   }
 
+  // Closes the descriptor; false, with the reason kept, when the system
+  // reports that something written was not stored.
+  bool CloseDescriptor() {
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 && errno != EINTR) return Fail(SystemReason(errno));
+    return true;
+  }
+
+  int fd_ = -1;
   bool failed_ = false;
 
  private:
   QString error_;
 };
 
-class FileStream : public DeviceStream {
+class FileStream : public DescriptorStream {
  public:
-  explicit FileStream(const QString& path) : file_(path) {}
+  explicit FileStream(const QString& path) : path_(QFile::encodeName(path)) {}
   ~FileStream() override {
-    if (file_.isOpen()) file_.close();
+    if (fd_ >= 0) ::close(fd_);
   }
 
   bool Open(QString* error) {
-    // Unbuffered: a failed write (disk full) shows at the WriteLine that made it.
-    if (file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) return true;
-    *error = file_.errorString();
+    fd_ = ::open(path_.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd_ >= 0) return true;
+    *error = SystemReason(errno);
     return false;
   }
 
   bool Close() override {
-    if (!file_.isOpen()) return !failed_;
-    bool ok = file_.flush();
-    if (!ok) Fail(file_.errorString());
-    file_.close();
-    if (file_.error() != QFileDevice::NoError) ok = Fail(file_.errorString());
-    return ok && !failed_;
+    if (fd_ >= 0) CloseDescriptor();
+    return !failed_;
   }
-
- protected:
-  QFileDevice& Device() override { return file_; }
 
  private:
-  QFile file_;
+  QByteArray path_;
 };
 
-// A file written in full under a temporary name and renamed over its own
-// name on Close(); discarded when destroyed before that, or when a line
-// failed.
-class ReplacingStream : public DeviceStream {
+// A file written in full under a temporary name beside its own and renamed
+// over that name on Close(), once every line, the write-out to the disk and
+// the close have been seen to succeed. Destroyed before that, or after any
+// failure, it removes the temporary file: the file of the final name is
+// then exactly as it was before.
+class ReplacingStream : public DescriptorStream {
  public:
-  explicit ReplacingStream(const QString& path) : file_(path) {}
+  explicit ReplacingStream(const QString& path) : path_(QFile::encodeName(path)) {}
+  ~ReplacingStream() override { Discard(); }
 
+  // Creates the temporary file exclusively (never through an existing file
+  // or link), with the permissions of the file it will replace, if any.
   bool Open(QString* error) {
-    if (file_.open(QIODevice::WriteOnly)) return true;
-    *error = file_.errorString();
-    return false;
-  }
-
-  bool Close() override {
-    if (!file_.isOpen()) return !failed_;
-    if (failed_) {
-      file_.cancelWriting();
-      file_.commit();  // after cancelWriting this only removes the temporary file
+    int reason = EEXIST;
+    for (int attempt = 0; attempt < 16 && fd_ < 0 && reason == EEXIST; ++attempt) {
+      temp_ = "." + path_ + "." + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".tmp";
+      fd_ = ::open(temp_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+      if (fd_ < 0) reason = errno;
+    }
+    if (fd_ < 0) {
+      temp_.clear();
+      *error = SystemReason(reason);
       return false;
     }
-    if (!file_.commit()) return Fail(file_.errorString());
+    struct stat old {};
+    if (::stat(path_.constData(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd_, old.st_mode & 07777);
     return true;
   }
 
- protected:
-  QFileDevice& Device() override { return file_; }
+  bool Close() override {
+    if (fd_ < 0) return !failed_;
+    if (failed_) {
+      Discard();
+      return false;
+    }
+    // The data must be on the disk before the name moves: a disk that fills
+    // while the system writes it out reports it here, not at the write.
+    if (::fsync(fd_) != 0) {
+      Fail(SystemReason(errno));
+      Discard();
+      return false;
+    }
+    if (!CloseDescriptor() || ::rename(temp_.constData(), path_.constData()) != 0) {
+      if (!failed_) Fail(SystemReason(errno));
+      Discard();
+      return false;
+    }
+    temp_.clear();
+    return true;
+  }
 
  private:
-  QSaveFile file_;
+  void Discard() {
+    if (fd_ >= 0) {
+      ::close(fd_);
+      fd_ = -1;
+    }
+    if (!temp_.isEmpty()) ::unlink(temp_.constData());
+    temp_.clear();
+  }
+
+  QByteArray path_;
+  QByteArray temp_;
 };
 
 }  // namespace
@@ -150,8 +215,9 @@ std::unique_ptr<TextOutputStream> FolderItem::ReplaceTextFile() {
     error_ = QStringLiteral("not a plain file name");
     return nullptr;
   }
-  // The temporary file cannot be redirected, but the final rename would
-  // write through a link of this name to wherever it points.
+  // A link of this name stands for a file elsewhere: replacing the link by
+  // a file of its own would silently cut that tie, writing through it would
+  // put the text outside this folder. Neither is what the user asked for.
   if (QFileInfo(path_).isSymLink()) {
     error_ = QStringLiteral("is a link");
     return nullptr;

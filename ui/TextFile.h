@@ -15,7 +15,8 @@ class TextOutputStream {
   virtual bool WriteLine(const QString& text) = 0;
   // Flushes and closes; false when anything written was not stored.
   virtual bool Close() = 0;
-  // Why the last failed step failed, in a few words ("disk full").
+  // Why the first failed step failed, in the system's words ("No space
+  // left on device"); no further line is written after it.
   virtual QString Error() const = 0;
 };
 
@@ -28,10 +29,13 @@ class FolderItem {
   std::unique_ptr<TextOutputStream> CreateTextFile();
   // A new text file that takes the place of the file of this name only when
   // its Close() succeeds: the lines go to a temporary file created
-  // exclusively beside it (never through an existing file or link), which
-  // Close() renames over the name. A stream destroyed before Close(), or a
-  // failed Close(), leaves the folder as it was. A name that is a symbolic
-  // link is refused ("is a link"), so the text never lands elsewhere.
+  // exclusively beside it (never through an existing file or link); Close()
+  // has it written out to the disk and renames it over the name only when
+  // every line, the write-out and the close succeeded. A stream destroyed
+  // before Close(), or any failure (reported with the system's reason, "No
+  // space left on device"), leaves the folder as it was. A name that is a
+  // symbolic link is refused ("is a link"), so the text never lands
+  // elsewhere.
   std::unique_ptr<TextOutputStream> ReplaceTextFile();
   QString Error() const { return error_; }
 

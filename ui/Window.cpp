@@ -23,6 +23,9 @@ Window::~Window() {
 
 void Window::Show() {
   if (isMinimized()) showNormal(); else show();
+  // The focus mark shows from the start, not only after a first Tab (the
+  // style draws it only for a window marked so; showing clears the mark).
+  setAttribute(Qt::WA_KeyboardFocusChange);
   // The offscreen platform of the tests has no stacking order (and says so).
   if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
   activateWindow();

@@ -39,6 +39,12 @@
 //     ANSI conversion writes them unchanged.
 //   - The menu bar's keyboard shortcuts work in every window (see
 //     SetWindowActions).
+//   - The keyboard focus: Tab visits the entries, buttons, radio buttons
+//     and lists in the order the layout names (WindowSpec::focusOrder),
+//     the others in reading order (top to bottom, each line left to right).
+//     A window opens with the focus in its first entry field, or, without
+//     one, in the first control of that order, and shows the focus mark
+//     from the start.
 //
 // How these are met on Qt:
 //   - Every control is a child of the window itself, placed in window
@@ -62,6 +68,8 @@
 //     SetText and SetTextSize, so use those rather than QLabel::setText.
 //   - A CR in the text of a single-line label shows as a blank.
 //   - Captions are plain text: an "&" shows as itself, not as a shortcut.
+//   - A radio group is one Tab stop once one of its radios is on (Qt's own
+//     rule); the arrow keys move within it.
 #pragma once
 
 #include <QAction>

@@ -4,6 +4,10 @@
 
 #include <utility>
 
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
 #include "GuiTest.h"
 #include "app/Selection.h"
 #include "windows/energy/EnthalpyWindow.h"
@@ -162,6 +166,27 @@ TEST_F(SelectionTest, ReturnPressesContinue) {
   ui::Window* volume = ui::FindShared(VolumeWindow::ClassName);
   ASSERT_NE(volume, nullptr);
   EXPECT_TRUE(volume->isVisible());
+}
+
+// A keyboard user starts at the first procedure, Pressures, and sees where
+// the focus is: the radio is drawn with a mark that goes when the focus
+// leaves it. The radios are one Tab stop beside "continue"; the arrow keys
+// move among them in reading order and turn none on.
+TEST_F(SelectionTest, TheKeyboardFocusStartsAtPressuresWithAVisibleMark) {
+  Selection* selection = Open();
+  ASSERT_EQ(guitest::FocusName(selection), "Pressures");
+  QWidget* pressures = guitest::FindControl(selection, "Pressures");
+  ASSERT_NE(pressures, nullptr);
+  const QImage focused = pressures->grab().toImage();
+  guitest::SaveScreenshot(selection, "Procedures-keyboard-focus");
+  EXPECT_EQ(guitest::TabStops(selection, 2), QStringList({"PushButton1", "Pressures"}));
+  QTest::keyClick(pressures, Qt::Key_Tab);
+  EXPECT_NE(pressures->grab().toImage(), focused) << "no focus mark to lose";
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(guitest::FocusName(selection), "Pressures");
+  QTest::keyClick(pressures, Qt::Key_Down);
+  EXPECT_EQ(guitest::FocusName(selection), "MolarVolumes");
+  for (const char* name : kRadios) EXPECT_FALSE(guitest::Find<ui::RadioButton>(selection, name)->Value()) << name;
 }
 
 TEST_F(SelectionTest, EveryTextFitsItsRectangle) {

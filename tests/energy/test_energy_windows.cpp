@@ -7,6 +7,9 @@
 #include "windows/energy/HelmholtzWindow.h"
 #include "windows/energy/InternalEnergyWindow.h"
 
+#include <QApplication>
+#include <QTest>
+
 #include <array>
 #include <cmath>
 #include <utility>
@@ -50,6 +53,29 @@ TEST_F(EnergyFamilyTest, UnitPairConvertsTheShownFiguresOncePerSwitch) {
   EXPECT_TRUE(Shown().startsWith("J/mol J/mol|"));
   EXPECT_NEAR(Number(w, "Result"), 1886.889, 1e-6 * 1886.889);
   EXPECT_NEAR(Number(w, "Result1"), -285831.8, 1e-6 * 285831.8);
+}
+
+// A calculator used by keyboard alone: it opens in the temperature, and Tab
+// goes to its unit, the mode, the given quantity, the state step,
+// "calculate", the result units and "clear", then round again. (Choosing
+// the mode empties both entries, so the temperature is typed after it.)
+TEST_F(EnergyFamilyTest, TheKeyboardAloneGoesThroughTheWindowInReadingOrder) {
+  auto keys = [](const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); };
+  auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+  ASSERT_EQ(guitest::FocusName(w), "dataEntryT");
+  EXPECT_EQ(guitest::TabStops(w, 2), QStringList({"Kelvin", "RadioButtonTP"}));
+  key(Qt::Key_Space);
+  EXPECT_EQ(guitest::TabStops(w, 2, true), QStringList({"Kelvin", "dataEntryT"}));
+  keys("298.15");
+  EXPECT_EQ(guitest::TabStops(w, 3), QStringList({"Kelvin", "RadioButtonTP", "dataEntryPV"}));
+  keys("0.1");
+  EXPECT_EQ(guitest::TabStops(w, 1), QStringList({"PushButton1"}));
+  key(Qt::Key_Space);
+  EXPECT_EQ(guitest::TabStops(w, 1), QStringList({"calculate"}));
+  key(Qt::Key_Space);
+  EXPECT_EQ(Shown(), "J/mol J/mol|1886.889 -285831.8");
+  EXPECT_EQ(guitest::TabStops(w, 3), QStringList({"Jmol", "Clear", "dataEntryT"}));
+  EXPECT_EQ(guitest::TabStops(w, 2, true), QStringList({"Clear", "Jmol"}));
 }
 
 // Above its temperature window (5344.8 K) the equation gives no energy (its

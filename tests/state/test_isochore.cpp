@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "StateTest.h"
 
 #include "windows/state/Isochore.h"
@@ -79,18 +80,37 @@ TEST_F(IsochoreTest, TenDegreeStepsGiveElevenRowsInListAndFile) {
   EXPECT_EQ(Text(w, "filename1"), "");
 }
 
-TEST_F(IsochoreTest, ListAndFileStepTheirTemperaturesDifferently) {
-  // The list adds the step to a kelvin value, the file to a Celsius value:
-  // from 0 to 1 by 0.1 the list ends at 0.9 ˚C, the file at 1 ˚C.
-  Range("0", "1", "0.1");
-  Press(w, "calculate");
-  ASSERT_EQ(Rows(w), 10);
-  EXPECT_EQ(Cell(w, 0, 0), "0");
-  EXPECT_EQ(Cell(w, 9, 0), "0.9");
-  Press(w, "Export");
-  const QStringList rows = FileRows("18.txt");
-  ASSERT_EQ(rows.size(), 11);
-  EXPECT_TRUE(rows.back().startsWith("1, "));
+// The rows are min + i·step, the last one included when it is max to within
+// rounding, and the list and the file hold the same rows: a running sum
+// once lost the last row of 0.3 to 0.9 by 0.3, and the list of 0 to 1 by
+// 0.1 ended at 0.9 while the file ended at 1.
+TEST_F(IsochoreTest, ListAndFileHoldTheSameRowsForAwkwardSteps) {
+  struct Case {
+    const char *min, *max, *step;
+    int rows;
+    const char *first, *last;
+  };
+  const Case cases[] = {
+      {"0.3", "0.9", "0.3", 3, "0.3", "0.9"},
+      {"0", "1", "0.1", 11, "0", "1"},
+      {"0", "1", "1e-3", 1001, "0", "1"},
+      {"0", "0.95", "0.1", 10, "0", "0.9"},
+      {"20", "25", "0.7", 8, "20", "24.9"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.min) + " to " + c.max + " by " + c.step);
+    Range(c.min, c.max, c.step);
+    Press(w, "calculate");
+    Press(w, "Export");
+    ASSERT_EQ(Text(w, "filename0"), "data is available in:");
+    const QStringList file = FileRows("18.txt");
+    ASSERT_EQ(Rows(w), c.rows);
+    ASSERT_EQ(file.size(), c.rows);
+    EXPECT_EQ(Cell(w, 0, 0), c.first);
+    EXPECT_EQ(Cell(w, c.rows - 1, 0), c.last);
+    for (int row = 0; row < c.rows; ++row)
+      ASSERT_EQ(Cell(w, row, 0) + ", " + Cell(w, row, 1), file[row]) << "row " << row;
+  }
 }
 
 TEST_F(IsochoreTest, EachFailedCheckMarksItsOwnField) {
@@ -278,26 +298,56 @@ TEST_F(IsochoreTest, ExportIntoAReadOnlyFolderFails) {
   EXPECT_TRUE(FolderEntries().isEmpty());
 }
 
-TEST_F(IsochoreTest, TooManyRowsMarkTheStep) {
+// An export to a disk that fills up says so in the system's words and
+// leaves the older file byte for byte: with no room at all, and with room
+// that ends in the middle of the rows.
+TEST_F(IsochoreTest, AnExportTheDiskCannotHoldLeavesTheOlderFile) {
+  const QByteArray older = "H2O\nreference: Haar et al. (1984)\n\n18 cm3/mol\n1.000849 g/cm3\n";
+  struct Case {
+    rlim_t room;
+    const char* max;
+  };
+  for (const Case c : {Case{0, "100"}, Case{4096, "1000"}}) {
+    SCOPED_TRACE(c.room);
+    QFile file("18.txt");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(older) == older.size());
+    file.close();
+    Range("0", c.max, "1");
+    const std::string shown = guitest::WithFileSizeLimit(c.room, [this] {
+      Press(w, "Export");
+      return (Text(w, "filename0") + " " + Text(w, "filename1")).toStdString();
+    });
+    EXPECT_EQ(shown, "export failed: File too large");
+    EXPECT_EQ(Contents("18.txt"), older);
+    EXPECT_EQ(FolderEntries(), QStringList{"18.txt"});
+  }
+}
+
+// A step that would give more than 100,000 rows stays as typed; the file
+// labels say the limit, and there is no table and no file.
+TEST_F(IsochoreTest, TooManyRowsKeepTheStepAndSayTheLimit) {
   Range("0", "99999", "1");  // 100,000 rows: the most accepted
   Press(w, "calculate");
   EXPECT_EQ(Text(w, "interval"), "1");
   EXPECT_EQ(Rows(w), 100000);
-  Range("0", "100000", "1");  // 100,001 rows
-  Press(w, "calculate");
-  EXPECT_EQ(Text(w, "interval"), "put number");
-  EXPECT_EQ(Text(w, "minimum"), "0");
-  EXPECT_EQ(Text(w, "maximum"), "100000");
-  EXPECT_EQ(Rows(w), 0);
-  Enter(w, "interval", "1");
-  Press(w, "Export");
-  EXPECT_EQ(Text(w, "interval"), "put number");
-  EXPECT_TRUE(FolderEntries().isEmpty());
+  EXPECT_EQ(Text(w, "filename0"), "");
+  for (const char* button : {"calculate", "Export"}) {
+    SCOPED_TRACE(button);
+    Range("0", "100000", "1");  // 100,001 rows
+    Press(w, button);
+    EXPECT_EQ(Text(w, "minimum") + " " + Text(w, "maximum") + " " + Text(w, "interval"), "0 100000 1");
+    EXPECT_EQ(Text(w, "filename0") + " " + Text(w, "filename1"),
+              "over 100,000 rows: take a larger step");
+    EXPECT_EQ(Rows(w), 0);
+    EXPECT_TRUE(FolderEntries().isEmpty());
+  }
+  guitest::ExpectTextsFit(w);
+  guitest::SaveScreenshot(w, "Isochore-too-many-rows");
 }
 
 TEST_F(IsochoreTest, StepTooSmallToMoveTheTemperatureIsRefused) {
-  // 10,001 rows by count, but 1e-13 K added to 1273.15 K changes nothing:
-  // the loop would never pass the maximum.
+  // 10,001 rows by count, but 1e-13 K beside 1273.15 K: rows that no one
+  // could tell apart.
   Range("1000", "1000.000000001", "1e-13");
   Press(w, "calculate");
   EXPECT_EQ(Text(w, "interval"), "put number");

@@ -96,6 +96,23 @@ void PressReturn(QWidget* control) {
   Settle();
 }
 
+QString FocusName(const ui::Window* window) {
+  return window != nullptr ? window->NameOf(QApplication::focusWidget()) : QString();
+}
+
+QStringList TabStops(const ui::Window* window, int presses, bool backwards) {
+  QStringList stops;
+  for (int i = 0; i < presses; ++i) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr) break;
+    QTest::keyClick(focus, backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                    backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    stops << FocusName(window);
+  }
+  Settle();
+  return stops;
+}
+
 QString LabelText(const QWidget* label) {
   const auto* l = dynamic_cast<const QLabel*>(label);
   return l != nullptr ? l->text() : QString();

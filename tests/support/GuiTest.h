@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <string>
@@ -54,6 +55,14 @@ void Click(QWidget* control);
 void ClickAt(ui::Window* window, QPoint point);
 // The Return key pressed while the control has the focus.
 void PressReturn(QWidget* control);
+
+// The name of the control of the window that has the keyboard focus ("" for
+// none, or for a control of another window).
+QString FocusName(const ui::Window* window);
+// Presses Tab (Shift+Tab when `backwards`) `presses` times where the focus
+// is, as a user does, and returns the name of the control the focus lands
+// on after each press.
+QStringList TabStops(const ui::Window* window, int presses, bool backwards = false);
 
 // What a label shows: its text as drawn (CR already a line break), colour
 // and text size (as set, and as drawn after fitting).

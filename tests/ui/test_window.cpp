@@ -1,6 +1,6 @@
 // Windows built from layout tables: shared instances, showing and closing,
 // handlers and the events that raise them, the Return key, radio groups
-// under a group box, texts, fonts, colours and pictures.
+// under a group box, texts, fonts, colours and pictures, the keyboard focus.
 #include <QApplication>
 #include <QFileInfo>
 #include <QFontInfo>
@@ -136,6 +136,33 @@ const QPixmap* TestPictures(int id) {
   }
   return id == 181 ? &formula : id == 169 ? &symbol : nullptr;
 }
+
+// A form whose list creates its controls out of reading order: "clear" at
+// the top right, then the second entry, the unit pair, the first entry
+// (drawn a little lower than the pair's first radio) and a button.
+class Keys : public ui::Window {
+ public:
+  static constexpr const char* ClassName = "Keys.Keys";
+
+ protected:
+  const ui::WindowSpec& Spec() const override {
+    static const ui::WindowSpec spec{.className = ClassName, .title = "Keys", .width = 360, .height = 170};
+    return spec;
+  }
+  std::span<const ui::ControlSpec> Controls() const override {
+    using ui::Kind;
+    static const std::array<ui::ControlSpec, 6> controls{{
+        {.kind = Kind::PushButton, .name = "clear", .left = 300, .top = 10, .width = 50, .height = 20},
+        {.kind = Kind::EditField, .name = "second", .left = 20, .top = 80, .width = 120, .height = 25},
+        {.kind = Kind::RadioButton, .name = "unitA", .left = 150, .top = 37, .width = 56, .height = 20,
+         .value = true},
+        {.kind = Kind::RadioButton, .name = "unitB", .left = 150, .top = 58, .width = 56, .height = 20},
+        {.kind = Kind::EditField, .name = "first", .left = 20, .top = 40, .width = 120, .height = 25},
+        {.kind = Kind::PushButton, .name = "go", .left = 20, .top = 120, .width = 80, .height = 30},
+    }};
+    return controls;
+  }
+};
 
 class WindowTest : public GuiTest {
  protected:
@@ -558,6 +585,20 @@ TEST_F(WindowTest, AListboxHasTwoHeadedColumnsAndRows) {
   list->DeleteAllRows();
   EXPECT_EQ(list->RowCount(), 0);
   EXPECT_EQ(list->LastIndex(), -1);
+}
+
+// ------------------------------------------------------- keyboard focus
+
+// Without an order of its own a window opens in its first entry, with the
+// focus mark on, and Tab goes in reading order, line by line, a radio pair
+// being one stop; Shift+Tab goes back the same way.
+TEST_F(WindowTest, AWindowOpensInItsFirstEntryAndTabGoesInReadingOrder) {
+  auto* keys = ui::Shared<Keys>();
+  ASSERT_TRUE(guitest::ShowAndWait(keys));
+  EXPECT_EQ(guitest::FocusName(keys), "first");
+  EXPECT_TRUE(keys->testAttribute(Qt::WA_KeyboardFocusChange));
+  EXPECT_EQ(guitest::TabStops(keys, 5), QStringList({"unitA", "second", "go", "clear", "first"}));
+  EXPECT_EQ(guitest::TabStops(keys, 2, true), QStringList({"clear", "go"}));
 }
 
 TEST_F(WindowTest, ScreenshotsGoToTheFolderNamedByTheEnvironment) {

@@ -6,7 +6,8 @@
 // Each window shows its function F(T, V) of the equation of state twice:
 // in `Result` on the triple-point scale, on which the saturated liquid at
 // the triple point has U = 0 and S = 0, and in `Result1` on the 25 ˚C,
-// 0.1 MPa scale of Zazev et al. (1979). Where the equation gives no value
+// 0.1 MPa scale of the CODATA key values for liquid water (enthalpy of
+// formation -285.830 kJ/mol, entropy 69.95 J/(mol K)). Where the equation gives no value
 // for the state (outside its temperature window it returns 0), both show a
 // red "no result".
 #pragma once

@@ -27,7 +27,7 @@ constexpr auto kResultBlock = ResultBlockControls(
      .name = "Enthalpy",
      .energyTextWidth = 125,
      .triplePointLine = "reference state at triple point: H(liq) = 0",
-     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: H = -285831.8  J/mol\rZazev et al. (1979)"},
+     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: H = -285831.8  J/mol\rCODATA key values: ΔfH° = -285.830 kJ/mol, S° = 69.95 J/(mol K)"},
     EnergyUnits);
 
 constexpr std::array<ControlSpec, 1> kPictures{{

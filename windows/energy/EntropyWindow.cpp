@@ -27,7 +27,7 @@ constexpr auto kResultBlock = ResultBlockControls(
      .name = "Entropy",
      .energyTextWidth = 100,
      .triplePointLine = "reference state at triple point: S(liq) = 0",
-     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: S = 69.95  J/mol K\rZazev et al. (1979)"},
+     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: S = 69.95  J/mol K\rCODATA key values: ΔfH° = -285.830 kJ/mol, S° = 69.95 J/(mol K)"},
     EntropyUnits);
 
 constexpr std::array<ControlSpec, 1> kPictures{{

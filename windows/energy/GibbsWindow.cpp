@@ -21,7 +21,7 @@ constexpr auto kResultBlock = ResultBlockControls(
      .name = "Gibbs Energy",
      .energyTextWidth = 145,
      .triplePointLine = "reference state at triple point: G(liq) = 0.01102",
-     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: G = -306686.2  J/mol\rZazev et al. (1979)"},
+     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: G = -306686.2  J/mol\rCODATA key values: ΔfH° = -285.830 kJ/mol, S° = 69.95 J/(mol K)"},
     EnergyUnits);
 
 constexpr std::array<ControlSpec, 1> kPictures{{

@@ -21,7 +21,7 @@ constexpr auto kResultBlock = ResultBlockControls(
      .name = "Helmholtz Energy",
      .energyTextWidth = 145,
      .triplePointLine = "reference state at triple point: A(liq) = 0",
-     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: A = -306688.0  J/mol\rZazev et al. (1979)"},
+     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: A = -306688.0  J/mol\rCODATA key values: ΔfH° = -285.830 kJ/mol, S° = 69.95 J/(mol K)"},
     EnergyUnits);
 
 constexpr std::array<ControlSpec, 1> kPictures{{

@@ -34,7 +34,7 @@ constexpr auto kResultBlock = ResultBlockControls(
      .name = "Internal Energy",
      .energyTextWidth = 125,
      .triplePointLine = "reference state at triple point: U(liq) = 0",
-     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: U = -285831.8  J/mol\rZazev et al. (1979)",
+     .refStateLine = "reference state at 25 ˚C and 0.1 MPa: U = -285831.8  J/mol\rCODATA key values: ΔfH° = -285.830 kJ/mol, S° = 69.95 J/(mol K)",
      .refStateHeight = 32},
     EnergyUnits);
 

@@ -19,8 +19,12 @@ using saturation_windows::Text;
 
 namespace {
 
-constexpr ui::WindowSpec kWindow =
-    saturation_windows::Window(BubbleDewPoint::ClassName, "Bubble-Dew point", 565);
+// Tab order: the entry, its unit, the mode, the phase, calculate, clear.
+constexpr const char* kFocusOrder[] = {"dataEntry", "Kelvin", "Celsius", "RadioButtonTh",
+                                       "RadioButtonPh", "Vapour", "Liquid", "calculate", "Clear"};
+
+constexpr ui::WindowSpec kWindow = ui::WithFocusOrder(
+    saturation_windows::Window(BubbleDewPoint::ClassName, "Bubble-Dew point", 565), kFocusOrder);
 
 // The two columns of the phase grid: a white box whose border turns red for
 // the phase the fluid homogenizes into.

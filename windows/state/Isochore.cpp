@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using ui::ControlSpec;
 using ui::Kind;
@@ -76,6 +77,15 @@ const QString kPutNumber = QStringLiteral("put number");
 // The text of a row whose pressure the Pressures window would not show.
 const QString kNoResult = QStringLiteral("no result");
 
+// The number of rows from min to max by step: the temperatures are
+// min + i·step for i = 0, 1, ..., each computed afresh rather than summed,
+// up to the last one not above max or equal to it to within the rounding of
+// that product and sum (0.3 + 2·0.3 lands a hair below or above 0.9).
+double RowCount(double min, double max, double step) {
+  const double rounding = 4 * std::numeric_limits<double>::epsilon() * (std::abs(min) + std::abs(max));
+  return std::floor((max - min) / step + 1e-9 + rounding / step) + 1;
+}
+
 }  // namespace
 
 const ui::WindowSpec& Isochore::Spec() const { return kWindow; }
@@ -102,10 +112,9 @@ void Isochore::Event_Activate() {
 
 // Three independent checks, each marking its own field, so every offending
 // field is marked at once. 0 ˚C itself is an accepted minimum. The step must
-// be positive, give at most MaxRows rows over the range, and be large
-// enough to move the running temperature (in kelvin, up to the maximum) by
-// itself at every addition; otherwise the loops would never end or would
-// produce an enormous table.
+// be positive and large enough to tell one temperature from the next (a
+// billionth of the temperature in kelvin); a step that would give more than
+// MaxRows rows stays as typed and the file labels say the limit.
 bool Isochore::ReadAndCheck(Range& r) {
   r.min = ui::Val(Field("minimum")->Text());
   r.max = ui::Val(Field("maximum")->Text());
@@ -121,15 +130,21 @@ bool Isochore::ReadAndCheck(Range& r) {
   }
   bool stepOk = r.step > 0;
   if (stepOk && r.max > r.min) {
-    const double rows = std::floor((r.max - r.min) / r.step) + 1;
     const double scale = std::max(std::abs(r.min), std::abs(r.max)) + Globals::CelsiusOffset;
-    if (rows > MaxRows || r.step < scale * 1e-9) stepOk = false;
+    if (r.step < scale * 1e-9) stepOk = false;
   }
   if (!stepOk) {
     Field("interval")->SetText(kPutNumber);
     valid = false;
   }
-  return valid;
+  if (!valid) return false;
+  r.rows = RowCount(r.min, r.max, r.step);
+  if (r.rows > MaxRows) {
+    Label("filename0")->SetText(QStringLiteral("over 100,000 rows:"));
+    Label("filename1")->SetText(QStringLiteral("take a larger step"));
+    return false;
+  }
+  return true;
 }
 
 // Below 15 cm3/mol the Pressures window computes no pressure (at 1 cm3/mol
@@ -153,18 +168,11 @@ void Isochore::calculate_Action() {
   Label("filename0")->SetText(QString());
   const double v = Globals::MolarVol;
   if (ReadAndCheck(r) && VolumeAccepted(v)) {
-    // The running temperature is kept in kelvin; each row shows it in ˚C.
-    double T = (r.min - r.step) + Globals::CelsiusOffset;
-    // The checks bound the rows; the pass limit only makes the bound certain.
-    for (double passes = 0; passes <= MaxRows + 1; ++passes) {
-      T = T + r.step;
-      const bool past = T > r.max + Globals::CelsiusOffset;
-      if (!past) {
-        const double p = state_windows::ShownPressure(T, v);
-        listing_layout::AddRow(list, T - Globals::CelsiusOffset, p != 0 ? ui::Str(p) : kNoResult);
-      }
+    for (double i = 0; i < r.rows; ++i) {
+      const double t = r.min + i * r.step;
+      const double p = state_windows::ShownPressure(t + Globals::CelsiusOffset, v);
+      listing_layout::AddRow(list, t, p != 0 ? ui::Str(p) : kNoResult);
       Globals::RuntimeBackgroundTask();
-      if (past) break;
     }
   }
 }
@@ -174,6 +182,8 @@ void Isochore::Export_Action() {
   ui::BusyScope scope(busy_);
 
   Range r;
+  Label("filename0")->SetText(QString());
+  Label("filename1")->SetText(QString());
   if (!ReadAndCheck(r)) return;
   const double v = Globals::MolarVol;
   if (!VolumeAccepted(v)) return;
@@ -216,23 +226,15 @@ bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, 
     if (!out->WriteLine(line)) return fail(out->Error());
   }
 
-  // The running temperature is kept in ˚C; 273.15 is added for the pressure.
-  double t = r.min - r.step;
-  bool ended = false;
-  for (double passes = 0; passes <= MaxRows + 1 && !ended; ++passes) {
-    t = t + r.step;
-    const bool past = t > r.max;
-    if (!past) {
-      const double p = state_windows::ShownPressure(t + Globals::CelsiusOffset, v);
-      if (p != 0 && !out->WriteLine(ui::Str(t) + QStringLiteral(", ") + ui::Str(p)))
-        return fail(out->Error());
-    }
+  // The rows of the table, each temperature in ˚C; 273.15 is added for the
+  // pressure.
+  for (double i = 0; i < r.rows; ++i) {
+    const double t = r.min + i * r.step;
+    const double p = state_windows::ShownPressure(t + Globals::CelsiusOffset, v);
+    if (p != 0 && !out->WriteLine(ui::Str(t) + QStringLiteral(", ") + ui::Str(p)))
+      return fail(out->Error());
     Globals::RuntimeBackgroundTask();
-    ended = past;
   }
-  // The checks bound the rows; a file cut off at the pass limit is no
-  // isochore (the stream, dropped unclosed, writes nothing).
-  if (!ended) return fail(QStringLiteral("too many rows"));
   if (!out->Close()) return fail(out->Error());
   return true;
 }

@@ -13,7 +13,8 @@
 //   Temperature, Pressure
 //   (Celsius), (MPa)
 //   <t>, <p>            one row per temperature, t in ˚C, p in MPa
-// Rows where the Pressures window shows no result (above the equation's
+// The table and the file have the same temperatures, min + i·step up to
+// max (max itself included when the steps reach it). Rows where the Pressures window shows no result (above the equation's
 // temperature window) are left out. The file is written under a temporary
 // name and renamed when complete, so a failed export never leaves a partial
 // file under the final name. Below 15 cm3/mol there is no table and no
@@ -27,7 +28,8 @@
 class Isochore : public ui::Window {
  public:
   static constexpr const char* ClassName = "Isochore.Isochore";
-  // The most rows a table or a file may have; more marks the step field.
+  // The most rows a table or a file may have; for more the file labels say
+  // so and the step stays as typed.
   static constexpr double MaxRows = 100000;
 
  protected:
@@ -39,9 +41,11 @@ class Isochore : public ui::Window {
  private:
   struct Range {
     double min = 0, max = 0, step = 0;
+    double rows = 0;  // temperatures min + i·step, i = 0 .. rows - 1
   };
   // Reads the three fields and marks each field that fails its check with
-  // "put number"; true when none failed.
+  // "put number", then counts the rows; true when none failed and the rows
+  // are within MaxRows.
   bool ReadAndCheck(Range& range);
   // Whether the molar volume has an isochore; says so in the file labels
   // when it has none.

@@ -10,6 +10,11 @@ using ui::Kind;
 
 namespace {
 
+// Tab order: the two entries, the first approach and its temperature, the
+// listing, calculate, the result's unit, clear.
+constexpr const char* kFocusOrder[] = {"dataEntry", "dataEntry1", "Choice0", "Choice1", "dataEntryT",
+                                       "Analysis", "calculate", "Kelvin", "Celsius", "Clear"};
+
 constexpr ui::WindowSpec kWindow{
     .className = TemperatureWindow::ClassName,
     .title = "Temperatures",
@@ -17,6 +22,7 @@ constexpr ui::WindowSpec kWindow{
     .height = 590,
     .placement = 2,
     .visible = false,
+    .focusOrder = kFocusOrder,
 };
 
 constexpr ControlSpec kControls[] = {

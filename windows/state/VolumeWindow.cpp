@@ -10,12 +10,18 @@ using ui::Kind;
 
 namespace {
 
+// Tab order: pressure, temperature and its unit, the first approach and its
+// volume, the listing, calculate, clear.
+constexpr const char* kFocusOrder[] = {"dataEntryP", "dataEntryT", "Kelvin", "Celsius", "Choice0",
+                                       "Choice1", "dataEntryV", "Analysis", "calculate", "Clear"};
+
 constexpr ui::WindowSpec kWindow{
     .className = VolumeWindow::ClassName,
     .title = "Molar Volume",
     .width = 460,
     .height = 545,
     .placement = 0,
+    .focusOrder = kFocusOrder,
 };
 
 constexpr ControlSpec kControls[] = {

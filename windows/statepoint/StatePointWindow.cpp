@@ -81,6 +81,12 @@ constexpr ControlSpec kSkeleton[] = {
      .height = 30, .text = "calculate", .font = Sys(18), .isDefault = true},
 };
 
+// Tab order: the temperature, its unit, the mode, the given quantity, the
+// state step, calculate, the result units of members that have them, clear.
+constexpr const char* kFocusOrder[] = {"dataEntryT", "Kelvin", "Celsius", "RadioButtonTP",
+                                       "RadioButtonTV", "dataEntryPV", "PushButton1", "calculate",
+                                       "Jmol", "kJkg", "Clear"};
+
 // The line under a molar volume: its density in g/cm3. Empty where the
 // volume has none (not above 0, or so small that the quotient overflows).
 QString DensityText(double V) {
@@ -96,7 +102,8 @@ bool stateStepRunning = false;
 
 }  // namespace
 
-StatePointWindow::StatePointWindow(const StatePointLayout& layout) : layout_(layout) {
+StatePointWindow::StatePointWindow(const StatePointLayout& layout)
+    : layout_(layout), window_(ui::WithFocusOrder(layout.window, kFocusOrder)) {
   controls_.push_back({.kind = Kind::PushButton, .name = "Clear", .left = layout.clearLeft,
                        .top = layout.clearTop, .width = 50, .height = 20, .text = "clear",
                        .font = Sys(10)});
@@ -110,7 +117,7 @@ StatePointWindow::StatePointWindow(const StatePointLayout& layout) : layout_(lay
   controls_.insert(controls_.end(), layout.after.begin(), layout.after.end());
 }
 
-const ui::WindowSpec& StatePointWindow::Spec() const { return layout_.window; }
+const ui::WindowSpec& StatePointWindow::Spec() const { return window_; }
 
 std::span<const ControlSpec> StatePointWindow::Controls() const { return controls_; }
 

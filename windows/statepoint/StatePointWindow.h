@@ -155,5 +155,6 @@ class StatePointWindow : public ui::Window {
   void UnitSwitch(const char* radio, const char* unitText);
 
   const StatePointLayout& layout_;
+  ui::WindowSpec window_;  // the member's, with the skeleton's focus order
   std::vector<ui::ControlSpec> controls_;
 };
