@@ -1,7 +1,7 @@
 #include "windows/state/PressuresWindow.h"
 
 #include "eos/Globals.h"
-#include "windows/state/StateValues.h"
+#include "windows/statepoint/StateLabels.h"
 #include "windows/state/Isochore.h"
 #include "catalogue/Pictures.h"
 
@@ -129,7 +129,7 @@ void PressuresWindow::calculate_Action() {
   }
   // Where there is no pressure to show the result is "no result", and the
   // state point keeps its pressure.
-  const double p = state_windows::ShownPressure(T, V);
+  const double p = thermo::ShownPressure(T, V);
   ui::StaticText* result = Label("Result");
   if (p != 0) {
     Globals::PresMPa = p;

@@ -1,7 +1,7 @@
 #include "windows/state/TemperatureWindow.h"
 
 #include "eos/Globals.h"
-#include "windows/state/StateValues.h"
+#include "windows/statepoint/StateLabels.h"
 #include "windows/state/MathAnalT.h"
 #include "catalogue/Pictures.h"
 

@@ -1,7 +1,7 @@
 #include "windows/state/VolumeWindow.h"
 
 #include "eos/Globals.h"
-#include "windows/state/StateValues.h"
+#include "thermo/StateValues.h"
 #include "windows/state/MathAnal.h"
 #include "catalogue/Pictures.h"
 
@@ -176,7 +176,7 @@ void VolumeWindow::calculate_Action() {
   const double V = Globals::Haar_Volume(T, P, Vstart);
   Label("Result")->SetText(ui::Str(V));
   if (V > 0) {
-    Label("DensityResult")->SetText(ui::Str(state_windows::DensityGcm3(V)));
+    Label("DensityResult")->SetText(ui::Str(thermo::DensityGcm3(V)));
   } else {
     Label("warning")->SetText(QStringLiteral("Change first approach"));
     Label("Result")->SetText(QString());
