@@ -117,6 +117,10 @@ inline void RuntimeBackgroundTask() {
 // ------------------------------------------------------ the Helmholtz parts
 
 double Haar_Base(int sel, double T, double V);
+// Whether T lies inside the temperature window of the base part,
+// 0.31 < T / 647.073 K < 8.26 (about 200.6 to 5344.8 K), outside which
+// every property of the equation is its failure value.
+bool Haar_InTemperatureWindow(double T);
 double Haar_Residual(int sel, double T, double V);
 double Haar_Ideal(int sel, double T);
 

@@ -3,12 +3,13 @@
 //
 // Each function F(T, V) of the equation of state is given twice: on the
 // triple-point scale, on which the saturated liquid at the triple point has
-// U = 0 and S = 0, and on the 25 ˚C, 0.1 MPa scale. Where the equation gives
-// no value for the state (outside its temperature window it returns 0),
-// there is no figure on either scale.
+// U = 0 and S = 0, and on the 25 ˚C, 0.1 MPa scale. Above 3000 K, where the
+// equation's ideal-gas part no longer describes water, and where the
+// equation gives no value for the state (outside its temperature window it
+// returns 0), there is no figure on either scale.
 #pragma once
 
-#include <optional>
+#include "thermo/Reason.h"
 
 namespace thermo {
 
@@ -43,13 +44,16 @@ constexpr EnergyScale FreeEnergy(double (*F)(double T, double V)) {
   return {F, TriplePointEnergy, TriplePointEntropy, FreeEnergyRefStateOffset};
 }
 
-// The two figures per mole (per mole and kelvin for the entropy).
+// The two figures per mole (per mole and kelvin for the entropy), or none
+// with the reason.
 struct Figures {
-  double triplePoint;
-  double refState;
+  double triplePoint = 0.0;
+  double refState = 0.0;
+  Reason reason = Reason::None;
+  bool HasFigures() const { return reason == Reason::None; }
 };
 
-// The figures of F at (T, V), or none where the equation gives no value.
-std::optional<Figures> Evaluate(const EnergyScale& f, double T, double V);
+// The figures of F at (T, V).
+Figures Evaluate(const EnergyScale& f, double T, double V);
 
 }  // namespace thermo

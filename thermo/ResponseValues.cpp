@@ -3,55 +3,62 @@
 #include <cmath>
 
 #include "eos/Globals.h"
+#include "thermo/StateSearch.h"
 
 namespace thermo {
 
 namespace {
 
-std::optional<double> AboveZero(double value) {
-  if (std::isfinite(value) && value > 0.0) return value;
-  return std::nullopt;
+Answer AboveZero(double T, double value) {
+  if (std::isfinite(value) && value > 0.0) return Answer::Figure(value);
+  return Answer::None(NoValueReason(T));
 }
 
-std::optional<double> Finite(double value) {
-  if (std::isfinite(value)) return value;
-  return std::nullopt;
+Answer Finite(double T, double value) {
+  if (std::isfinite(value)) return Answer::Figure(value);
+  return Answer::None(NoValueReason(T));
 }
 
-// Mechanically stable: M (dP/drho)_T above 0 and Cp above 0.
-bool MechanicallyStable(double T, double V) {
-  if (!(Globals::Haar_dPdRho(T, V) > 0.0)) return false;
-  return Globals::Haar_Cp(T, V) > 0.0;
+// Why a caloric figure at (T, V) is none before it is computed: above
+// 3000 K, or (with `stable`) a state that is not mechanically stable
+// (M (dP/drho)_T and Cp above 0); Reason::None where it is computed.
+Reason CaloricRefusal(double T, double V, bool stable) {
+  if (T > MaxCaloricTemp) return Reason::AboveCaloricRange;
+  if (!stable) return Reason::None;
+  if (!Globals::Haar_InTemperatureWindow(T)) return Reason::OutsideTemperatureWindow;
+  if (!(Globals::Haar_dPdRho(T, V) > 0.0) || !(Globals::Haar_Cp(T, V) > 0.0)) return Reason::UnstableState;
+  return Reason::None;
 }
 
 }  // namespace
 
-std::optional<double> IsochoricHeatCapacity(double T, double V) {
-  return AboveZero(Globals::Haar_Cv(T, V));
+Answer IsochoricHeatCapacity(double T, double V) {
+  if (const Reason r = CaloricRefusal(T, V, false); r != Reason::None) return Answer::None(r);
+  return AboveZero(T, Globals::Haar_Cv(T, V));
 }
 
-std::optional<double> IsobaricHeatCapacity(double T, double V) {
-  if (!MechanicallyStable(T, V)) return std::nullopt;
-  return AboveZero(Globals::Haar_Cp(T, V));
+Answer IsobaricHeatCapacity(double T, double V) {
+  if (const Reason r = CaloricRefusal(T, V, true); r != Reason::None) return Answer::None(r);
+  return AboveZero(T, Globals::Haar_Cp(T, V));
 }
 
-std::optional<double> SpeedOfSound(double T, double V) {
-  if (!MechanicallyStable(T, V)) return std::nullopt;
-  return AboveZero(Globals::Haar_Sound(T, V));
+Answer SpeedOfSound(double T, double V) {
+  if (const Reason r = CaloricRefusal(T, V, true); r != Reason::None) return Answer::None(r);
+  return AboveZero(T, Globals::Haar_Sound(T, V));
 }
 
 // Either sign is a true value here, and 0 on the inversion curve.
-std::optional<double> JouleThomsonCoefficient(double T, double V) {
-  if (!MechanicallyStable(T, V)) return std::nullopt;
-  return Finite(Globals::Haar_JouleThomson(T, V));
+Answer JouleThomsonCoefficient(double T, double V) {
+  if (const Reason r = CaloricRefusal(T, V, true); r != Reason::None) return Answer::None(r);
+  return Finite(T, Globals::Haar_JouleThomson(T, V));
 }
 
-std::optional<double> Viscosity(double T, double V) { return AboveZero(Globals::Haar_Viscosity(T, V)); }
+Answer Viscosity(double T, double V) { return AboveZero(T, Globals::Haar_Viscosity(T, V)); }
 
-std::optional<double> DielectricConstant(double T, double V) {
+Answer DielectricConstant(double T, double V) {
   const double epsilon = Globals::Haar_Dielectric(T, V);
-  if (std::isfinite(epsilon) && epsilon >= 1.0) return epsilon;
-  return std::nullopt;
+  if (std::isfinite(epsilon) && epsilon >= 1.0) return Answer::Figure(epsilon);
+  return Answer::None(NoValueReason(T));
 }
 
 }  // namespace thermo

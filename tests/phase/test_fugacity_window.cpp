@@ -53,6 +53,7 @@ TEST_F(FugacityTest, AFugacityTheEquationDoesNotGiveIsNoResult) {
   EXPECT_EQ(Text(w, "FugacityResult"), "no result");
   EXPECT_TRUE(statetest::IsRed(w, "FugacityResult"));
   EXPECT_EQ(Text(w, "CoefficientResult"), "");
+  EXPECT_EQ(Text(w, "warning"), statetest::Why(statetest::Reason::NoValue));
 }
 
 // The hook reads the state point once: a "clear" while the fugacity is

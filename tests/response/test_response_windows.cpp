@@ -85,29 +85,32 @@ TEST_F(ResponseTest, DielectricWindowCheckValues) {
   ExpectFigures<DielectricWindow>({78.44797, 87.80618, 30.83775, 1.11356}, 78.4, 0.05, nullptr);
 }
 
-// Where the equation gives no figure the window says so in red, with no
-// warning; the next figure is black again. The state point is shared, so
-// one state step serves every window. (Which states have no figure, the
-// mechanically unstable ones among them, is the response values' test.)
+// Where the equation gives no figure the window says so in red, with the
+// reason in the warning line; the next figure is black again, with no
+// warning. The state point is shared, so one state step serves every
+// window. (Which states have no figure is the response values' test.)
 TEST_F(ResponseTest, NoResultWhereTheEquationGivesNoFigure) {
+  using statetest::Reason;
   std::array<ui::Window*, 6> windows{Open<CVWindow>(),   Open<CPWindow>(),        Open<SoundWindow>(),
                                      Open<JouleWindow>(), Open<ViscosityWindow>(), Open<DielectricWindow>()};
+  constexpr Reason kFigure = Reason::None;
+  constexpr Reason kCaloric = Reason::AboveCaloricRange;
+  constexpr Reason kOutside = Reason::OutsideTemperatureWindow;
   const struct {
     const char* state;
     const char* T;
     const char* V;
     const char* laterT;  // typed after the state step (the temperature is stored at once), or nullptr
-    std::array<bool, 6> none;  // which windows show "no result", in the order above
+    std::array<Reason, 6> why;  // why each window shows "no result", in the order above
   } cases[] = {
-      // Inside the two-phase loop, (dP/drho)_T < 0: the equation's Cp is
-      // -200 J/(mol K) and its "speed of sound" 206.6 m/s.
-      {"unstable, Cp < 0", "600", "60", nullptr, {false, true, true, true, false, false}},
+      // The ideal-gas part no longer describes water: no caloric figure.
+      {"3200 K", "3200", "1000", nullptr, {kCaloric, kCaloric, kCaloric, kCaloric, kFigure, kFigure}},
       // The dielectric formulation gives -534.
-      {"dielectric constant below 1", "2500", "15", nullptr, {false, false, false, false, false, true}},
+      {"dielectric constant below 1", "2500", "15", nullptr, {kFigure, kFigure, kFigure, kFigure, kFigure, Reason::NoValue}},
       // Far below the equation's temperature window: no caloric figure, and
       // the viscosity's dilute-gas sum is negative.
-      {"140 K", "300", "18", "140", {true, true, true, true, true, false}},
-      {"liquid at 25 C", "298.15", "18.06838", nullptr, {false, false, false, false, false, false}},
+      {"140 K", "300", "18", "140", {kOutside, kOutside, kOutside, kOutside, kOutside, kFigure}},
+      {"liquid at 25 C", "298.15", "18.06838", nullptr, {kFigure, kFigure, kFigure, kFigure, kFigure, kFigure}},
   };
   for (const auto& c : cases) {
     StateStep(windows[0], "RadioButtonTV", c.T, c.V);
@@ -116,13 +119,14 @@ TEST_F(ResponseTest, NoResultWhereTheEquationGivesNoFigure) {
     for (std::size_t i = 0; i < windows.size(); ++i) {
       ui::Window* w = windows[i];
       Press(w, "calculate");
+      const bool none = c.why[i] != kFigure;
       const QString shown = Text(w, "Result");
-      EXPECT_EQ(shown == "no result", c.none[i]) << c.state << ": " << w->windowTitle().toStdString();
-      EXPECT_EQ(guitest::LabelColour(w->Label("Result")), c.none[i] ? QColor(Qt::red) : QColor(Qt::black));
+      EXPECT_EQ(shown == "no result", none) << c.state << ": " << w->windowTitle().toStdString();
+      EXPECT_EQ(guitest::LabelColour(w->Label("Result")), none ? QColor(Qt::red) : QColor(Qt::black));
       EXPECT_NE(shown, "0") << c.state;
-      EXPECT_EQ(Text(w, "warning"), "");
+      EXPECT_EQ(Text(w, "warning"), statetest::Why(c.why[i])) << c.state << ": " << w->windowTitle().toStdString();
     }
-    if (c.none[1]) guitest::SaveScreenshot(windows[1], "CPWindow no result");
+    if (c.why[1] != kFigure) guitest::SaveScreenshot(windows[1], "CPWindow no result");
   }
 }
 

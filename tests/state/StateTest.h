@@ -7,6 +7,7 @@
 
 #include "catalogue/Pictures.h"
 #include "eos/Globals.h"
+#include "thermo/Reason.h"
 #include "ui/Controls.h"
 #include "ui/Window.h"
 
@@ -17,6 +18,11 @@
 #include <vector>
 
 namespace statetest {
+
+using thermo::Reason;
+
+// The message a window shows in its warning line for a reason.
+inline QString Why(Reason reason) { return QString::fromUtf8(thermo::ReasonText(reason)); }
 
 class StateTest : public guitest::GuiTest {
  protected:

@@ -90,7 +90,7 @@ TEST_F(PressuresTest, CelsiusIsConvertedWhenRead) {
   Enter(w, "dataEntry", "18");
   Enter(w, "dataEntry1", "-20");
   Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), "");
+  EXPECT_EQ(Text(w, "warning"), Why(Reason::TemperatureBelowRange));
   EXPECT_EQ(Text(w, "Result"), "no result");
   // Switching the unit relabels only; the stored temperature stays.
   Press(w, "Kelvin");
@@ -137,10 +137,10 @@ TEST_F(PressuresTest, SaturationLimitsBelowTheCriticalTemperature) {
   EXPECT_NEAR(ui::Val(vapour.mid(16).chopped(8)), kDensityFactor / 0.597586, 0.1);
 
   // Below the triple point (an empty field is 0 K) there is no saturation
-  // curve and so no limit: the heading stays, the limit lines are empty.
-  for (const char* text : {"200", ""}) {
+  // curve and so no limit: no heading standing alone either.
+  for (const char* text : {"260", "200", "-5", ""}) {
     Enter(w, "dataEntry1", text);
-    EXPECT_EQ(Text(w, "temperaturelimit"), "At temperatures below critical point:") << text;
+    EXPECT_EQ(Text(w, "temperaturelimit"), "") << text;
     EXPECT_EQ(Text(w, "liquidlimit"), "") << text;
     EXPECT_EQ(Text(w, "vapourlimit"), "") << text;
   }

@@ -94,8 +94,8 @@ TEST_F(TemperatureTest, FailedSearchAsksForAnotherStart) {
   Press(w, "Choice1");
   Enter(w, "dataEntryT", "-1");
   Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), "Change first approach");
-  EXPECT_EQ(Text(w, "Result"), "");
+  EXPECT_EQ(Text(w, "warning"), Why(Reason::NoRootFromApproach));
+  EXPECT_EQ(Text(w, "Result"), "no result");
   EXPECT_EQ(Globals::TempKelvin, 0);
   Press(w, "Celsius");
   EXPECT_EQ(Text(w, "Result"), "0");
@@ -103,13 +103,13 @@ TEST_F(TemperatureTest, FailedSearchAsksForAnotherStart) {
   EXPECT_EQ(Text(w, "Result"), "0");
 }
 
-// With no first approach chosen the search starts at 0 K, where the
-// equation gives no pressure, and finds nothing.
-TEST_F(TemperatureTest, NoFirstApproachChosenFindsNothing) {
+// With no first approach chosen there is no start to search from: the
+// window asks for one.
+TEST_F(TemperatureTest, NoFirstApproachChosenAsksForOne) {
   State(ui::Str(kDensityFactor / 871.032), "10");
   Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), "Change first approach");
-  EXPECT_EQ(Text(w, "Result"), "");
+  EXPECT_EQ(Text(w, "warning"), Why(Reason::NoApproachChosen));
+  EXPECT_EQ(Text(w, "Result"), "no result");
   EXPECT_EQ(Globals::TempKelvin, 0);
 }
 
@@ -173,11 +173,11 @@ TEST_F(TemperatureTest, SaturationLimitsBelowTheCriticalPressure) {
   EXPECT_EQ(Text(w, "vapourlimit"), "");
 
   // Below the triple-point pressure (0.000611657 MPa) and for no pressure
-  // there are no saturated volumes, and so no limits: the heading stays,
-  // the limit lines are empty.
-  for (const char* text : {"0.0001", "0", ""}) {
+  // there are no saturated volumes, and so no limits: no heading standing
+  // alone either.
+  for (const char* text : {"0.0001", "-1", "0", ""}) {
     Enter(w, "dataEntry1", text);
-    EXPECT_EQ(Text(w, "pressurelimit"), "At pressures below critical point:") << text;
+    EXPECT_EQ(Text(w, "pressurelimit"), "") << text;
     EXPECT_EQ(Text(w, "liquidlimit"), "") << text;
     EXPECT_EQ(Text(w, "vapourlimit"), "") << text;
   }

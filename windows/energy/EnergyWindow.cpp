@@ -15,14 +15,14 @@ std::vector<ui::Handler> EnergyWindow::MemberHandlers() {
 void EnergyWindow::calculate_Action() {
   const auto s = CheckedStatePoint();
   if (!s) return;
-  const std::optional<Figures> figures = thermo::Evaluate(scale_, s->T, s->V);
-  if (!figures) {
-    ShowNoResults();
+  const Figures figures = thermo::Evaluate(scale_, s->T, s->V);
+  if (!figures.HasFigures()) {
+    ShowNoResults(figures.reason);
     return;
   }
   // Per mass the difference is taken first, then divided.
   const double divisor = PerMass() ? Globals::MolarMassH2O : 1.0;
-  ShowResults({ui::Str(figures->triplePoint / divisor), ui::Str(figures->refState / divisor)});
+  ShowResults({ui::Str(figures.triplePoint / divisor), ui::Str(figures.refState / divisor)});
 }
 
 void EnergyWindow::UnitChosen(bool perMass) {

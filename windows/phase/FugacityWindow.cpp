@@ -4,6 +4,7 @@
 
 #include "catalogue/Pictures.h"
 #include "eos/Globals.h"
+#include "thermo/StateSearch.h"
 #include "windows/statepoint/MemberLayout.h"
 
 using ui::ControlSpec;
@@ -48,6 +49,7 @@ void FugacityWindow::calculate_Action() {
     // The equation gives no fugacity there (its exponent is out of range).
     ShowResults({QString(), QString()});
     ShowNoResult("FugacityResult");
+    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(thermo::NoValueReason(s->T))));
     return;
   }
   ShowResults({ui::Str(f), ui::Str(f / s->P)});

@@ -10,12 +10,12 @@ void ResponseWindow::calculate_Action() {
   if (!s) return;
   // The figure's loops let events run; the unit pair is read only after it,
   // so a unit chosen meanwhile is the unit the figure is written in.
-  const std::optional<double> figure = figure_(s->T, s->V);
-  if (!figure) {
-    ShowNoResults();
+  const thermo::Answer figure = figure_(s->T, s->V);
+  if (!figure.HasFigure()) {
+    ShowNoResults(figure.reason);
     return;
   }
-  ShowResults({ui::Str(InShownUnit(*figure))});
+  ShowResults({ui::Str(InShownUnit(figure.value))});
 }
 
 HeatCapacityWindow::HeatCapacityWindow(const StatePointLayout& layout, Figure figure)

@@ -1,6 +1,7 @@
 #include "windows/state/PressuresWindow.h"
 
 #include "eos/Globals.h"
+#include "thermo/StateSearch.h"
 #include "windows/statepoint/StateLabels.h"
 #include "windows/state/Isochore.h"
 #include "catalogue/Pictures.h"
@@ -127,21 +128,22 @@ void PressuresWindow::calculate_Action() {
     Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and molar volume"));
     return;
   }
-  // Where there is no pressure to show the result is "no result", and the
-  // state point keeps its pressure.
-  const double p = thermo::ShownPressure(T, V);
+  // Where there is no pressure to show the result is "no result" with the
+  // reason, and the state point keeps its pressure. Inside the two-phase
+  // region the equation's own pressure is shown: its loop is studied here.
+  const thermo::Answer p = thermo::PressureOfState(T, V);
   ui::StaticText* result = Label("Result");
-  if (p != 0) {
-    Globals::PresMPa = p;
+  if (p.HasFigure()) {
+    Globals::PresMPa = p.value;
     result->SetTextColor(ui::Black);
     result->SetTextSize(16);
-    result->SetText(ui::Str(p));
+    result->SetText(ui::Str(p.value));
   } else {
     result->SetTextColor(ui::Red);
     result->SetTextSize(14);
     result->SetText(QStringLiteral("no result"));
   }
-  Label("warning")->SetText(QString());
+  Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(p.reason)));
 }
 
 void PressuresWindow::Kelvin_Action() {

@@ -1,6 +1,7 @@
 #include "windows/state/TemperatureWindow.h"
 
 #include "eos/Globals.h"
+#include "thermo/StateSearch.h"
 #include "windows/statepoint/StateLabels.h"
 #include "windows/state/MathAnalT.h"
 #include "catalogue/Pictures.h"
@@ -142,43 +143,33 @@ void TemperatureWindow::dataEntry1_TextChange() {
 }
 
 void TemperatureWindow::calculate_Action() {
-  double T0 = 0;
   Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
   Globals::PresMPa = ui::Val(Field("dataEntry1")->Text());
-  if (!(Globals::MolarVol > 0) || !(Globals::PresMPa > 0)) {
+  const double V = Globals::MolarVol;
+  const double P = Globals::PresMPa;
+  if (!(V > 0) || !(P > 0)) {
     Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and pressure"));
     return;
   }
   Label("warning")->SetText(QString());
 
-  // The first approach: the start temperature of the search, 0 when neither
-  // radio is on. Automatic starts at 800 K above the critical pressure, else
-  // at the saturation temperature, 1 K below it for a volume below the
-  // saturated liquid and 1 K above it for one above the saturated vapour.
-  // The state point is read where it is used: the saturation search lets
-  // events run, and a value typed meanwhile is the one used after it.
-  if (Radio("Choice0")->Value()) {
-    if (Globals::PresMPa > Globals::CritPresSat) {
-      T0 = 800;
-    } else {
-      const double Ts = Globals::SaturationT(Globals::PresMPa);
-      T0 = Ts;
-      const double VV = Globals::SaturationV(Globals::SaturationPhase::Vapour, Ts);
-      const double VL = Globals::SaturationV(Globals::SaturationPhase::Liquid, Ts);
-      if (Globals::MolarVol < VL) T0 = Ts - 1;
-      if (VV < Globals::MolarVol) T0 = Ts + 1;
-    }
-  }
-  if (Radio("Choice1")->Value()) T0 = ui::Val(Field("dataEntryT")->Text());
-
-  const double T = Globals::Haar_Temperature(Globals::PresMPa, Globals::MolarVol, T0);
-  Globals::TempKelvin = T;
-  if (T > 0) {
-    if (Radio("Celsius")->Value()) Label("Result")->SetText(ui::Str(T - Globals::CelsiusOffset));
-    if (Radio("Kelvin")->Value()) Label("Result")->SetText(ui::Str(T));
+  // The first approach chosen, and the search from it: a stable root, or
+  // none and the reason.
+  thermo::Approach approach = thermo::Approach::None;
+  if (Radio("Choice0")->Value()) approach = thermo::Approach::Automatic;
+  if (Radio("Choice1")->Value()) approach = thermo::Approach::Manual;
+  const thermo::Answer T =
+      thermo::TemperatureFromApproach(P, V, approach, ui::Val(Field("dataEntryT")->Text()));
+  Globals::TempKelvin = T.value;
+  ui::StaticText* result = Label("Result");
+  if (T.HasFigure()) {
+    result->SetTextColor(ui::Black);
+    if (Radio("Celsius")->Value()) result->SetText(ui::Str(T.value - Globals::CelsiusOffset));
+    if (Radio("Kelvin")->Value()) result->SetText(ui::Str(T.value));
   } else {
-    Label("warning")->SetText(QStringLiteral("Change first approach"));
-    Label("Result")->SetText(QString());
+    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(T.reason)));
+    result->SetTextColor(ui::Red);
+    result->SetText(QStringLiteral("no result"));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "windows/state/VolumeWindow.h"
 
 #include "eos/Globals.h"
+#include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
 #include "windows/state/MathAnal.h"
 #include "catalogue/Pictures.h"
@@ -156,32 +157,27 @@ void VolumeWindow::calculate_Action() {
   }
   Label("warning")->SetText(QString());
 
-  // The first approach: the start volume of the search, 0 when neither
-  // radio is on. Automatic starts from the ideal gas above the critical
-  // temperature, else 1 cm3/mol inside the saturated volume of the side of
-  // the saturation curve the pressure lies on.
-  double Vstart = 0;
-  if (Radio("Choice0")->Value()) {
-    if (T > Globals::CritTempHaar) {
-      Vstart = Globals::GasConstantR * T / P;
-    } else {
-      const double Psat = Globals::SaturationP(T);
-      const double VL = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
-      const double VV = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
-      Vstart = Psat < P ? VL - 1 : VV + 1;
-    }
-  }
-  if (Radio("Choice1")->Value()) Vstart = ui::Val(Field("dataEntryV")->Text());
-
-  const double V = Globals::Haar_Volume(T, P, Vstart);
-  Label("Result")->SetText(ui::Str(V));
-  if (V > 0) {
-    Label("DensityResult")->SetText(ui::Str(thermo::DensityGcm3(V)));
+  // The first approach chosen, and the search from it: a stable root, or
+  // none and the reason.
+  thermo::Approach approach = thermo::Approach::None;
+  if (Radio("Choice0")->Value()) approach = thermo::Approach::Automatic;
+  if (Radio("Choice1")->Value()) approach = thermo::Approach::Manual;
+  const thermo::Answer V =
+      thermo::VolumeFromApproach(T, P, approach, ui::Val(Field("dataEntryV")->Text()));
+  if (V.HasFigure()) {
+    ShowResult(ui::Str(V.value), ui::Black);
+    Label("DensityResult")->SetText(ui::Str(thermo::DensityGcm3(V.value)));
   } else {
-    Label("warning")->SetText(QStringLiteral("Change first approach"));
-    Label("Result")->SetText(QString());
+    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(V.reason)));
+    ShowResult(QStringLiteral("no result"), ui::Red);
     Label("DensityResult")->SetText(QString());
   }
+}
+
+void VolumeWindow::ShowResult(const QString& text, ui::Rgb color) {
+  ui::StaticText* result = Label("Result");
+  result->SetTextColor(color);
+  result->SetText(text);
 }
 
 void VolumeWindow::Kelvin_Action() {

@@ -23,6 +23,8 @@ class VolumeWindow : public ui::Window {
 
  private:
   double ReadTemperature();
+  // `Result` in that colour.
+  void ShowResult(const QString& text, ui::Rgb color);
 
   void dataEntryP_TextChange();
   void dataEntryT_TextChange();

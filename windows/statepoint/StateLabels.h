@@ -29,9 +29,11 @@ inline QString DensityLine(double V) {
 
 // The three limit labels of a window: the heading (the label `headingName`)
 // and the lines "liquidlimit" and "vapourlimit" with the saturated volumes.
+// Where the curve has neither volume (below the triple point, or no
+// temperature or pressure above 0) there is no limit, and no heading.
 inline void ShowLimits(const ui::Window& w, const char* headingName, const QString& heading,
                        double liquid, double vapour) {
-  w.Label(headingName)->SetText(heading);
+  w.Label(headingName)->SetText(liquid > 0 || vapour > 0 ? heading : QString());
   w.Label("liquidlimit")->SetText(LimitLine("  Vm (liquid) < ", liquid));
   w.Label("vapourlimit")->SetText(LimitLine("  Vm (vapour) > ", vapour));
 }

@@ -4,6 +4,7 @@
 
 #include "eos/Globals.h"
 #include "ui/BusyScope.h"
+#include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
 
 using ui::ControlSpec;
@@ -156,9 +157,9 @@ void StatePointWindow::ShowNoResult(const char* name) {
   label->SetText(QStringLiteral("no result"));
 }
 
-void StatePointWindow::ShowNoResults() {
+void StatePointWindow::ShowNoResults(thermo::Reason why) {
   for (const char* name : layout_.results) ShowNoResult(name);
-  Label("warning")->SetText(QString());
+  Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(why)));
 }
 
 std::vector<ui::Handler> StatePointWindow::UnitPairHandlers(std::function<void(bool perMass)> chosen) {
@@ -248,20 +249,23 @@ void StatePointWindow::PushButton1_Action() {
   if (tp) {
     const double P = given;
     Globals::PresMPa = P;
-    // A finite root, or the failure value 0.
-    const double V = Globals::Haar_Volume(T, P, thermo::VolumeSearchStart(T, P));
-    Globals::MolarVol = V;
-    SetResultPV(V);
-    Label("Density2")->SetText(DensityText(V));
+    // A stable root, or the failure value 0 and the reason.
+    const thermo::Answer V = thermo::StateStepVolume(T, P);
+    Globals::MolarVol = V.value;
+    SetResultPV(V.value);
+    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(V.reason)));
+    Label("Density2")->SetText(DensityText(V.value));
   }
   if (tv) {
     const double V = given;
     Globals::MolarVol = V;
-    // No pressure below 15 cm3/mol or 260 K, nor where the equation
-    // declines the state: the state point then has none either.
-    const double P = thermo::ShownPressure(T, V);
-    Globals::PresMPa = P;
-    SetResultPV(P);
+    // No pressure below 15 cm3/mol or 260 K, inside the two-phase region,
+    // nor where the equation declines the state: the state point then has
+    // none either.
+    const thermo::Answer P = thermo::StateStepPressure(T, V);
+    Globals::PresMPa = P.value;
+    SetResultPV(P.value);
+    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(P.reason)));
     Label("Density2")->SetText(QString());
   }
 }

@@ -45,11 +45,13 @@
 // Parameter1, ResultPV, Unit1, UnitSup1, Density2 (the computed quantity),
 // calculate, warning (red), Line1, Clear.
 //
-// Where the state step finds no value (the volume search fails, the
-// equation declines the state, or a molar volume below 15 cm3/mol or a
-// temperature below 260 K is given) ResultPV shows a red "no result" and the
-// missing variable of the state point is stored as 0, so "calculate" refuses
-// rather than evaluate a state nobody entered. While a state step's search
+// Where the state step finds no value (the volume search fails or ends on
+// an unstable state, the pressure is above 3000 MPa, the equation declines
+// the state, the state lies inside the two-phase region, or a molar volume
+// below 15 cm3/mol or a temperature below 260 K is given) ResultPV shows a
+// red "no result", the warning says why, and the missing variable of the
+// state point is stored as 0, so "calculate" refuses rather than evaluate a
+// state nobody entered. While a state step's search
 // runs, the state step, "clear" and "calculate" of every window on this
 // skeleton are ignored: the search is completing the state point they read
 // and write.
@@ -63,6 +65,7 @@
 #include <span>
 #include <vector>
 
+#include "thermo/Reason.h"
 #include "ui/Window.h"
 
 // What a member gives the skeleton. The arrays it points to live as long
@@ -103,8 +106,9 @@ class StatePointWindow : public ui::Window {
   void ShowResults(std::initializer_list<QString> texts);
   // A red "no result" in that label (a property the equation does not give).
   void ShowNoResult(const char* label);
-  // A red "no result" in every label of the result set; the warning emptied.
-  void ShowNoResults();
+  // A red "no result" in every label of the result set, and the reason in
+  // the warning.
+  void ShowNoResults(thermo::Reason why);
 
   // The unit pair `Jmol` / `kJkg` of members that show their figures per
   // mole or per mass. UnitPairHandlers lists the pair's handlers: each runs
