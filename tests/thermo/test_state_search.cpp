@@ -5,13 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <algorithm>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "eos/Globals.h"
-#include "thermo/EnergyScales.h"
 #include "thermo/ResponseValues.h"
 #include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
@@ -67,17 +63,6 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
       // The equation's range.
       {"state step, 300 K, 1e6 MPa", [] { return StateStepVolume(300, 1e6); }, Reason::PressureAboveRange},
       {"state step, 300 K, 3000 MPa", [] { return StateStepVolume(300, 3000); }, Reason::None},
-      {"automatic, 300 K, 1e308 MPa", [] { return VolumeFromApproach(300, 1e308, kAuto, 0); },
-       Reason::PressureAboveRange},
-      {"automatic, 1e308 K", [] { return VolumeFromApproach(1e308, 1, kAuto, 0); },
-       Reason::OutsideTemperatureWindow},
-      {"no first approach", [] { return VolumeFromApproach(300, 1, Approach::None, 0); }, Reason::NoApproachChosen},
-      {"Temperatures, 1e308 cm3/mol", [] { return TemperatureFromApproach(1, 1e308, kAuto, 0); },
-       Reason::NoTemperatureForPressure},
-      {"Temperatures, 1e308 MPa", [] { return TemperatureFromApproach(1e308, 100, kAuto, 0); },
-       Reason::PressureAboveRange},
-      {"Temperatures, manual start -1", [] { return TemperatureFromApproach(10, 20, Approach::Manual, -1); },
-       Reason::NoRootFromApproach},
       // Caloric figures up to 3000 K; Cp 2.541 kJ/(kg K) at 1373.15 K.
       {"Cp, 1373.15 K, 0.1 MPa", [] { return IsobaricHeatCapacity(1373.15, StateStepVolume(1373.15, 0.1).value); },
        Reason::None, 2.541 * 18.01528, 0.01},
@@ -99,13 +84,6 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
   }
 }
 
-TEST(StateSearch, EnergyFiguresUpTo3000K) {
-  const EnergyScale energy{Globals::Haar_Energy, TriplePointEnergy, 0.0, 0.0};
-  EXPECT_TRUE(Evaluate(energy, 3000, kR * 3000 / 0.1).HasFigures());
-  EXPECT_EQ(Evaluate(energy, 3000.5, kR * 3000.5 / 0.1).reason, Reason::AboveCaloricRange);
-  EXPECT_EQ(Evaluate(energy, 5000, kR * 5000 / 0.1).reason, Reason::AboveCaloricRange);
-}
-
 // Away from the thin band between the auxiliary and the equation's own
 // saturation pressure, the state step gives the root of its search start as
 // it is.
@@ -120,17 +98,6 @@ TEST(StateSearch, OutsideTheSaturationBandTheRootOfTheSearchStart) {
       ASSERT_TRUE(V.HasFigure());
       EXPECT_EQ(V.value, Globals::Haar_Volume(T, P, VolumeSearchStart(T, P)));
     }
-  }
-}
-
-// Every reason has its own message.
-TEST(StateSearch, OneMessagePerReason) {
-  std::vector<std::string> seen;
-  for (int r = static_cast<int>(Reason::VolumeBelowRange); r <= static_cast<int>(Reason::NoValue); ++r) {
-    const std::string text = ReasonText(static_cast<Reason>(r));
-    EXPECT_FALSE(text.empty()) << r;
-    EXPECT_EQ(std::count(seen.begin(), seen.end(), text), 0) << text;
-    seen.push_back(text);
   }
 }
 
