@@ -55,9 +55,7 @@ TEST_F(EnergyFamilyTest, UnitPairConvertsTheShownFiguresOncePerSwitch) {
 // Above its temperature window (5344.8 K) the equation gives no energy (its
 // failure value 0); that is shown as such, not as 0 less a scale's zero.
 TEST_F(EnergyFamilyTest, NoResultWhereTheEquationGivesNoEnergyAndRefusalOfAnIncompleteState) {
-  Globals::TempKelvin = 6000;
-  Globals::PresMPa = 10;
-  Globals::MolarVol = 5000;
+  thermo::StatePoint::Set(6000, 10, 5000);
   Press(w, "calculate");
   EXPECT_EQ(Shown(), "J/mol J/mol|no result no result");
   EXPECT_TRUE(statetest::IsRed(w, "Result") && statetest::IsRed(w, "Result1"));
@@ -66,12 +64,15 @@ TEST_F(EnergyFamilyTest, NoResultWhereTheEquationGivesNoEnergyAndRefusalOfAnInco
   // Nothing to convert: only the units change.
   Press(w, "kJkg");
   EXPECT_EQ(Shown(), "kJ/kg kJ/kg| ");
-  Globals::TempKelvin = 3000;
+  Press(w, "Clear");
+  thermo::StatePoint::Set(3000, 10, 5000);
   Press(w, "calculate");
   EXPECT_GT(Number(w, "Result"), 0);
   EXPECT_FALSE(statetest::IsRed(w, "Result") || statetest::IsRed(w, "Result1"));
-  // An incomplete state point (another window's "clear", say) is refused.
-  Globals::PresMPa = 0;
+  // An incomplete state point (another window's failed search, say) is
+  // refused by a window with empty entries.
+  Press(w, "Clear");
+  thermo::StatePoint::Set(3000, 0, 5000);
   Press(w, "calculate");
   EXPECT_EQ(Text(w, "warning"), kRefused);
   EXPECT_EQ(Text(w, "Result") + Text(w, "Result1"), "");

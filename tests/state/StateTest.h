@@ -7,6 +7,7 @@
 
 #include "catalogue/Pictures.h"
 #include "eos/Globals.h"
+#include "thermo/StatePoint.h"
 #include "ui/Controls.h"
 #include "ui/Window.h"
 
@@ -22,9 +23,7 @@ class StateTest : public guitest::GuiTest {
  protected:
   void SetUp() override {
     guitest::GuiTest::SetUp();
-    Globals::TempKelvin = 0;
-    Globals::PresMPa = 0;
-    Globals::MolarVol = 0;
+    thermo::StatePoint::Clear();
     Globals::SetBackgroundTask(nullptr);
   }
   void TearDown() override {
@@ -73,6 +72,9 @@ inline QString Text(const ui::Window* w, const char* name, int index = ui::NoInd
   if (auto* field = dynamic_cast<ui::EditField*>(control)) return field->Text();
   return guitest::LabelText(control);
 }
+
+// The program-wide state point.
+inline thermo::State Shared() { return thermo::StatePoint::Get(); }
 
 // The number a label shows, read the way the program reads numbers.
 inline double Number(const ui::Window* w, const char* name) { return ui::Val(Text(w, name)); }
