@@ -54,9 +54,31 @@ TEST_F(FugacityTest, AFugacityTheEquationDoesNotGiveIsNoResult) {
   EXPECT_EQ(Text(w, "CoefficientResult"), "");
 }
 
+// The density line under the given volume follows the entry: a volume
+// with no density (emptied, not above 0) shows the bare caption, not the
+// density of an earlier volume.
+TEST_F(FugacityTest, DensityLineFollowsTheVolumeEntry) {
+  Press(w, "RadioButtonTV");
+  const struct {
+    const char* V;
+    const char* line;
+  } cases[] = {
+      {"1e308", "corresponding density = 1.801528e-307 g/cm3"},
+      {"", "corresponding density"},
+      {"18.01528", "corresponding density = 1 g/cm3"},
+      {"0", "corresponding density"},
+      {"18.01528", "corresponding density = 1 g/cm3"},
+      {"-5", "corresponding density"},
+  };
+  for (const auto& c : cases) {
+    statetest::Enter(w, "dataEntryPV", c.V);
+    EXPECT_EQ(Text(w, "Density1"), c.line) << c.V;
+  }
+}
+
 // A "clear" while the fugacity is evaluated (it lets events run) empties
 // the entries: the figures computed meanwhile are not shown beside them.
-TEST_F(FugacityTest, AClearDuringTheHookLeavesItsStatePointAlone) {
+TEST_F(FugacityTest, AClearDuringTheHookLeavesNoFigureBesideEmptiedEntries) {
   StateStep(w, "RadioButtonTP", "500", "10");
   statetest::PressDuringNextLoop(w, {"Clear"});
   Press(w, "calculate");

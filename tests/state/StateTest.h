@@ -175,6 +175,28 @@ inline void PressDuringNextLoop(ui::Window* w, std::initializer_list<const char*
 
 inline bool PressesMade() { return pressTarget == nullptr; }
 
+// Typing made while a loop lets events run, the same way: the text typed
+// into the field of a window at the next background-task call, once.
+inline const ui::Window* typeTarget = nullptr;
+inline const char* typeField = nullptr;
+inline QString typeText;
+
+inline void TypeArmedText() {
+  if (typeTarget == nullptr) return;
+  const ui::Window* target = typeTarget;
+  typeTarget = nullptr;  // once
+  Enter(target, typeField, typeText);
+}
+
+inline void TypeDuringNextLoop(const ui::Window* w, const char* field, const QString& text) {
+  typeTarget = w;
+  typeField = field;
+  typeText = text;
+  Globals::SetBackgroundTask(&TypeArmedText);
+}
+
+inline bool TypingMade() { return typeTarget == nullptr; }
+
 // 1000 times the molar mass of water: a density in kg/m3 as a molar volume.
 inline constexpr double kDensityFactor = 18015.28;
 
