@@ -350,7 +350,11 @@ void StatePointWindow::PushButton1_Action() {
     Label("Density2")->SetText(QString());
   }
   thermo::StatePoint::Set(state);
-  if (state.Complete()) completed_ = state;
+  if (state.Complete()) {
+    completed_ = state;
+  } else {
+    completed_.reset();
+  }
 }
 
 void StatePointWindow::RadioButtonTP_Action() {
