@@ -138,6 +138,13 @@ double Haar_Cp(double T, double V);
 double Haar_Sound(double T, double V);
 double Haar_JouleThomson(double T, double V);
 
+// The two pressure derivatives of the base and residual parts at one state:
+// M (dP/drho)_T = -V^2 (dP/dV)_T in MPa cm3/mol, and (dP/dT)_rho in MPa/K.
+// A state with M (dP/drho)_T not above 0 is mechanically unstable (the
+// pressure does not fall as the volume grows): no state of water.
+double Haar_dPdRho(double T, double V);
+double Haar_dPdT(double T, double V);
+
 // ------------------------------------- transport and interfacial properties
 
 double Haar_Viscosity(double T, double V);     // Pa s

@@ -49,9 +49,7 @@ constexpr double FirstTemperatureStep = 0.01;         // K
 
 // M (dP/drho) at constant T, in MPa cm3/mol: above 0 where the pressure
 // falls as the volume grows, that is where the fluid is mechanically stable.
-double Stiffness(double T, double V) {
-  return Haar_Base(Haar_Quantity::dPdRho, T, V) + Haar_Residual(Haar_Quantity::dPdRho, T, V);
-}
+double Stiffness(double T, double V) { return Haar_dPdRho(T, V); }
 
 bool SameSign(double a, double b) { return (a > 0.0) == (b > 0.0); }
 

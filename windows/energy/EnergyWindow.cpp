@@ -1,10 +1,10 @@
 #include "windows/energy/EnergyWindow.h"
 
-using energy_windows::Figures;
+using thermo::Figures;
 
-EnergyWindow::EnergyWindow(const StatePointLayout& layout,
-                           const energy_windows::EnergyFunction& function)
-    : StatePointWindow(layout), function_(function) {}
+EnergyWindow::EnergyWindow(const StatePointLayout& layout, const thermo::EnergyScale& scale,
+                           const energy_windows::Units& units)
+    : StatePointWindow(layout), scale_(scale), units_(units) {}
 
 std::vector<ui::Handler> EnergyWindow::MemberHandlers() {
   return UnitPairHandlers([this](bool perMass) { UnitChosen(perMass); });
@@ -13,7 +13,7 @@ std::vector<ui::Handler> EnergyWindow::MemberHandlers() {
 void EnergyWindow::calculate_Action() {
   const auto s = CheckedStatePoint();
   if (!s) return;
-  const std::optional<Figures> figures = energy_windows::Evaluate(function_, s->T, s->V);
+  const std::optional<Figures> figures = thermo::Evaluate(scale_, s->T, s->V);
   if (!figures) {
     ShowNoResults();
     return;
@@ -23,7 +23,7 @@ void EnergyWindow::calculate_Action() {
 }
 
 void EnergyWindow::UnitChosen(bool perMass) {
-  const QString unit = QString::fromUtf8(perMass ? function_.units->perMass : function_.units->perMole);
+  const QString unit = QString::fromUtf8(perMass ? units_.perMass : units_.perMole);
   Label("StaticText11")->SetText(unit);
   Label("StaticText12")->SetText(unit);
   ConvertShownResults(perMass);

@@ -1,6 +1,6 @@
 // The response windows on the state-point skeleton: a "calculate" hook that
 // shows one figure of the equation at the state point, or a red "no result"
-// where the equation gives none (ResponseValues.h), and, for the two heat
+// where the equation gives none (thermo/ResponseValues.h), and, for the two heat
 // capacities, the unit pair `Jmol` / `kJkg` that shows the figure per mole
 // or per mass. A window gives its layout and its figure; it adds nothing
 // else.

@@ -2,7 +2,7 @@
 
 #include "eos/Globals.h"
 #include "thermo/StatePoint.h"
-#include "windows/state/StateValues.h"
+#include "thermo/StateValues.h"
 #include "ui/BusyScope.h"
 #include "windows/state/ListingLayout.h"
 #include "ui/TextFile.h"
@@ -94,7 +94,7 @@ std::vector<ui::Handler> Isochore::Handlers() {
 void Isochore::Event_Activate() {
   const double v = thermo::StatePoint::Get().V;
   Label("ResultV")->SetText(ui::Str(v));
-  Label("ResultV1")->SetText(ui::Str(state_windows::DensityGcm3(v)));
+  Label("ResultV1")->SetText(ui::Str(thermo::DensityGcm3(v)));
   Label("filename0")->SetText(QString());
   Label("filename1")->SetText(QString());
   listing_layout::ResetList(List("ListBox1"),
@@ -161,7 +161,7 @@ void Isochore::calculate_Action() {
       T = T + r.step;
       const bool past = T > r.max + Globals::CelsiusOffset;
       if (!past) {
-        const double p = state_windows::ShownPressure(T, v);
+        const double p = thermo::ShownPressure(T, v);
         listing_layout::AddRow(list, T - Globals::CelsiusOffset, p != 0 ? ui::Str(p) : kNoResult);
       }
       Globals::RuntimeBackgroundTask();
@@ -202,7 +202,7 @@ bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, 
   std::unique_ptr<ui::TextOutputStream> out = target.ReplaceTextFile();
   if (!out) return fail(target.Error());
 
-  const double rho = state_windows::DensityGcm3(v);
+  const double rho = thermo::DensityGcm3(v);
   const QString header[] = {
       QStringLiteral("H2O"),
       QStringLiteral("reference: Haar et al. (1984)"),
@@ -224,7 +224,7 @@ bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, 
     t = t + r.step;
     const bool past = t > r.max;
     if (!past) {
-      const double p = state_windows::ShownPressure(t + Globals::CelsiusOffset, v);
+      const double p = thermo::ShownPressure(t + Globals::CelsiusOffset, v);
       if (p != 0 && !out->WriteLine(ui::Str(t) + QStringLiteral(", ") + ui::Str(p)))
         return fail(out->Error());
     }

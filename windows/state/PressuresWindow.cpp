@@ -2,7 +2,7 @@
 
 #include "eos/Globals.h"
 #include "thermo/StatePoint.h"
-#include "windows/state/StateValues.h"
+#include "windows/statepoint/StateLabels.h"
 #include "windows/state/Isochore.h"
 #include "catalogue/Pictures.h"
 
@@ -136,7 +136,7 @@ void PressuresWindow::calculate_Action() {
   // is dropped. Where there is no pressure to show the result is "no
   // result", and the state point has no pressure either.
   const unsigned inputs = inputs_;
-  const double p = state_windows::ShownPressure(T, V);
+  const double p = thermo::ShownPressure(T, V);
   if (inputs != inputs_) return;
   thermo::StatePoint::Set(T, p, V);
   stored_ = true;

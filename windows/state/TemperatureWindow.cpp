@@ -2,7 +2,7 @@
 
 #include "eos/Globals.h"
 #include "thermo/StatePoint.h"
-#include "windows/state/StateValues.h"
+#include "windows/statepoint/StateLabels.h"
 #include "windows/state/MathAnalT.h"
 #include "catalogue/Pictures.h"
 

@@ -2,7 +2,7 @@
 
 #include "eos/Globals.h"
 #include "thermo/StatePoint.h"
-#include "windows/state/StateValues.h"
+#include "thermo/StateValues.h"
 #include "windows/state/MathAnal.h"
 #include "catalogue/Pictures.h"
 
@@ -179,7 +179,7 @@ void VolumeWindow::calculate_Action() {
   stored_ = true;
   Label("Result")->SetText(ui::Str(V));
   if (V > 0) {
-    Label("DensityResult")->SetText(ui::Str(state_windows::DensityGcm3(V)));
+    Label("DensityResult")->SetText(ui::Str(thermo::DensityGcm3(V)));
   } else {
     Label("warning")->SetText(QStringLiteral("Change first approach"));
     Label("Result")->SetText(QString());

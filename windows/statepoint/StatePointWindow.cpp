@@ -5,19 +5,12 @@
 #include "eos/Globals.h"
 #include "thermo/StatePoint.h"
 #include "ui/BusyScope.h"
-#include "windows/state/StateValues.h"
+#include "thermo/StateValues.h"
 
 using ui::ControlSpec;
 using ui::Kind;
 
 namespace {
-
-// Molar volumes, cm3/mol, from which the volume search starts: above
-// 647.067 K, and below 273.16 K on the liquid-like side.
-constexpr double kSupercriticalStartVolume = 54.136030627024624;
-constexpr double kLiquidLikeStartVolume = 18.0;
-// Moves the start off the saturated volume, into the phase asked for.
-constexpr double kStartOffset = 0.2;
 
 constexpr ui::Font Sys(int size, bool italic = false) { return {.size = size, .italic = italic}; }
 
@@ -85,7 +78,7 @@ constexpr ControlSpec kSkeleton[] = {
 // The line under a molar volume: its density in g/cm3. Empty where the
 // volume has none (not above 0, or so small that the quotient overflows).
 QString DensityText(double V) {
-  const double rho = state_windows::DensityGcm3(V);
+  const double rho = thermo::DensityGcm3(V);
   if (!(rho > 0)) return QString();
   return QStringLiteral("corresponding density = ") + ui::Str(rho) + QStringLiteral(" g/cm3");
 }
@@ -292,20 +285,6 @@ void StatePointWindow::dataEntryPV_TextChange() {
     Label("Density2")->SetText(QStringLiteral("corresponding density"));
 }
 
-double StatePointWindow::VolumeSearchStart(double T, double P) {
-  if (!(T < Globals::CritTempGuess)) return kSupercriticalStartVolume;
-  if (T < Globals::TriplePointTemp) {
-    // At or above the triple-point pressure a state below 273.16 K is taken
-    // for compressed (liquid-like) water, below it for vapour.
-    if (P >= Globals::TriplePointPres) return kLiquidLikeStartVolume;
-    return Globals::GasConstantR * T / P;  // J/mol over MPa is cm3/mol
-  }
-  const double ps = Globals::SaturationP(T);
-  const double vl = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
-  const double vv = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
-  return ps < P ? vl - kStartOffset : vv + kStartOffset;
-}
-
 void StatePointWindow::PushButton1_Action() {
   if (stateStepRunning) return;
   ui::BusyScope scope(stateStepRunning);
@@ -331,7 +310,7 @@ void StatePointWindow::PushButton1_Action() {
   if (tp) {
     const double P = given;
     // A finite root, or the failure value 0.
-    const double V = Globals::Haar_Volume(T, P, VolumeSearchStart(T, P));
+    const double V = Globals::Haar_Volume(T, P, thermo::VolumeSearchStart(T, P));
     if (inputs != inputs_) return;
     state.P = P;
     state.V = V;
@@ -342,7 +321,7 @@ void StatePointWindow::PushButton1_Action() {
     const double V = given;
     // No pressure below 15 cm3/mol or 260 K, nor where the equation
     // declines the state: the state point then has none either.
-    const double P = state_windows::ShownPressure(T, V);
+    const double P = thermo::ShownPressure(T, V);
     if (inputs != inputs_) return;
     state.P = P;
     state.V = V;

@@ -91,14 +91,6 @@ class StatePointWindow : public ui::Window {
   // The state a hook computes its figures for: T (K), P (MPa), V (cm3/mol).
   using StatePoint = thermo::State;
 
-  // Where the state step's volume search at T (K) and P (MPa) starts, in
-  // cm3/mol: below 647.067 K the saturated liquid volume less 0.2 where the
-  // saturation pressure is below P, else the saturated vapour volume plus
-  // 0.2; from 647.067 K up a fixed 54.136030627024624. Below 273.16 K, where
-  // the saturation curve has no volumes, 18 at and above the triple-point
-  // pressure 0.000611657 MPa and the ideal-gas volume R T / P below it.
-  static double VolumeSearchStart(double T, double P);
-
  protected:
   explicit StatePointWindow(const StatePointLayout& layout);
 

@@ -1,12 +1,12 @@
-#include "windows/energy/EnergyFamily.h"
+#include "thermo/EnergyScales.h"
 
 #include "eos/Globals.h"
 
 #include <cmath>
 
-namespace energy_windows {
+namespace thermo {
 
-std::optional<Figures> Evaluate(const EnergyFunction& f, double T, double V) {
+std::optional<Figures> Evaluate(const EnergyScale& f, double T, double V) {
   const double X = f.F(T, V);
   // 0 is the equation's failure value (a figure of exactly 0 on the
   // equation's own scale, which no real state hits, would be taken for one).
@@ -15,4 +15,4 @@ std::optional<Figures> Evaluate(const EnergyFunction& f, double T, double V) {
   return Figures{X - zero, X - f.RefStateOffset};
 }
 
-}  // namespace energy_windows
+}  // namespace thermo

@@ -1,10 +1,10 @@
-#include "windows/response/ResponseValues.h"
+#include "thermo/ResponseValues.h"
 
 #include <cmath>
 
 #include "eos/Globals.h"
 
-namespace response_windows {
+namespace thermo {
 
 namespace {
 
@@ -18,13 +18,10 @@ std::optional<double> Finite(double value) {
   return std::nullopt;
 }
 
-// Mechanically stable: the base and residual parts' M (dP/drho)_T above 0
-// and Cp above 0.
+// Mechanically stable: M (dP/drho)_T above 0 and Cp above 0.
 bool MechanicallyStable(double T, double V) {
-  using namespace Globals;
-  const double x100 = Haar_Base(Haar_Quantity::dPdRho, T, V) + Haar_Residual(Haar_Quantity::dPdRho, T, V);
-  if (!(x100 > 0.0)) return false;
-  return Haar_Cp(T, V) > 0.0;
+  if (!(Globals::Haar_dPdRho(T, V) > 0.0)) return false;
+  return Globals::Haar_Cp(T, V) > 0.0;
 }
 
 }  // namespace
@@ -57,4 +54,4 @@ std::optional<double> DielectricConstant(double T, double V) {
   return std::nullopt;
 }
 
-}  // namespace response_windows
+}  // namespace thermo

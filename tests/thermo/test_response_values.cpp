@@ -5,11 +5,11 @@
 
 #include <limits>
 
-#include "windows/response/ResponseValues.h"
+#include "thermo/ResponseValues.h"
 
 namespace {
 
-using namespace response_windows;
+using namespace thermo;
 
 struct Case {
   const char* state;

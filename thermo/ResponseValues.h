@@ -21,7 +21,7 @@
 
 #include <optional>
 
-namespace response_windows {
+namespace thermo {
 
 std::optional<double> IsochoricHeatCapacity(double T, double V);    // J/(mol K)
 std::optional<double> IsobaricHeatCapacity(double T, double V);     // J/(mol K)
@@ -30,4 +30,4 @@ std::optional<double> JouleThomsonCoefficient(double T, double V);  // K/MPa
 std::optional<double> Viscosity(double T, double V);                // Pa s
 std::optional<double> DielectricConstant(double T, double V);       // 1
 
-}  // namespace response_windows
+}  // namespace thermo
