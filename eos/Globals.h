@@ -83,11 +83,6 @@ inline constexpr int Temperature = 1;
 
 // ------------------------------------------------------------- shared state
 
-// The program-wide state point, written and read only by the windows.
-inline double TempKelvin = 0.0;  // K
-inline double PresMPa = 0.0;     // MPa
-inline double MolarVol = 0.0;    // cm3/mol
-
 // The saturation arrays: index 0 liquid, 1 vapour (elements 2-6 unused).
 // Function_LV fills them; the phase-equilibrium windows read them.
 inline std::array<double, 7> MolarVolumes{};  // cm3/mol

@@ -38,7 +38,7 @@ TEST_F(LiquidVapourTest, PhasesAndTheirSharesBelowTheHomogenizationTemperature) 
   for (const auto& c : cases) {
     SCOPED_TRACE(c.V);
     Calculate(c.V, c.unit, c.T);
-    EXPECT_EQ(Globals::MolarVol, ui::Val(c.V));
+    EXPECT_EQ(statetest::Shared().V, ui::Val(c.V));
     EXPECT_EQ(Text(w, "Density"), c.density);
     EXPECT_NEAR(ShownTh(), c.Th, 0.00006);
     EXPECT_NEAR(Number(w, "Answer"), c.P, 0.000006);

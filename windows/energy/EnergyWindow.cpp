@@ -1,7 +1,5 @@
 #include "windows/energy/EnergyWindow.h"
 
-#include "eos/Globals.h"
-
 using thermo::Figures;
 
 EnergyWindow::EnergyWindow(const StatePointLayout& layout, const thermo::EnergyScale& scale,
@@ -21,8 +19,7 @@ void EnergyWindow::calculate_Action() {
     return;
   }
   // Per mass the difference is taken first, then divided.
-  const double divisor = PerMass() ? Globals::MolarMassH2O : 1.0;
-  ShowResults({ui::Str(figures.triplePoint / divisor), ui::Str(figures.refState / divisor)});
+  ShowFigures({figures.triplePoint, figures.refState});
 }
 
 void EnergyWindow::UnitChosen(bool perMass) {

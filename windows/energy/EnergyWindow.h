@@ -1,8 +1,8 @@
 // The energy-function windows on the state-point skeleton: the "calculate"
 // hook that shows the window's function on its two scales, and the unit
-// pair `Jmol` / `kJkg` that converts what the results show. A window of the
-// family gives its layout, its function with its scales and its units; it
-// adds nothing else.
+// pair `Jmol` / `kJkg` that shows the figures per mole or per mass. A window
+// of the family gives its layout, its function with its scales and its
+// units; it adds nothing else.
 #pragma once
 
 #include "thermo/EnergyScales.h"

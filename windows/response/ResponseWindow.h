@@ -19,8 +19,8 @@ class ResponseWindow : public StatePointWindow {
 
   // Shows the figure in `Result`.
   void calculate_Action() override;
-  // The figure in the unit the window shows it in.
-  virtual double InShownUnit(double figure) const { return figure * scale_; }
+  // Writes the figure into `Result`, in the unit the window shows it in.
+  virtual void ShowFigure(double figure) { ShowResults({ui::Str(figure * scale_)}); }
 
  private:
   Figure figure_;
@@ -33,7 +33,7 @@ class HeatCapacityWindow : public ResponseWindow {
   HeatCapacityWindow(const StatePointLayout& layout, Figure figure);
 
   std::vector<ui::Handler> MemberHandlers() override;
-  double InShownUnit(double figure) const override;
+  void ShowFigure(double figure) override { ShowFigures({figure}); }
 
  private:
   // `Jmol` (perMass false) or `kJkg` (true) has just been turned on.

@@ -1,6 +1,7 @@
 #include "windows/state/Isochore.h"
 
 #include "eos/Globals.h"
+#include "thermo/StatePoint.h"
 #include "thermo/StateValues.h"
 #include "ui/BusyScope.h"
 #include "windows/state/ListingLayout.h"
@@ -91,7 +92,7 @@ std::vector<ui::Handler> Isochore::Handlers() {
 }
 
 void Isochore::Event_Activate() {
-  const double v = Globals::MolarVol;
+  const double v = thermo::StatePoint::Get().V;
   Label("ResultV")->SetText(ui::Str(v));
   Label("ResultV1")->SetText(ui::Str(thermo::DensityGcm3(v)));
   Label("filename0")->SetText(QString());
@@ -151,7 +152,7 @@ void Isochore::calculate_Action() {
   list->DeleteAllRows();
   Label("filename1")->SetText(QString());
   Label("filename0")->SetText(QString());
-  const double v = Globals::MolarVol;
+  const double v = thermo::StatePoint::Get().V;
   if (ReadAndCheck(r) && VolumeAccepted(v)) {
     // The running temperature is kept in kelvin; each row shows it in ˚C.
     double T = (r.min - r.step) + Globals::CelsiusOffset;
@@ -175,7 +176,7 @@ void Isochore::Export_Action() {
 
   Range r;
   if (!ReadAndCheck(r)) return;
-  const double v = Globals::MolarVol;
+  const double v = thermo::StatePoint::Get().V;
   if (!VolumeAccepted(v)) return;
   const QString name = ui::Str(v) + QStringLiteral(".txt");
   QString error;

@@ -1,6 +1,7 @@
 #include "windows/state/TemperatureWindow.h"
 
 #include "eos/Globals.h"
+#include "thermo/StatePoint.h"
 #include "thermo/StateSearch.h"
 #include "windows/statepoint/StateLabels.h"
 #include "windows/state/MathAnalT.h"
@@ -114,23 +115,27 @@ std::vector<ui::Handler> TemperatureWindow::Handlers() {
   };
 }
 
-void TemperatureWindow::dataEntry_TextChange() {
-  Radio("Choice0")->SetValue(false);
-  Radio("Choice1")->SetValue(false);
-  Field("dataEntryT")->SetText(QString());
-  Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
-  Label("Density")->SetText(state_windows::DensityLine(Globals::MolarVol));
+void TemperatureWindow::InputsChanged() {
+  ++inputs_;
+  found_ = 0;
+  stored_ = false;
   Label("Result")->SetText(QString());
   Label("warning")->SetText(QString());
 }
 
-void TemperatureWindow::dataEntry1_TextChange() {
+void TemperatureWindow::dataEntry_TextChange() {
+  InputsChanged();
   Radio("Choice0")->SetValue(false);
   Radio("Choice1")->SetValue(false);
-  Label("Result")->SetText(QString());
-  Label("warning")->SetText(QString());
-  Globals::PresMPa = ui::Val(Field("dataEntry1")->Text());
-  const double P = Globals::PresMPa;
+  Field("dataEntryT")->SetText(QString());
+  Label("Density")->SetText(state_windows::DensityLine(ui::Val(Field("dataEntry")->Text())));
+}
+
+void TemperatureWindow::dataEntry1_TextChange() {
+  InputsChanged();
+  Radio("Choice0")->SetValue(false);
+  Radio("Choice1")->SetValue(false);
+  const double P = ui::Val(Field("dataEntry1")->Text());
   if (P < Globals::CritPresSat) {
     const double Ts = Globals::SaturationT(P);
     const double VV = Globals::SaturationV(Globals::SaturationPhase::Vapour, Ts);
@@ -143,15 +148,16 @@ void TemperatureWindow::dataEntry1_TextChange() {
 }
 
 void TemperatureWindow::calculate_Action() {
-  Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
-  Globals::PresMPa = ui::Val(Field("dataEntry1")->Text());
-  const double V = Globals::MolarVol;
-  const double P = Globals::PresMPa;
+  const double V = ui::Val(Field("dataEntry")->Text());
+  const double P = ui::Val(Field("dataEntry1")->Text());
   if (!(V > 0) || !(P > 0)) {
     Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and pressure"));
     return;
   }
   Label("warning")->SetText(QString());
+  // The searches let events run: a temperature for inputs changed meanwhile
+  // is dropped.
+  const unsigned inputs = inputs_;
 
   // The first approach chosen, and the search from it: a stable root, or
   // none and the reason.
@@ -160,51 +166,65 @@ void TemperatureWindow::calculate_Action() {
   if (Radio("Choice1")->Value()) approach = thermo::Approach::Manual;
   const thermo::Answer T =
       thermo::TemperatureFromApproach(P, V, approach, ui::Val(Field("dataEntryT")->Text()));
-  Globals::TempKelvin = T.value;
-  ui::StaticText* result = Label("Result");
-  if (T.HasFigure()) {
-    result->SetTextColor(ui::Black);
-    if (Radio("Celsius")->Value()) result->SetText(ui::Str(T.value - Globals::CelsiusOffset));
-    if (Radio("Kelvin")->Value()) result->SetText(ui::Str(T.value));
-  } else {
+  if (inputs != inputs_) return;
+  thermo::StatePoint::Set(T.value, P, V);
+  stored_ = true;
+  found_ = T.value;
+  ShowTemperature();
+  if (!T.HasFigure()) {
     Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(T.reason)));
+    ui::StaticText* result = Label("Result");
     result->SetTextColor(ui::Red);
     result->SetText(QStringLiteral("no result"));
   }
 }
 
+void TemperatureWindow::ShowTemperature() {
+  ui::StaticText* result = Label("Result");
+  result->SetTextColor(ui::Black);
+  if (!(found_ > 0)) {
+    result->SetText(QString());
+    return;
+  }
+  Label("Result")->SetText(ui::Str(Radio("Celsius")->Value() ? found_ - Globals::CelsiusOffset : found_));
+}
+
 void TemperatureWindow::Kelvin_Action() {
   if (Radio("Kelvin")->Value()) {
     Label("StaticText4")->SetText(QStringLiteral("Kelvin"));
-    Label("Result")->SetText(ui::Str(Globals::TempKelvin));
+    ShowTemperature();
   }
 }
 
 void TemperatureWindow::Celsius_Action() {
   if (Radio("Celsius")->Value()) {
     Label("StaticText4")->SetText(QStringLiteral("˚Celsius"));
-    Label("Result")->SetText(Globals::TempKelvin > 0 ? ui::Str(Globals::TempKelvin - Globals::CelsiusOffset)
-                                                     : QStringLiteral("0"));
+    ShowTemperature();
   }
 }
 
 void TemperatureWindow::Choice0_Action() {
   if (Radio("Choice0")->Value()) {
     Field("dataEntryT")->SetText(QString());
-    Label("Result")->SetText(QString());
+    InputsChanged();
   }
 }
 
 void TemperatureWindow::Choice1_Action() {
-  if (Radio("Choice1")->Value()) Label("Result")->SetText(QString());
+  if (Radio("Choice1")->Value()) InputsChanged();
 }
 
-void TemperatureWindow::dataEntryT_TextChange() {
-  Label("Result")->SetText(QString());
-  Label("warning")->SetText(QString());
-}
+void TemperatureWindow::dataEntryT_TextChange() { InputsChanged(); }
 
-void TemperatureWindow::Analysis_Action() { ui::Shared<MathAnalT>()->Show(); }
+// The listing is that of the molar volume and pressure typed here: unless
+// "calculate" stored the state of these entries, they are handed over with
+// no temperature.
+void TemperatureWindow::Analysis_Action() {
+  const double V = ui::Val(Field("dataEntry")->Text());
+  const double P = ui::Val(Field("dataEntry1")->Text());
+  if (!stored_ && V > 0 && P > 0) thermo::StatePoint::Set(0, P, V);
+  ui::Shared<MathAnalT>()->Show();
+}
 
 void TemperatureWindow::Clear_Action() {
   Radio("Choice0")->SetValue(false);

@@ -2,6 +2,7 @@
 
 #include "eos/Globals.h"
 #include "thermo/StateSearch.h"
+#include "thermo/StatePoint.h"
 #include "thermo/StateValues.h"
 #include "windows/state/MathAnal.h"
 #include "catalogue/Pictures.h"
@@ -122,40 +123,39 @@ double VolumeWindow::ReadTemperature() {
   return ui::EntryKelvin(Field("dataEntryT")->Text(), Radio("Celsius")->Value()).value_or(0.0);
 }
 
-void VolumeWindow::dataEntryP_TextChange() {
+void VolumeWindow::InputsChanged() {
+  ++inputs_;
+  stored_ = false;
   Label("Result")->SetText(QString());
   Label("DensityResult")->SetText(QString());
+  Label("warning")->SetText(QString());
+}
+
+void VolumeWindow::dataEntryP_TextChange() {
+  InputsChanged();
   Radio("Choice0")->SetValue(false);
   Radio("Choice1")->SetValue(false);
-  Label("warning")->SetText(QString());
-  Globals::PresMPa = ui::Val(Field("dataEntryP")->Text());
 }
 
 void VolumeWindow::dataEntryT_TextChange() {
-  Label("Result")->SetText(QString());
-  Label("DensityResult")->SetText(QString());
+  InputsChanged();
   Radio("Choice0")->SetValue(false);
   Radio("Choice1")->SetValue(false);
-  Label("warning")->SetText(QString());
-  Globals::TempKelvin = ReadTemperature();
 }
 
-void VolumeWindow::dataEntryV_TextChange() {
-  Label("Result")->SetText(QString());
-  Label("DensityResult")->SetText(QString());
-  Label("warning")->SetText(QString());
-}
+void VolumeWindow::dataEntryV_TextChange() { InputsChanged(); }
 
 void VolumeWindow::calculate_Action() {
   const double T = ReadTemperature();
-  Globals::TempKelvin = T;
   const double P = ui::Val(Field("dataEntryP")->Text());
-  Globals::PresMPa = P;
   if (!(P > 0) || !(T > 0)) {
     Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and pressure"));
     return;
   }
   Label("warning")->SetText(QString());
+  // The search lets events run: a volume for inputs changed meanwhile is
+  // dropped.
+  const unsigned inputs = inputs_;
 
   // The first approach chosen, and the search from it: a stable root, or
   // none and the reason.
@@ -164,6 +164,9 @@ void VolumeWindow::calculate_Action() {
   if (Radio("Choice1")->Value()) approach = thermo::Approach::Manual;
   const thermo::Answer V =
       thermo::VolumeFromApproach(T, P, approach, ui::Val(Field("dataEntryV")->Text()));
+  if (inputs != inputs_) return;
+  thermo::StatePoint::Set(T, P, V.value);
+  stored_ = true;
   if (V.HasFigure()) {
     ShowResult(ui::Str(V.value), ui::Black);
     Label("DensityResult")->SetText(ui::Str(thermo::DensityGcm3(V.value)));
@@ -180,30 +183,40 @@ void VolumeWindow::ShowResult(const QString& text, ui::Rgb color) {
   result->SetText(text);
 }
 
+// The typed temperature is read in the unit now on: a volume found under the
+// other unit is not that of the temperature the entry now means.
 void VolumeWindow::Kelvin_Action() {
-  if (Radio("Kelvin")->Value()) Label("StaticText8")->SetText(QStringLiteral("Kelvin"));
+  if (!Radio("Kelvin")->Value()) return;
+  Label("StaticText8")->SetText(QStringLiteral("Kelvin"));
+  InputsChanged();
 }
 
 void VolumeWindow::Celsius_Action() {
-  if (Radio("Celsius")->Value()) Label("StaticText8")->SetText(QStringLiteral("˚Celsius"));
+  if (!Radio("Celsius")->Value()) return;
+  Label("StaticText8")->SetText(QStringLiteral("˚Celsius"));
+  InputsChanged();
 }
 
 void VolumeWindow::Choice0_Action() {
   if (Radio("Choice0")->Value()) {
     Field("dataEntryV")->SetText(QString());
-    Label("Result")->SetText(QString());
-    Label("DensityResult")->SetText(QString());
+    InputsChanged();
   }
 }
 
 void VolumeWindow::Choice1_Action() {
-  if (Radio("Choice1")->Value()) {
-    Label("Result")->SetText(QString());
-    Label("DensityResult")->SetText(QString());
-  }
+  if (Radio("Choice1")->Value()) InputsChanged();
 }
 
-void VolumeWindow::Analysis_Action() { ui::Shared<MathAnal>()->Show(); }
+// The listing is that of the temperature and pressure typed here: unless
+// "calculate" stored the state of these entries, they are handed over with
+// no molar volume.
+void VolumeWindow::Analysis_Action() {
+  const double T = ReadTemperature();
+  const double P = ui::Val(Field("dataEntryP")->Text());
+  if (!stored_ && T > 0 && P > 0) thermo::StatePoint::Set(T, P, 0);
+  ui::Shared<MathAnal>()->Show();
+}
 
 void VolumeWindow::Clear_Action() {
   Field("dataEntryT")->SetText(QString());

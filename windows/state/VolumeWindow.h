@@ -3,10 +3,12 @@
 // The user types a pressure (MPa) and a temperature (K or ˚C), chooses the
 // start of the volume search (its first approach: "automatic", or "manual"
 // with a typed start volume) and presses "calculate"; the window shows the
-// molar volume (cm3/mol) and the density (g/cm3). It writes the temperature
-// and pressure it reads to the state point (Globals::TempKelvin,
-// Globals::PresMPa), where its listing MathAnal finds them, and never the
-// molar volume it computes.
+// molar volume (cm3/mol) and the density (g/cm3), and stores the state whole
+// as the program-wide state point (thermo::StatePoint), with a molar volume
+// of 0 where the search finds none. Its listing MathAnal reads the
+// temperature and pressure from there; "Mathematical Analysis" hands over
+// the typed ones when "calculate" has not stored them. Changing an entry,
+// the first approach or the temperature unit empties the results.
 #pragma once
 
 #include "ui/Window.h"
@@ -25,6 +27,8 @@ class VolumeWindow : public ui::Window {
   double ReadTemperature();
   // `Result` in that colour.
   void ShowResult(const QString& text, ui::Rgb color);
+  // An input changed: the results shown are no longer those of the inputs.
+  void InputsChanged();
 
   void dataEntryP_TextChange();
   void dataEntryT_TextChange();
@@ -36,4 +40,10 @@ class VolumeWindow : public ui::Window {
   void dataEntryV_TextChange();
   void Analysis_Action();
   void calculate_Action();
+
+  // Counts the changes of the inputs; a volume found while they changed
+  // (the search lets events run) is dropped.
+  unsigned inputs_ = 0;
+  // The state point holds the state computed from the inputs shown.
+  bool stored_ = false;
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "eos/Globals.h"
+#include "thermo/StatePoint.h"
 #include "ui/BusyScope.h"
 #include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
@@ -131,16 +132,54 @@ std::vector<ui::Handler> StatePointWindow::Handlers() {
 // ------------------------------------------------------------- for the hooks
 
 std::optional<StatePointWindow::StatePoint> StatePointWindow::CheckedStatePoint() {
-  const StatePoint s{Globals::TempKelvin, Globals::PresMPa, Globals::MolarVol};
-  if (!(s.V > 0) || !(s.T > 0) || !(s.P > 0)) {
+  if (!completed_) {
+    const QString t = Field("dataEntryT")->Text().trimmed();
+    const QString given = Field("dataEntryPV")->Text().trimmed();
+    const bool mode = Radio("RadioButtonTP")->Value() || Radio("RadioButtonTV")->Value();
+    if (t.isEmpty() && given.isEmpty()) {
+      TakeProgramStatePoint();
+    } else if (mode && !t.isEmpty() && !given.isEmpty()) {
+      // Typed but not yet completed: the state step first. Where it finds no
+      // state it has said so in its own rows.
+      PushButton1_Action();
+      if (!completed_) {
+        EmptyResults();
+        return std::nullopt;
+      }
+    }
+  }
+  if (!completed_ || !completed_->Complete()) {
     Label("warning")->SetText(kNoNumber);
     EmptyResults();
     return std::nullopt;
   }
-  return s;
+  calculatedFor_ = inputs_;
+  return completed_;
+}
+
+void StatePointWindow::TakeProgramStatePoint() {
+  const thermo::State s = thermo::StatePoint::Get();
+  if (!s.Complete()) return;
+  const bool tv = Radio("RadioButtonTV")->Value();
+  if (!tv && !Radio("RadioButtonTP")->Value()) Radio("RadioButtonTP")->SetValue(true);
+  const bool celsius = Radio("Celsius")->Value();
+  // The temperature first: its change empties the given quantity.
+  Field("dataEntryT")->SetText(ui::Str(celsius ? s.T - Globals::CelsiusOffset : s.T));
+  Field("dataEntryPV")->SetText(ui::Str(tv ? s.V : s.P));
+  SetResultPV(tv ? s.P : s.V);
+  Label("Density2")->SetText(tv ? QString() : DensityText(s.V));
+  completed_ = s;
+}
+
+void StatePointWindow::InputsChanged() {
+  ++inputs_;
+  completed_.reset();
+  figures_.clear();
 }
 
 void StatePointWindow::ShowResults(std::initializer_list<QString> texts) {
+  if (!InputsUnchanged()) return;
+  figures_.clear();
   auto text = texts.begin();
   for (const char* name : layout_.results) {
     if (text == texts.end()) break;
@@ -151,14 +190,27 @@ void StatePointWindow::ShowResults(std::initializer_list<QString> texts) {
   Label("warning")->SetText(QString());
 }
 
+void StatePointWindow::ShowFigures(std::initializer_list<double> perMole) {
+  if (!InputsUnchanged()) return;
+  figures_.assign(perMole);
+  ConvertShownResults(PerMass());
+  Label("warning")->SetText(QString());
+}
+
 void StatePointWindow::ShowNoResult(const char* name) {
+  if (InputsUnchanged()) PaintNoResult(name);
+}
+
+void StatePointWindow::PaintNoResult(const char* name) {
   ui::StaticText* label = Label(name);
   label->SetTextColor(ui::Red);
   label->SetText(QStringLiteral("no result"));
 }
 
 void StatePointWindow::ShowNoResults(thermo::Reason why) {
-  for (const char* name : layout_.results) ShowNoResult(name);
+  if (!InputsUnchanged()) return;
+  figures_.clear();
+  for (const char* name : layout_.results) PaintNoResult(name);
   Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(why)));
 }
 
@@ -174,22 +226,27 @@ std::vector<ui::Handler> StatePointWindow::UnitPairHandlers(std::function<void(b
 bool StatePointWindow::PerMass() const { return Radio("kJkg")->Value(); }
 
 void StatePointWindow::ConvertShownResults(bool perMass) {
-  const bool none = layout_.results.empty() || ui::Val(Label(layout_.results.front())->Text()) == 0;
+  std::size_t i = 0;
   for (const char* name : layout_.results) {
     ui::StaticText* label = Label(name);
-    const double shown = ui::Val(label->Text());
-    label->SetText(none ? QString()
-                        : ui::Str(perMass ? shown / Globals::MolarMassH2O : shown * Globals::MolarMassH2O));
+    if (i >= figures_.size()) {
+      label->SetText(QString());
+      continue;
+    }
+    const double figure = figures_[i++];
+    label->SetTextColor(ui::Black);
+    label->SetText(ui::Str(perMass ? figure / Globals::MolarMassH2O : figure));
   }
 }
 
 void StatePointWindow::EmptyResults() {
+  figures_.clear();
   for (const char* name : layout_.results) Label(name)->SetText(QString());
 }
 
 void StatePointWindow::SetResultPV(double value) {
   if (value == 0 || !std::isfinite(value)) {
-    ShowNoResult("ResultPV");
+    PaintNoResult("ResultPV");
     return;
   }
   ui::StaticText* label = Label("ResultPV");
@@ -210,19 +267,20 @@ void StatePointWindow::Clear_Action() {
   Label("Density2")->SetText(QString());
   EmptyResults();
   Label("warning")->SetText(QString());
-  Globals::TempKelvin = 0;
-  Globals::PresMPa = 0;
-  Globals::MolarVol = 0;
+  InputsChanged();
+  thermo::StatePoint::Clear();
 }
 
 void StatePointWindow::dataEntryPV_TextChange() {
+  InputsChanged();
   Label("ResultPV")->SetText(QString());
   EmptyResults();
   Label("warning")->SetText(QString());
   if (Radio("RadioButtonTV")->Value()) {
-    // A volume without a density leaves the line as it was.
+    // A volume without a density (nothing, not above 0, or so small that
+    // the quotient overflows) shows the bare caption.
     const QString density = DensityText(ui::Val(Field("dataEntryPV")->Text()));
-    if (!density.isEmpty()) Label("Density1")->SetText(density);
+    Label("Density1")->SetText(density.isEmpty() ? QStringLiteral("corresponding density") : density);
   }
   if (Radio("RadioButtonTP")->Value())
     Label("Density2")->SetText(QStringLiteral("corresponding density"));
@@ -234,6 +292,7 @@ void StatePointWindow::PushButton1_Action() {
 
   const bool tp = Radio("RadioButtonTP")->Value();
   const bool tv = Radio("RadioButtonTV")->Value();
+  if (!tp && !tv) return;  // no mode: no given quantity either
   const std::optional<double> kelvin =
       ui::EntryKelvin(Field("dataEntryT")->Text(), Radio("Celsius")->Value());
   const double given = ui::Val(Field("dataEntryPV")->Text());
@@ -244,29 +303,40 @@ void StatePointWindow::PushButton1_Action() {
   }
   Label("warning")->SetText(QString());
   const double T = *kelvin;
-  Globals::TempKelvin = T;
+  // The searches let events run: an answer for entries changed meanwhile
+  // is dropped.
+  const unsigned inputs = inputs_;
+  StatePoint state{.T = T};
 
   if (tp) {
     const double P = given;
-    Globals::PresMPa = P;
     // A stable root, or the failure value 0 and the reason.
     const thermo::Answer V = thermo::StateStepVolume(T, P);
-    Globals::MolarVol = V.value;
+    if (inputs != inputs_) return;
+    state.P = P;
+    state.V = V.value;
     SetResultPV(V.value);
     Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(V.reason)));
     Label("Density2")->SetText(DensityText(V.value));
   }
   if (tv) {
     const double V = given;
-    Globals::MolarVol = V;
     // No pressure below 15 cm3/mol or 260 K, inside the two-phase region,
     // nor where the equation declines the state: the state point then has
     // none either.
     const thermo::Answer P = thermo::StateStepPressure(T, V);
-    Globals::PresMPa = P.value;
+    if (inputs != inputs_) return;
+    state.P = P.value;
+    state.V = V;
     SetResultPV(P.value);
     Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(P.reason)));
     Label("Density2")->SetText(QString());
+  }
+  thermo::StatePoint::Set(state);
+  if (state.Complete()) {
+    completed_ = state;
+  } else {
+    completed_.reset();
   }
 }
 
@@ -284,6 +354,9 @@ void StatePointWindow::RadioButtonTV_Action() {
 
 void StatePointWindow::SwitchMode(const char* radio, const ModeTexts& texts) {
   if (!Radio(radio)->Value()) return;
+  InputsChanged();
+  Label("ResultPV")->SetText(QString());
+  EmptyResults();
   Label("satliq")->SetText(QStringLiteral("liquid"));
   Label("satvap")->SetText(QStringLiteral("vapour"));
   Field("dataEntryPV")->SetText(QString());
@@ -300,16 +373,15 @@ void StatePointWindow::SwitchMode(const char* radio, const ModeTexts& texts) {
 }
 
 void StatePointWindow::dataEntryT_TextChange() {
+  InputsChanged();
   Field("dataEntryPV")->SetText(QString());
   Label("ResultPV")->SetText(QString());
   Label("warning")->SetText(QString());
   EmptyResults();
 
-  // The temperature follows the entry at every keystroke. An entry that is
-  // no number is no temperature, in either unit.
+  // An entry that is no number is no temperature, in either unit.
   const double T =
       ui::EntryKelvin(Field("dataEntryT")->Text(), Radio("Celsius")->Value()).value_or(0.0);
-  Globals::TempKelvin = T;
 
   if (T >= Globals::TriplePointTemp && T <= Globals::CritTempHaar) {
     const double vl = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
@@ -330,8 +402,10 @@ void StatePointWindow::dataEntryT_TextChange() {
 void StatePointWindow::UnitSwitch(const char* radio, const char* unitText) {
   if (!Radio(radio)->Value()) return;
   Label("StaticText1")->SetText(QString::fromUtf8(unitText));
+  InputsChanged();
   Field("dataEntryT")->SetText(QString());
-  Globals::TempKelvin = 0;
+  Label("ResultPV")->SetText(QString());
+  EmptyResults();
   Label("satliq")->SetText(QStringLiteral("liquid"));
   Label("satvap")->SetText(QStringLiteral("vapour"));
 }
