@@ -48,8 +48,7 @@ void FugacityWindow::calculate_Action() {
   if (!(f > 0) || !std::isfinite(f)) {
     // The equation gives no fugacity there (its exponent is out of range).
     ShowResults({QString(), QString()});
-    ShowNoResult("FugacityResult");
-    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(thermo::NoValueReason(s->T))));
+    ShowNoResult("FugacityResult", thermo::NoValueReason(s->T));
     return;
   }
   ShowResults({ui::Str(f), ui::Str(f / s->P)});

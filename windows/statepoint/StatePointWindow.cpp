@@ -197,8 +197,10 @@ void StatePointWindow::ShowFigures(std::initializer_list<double> perMole) {
   Label("warning")->SetText(QString());
 }
 
-void StatePointWindow::ShowNoResult(const char* name) {
-  if (InputsUnchanged()) PaintNoResult(name);
+void StatePointWindow::ShowNoResult(const char* name, thermo::Reason why) {
+  if (!InputsUnchanged()) return;
+  PaintNoResult(name);
+  Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(why)));
 }
 
 void StatePointWindow::PaintNoResult(const char* name) {

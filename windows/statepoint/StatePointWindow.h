@@ -116,8 +116,9 @@ class StatePointWindow : public ui::Window {
   // capacities J/(mol K)), shown per mole or per mass as the unit pair says;
   // a unit switch later converts these figures, not their rounded texts.
   void ShowFigures(std::initializer_list<double> perMole);
-  // A red "no result" in that label (a property the equation does not give).
-  void ShowNoResult(const char* label);
+  // A red "no result" in that label (a property the equation does not give),
+  // and the reason in the warning.
+  void ShowNoResult(const char* label, thermo::Reason why);
   // A red "no result" in every label of the result set, and the reason in
   // the warning.
   void ShowNoResults(thermo::Reason why);
