@@ -79,6 +79,19 @@ TEST_F(PressuresTest, NoPressureAboveTheTemperatureWindowIsNoResult) {
   EXPECT_EQ(statetest::Shared().P, 0) << "no pressure of another state beside 6000 K";
 }
 
+// Inside the two-phase region the window shows the equation's own loop
+// pressure, but hands no unstable state to "calculate" elsewhere.
+TEST_F(PressuresTest, TheLoopPressureIsShownButNoStateOfWater) {
+  Enter(w, "dataEntry", "60");
+  Enter(w, "dataEntry1", "600");
+  Press(w, "calculate");
+  EXPECT_NEAR(Number(w, "Result"), 10.61993, 1e-5);
+  EXPECT_EQ(Result()->TextColor().r, 0);
+  EXPECT_EQ(Text(w, "warning"), "");
+  const thermo::State s = statetest::Shared();
+  EXPECT_TRUE(s.T == 600 && s.P == 0 && s.V == 60);
+}
+
 TEST_F(PressuresTest, CelsiusIsConvertedWhenRead) {
   Press(w, "Celsius");
   EXPECT_EQ(Text(w, "StaticText4"), "˚Celsius");
