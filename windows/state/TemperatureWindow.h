@@ -7,7 +7,8 @@
 // start temperature in K) "calculate" runs the temperature search and shows
 // the temperature in K or ˚C, and stores the state whole as the program-wide
 // state point (thermo::StatePoint), with a temperature of 0 where the search
-// finds none. Its listing MathAnalT reads the molar volume and pressure from
+// (thermo/StateSearch.h) finds no stable root; the red "no result" then has
+// its reason in `warning`. Its listing MathAnalT reads the molar volume and pressure from
 // there; "Mathematical Analysis" hands over the typed ones when "calculate"
 // has not stored them. Changing an entry or the first approach empties the
 // result; the unit radios show the temperature found in K or ˚C. The window
