@@ -105,7 +105,8 @@ TEST_F(ResponseTest, NoResultWhereTheEquationGivesNoFigure) {
       // The ideal-gas part no longer describes water: no caloric figure.
       {"3200 K", "3200", "1000", {kCaloric, kCaloric, kCaloric, kCaloric, kFigure, kFigure}},
       // The dielectric formulation gives -534.
-      {"dielectric constant below 1", "2500", "15", {kFigure, kFigure, kFigure, kFigure, kFigure, Reason::NoValue}},
+      {"dielectric constant below 1", "2500", "15",
+       {kFigure, kFigure, kFigure, kFigure, kFigure, Reason::NoValue}},
       {"liquid at 25 C", "298.15", "18.06838", {kFigure, kFigure, kFigure, kFigure, kFigure, kFigure}},
   };
   for (const auto& c : cases) {
@@ -120,7 +121,8 @@ TEST_F(ResponseTest, NoResultWhereTheEquationGivesNoFigure) {
       EXPECT_EQ(shown == "no result", none) << c.state << ": " << w->windowTitle().toStdString();
       EXPECT_EQ(guitest::LabelColour(w->Label("Result")), none ? QColor(Qt::red) : QColor(Qt::black));
       EXPECT_NE(shown, "0") << c.state;
-      EXPECT_EQ(Text(w, "warning"), statetest::Why(c.why[i])) << c.state << ": " << w->windowTitle().toStdString();
+      EXPECT_EQ(Text(w, "warning"), statetest::Why(c.why[i]))
+          << c.state << ": " << w->windowTitle().toStdString();
     }
     if (c.why[1] != kFigure) guitest::SaveScreenshot(windows[1], "CPWindow no result");
   }

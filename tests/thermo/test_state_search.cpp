@@ -64,7 +64,8 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
       {"state step, 300 K, 1e6 MPa", [] { return StateStepVolume(300, 1e6); }, Reason::PressureAboveRange},
       {"state step, 300 K, 3000 MPa", [] { return StateStepVolume(300, 3000); }, Reason::None},
       // Caloric figures up to 3000 K; Cp 2.541 kJ/(kg K) at 1373.15 K.
-      {"Cp, 1373.15 K, 0.1 MPa", [] { return IsobaricHeatCapacity(1373.15, StateStepVolume(1373.15, 0.1).value); },
+      {"Cp, 1373.15 K, 0.1 MPa",
+       [] { return IsobaricHeatCapacity(1373.15, StateStepVolume(1373.15, 0.1).value); },
        Reason::None, 2.541 * 18.01528, 0.01},
       {"Cv, 3000 K", [] { return IsochoricHeatCapacity(3000, kR * 3000 / 0.1); }, Reason::None},
       {"Cp, 3200 K", [] { return IsobaricHeatCapacity(3200, kR * 3200 / 0.1); }, Reason::AboveCaloricRange},
