@@ -169,7 +169,7 @@ void TemperatureWindow::calculate_Action() {
   if (inputs != inputs_) return;
   thermo::StatePoint::Set(T.value, P, V);
   stored_ = true;
-  found_ = T.value;
+  found_ = T.HasFigure() ? T.value : 0.0;
   ShowTemperature();
   if (!T.HasFigure()) {
     Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(T.reason)));
@@ -180,13 +180,12 @@ void TemperatureWindow::calculate_Action() {
 }
 
 void TemperatureWindow::ShowTemperature() {
+  // With none found the label keeps what it shows: nothing, or the red "no
+  // result" beside its reason.
+  if (!(found_ > 0)) return;
   ui::StaticText* result = Label("Result");
   result->SetTextColor(ui::Black);
-  if (!(found_ > 0)) {
-    result->SetText(QString());
-    return;
-  }
-  Label("Result")->SetText(ui::Str(Radio("Celsius")->Value() ? found_ - Globals::CelsiusOffset : found_));
+  result->SetText(ui::Str(Radio("Celsius")->Value() ? found_ - Globals::CelsiusOffset : found_));
 }
 
 void TemperatureWindow::Kelvin_Action() {

@@ -34,7 +34,8 @@ class TemperatureWindow : public ui::Window {
  private:
   // An input changed: the temperature shown is no longer that of the inputs.
   void InputsChanged();
-  // The temperature found, in the unit that is on; empty when none.
+  // The temperature found, in black in the unit that is on; nothing when
+  // none was found.
   void ShowTemperature();
 
   void dataEntry_TextChange();
