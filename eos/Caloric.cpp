@@ -20,13 +20,13 @@ double SumOfParts(int sel, double T, double V) {
   return BasePart(sel, T, V) + ResidualPart(sel, T, V) + IdealPart(sel, T);
 }
 
-// Cv (J/(mol K)) and the two pressure derivatives x100 = M dP/drho
-// (MPa cm3/mol) and x101 = dP/dT (MPa/K) at one state, each part evaluated
+// Cv (J/(mol K)) and the two pressure derivatives dPdRho = M dP/drho
+// (MPa cm3/mol) and dPdT = dP/dT (MPa/K) at one state, each part evaluated
 // once; the sums are those of the parts' Cv, dPdRho and dPdT selectors.
 struct CaloricDerivatives {
   double cv;
-  double x100;
-  double x101;
+  double dPdRho;
+  double dPdT;
 };
 
 CaloricDerivatives DerivativesAt(double T, double V) {
@@ -40,8 +40,8 @@ CaloricDerivatives DerivativesAt(double T, double V) {
 // Cp - Cv = T V^2 (dP/dT)^2 / (M dP/drho); MPa cm3 is J. None (0) where
 // dP/drho is 0.
 double HeatCapacityP(double T, double V, const CaloricDerivatives& d) {
-  if (d.x100 == 0.0) return 0.0;
-  return d.cv + ((((T * V) * V) * d.x101) * d.x101) / d.x100;
+  if (d.dPdRho == 0.0) return 0.0;
+  return d.cv + ((((T * V) * V) * d.dPdT) * d.dPdT) / d.dPdRho;
 }
 
 double Cv(double T, double V) { return SumOfParts(Haar_Quantity::Cv, T, V); }
@@ -59,7 +59,7 @@ double Sound(double T, double V) {
   const double cp = HeatCapacityP(T, V, d);
   // w^2 = (Cp/Cv) (dP/drho)_T; 1 MPa cm3/g is 1000 m2/s2.
   double square = 0.0;
-  if (d.cv > 0.0) square = (((cp * d.x100) / d.cv) * 1000.0) / MolarMassH2O;
+  if (d.cv > 0.0) square = (((cp * d.dPdRho) / d.cv) * 1000.0) / MolarMassH2O;
   if (square > 0.0) return std::sqrt(square);
   return 0.0;
 }
@@ -69,7 +69,7 @@ double JouleThomson(double T, double V) {
   const CaloricDerivatives d = DerivativesAt(T, V);
   // mu = -(V - T (dV/dT)_P) / Cp, with (dV/dT)_P = V^2 (dP/dT) / (M dP/drho).
   double bracket = 0.0;
-  if (d.x100 != 0.0) bracket = V - (((T * V) * V) * d.x101) / d.x100;
+  if (d.dPdRho != 0.0) bracket = V - (((T * V) * V) * d.dPdT) / d.dPdRho;
   const double cp = HeatCapacityP(T, V, d);
   if (cp > 0.0) return (-bracket) / cp;
   return 0.0;
@@ -98,5 +98,12 @@ double Haar_Cv(double T, double V) { return FiniteOrFailure(Cv(T, V)); }
 double Haar_Cp(double T, double V) { return FiniteOrFailure(Cp(T, V)); }
 double Haar_Sound(double T, double V) { return FiniteOrFailure(Sound(T, V)); }
 double Haar_JouleThomson(double T, double V) { return FiniteOrFailure(JouleThomson(T, V)); }
+
+double Haar_dPdRho(double T, double V) {
+  return FiniteOrFailure(Haar_Base(Haar_Quantity::dPdRho, T, V) + Haar_Residual(Haar_Quantity::dPdRho, T, V));
+}
+double Haar_dPdT(double T, double V) {
+  return FiniteOrFailure(Haar_Base(Haar_Quantity::dPdT, T, V) + Haar_Residual(Haar_Quantity::dPdT, T, V));
+}
 
 }  // namespace Globals

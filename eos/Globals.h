@@ -87,11 +87,6 @@ inline constexpr int Temperature = 1;
 
 // ------------------------------------------------------------- shared state
 
-// The program-wide state point, written and read only by the windows.
-inline double TempKelvin = 0.0;  // K
-inline double PresMPa = 0.0;     // MPa
-inline double MolarVol = 0.0;    // cm3/mol
-
 // The saturation arrays: index 0 liquid, 1 vapour (elements 2-6 unused).
 // Function_LV fills them; the phase-equilibrium windows read them.
 inline std::array<double, 7> MolarVolumes{};  // cm3/mol
@@ -121,6 +116,10 @@ inline void RuntimeBackgroundTask() {
 // ------------------------------------------------------ the Helmholtz parts
 
 double Haar_Base(int sel, double T, double V);
+// Whether T lies inside the temperature window of the base part,
+// 0.31 < T / 647.073 K < 8.26 (about 200.6 to 5344.8 K), outside which
+// every property of the equation is its failure value.
+bool Haar_InTemperatureWindow(double T);
 double Haar_Residual(int sel, double T, double V);
 double Haar_Ideal(int sel, double T);
 
@@ -146,6 +145,13 @@ double Haar_Cv(double T, double V);
 double Haar_Cp(double T, double V);
 double Haar_Sound(double T, double V);
 double Haar_JouleThomson(double T, double V);
+
+// The two pressure derivatives of the base and residual parts at one state:
+// M (dP/drho)_T = -V^2 (dP/dV)_T in MPa cm3/mol, and (dP/dT)_rho in MPa/K.
+// A state with M (dP/drho)_T not above 0 is mechanically unstable (the
+// pressure does not fall as the volume grows): no state of water.
+double Haar_dPdRho(double T, double V);
+double Haar_dPdT(double T, double V);
 
 // ------------------------------------- transport and interfacial properties
 

@@ -201,6 +201,8 @@ bool AboveBaseCovolume(double T, double V) {
 
 double Haar_Base(int sel, double T, double V) { return FiniteOrFailure(BasePart(sel, T, V)); }
 
+bool Haar_InTemperatureWindow(double T) { return InBaseTemperatureWindow(T); }
+
 HeatCapacityTerms BaseHeatCapacityTerms(double T, double V) {
   const double rho = BaseDensity(T, V);
   if (rho == 0.0) return {};

@@ -105,9 +105,7 @@ const std::array<std::pair<double, double>, GaussPoints>& GaussLegendre() {
 
 // M (dP/drho) at constant T, in MPa cm3/mol: above 0 where the pressure
 // falls as the volume grows, that is where the fluid is mechanically stable.
-double Stiffness(double T, double V) {
-  return Haar_Base(Haar_Quantity::dPdRho, T, V) + Haar_Residual(Haar_Quantity::dPdRho, T, V);
-}
+double Stiffness(double T, double V) { return Haar_dPdRho(T, V); }
 
 // The boundary between a stable volume and an unstable one, by bisection:
 // the last stable volume found.

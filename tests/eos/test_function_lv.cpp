@@ -126,20 +126,6 @@ TEST(FunctionLV, StoresBothRootsAndFugacities) {
   }
 }
 
-// The state point belongs to the windows: it starts at 0 and no function of
-// the module writes it, not even one that fills the saturation arrays.
-TEST(FunctionLV, LeavesTheStatePointAlone) {
-  EXPECT_EQ(TempKelvin, 0.0);
-  EXPECT_EQ(PresMPa, 0.0);
-  EXPECT_EQ(MolarVol, 0.0);
-  Function_LV(NudgeVariable::Pressure, 500.0, 2.0);
-  SaturationT(1.0);
-  Haar_Volume(500.0, 2.0, 20.0);
-  EXPECT_EQ(TempKelvin, 0.0);
-  EXPECT_EQ(PresMPa, 0.0);
-  EXPECT_EQ(MolarVol, 0.0);
-}
-
 TEST(FunctionLV, NonPositiveArgumentsLeaveTheArrays) {
   MolarVolumes.fill(3.0);
   Fugacity.fill(4.0);

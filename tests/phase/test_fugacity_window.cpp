@@ -37,7 +37,8 @@ TEST_F(FugacityTest, FugacityAndCoefficientAtTheStatePointOfTheStateStep) {
     const double f = Number(w, "FugacityResult");
     EXPECT_NEAR(f, c.fugacity, 2e-6 * c.fugacity + (c.mode[12] == 'V' ? 5e-3 * c.fugacity : 0))
         << c.T << " " << c.given;
-    EXPECT_NEAR(Number(w, "CoefficientResult"), f / Globals::PresMPa, 1e-6 * f / Globals::PresMPa);
+    const double P = statetest::Shared().P;
+    EXPECT_NEAR(Number(w, "CoefficientResult"), f / P, 1e-6 * f / P);
     EXPECT_EQ(Text(w, "warning"), "");
   }
   statetest::ExpectLook(w, "FugacityWindow");
@@ -46,25 +47,44 @@ TEST_F(FugacityTest, FugacityAndCoefficientAtTheStatePointOfTheStateStep) {
 // A state point at which the equation gives no fugacity (its exponent out
 // of range) shows "no result", not a fugacity of 0.
 TEST_F(FugacityTest, AFugacityTheEquationDoesNotGiveIsNoResult) {
-  Globals::TempKelvin = 300;
-  Globals::PresMPa = 1e-200;
-  Globals::MolarVol = 18;
+  thermo::StatePoint::Set(300, 1e-200, 18);
   Press(w, "calculate");
   EXPECT_EQ(Text(w, "FugacityResult"), "no result");
   EXPECT_TRUE(statetest::IsRed(w, "FugacityResult"));
   EXPECT_EQ(Text(w, "CoefficientResult"), "");
+  EXPECT_EQ(Text(w, "warning"), statetest::Why(statetest::Reason::NoValue));
 }
 
-// The hook reads the state point once: a "clear" while the fugacity is
-// evaluated (it lets events run) cannot make it divide by a pressure of 0.
-TEST_F(FugacityTest, AClearDuringTheHookLeavesItsStatePointAlone) {
+// The density line under the given volume follows the entry: a volume
+// with no density (emptied, not above 0) shows the bare caption, not the
+// density of an earlier volume.
+TEST_F(FugacityTest, DensityLineFollowsTheVolumeEntry) {
+  Press(w, "RadioButtonTV");
+  const struct {
+    const char* V;
+    const char* line;
+  } cases[] = {
+      {"1e308", "corresponding density = 1.801528e-307 g/cm3"},
+      {"", "corresponding density"},
+      {"18.01528", "corresponding density = 1 g/cm3"},
+      {"-5", "corresponding density"},
+  };
+  for (const auto& c : cases) {
+    statetest::Enter(w, "dataEntryPV", c.V);
+    EXPECT_EQ(Text(w, "Density1"), c.line) << c.V;
+  }
+}
+
+// A "clear" while the fugacity is evaluated (it lets events run) empties
+// the entries: the figures computed meanwhile are not shown beside them.
+TEST_F(FugacityTest, AClearDuringTheHookLeavesNoFigureBesideEmptiedEntries) {
   StateStep(w, "RadioButtonTP", "500", "10");
   statetest::PressDuringNextLoop(w, {"Clear"});
   Press(w, "calculate");
   ASSERT_TRUE(statetest::PressesMade());
-  EXPECT_EQ(Globals::PresMPa, 0.0) << "cleared";
-  EXPECT_NEAR(Number(w, "FugacityResult"), 2.429366, 1e-6);
-  EXPECT_NEAR(Number(w, "CoefficientResult"), 0.2429366, 1e-7);
+  EXPECT_EQ(statetest::Shared().P, 0.0) << "cleared";
+  EXPECT_EQ(Text(w, "FugacityResult") + Text(w, "CoefficientResult"), "")
+      << "no figure beside the emptied entries";
 }
 
 }  // namespace

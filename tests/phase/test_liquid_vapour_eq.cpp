@@ -41,7 +41,7 @@ TEST_F(LiquidVapourTest, PhasesAndTheirSharesBelowTheHomogenizationTemperature) 
   for (const auto& c : cases) {
     SCOPED_TRACE(c.V);
     Calculate(c.V, c.unit, c.T);
-    EXPECT_EQ(Globals::MolarVol, ui::Val(c.V));
+    EXPECT_EQ(statetest::Shared().V, ui::Val(c.V));
     EXPECT_EQ(Text(w, "Density"), c.density);
     // Th is the equation's; the auxiliary curve's (c.Th) lies within 0.06 K.
     EXPECT_NEAR(ShownTh(), c.Th, 0.06);

@@ -85,51 +85,52 @@ TEST_F(ResponseTest, DielectricWindowCheckValues) {
   ExpectFigures<DielectricWindow>({78.44797, 87.80618, 30.83775, 1.11356}, 78.4, 0.05, nullptr);
 }
 
-// Where the equation gives no figure the window says so in red, with no
-// warning; the next figure is black again. The state point is shared, so
-// one state step serves every window. (Which states have no figure, the
-// mechanically unstable ones among them, is the response values' test.)
+// Where the equation gives no figure the window says so in red, with the
+// reason in the warning line; the next figure is black again, with no
+// warning. The state point is shared, so one state step serves every
+// window whose entries are empty. (Which states have no figure is the
+// response values' test.)
 TEST_F(ResponseTest, NoResultWhereTheEquationGivesNoFigure) {
+  using statetest::Reason;
   std::array<ui::Window*, 6> windows{Open<CVWindow>(),   Open<CPWindow>(),        Open<SoundWindow>(),
                                      Open<JouleWindow>(), Open<ViscosityWindow>(), Open<DielectricWindow>()};
+  constexpr Reason kFigure = Reason::None;
+  constexpr Reason kCaloric = Reason::AboveCaloricRange;
   const struct {
     const char* state;
     const char* T;
     const char* V;
-    const char* laterT;  // typed after the state step (the temperature is stored at once), or nullptr
-    std::array<bool, 6> none;  // which windows show "no result", in the order above
+    std::array<Reason, 6> why;  // why each window shows "no result", in the order above
   } cases[] = {
-      // Inside the two-phase loop, (dP/drho)_T < 0: the equation's Cp is
-      // -200 J/(mol K) and its "speed of sound" 206.6 m/s.
-      {"unstable, Cp < 0", "600", "60", nullptr, {false, true, true, true, false, false}},
+      // The ideal-gas part no longer describes water: no caloric figure.
+      {"3200 K", "3200", "1000", {kCaloric, kCaloric, kCaloric, kCaloric, kFigure, kFigure}},
       // The dielectric formulation gives -534.
-      {"dielectric constant below 1", "2500", "15", nullptr, {false, false, false, false, false, true}},
-      // Far below the equation's temperature window: no caloric figure, and
-      // the viscosity's dilute-gas sum is negative.
-      {"140 K", "300", "18", "140", {true, true, true, true, true, false}},
-      {"liquid at 25 C", "298.15", "18.06838", nullptr, {false, false, false, false, false, false}},
+      {"dielectric constant below 1", "2500", "15",
+       {kFigure, kFigure, kFigure, kFigure, kFigure, Reason::NoValue}},
+      {"liquid at 25 C", "298.15", "18.06838", {kFigure, kFigure, kFigure, kFigure, kFigure, kFigure}},
   };
   for (const auto& c : cases) {
+    for (ui::Window* w : windows) Press(w, "Clear");
     StateStep(windows[0], "RadioButtonTV", c.T, c.V);
-    if (c.laterT != nullptr) statetest::Enter(windows[0], "dataEntryT", c.laterT);
-    ASSERT_GT(Globals::PresMPa, 0) << c.state;
+    ASSERT_GT(statetest::Shared().P, 0) << c.state;
     for (std::size_t i = 0; i < windows.size(); ++i) {
       ui::Window* w = windows[i];
       Press(w, "calculate");
+      const bool none = c.why[i] != kFigure;
       const QString shown = Text(w, "Result");
-      EXPECT_EQ(shown == "no result", c.none[i]) << c.state << ": " << w->windowTitle().toStdString();
-      EXPECT_EQ(guitest::LabelColour(w->Label("Result")), c.none[i] ? QColor(Qt::red) : QColor(Qt::black));
+      EXPECT_EQ(shown == "no result", none) << c.state << ": " << w->windowTitle().toStdString();
+      EXPECT_EQ(guitest::LabelColour(w->Label("Result")), none ? QColor(Qt::red) : QColor(Qt::black));
       EXPECT_NE(shown, "0") << c.state;
-      EXPECT_EQ(Text(w, "warning"), "");
+      EXPECT_EQ(Text(w, "warning"), statetest::Why(c.why[i]))
+          << c.state << ": " << w->windowTitle().toStdString();
     }
-    if (c.none[1]) guitest::SaveScreenshot(windows[1], "CPWindow no result");
+    if (c.why[1] != kFigure) guitest::SaveScreenshot(windows[1], "CPWindow no result");
   }
 }
 
 // The heat capacities' unit pair writes a new figure in the unit that is
-// on and converts the figure on show when switched (read back from its
-// text); its repeated click and emptying are the skeleton's, tested with
-// the energy windows.
+// on and converts the figure as computed when switched; its repeated click
+// and emptying are the skeleton's, tested with the energy windows.
 TEST_F(ResponseTest, HeatCapacityUnitPair) {
   ui::Window* w = Open<CPWindow>();
   StateStep(w, "RadioButtonTP", "298.15", "0.1");
@@ -139,7 +140,11 @@ TEST_F(ResponseTest, HeatCapacityUnitPair) {
   EXPECT_NEAR(Number(w, "Result"), 4.182967, 1e-6);
   Press(w, "Jmol");
   EXPECT_EQ(Text(w, "StaticText11"), "J/mol K");
-  EXPECT_NEAR(Number(w, "Result"), 75.35733, 1e-4) << "through the shown 7 digits";
+  const QString perMole = Text(w, "Result");
+  EXPECT_NEAR(ui::Val(perMole), 75.35733, 1e-4);
+  Press(w, "kJkg");
+  Press(w, "Jmol");
+  EXPECT_EQ(Text(w, "Result"), perMole);
 }
 
 }  // namespace

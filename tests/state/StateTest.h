@@ -7,6 +7,8 @@
 
 #include "catalogue/Pictures.h"
 #include "eos/Globals.h"
+#include "thermo/Reason.h"
+#include "thermo/StatePoint.h"
 #include "ui/Controls.h"
 #include "ui/Window.h"
 
@@ -18,13 +20,16 @@
 
 namespace statetest {
 
+using thermo::Reason;
+
+// The message a window shows in its warning line for a reason.
+inline QString Why(Reason reason) { return QString::fromUtf8(thermo::ReasonText(reason)); }
+
 class StateTest : public guitest::GuiTest {
  protected:
   void SetUp() override {
     guitest::GuiTest::SetUp();
-    Globals::TempKelvin = 0;
-    Globals::PresMPa = 0;
-    Globals::MolarVol = 0;
+    thermo::StatePoint::Clear();
     Globals::SetBackgroundTask(nullptr);
   }
   void TearDown() override {
@@ -73,6 +78,9 @@ inline QString Text(const ui::Window* w, const char* name, int index = ui::NoInd
   if (auto* field = dynamic_cast<ui::EditField*>(control)) return field->Text();
   return guitest::LabelText(control);
 }
+
+// The program-wide state point.
+inline thermo::State Shared() { return thermo::StatePoint::Get(); }
 
 // The number a label shows, read the way the program reads numbers.
 inline double Number(const ui::Window* w, const char* name) { return ui::Val(Text(w, name)); }
@@ -172,6 +180,28 @@ inline void PressDuringNextLoop(ui::Window* w, std::initializer_list<const char*
 }
 
 inline bool PressesMade() { return pressTarget == nullptr; }
+
+// Typing made while a loop lets events run, the same way: the text typed
+// into the field of a window at the next background-task call, once.
+inline const ui::Window* typeTarget = nullptr;
+inline const char* typeField = nullptr;
+inline QString typeText;
+
+inline void TypeArmedText() {
+  if (typeTarget == nullptr) return;
+  const ui::Window* target = typeTarget;
+  typeTarget = nullptr;  // once
+  Enter(target, typeField, typeText);
+}
+
+inline void TypeDuringNextLoop(const ui::Window* w, const char* field, const QString& text) {
+  typeTarget = w;
+  typeField = field;
+  typeText = text;
+  Globals::SetBackgroundTask(&TypeArmedText);
+}
+
+inline bool TypingMade() { return typeTarget == nullptr; }
 
 // 1000 times the molar mass of water: a density in kg/m3 as a molar volume.
 inline constexpr double kDensityFactor = 18015.28;

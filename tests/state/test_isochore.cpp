@@ -27,7 +27,7 @@ class IsochoreTest : public StateTest {
     ASSERT_TRUE(folder.isValid());
     previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(folder.path()));
-    Globals::MolarVol = 18;
+    thermo::StatePoint::Set(0, 0, 18);
     w = ui::Shared<Isochore>();
     ASSERT_TRUE(guitest::ShowAndWait(w));
   }
@@ -177,7 +177,7 @@ TEST_F(IsochoreTest, FileBytesForEighteenCubicCentimetres) {
 // density overflows, shows no density.
 TEST_F(IsochoreTest, NoIsochoreBelowFifteenCubicCentimetres) {
   auto withVolume = [this](double v) {
-    Globals::MolarVol = v;
+    thermo::StatePoint::Set(0, 0, v);
     ASSERT_TRUE(guitest::ShowAndWait(ui::Shared<PressuresWindow>()));
     ASSERT_TRUE(guitest::ShowAndWait(w));
   };
@@ -361,7 +361,7 @@ TEST_F(IsochoreTest, ActivationEmptiesTableAndFileLabels) {
   ASSERT_EQ(Rows(w), 11);
   EXPECT_EQ(Text(w, "ResultV"), "18");
   EXPECT_EQ(Text(w, "ResultV1"), "1.000849");
-  Globals::MolarVol = 20;
+  thermo::StatePoint::Set(0, 0, 20);
   ASSERT_TRUE(guitest::ShowAndWait(ui::Shared<PressuresWindow>()));
   ASSERT_TRUE(guitest::ShowAndWait(w));
   EXPECT_EQ(Rows(w), 0);

@@ -38,6 +38,7 @@ TEST_F(MathAnalTTest, SignChangeBracketsTheTemperature) {
   ASSERT_TRUE(guitest::ShowAndWait(temperatures));
   Enter(temperatures, "dataEntry", ui::Str(kDensityFactor / 871.032));
   Enter(temperatures, "dataEntry1", "10");
+  Press(temperatures, "Analysis");
   ASSERT_TRUE(guitest::ShowAndWait(w));
   Press(w, "calculate");
   ASSERT_EQ(Rows(w), 1001);

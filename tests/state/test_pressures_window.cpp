@@ -32,8 +32,8 @@ TEST_F(PressuresTest, EmptyInputWarnsAndKeepsTheResult) {
   EXPECT_EQ(Text(w, "warning"), "warning: put a number for temperature and molar volume");
   EXPECT_EQ(Result()->TextSize(), 14);
   EXPECT_EQ(Result()->TextColor().r, 255);
-  EXPECT_EQ(Globals::MolarVol, 0);
-  EXPECT_EQ(Globals::TempKelvin, 0);
+  const thermo::State s = statetest::Shared();
+  EXPECT_TRUE(s.T == 300 && s.P == 0 && s.V == 10) << "the refused state stays, with no pressure";
 }
 
 TEST_F(PressuresTest, BoundsOfVolumeAndTemperature) {
@@ -44,7 +44,7 @@ TEST_F(PressuresTest, BoundsOfVolumeAndTemperature) {
   EXPECT_NE(Text(w, "Result"), "");
   EXPECT_EQ(Result()->TextSize(), 16);
   EXPECT_EQ(Result()->TextColor().r, 0);
-  const double atBound = Globals::PresMPa;
+  const double atBound = statetest::Shared().P;
   EXPECT_NE(atBound, 0);
 
   Enter(w, "dataEntry", "14.9");
@@ -52,7 +52,8 @@ TEST_F(PressuresTest, BoundsOfVolumeAndTemperature) {
   EXPECT_EQ(Text(w, "Result"), "no result");
   EXPECT_EQ(Result()->TextSize(), 14);
   EXPECT_EQ(Result()->TextColor().r, 255);
-  EXPECT_EQ(Globals::PresMPa, atBound) << "a refused state keeps the last pressure";
+  EXPECT_EQ(statetest::Shared().P, 0) << "a refused state has no pressure";
+  EXPECT_EQ(statetest::Shared().V, 14.9);
 
   Enter(w, "dataEntry", "15");
   Enter(w, "dataEntry1", "259.9");
@@ -69,20 +70,32 @@ TEST_F(PressuresTest, BoundsOfVolumeAndTemperature) {
 TEST_F(PressuresTest, NoPressureAboveTheTemperatureWindowIsNoResult) {
   // The equation declines temperatures above 8.26 x 647.073 K (5344.8 K)
   // and returns 0 there: that is no pressure, not a pressure of 0 MPa.
-  Globals::PresMPa = 7;
+  thermo::StatePoint::Set(500, 7, 100);
   Enter(w, "dataEntry", "100");
   Enter(w, "dataEntry1", "6000");
   Press(w, "calculate");
   EXPECT_EQ(Text(w, "Result"), "no result");
   EXPECT_EQ(Result()->TextColor().r, 255);
-  EXPECT_EQ(Globals::PresMPa, 7);
+  EXPECT_EQ(statetest::Shared().P, 0) << "no pressure of another state beside 6000 K";
+}
+
+// Inside the two-phase region the window shows the equation's own loop
+// pressure, but hands no unstable state to "calculate" elsewhere.
+TEST_F(PressuresTest, TheLoopPressureIsShownButNoStateOfWater) {
+  Enter(w, "dataEntry", "60");
+  Enter(w, "dataEntry1", "600");
+  Press(w, "calculate");
+  EXPECT_NEAR(Number(w, "Result"), 10.61993, 1e-5);
+  EXPECT_EQ(Result()->TextColor().r, 0);
+  EXPECT_EQ(Text(w, "warning"), "");
+  const thermo::State s = statetest::Shared();
+  EXPECT_TRUE(s.T == 600 && s.P == 0 && s.V == 60);
 }
 
 TEST_F(PressuresTest, CelsiusIsConvertedWhenRead) {
   Press(w, "Celsius");
   EXPECT_EQ(Text(w, "StaticText4"), "˚Celsius");
   Enter(w, "dataEntry1", "25");
-  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 298.15);
   EXPECT_EQ(Text(w, "temperaturelimit"), "At temperatures below critical point:");
   EXPECT_TRUE(Text(w, "liquidlimit").startsWith("  Vm (liquid) < "));
   EXPECT_TRUE(Text(w, "vapourlimit").startsWith("  Vm (vapour) > "));
@@ -90,12 +103,15 @@ TEST_F(PressuresTest, CelsiusIsConvertedWhenRead) {
   Enter(w, "dataEntry", "18");
   Enter(w, "dataEntry1", "-20");
   Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), "");
+  EXPECT_EQ(Text(w, "warning"), Why(Reason::TemperatureBelowRange));
   EXPECT_EQ(Text(w, "Result"), "no result");
-  // Switching the unit relabels only; the stored temperature stays.
+  EXPECT_DOUBLE_EQ(statetest::Shared().T, 253.15);
+  // Switching the unit gives the typed number another meaning: the result
+  // goes, the stored state stays.
   Press(w, "Kelvin");
   EXPECT_EQ(Text(w, "StaticText4"), "Kelvin");
-  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 253.15);
+  EXPECT_EQ(Text(w, "Result"), "");
+  EXPECT_DOUBLE_EQ(statetest::Shared().T, 253.15);
 }
 
 // An empty or non-numeric temperature is no temperature in ˚C either: with
@@ -105,7 +121,6 @@ TEST_F(PressuresTest, CelsiusEntryThatIsNoNumberIsRefused) {
   Enter(w, "dataEntry", "18");
   for (const char* text : {"", "abc", "25,5"}) {
     Enter(w, "dataEntry1", text);
-    EXPECT_EQ(Globals::TempKelvin, 0) << text;
     EXPECT_EQ(Text(w, "liquidlimit"), "") << text;
     Press(w, "calculate");
     EXPECT_EQ(Text(w, "warning"), "warning: put a number for temperature and molar volume") << text;
@@ -137,10 +152,10 @@ TEST_F(PressuresTest, SaturationLimitsBelowTheCriticalTemperature) {
   EXPECT_NEAR(ui::Val(vapour.mid(16).chopped(8)), kDensityFactor / 0.597586, 0.1);
 
   // Below the triple point (an empty field is 0 K) there is no saturation
-  // curve and so no limit: the heading stays, the limit lines are empty.
-  for (const char* text : {"200", ""}) {
+  // curve and so no limit: no heading standing alone either.
+  for (const char* text : {"260", "200", "-5", ""}) {
     Enter(w, "dataEntry1", text);
-    EXPECT_EQ(Text(w, "temperaturelimit"), "At temperatures below critical point:") << text;
+    EXPECT_EQ(Text(w, "temperaturelimit"), "") << text;
     EXPECT_EQ(Text(w, "liquidlimit"), "") << text;
     EXPECT_EQ(Text(w, "vapourlimit"), "") << text;
   }
@@ -149,7 +164,6 @@ TEST_F(PressuresTest, SaturationLimitsBelowTheCriticalTemperature) {
 TEST_F(PressuresTest, DensityOfTheTypedVolume) {
   Enter(w, "dataEntry", "18");
   EXPECT_EQ(Text(w, "Density"), "corresponding density = 1000.849 kg/m3");
-  EXPECT_EQ(Globals::MolarVol, 18);
   // No volume, and a volume so small that its density overflows: no density.
   for (const char* text : {"0", "-5", "", "1e-310"}) {
     Enter(w, "dataEntry", text);
@@ -194,7 +208,7 @@ TEST_F(PressuresTest, PressureOfLiquidWaterAgainstTheSteamTables) {
   Enter(w, "dataEntry", ui::Str(kDensityFactor / 1001.475));
   Press(w, "calculate");
   EXPECT_NEAR(Number(w, "Result"), 10.0, 0.002);
-  EXPECT_NEAR(Globals::PresMPa, 10.0, 0.002);
+  EXPECT_NEAR(statetest::Shared().P, 10.0, 0.002);
   guitest::SaveScreenshot(w, "PressuresWindow-result");
 
   Enter(w, "dataEntry", "18.0685");

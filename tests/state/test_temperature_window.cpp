@@ -37,15 +37,12 @@ TEST(TemperatureWindowBuild, BuiltHiddenUntilShown) {
   ui::ReleaseAllShared();
 }
 
-TEST_F(TemperatureTest, EmptyInputWarnsAndKeepsTheTemperature) {
-  Globals::TempKelvin = 300;
-  Globals::MolarVol = 5;
-  Globals::PresMPa = 5;
+TEST_F(TemperatureTest, EmptyInputWarnsAndStoresNothing) {
+  thermo::StatePoint::Set(300, 5, 30);
   Press(w, "calculate");
   EXPECT_EQ(Text(w, "warning"), "warning: put a number for temperature and pressure");
-  EXPECT_EQ(Globals::MolarVol, 0);
-  EXPECT_EQ(Globals::PresMPa, 0);
-  EXPECT_EQ(Globals::TempKelvin, 300);
+  const thermo::State s = statetest::Shared();
+  EXPECT_TRUE(s.T == 300 && s.P == 5 && s.V == 30);
 }
 
 // NBS/NRC Steam Tables at 10 MPa: 871.032 kg/m3 at 473.15 K (a volume below
@@ -57,7 +54,8 @@ TEST_F(TemperatureTest, AutomaticStartOnBothSidesOfTheSaturationCurve) {
   Press(w, "calculate");
   EXPECT_EQ(Text(w, "warning"), "");
   EXPECT_NEAR(Number(w, "Result"), 473.15, 0.002);
-  EXPECT_NEAR(Globals::TempKelvin, 473.15, 0.002);
+  EXPECT_EQ(ui::Str(statetest::Shared().T), Text(w, "Result"));
+  EXPECT_EQ(statetest::Shared().P, 10);
   guitest::SaveScreenshot(w, "TemperatureWindow-result");
 
   Enter(w, "dataEntry", ui::Str(kDensityFactor / 37.867));
@@ -84,7 +82,7 @@ TEST_F(TemperatureTest, ManualStartIsKelvinWhateverTheUnit) {
   Press(w, "calculate");
   EXPECT_NEAR(Number(w, "Result"), 200.0, 0.002);
   Press(w, "Kelvin");
-  EXPECT_EQ(Text(w, "Result"), ui::Str(Globals::TempKelvin));
+  EXPECT_EQ(Text(w, "Result"), ui::Str(statetest::Shared().T));
   EXPECT_NEAR(Number(w, "Result"), 473.15, 0.002);
 }
 
@@ -93,23 +91,40 @@ TEST_F(TemperatureTest, FailedSearchAsksForAnotherStart) {
   Press(w, "Choice1");
   Enter(w, "dataEntryT", "-1");
   Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), "Change first approach");
-  EXPECT_EQ(Text(w, "Result"), "");
-  EXPECT_EQ(Globals::TempKelvin, 0);
+  EXPECT_EQ(Text(w, "warning"), Why(Reason::NoRootFromApproach));
+  EXPECT_EQ(Text(w, "Result"), "no result");
+  const thermo::State s = statetest::Shared();
+  EXPECT_TRUE(s.T == 0 && s.P == 10 && s.V == 20) << "no temperature found, none stored";
+  // No temperature in either unit: the "no result" stays beside its reason.
   Press(w, "Celsius");
-  EXPECT_EQ(Text(w, "Result"), "0");
+  EXPECT_EQ(Text(w, "Result"), "no result");
   Press(w, "Kelvin");
-  EXPECT_EQ(Text(w, "Result"), "0");
+  EXPECT_EQ(Text(w, "Result"), "no result");
 }
 
-// With no first approach chosen the search starts at 0 K, where the
-// equation gives no pressure, and finds nothing.
-TEST_F(TemperatureTest, NoFirstApproachChosenFindsNothing) {
+// A temperature found for inputs changed during its search (it lets events
+// run) is neither shown nor stored.
+TEST_F(TemperatureTest, ATemperatureForInputsChangedDuringItsSearchIsDropped) {
+  thermo::StatePoint::Set(300, 5, 30);
+  State(ui::Str(kDensityFactor / 871.032), "10");
+  Press(w, "Choice0");
+  TypeDuringNextLoop(w, "dataEntry1", "20");
+  Press(w, "calculate");
+  Globals::SetBackgroundTask(nullptr);
+  ASSERT_TRUE(TypingMade());
+  EXPECT_EQ(Text(w, "Result") + "|" + Text(w, "warning"), "|");
+  const thermo::State s = statetest::Shared();
+  EXPECT_TRUE(s.T == 300 && s.P == 5 && s.V == 30);
+}
+
+// With no first approach chosen there is no start to search from: the
+// window asks for one.
+TEST_F(TemperatureTest, NoFirstApproachChosenAsksForOne) {
   State(ui::Str(kDensityFactor / 871.032), "10");
   Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), "Change first approach");
-  EXPECT_EQ(Text(w, "Result"), "");
-  EXPECT_EQ(Globals::TempKelvin, 0);
+  EXPECT_EQ(Text(w, "warning"), Why(Reason::NoApproachChosen));
+  EXPECT_EQ(Text(w, "Result"), "no result");
+  EXPECT_EQ(statetest::Shared().T, 0);
 }
 
 TEST_F(TemperatureTest, TypingSwitchesTheFirstApproachOff) {
@@ -127,19 +142,22 @@ TEST_F(TemperatureTest, TypingSwitchesTheFirstApproachOff) {
   EXPECT_EQ(Text(w, "dataEntryT"), "") << "a molar volume empties the manual start";
 }
 
-TEST_F(TemperatureTest, StatePointWrittenByTypingAndCalculating) {
-  Globals::TempKelvin = 123;
+// Typing stores nothing, and the unit radios show only the temperature
+// found here; "Mathematical Analysis" hands over what is typed when
+// "calculate" has not stored it.
+TEST_F(TemperatureTest, StatePointWrittenOnlyWhole) {
+  thermo::StatePoint::Set(123, 5, 30);
   Enter(w, "dataEntry", "18");
-  EXPECT_EQ(Globals::MolarVol, 18);
   EXPECT_EQ(Text(w, "Density"), "corresponding density = 1000.849 kg/m3");
   Enter(w, "dataEntry1", "10");
-  EXPECT_EQ(Globals::PresMPa, 10);
-  EXPECT_EQ(Globals::TempKelvin, 123) << "typing leaves the temperature alone";
-  // The unit radios show whatever temperature is stored.
+  EXPECT_EQ(statetest::Shared().T, 123) << "typing stores nothing";
   Press(w, "Celsius");
-  EXPECT_EQ(Text(w, "Result"), ui::Str(123 - 273.15));
+  EXPECT_EQ(Text(w, "Result"), "") << "another window's temperature is not shown";
   Press(w, "Kelvin");
-  EXPECT_EQ(Text(w, "Result"), "123");
+  EXPECT_EQ(Text(w, "Result"), "");
+  Press(w, "Analysis");
+  const thermo::State s = statetest::Shared();
+  EXPECT_TRUE(s.T == 0 && s.P == 10 && s.V == 18);
   for (const char* text : {"0", "-5", "", "1e-310"}) {
     Enter(w, "dataEntry", text);
     EXPECT_EQ(Text(w, "Density"), "corresponding density") << text;
@@ -172,11 +190,11 @@ TEST_F(TemperatureTest, SaturationLimitsBelowTheCriticalPressure) {
   EXPECT_EQ(Text(w, "vapourlimit"), "");
 
   // Below the triple-point pressure (0.000611657 MPa) and for no pressure
-  // there are no saturated volumes, and so no limits: the heading stays,
-  // the limit lines are empty.
-  for (const char* text : {"0.0001", "0", ""}) {
+  // there are no saturated volumes, and so no limits: no heading standing
+  // alone either.
+  for (const char* text : {"0.0001", "-1", "0", ""}) {
     Enter(w, "dataEntry1", text);
-    EXPECT_EQ(Text(w, "pressurelimit"), "At pressures below critical point:") << text;
+    EXPECT_EQ(Text(w, "pressurelimit"), "") << text;
     EXPECT_EQ(Text(w, "liquidlimit"), "") << text;
     EXPECT_EQ(Text(w, "vapourlimit"), "") << text;
   }

@@ -21,13 +21,12 @@ class VolumeTest : public StateTest {
   VolumeWindow* w = nullptr;
 };
 
-TEST_F(VolumeTest, EmptyInputWarnsAndStoresZeros) {
-  Globals::TempKelvin = 5;
-  Globals::PresMPa = 5;
+TEST_F(VolumeTest, EmptyInputWarnsAndStoresNothing) {
+  thermo::StatePoint::Set(500, 5, 30);
   Press(w, "calculate");
   EXPECT_EQ(Text(w, "warning"), "warning: put a number for temperature and pressure");
-  EXPECT_EQ(Globals::TempKelvin, 0);
-  EXPECT_EQ(Globals::PresMPa, 0);
+  const thermo::State s = statetest::Shared();
+  EXPECT_TRUE(s.T == 500 && s.P == 5 && s.V == 30);
 }
 
 // An empty or non-numeric temperature is no temperature in ˚C either: it
@@ -40,13 +39,12 @@ TEST_F(VolumeTest, CelsiusEntryThatIsNoNumberIsRefused) {
     Press(w, "calculate");
     EXPECT_EQ(Text(w, "warning"), "warning: put a number for temperature and pressure") << text;
     EXPECT_EQ(Text(w, "Result"), "") << text;
-    EXPECT_EQ(Globals::TempKelvin, 0) << text;
   }
   State("1", "10");
   Press(w, "Choice0");
   Press(w, "calculate");
   EXPECT_EQ(Text(w, "warning"), "");
-  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 274.15);
+  EXPECT_DOUBLE_EQ(statetest::Shared().T, 274.15);
 }
 
 // NBS/NRC Steam Tables: 298.15 K and 10 MPa, 1001.475 kg/m3 (liquid side of
@@ -82,8 +80,8 @@ TEST_F(VolumeTest, SteamAboveTheCriticalTemperature) {
   EXPECT_NEAR(Number(w, "DensityResult"), 0.030503, 5e-7);
   guitest::ExpectTextsFit(w);
   guitest::SaveScreenshot(w, "VolumeWindow-result");
-  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 773.15);
-  EXPECT_EQ(Globals::PresMPa, 10);
+  const thermo::State s = statetest::Shared();
+  EXPECT_TRUE(s.T == 773.15 && s.P == 10 && ui::Str(s.V) == Text(w, "Result"));
 }
 
 TEST_F(VolumeTest, ManualStartAndFailedSearches) {
@@ -96,39 +94,30 @@ TEST_F(VolumeTest, ManualStartAndFailedSearches) {
 
   Enter(w, "dataEntryV", "-1");
   Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), "Change first approach");
-  EXPECT_EQ(Text(w, "Result"), "");
+  EXPECT_EQ(Text(w, "warning"), Why(Reason::NoRootFromApproach));
+  EXPECT_EQ(Text(w, "Result"), "no result");
+  EXPECT_TRUE(statetest::IsRed(w, "Result"));
   EXPECT_EQ(Text(w, "DensityResult"), "");
-  // Below the triple point the automatic start is -1 cm3/mol and fails too.
-  State("200", "10");
-  Press(w, "Choice0");
-  Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), "Change first approach");
   // At 346 ˚C and 206 MPa the automatic start ends the search on a tiny step
   // far from the root (the pressure there is 988 MPa): no result either.
   State("619.15", "206");
   Press(w, "Choice0");
   Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), "Change first approach");
-  EXPECT_EQ(Text(w, "Result"), "");
-  // At 3000 K and 1 MPa with no first approach the search ends below the
-  // covolume, at no state of water.
-  State("3000", "1");
-  Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), "Change first approach");
+  EXPECT_EQ(Text(w, "warning"), Why(Reason::NoRootFromApproach));
+  EXPECT_EQ(Text(w, "Result"), "no result");
 }
 
-// With no first approach chosen the search starts from 0 cm3/mol, where the
-// equation gives no pressure, and finds nothing.
-TEST_F(VolumeTest, NoFirstApproachChosenFindsNothing) {
+// With no first approach chosen there is no start to search from: the
+// window asks for one.
+TEST_F(VolumeTest, NoFirstApproachChosenAsksForOne) {
   State("298.15", "10");
   Press(w, "Choice1");
   Enter(w, "dataEntryV", "18");
   Enter(w, "dataEntryP", "10.0");  // switches the choice off again
   ASSERT_FALSE(IsOn(w, "Choice1"));
   Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), "Change first approach");
-  EXPECT_EQ(Text(w, "Result"), "");
+  EXPECT_EQ(Text(w, "warning"), Why(Reason::NoApproachChosen));
+  EXPECT_EQ(Text(w, "Result"), "no result");
 }
 
 TEST_F(VolumeTest, TypingTheStateSwitchesTheFirstApproachOff) {
@@ -145,23 +134,34 @@ TEST_F(VolumeTest, TypingTheStateSwitchesTheFirstApproachOff) {
   EXPECT_FALSE(IsOn(w, "Choice0"));
 }
 
-TEST_F(VolumeTest, StatePointHoldsTemperatureAndPressureOnly) {
-  Globals::MolarVol = 42;
+// Typing stores nothing; "calculate" stores the state whole, with no volume
+// where the search finds none; "Mathematical Analysis" hands over what is
+// typed when "calculate" has not stored it.
+TEST_F(VolumeTest, StatePointIsStoredWholeByCalculate) {
+  thermo::StatePoint::Set(500, 5, 30);
   Press(w, "Celsius");
   Enter(w, "dataEntryT", "25");
-  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 298.15);
   Enter(w, "dataEntryP", "10");
-  EXPECT_EQ(Globals::PresMPa, 10);
+  EXPECT_EQ(statetest::Shared().T, 500) << "typing stores nothing";
+  Press(w, "Choice1");
+  Enter(w, "dataEntryV", "1e6");
+  Press(w, "calculate");
+  ASSERT_EQ(Text(w, "warning"), Why(Reason::NoRootFromApproach));
+  thermo::State s = statetest::Shared();
+  EXPECT_TRUE(s.T == 298.15 && s.P == 10 && s.V == 0);
   Press(w, "Choice0");
   Press(w, "calculate");
-  EXPECT_FALSE(Text(w, "Result").isEmpty());
-  EXPECT_EQ(Globals::MolarVol, 42);
-  // The unit radios only relabel.
+  s = statetest::Shared();
+  EXPECT_TRUE(s.T == 298.15 && s.P == 10 && ui::Str(s.V) == Text(w, "Result"));
+  // The unit radios give the typed number another meaning: the results go.
   Press(w, "Kelvin");
   EXPECT_EQ(Text(w, "StaticText8"), "Kelvin");
-  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 298.15);
-  // The listing opens once however often it is asked for.
+  EXPECT_EQ(Text(w, "Result") + Text(w, "DensityResult"), "");
+  // The listing is that of the entries now shown: 25 K and 10 MPa.
   Press(w, "Analysis");
+  s = statetest::Shared();
+  EXPECT_TRUE(s.T == 25 && s.P == 10 && s.V == 0);
+  // The listing opens once however often it is asked for.
   ASSERT_TRUE(guitest::ShowAndWait(w));
   Press(w, "Analysis");
   guitest::Settle();

@@ -1,34 +1,22 @@
 // What the energy-function windows (internal energy, enthalpy, entropy,
-// Helmholtz and Gibbs energy) have in common: the two reference scales of
-// their figures, the unit pair that shows them per mole or per mass, and
-// the block of result controls below the state-point part of the window.
+// Helmholtz and Gibbs energy) have in common: the unit pair that shows
+// their figures per mole or per mass, and the block of result controls
+// below the state-point part of the window.
 //
-// Each window shows its function F(T, V) of the equation of state twice:
-// in `Result` on the triple-point scale, on which the saturated liquid at
-// the triple point has U = 0 and S = 0, and in `Result1` on the 25 ˚C,
-// 0.1 MPa scale of the CODATA key values for liquid water (enthalpy of
-// formation -285.830 kJ/mol, entropy 69.95 J/(mol K)). Where the equation gives no value
-// for the state (outside its temperature window it returns 0), both show a
-// red "no result".
+// Each window shows its function F(T, V) of the equation of state twice
+// (thermo/EnergyScales.h): in `Result` on the triple-point scale and in
+// `Result1` on the 25 ˚C, 0.1 MPa scale of the CODATA key values for liquid
+// water (enthalpy of formation -285.830 kJ/mol, entropy 69.95 J/(mol K)).
+// Where the equation gives no value for the state, both show a red "no
+// result".
 #pragma once
 
 #include "ui/Window.h"
 #include "windows/statepoint/MemberLayout.h"
 
 #include <array>
-#include <optional>
 
 namespace energy_windows {
-
-// The saturated liquid at the triple point (273.16 K, at its saturation
-// pressure) on the equation's own scales: the zeros of the triple-point
-// scale of the internal energy and of the entropy.
-inline constexpr double TriplePointEnergy = -35988.58582056208;  // J/mol
-inline constexpr double TriplePointEntropy = 63.34092753865809;  // J/(mol K)
-
-// Helmholtz and Gibbs energy on the 25 ˚C, 0.1 MPa scale: A = -306688.0
-// J/mol for the liquid there, G = A + P V = -306686.2 J/mol.
-inline constexpr double FreeEnergyRefStateOffset = 251730.3982;  // J/mol
 
 // The units of a window's figures: texts of the unit labels and of the two
 // radio buttons, and the places in the result block that the longer texts
@@ -50,37 +38,6 @@ inline constexpr Units EntropyUnits{"J/mol K", "kJ/kg K", "in J/mol K", "in kJ/k
 // The result set: the labels that the state-point part of the window
 // empties together.
 inline constexpr const char* ResultSet[] = {"Result", "Result1"};
-
-// One window's function and its two scales. On the triple-point scale the
-// figure is F - (TriplePointZero - T * ZeroEntropy): for U, H and S the
-// zero is F of the triple-point liquid (ZeroEntropy 0); for the free
-// energies it is U - T S of that liquid, so that A = U - T S and G = A + P V
-// hold on the scale on which the internal-energy and entropy windows show
-// U and S. On the other scale the figure is F - RefStateOffset (0 for the
-// entropy, which the equation gives on the absolute scale already).
-struct EnergyFunction {
-  double (*F)(double T, double V);  // J/mol, entropy J/(mol K)
-  double TriplePointZero;
-  double ZeroEntropy;
-  double RefStateOffset;
-  const Units* units;
-};
-
-// The scales of the free energies A and G: on the triple-point scale
-// U - T S of the triple-point liquid is subtracted, and both use the same
-// 25 ˚C, 0.1 MPa offset.
-constexpr EnergyFunction FreeEnergy(double (*F)(double T, double V)) {
-  return {F, TriplePointEnergy, TriplePointEntropy, FreeEnergyRefStateOffset, &EnergyUnits};
-}
-
-// The two figures per mole (per mole and kelvin for the entropy).
-struct Figures {
-  double triplePoint;  // `Result`
-  double refState;     // `Result1`
-};
-
-// The figures of F at (T, V), or none where the equation gives no value.
-std::optional<Figures> Evaluate(const EnergyFunction& f, double T, double V);
 
 // ------------------------------------------------------------ the layout
 

@@ -1,12 +1,10 @@
 #include "windows/energy/EnergyWindow.h"
 
-#include "eos/Globals.h"
+using thermo::Figures;
 
-using energy_windows::Figures;
-
-EnergyWindow::EnergyWindow(const StatePointLayout& layout,
-                           const energy_windows::EnergyFunction& function)
-    : StatePointWindow(layout), function_(function) {}
+EnergyWindow::EnergyWindow(const StatePointLayout& layout, const thermo::EnergyScale& scale,
+                           const energy_windows::Units& units)
+    : StatePointWindow(layout), scale_(scale), units_(units) {}
 
 std::vector<ui::Handler> EnergyWindow::MemberHandlers() {
   return UnitPairHandlers([this](bool perMass) { UnitChosen(perMass); });
@@ -15,18 +13,17 @@ std::vector<ui::Handler> EnergyWindow::MemberHandlers() {
 void EnergyWindow::calculate_Action() {
   const auto s = CheckedStatePoint();
   if (!s) return;
-  const std::optional<Figures> figures = energy_windows::Evaluate(function_, s->T, s->V);
-  if (!figures) {
-    ShowNoResults();
+  const Figures figures = thermo::Evaluate(scale_, s->T, s->V);
+  if (!figures.HasFigures()) {
+    ShowNoResults(figures.reason);
     return;
   }
   // Per mass the difference is taken first, then divided.
-  const double divisor = PerMass() ? Globals::MolarMassH2O : 1.0;
-  ShowResults({ui::Str(figures->triplePoint / divisor), ui::Str(figures->refState / divisor)});
+  ShowFigures({figures.triplePoint, figures.refState});
 }
 
 void EnergyWindow::UnitChosen(bool perMass) {
-  const QString unit = QString::fromUtf8(perMass ? function_.units->perMass : function_.units->perMole);
+  const QString unit = QString::fromUtf8(perMass ? units_.perMass : units_.perMole);
   Label("StaticText11")->SetText(unit);
   Label("StaticText12")->SetText(unit);
   ConvertShownResults(perMass);

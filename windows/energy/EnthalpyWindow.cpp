@@ -12,12 +12,11 @@ using member_layout::Picture;
 using member_layout::Text;
 using ui::ControlSpec;
 
-constexpr energy_windows::EnergyFunction kFunction{
+constexpr thermo::EnergyScale kScale{
     .F = Globals::Haar_Enthalpy,
     .TriplePointZero = -35988.5747981403,
     .ZeroEntropy = 0.0,
     .RefStateOffset = 251731.9103,
-    .units = &EnergyUnits,
 };
 
 constexpr ControlSpec kBefore[] = {Text("Definition", "Definition Enthalpy:\r", 20, 20, 160)};
@@ -48,4 +47,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-EnthalpyWindow::EnthalpyWindow() : EnergyWindow(kLayout, kFunction) {}
+EnthalpyWindow::EnthalpyWindow() : EnergyWindow(kLayout, kScale, EnergyUnits) {}

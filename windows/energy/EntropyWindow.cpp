@@ -12,12 +12,11 @@ using member_layout::Picture;
 using member_layout::Text;
 using ui::ControlSpec;
 
-constexpr energy_windows::EnergyFunction kFunction{
+constexpr thermo::EnergyScale kScale{
     .F = Globals::Haar_Entropy,
-    .TriplePointZero = energy_windows::TriplePointEntropy,
+    .TriplePointZero = thermo::TriplePointEntropy,
     .ZeroEntropy = 0.0,
     .RefStateOffset = 0.0,
-    .units = &EntropyUnits,
 };
 
 constexpr ControlSpec kBefore[] = {Text("Definition", "Definition Entropy:\r", 20, 20, 160)};
@@ -48,4 +47,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-EntropyWindow::EntropyWindow() : EnergyWindow(kLayout, kFunction) {}
+EntropyWindow::EntropyWindow() : EnergyWindow(kLayout, kScale, EntropyUnits) {}

@@ -12,7 +12,7 @@ using member_layout::Picture;
 using member_layout::Text;
 using ui::ControlSpec;
 
-constexpr energy_windows::EnergyFunction kFunction = energy_windows::FreeEnergy(Globals::Haar_Helmholtz);
+constexpr thermo::EnergyScale kScale = thermo::FreeEnergy(Globals::Haar_Helmholtz);
 
 constexpr ControlSpec kBefore[] = {Text("Definition", "Definition Helmholtz Energy:\r", 20, 20, 243)};
 
@@ -44,4 +44,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-HelmholtzWindow::HelmholtzWindow() : EnergyWindow(kLayout, kFunction) {}
+HelmholtzWindow::HelmholtzWindow() : EnergyWindow(kLayout, kScale, EnergyUnits) {}

@@ -12,12 +12,11 @@ using member_layout::Picture;
 using member_layout::Text;
 using ui::ControlSpec;
 
-constexpr energy_windows::EnergyFunction kFunction{
+constexpr thermo::EnergyScale kScale{
     .F = Globals::Haar_Energy,
-    .TriplePointZero = energy_windows::TriplePointEnergy,
+    .TriplePointZero = thermo::TriplePointEnergy,
     .ZeroEntropy = 0.0,
     .RefStateOffset = 251730.1034,
-    .units = &EnergyUnits,
 };
 
 constexpr ControlSpec kBefore[] = {Text("Definition", "Definition Energy", 20, 20, 146)};
@@ -52,4 +51,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-InternalEnergyWindow::InternalEnergyWindow() : EnergyWindow(kLayout, kFunction) {}
+InternalEnergyWindow::InternalEnergyWindow() : EnergyWindow(kLayout, kScale, EnergyUnits) {}

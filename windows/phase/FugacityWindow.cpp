@@ -4,6 +4,7 @@
 
 #include "catalogue/Pictures.h"
 #include "eos/Globals.h"
+#include "thermo/StateSearch.h"
 #include "windows/statepoint/MemberLayout.h"
 
 using ui::ControlSpec;
@@ -47,7 +48,7 @@ void FugacityWindow::calculate_Action() {
   if (!(f > 0) || !std::isfinite(f)) {
     // The equation gives no fugacity there (its exponent is out of range).
     ShowResults({QString(), QString()});
-    ShowNoResult("FugacityResult");
+    ShowNoResult("FugacityResult", thermo::NoValueReason(s->T));
     return;
   }
   ShowResults({ui::Str(f), ui::Str(f / s->P)});

@@ -3,6 +3,7 @@
 #include "eos/Globals.h"
 #include "ui/BusyScope.h"
 #include "thermo/Homogenization.h"
+#include "thermo/StatePoint.h"
 #include "windows/phase/SaturationLayout.h"
 
 #include <optional>
@@ -112,8 +113,11 @@ void LiquidVapourEq::EmptyResults() {
 
 void LiquidVapourEq::DataEntryV_TextChange() {
   ++inputChanges_;
-  Globals::MolarVol = ui::Val(Field("DataEntryV")->Text());
-  Label("Density")->SetText(state_windows::DensityLine(Globals::MolarVol));
+  // A bulk volume of liquid and vapour: handed over as a state point with
+  // no temperature or pressure, never beside another window's.
+  const double V = ui::Val(Field("DataEntryV")->Text());
+  thermo::StatePoint::Set(0, 0, V);
+  Label("Density")->SetText(state_windows::DensityLine(V));
   th_ = 0.0;
   Label("nummerTh")->SetText(QString());
   Field("DataEntryT")->SetText(QString());

@@ -2,8 +2,8 @@
 // sample of water its homogenization temperature Th (the equation's own) and, at a temperature
 // below Th, the pressure, molar volume and density of the coexisting liquid
 // and vapour, the share of the bulk volume each fills, and the surface
-// tension. Typing the volume sets the molar volume of the program-wide
-// state point.
+// tension. Typing the volume makes the program-wide state point that volume
+// alone, with no temperature or pressure.
 #pragma once
 
 #include "ui/Window.h"

@@ -17,7 +17,7 @@
 
 #include "ui/Window.h"
 #include "thermo/Coexistence.h"
-#include "windows/state/StateValues.h"
+#include "windows/statepoint/StateLabels.h"
 
 namespace saturation_windows {
 
@@ -109,8 +109,8 @@ inline void Empty(const ui::Window& w, std::initializer_list<const char*> names)
 inline void ShowPhases(const ui::Window& w, const phase::Coexistence& c) {
   w.Label("MolarV1")->SetText(ui::Str(c.VL));
   w.Label("MolarV2")->SetText(ui::Str(c.VV));
-  const double rho1 = state_windows::DensityGcm3(c.VL);
-  const double rho2 = state_windows::DensityGcm3(c.VV);
+  const double rho1 = thermo::DensityGcm3(c.VL);
+  const double rho2 = thermo::DensityGcm3(c.VV);
   w.Label("Dens1")->SetText(rho1 > 0 ? ui::Str(rho1) : QString());
   w.Label("Dens2")->SetText(rho2 > 0 ? ui::Str(rho2) : QString());
 }

@@ -2,7 +2,7 @@
 
 #include "catalogue/Pictures.h"
 #include "windows/response/ResponseLayout.h"
-#include "windows/response/ResponseValues.h"
+#include "thermo/ResponseValues.h"
 
 namespace {
 
@@ -33,4 +33,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-CPWindow::CPWindow() : HeatCapacityWindow(kLayout, IsobaricHeatCapacity) {}
+CPWindow::CPWindow() : HeatCapacityWindow(kLayout, thermo::IsobaricHeatCapacity) {}

@@ -2,7 +2,7 @@
 
 #include "catalogue/Pictures.h"
 #include "windows/response/ResponseLayout.h"
-#include "windows/response/ResponseValues.h"
+#include "thermo/ResponseValues.h"
 
 namespace {
 
@@ -27,4 +27,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-CVWindow::CVWindow() : HeatCapacityWindow(kLayout, IsochoricHeatCapacity) {}
+CVWindow::CVWindow() : HeatCapacityWindow(kLayout, thermo::IsochoricHeatCapacity) {}

@@ -2,7 +2,7 @@
 
 #include "catalogue/Pictures.h"
 #include "windows/response/ResponseLayout.h"
-#include "windows/response/ResponseValues.h"
+#include "thermo/ResponseValues.h"
 
 namespace {
 
@@ -33,4 +33,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-DielectricWindow::DielectricWindow() : ResponseWindow(kLayout, DielectricConstant) {}
+DielectricWindow::DielectricWindow() : ResponseWindow(kLayout, thermo::DielectricConstant) {}

@@ -2,7 +2,7 @@
 
 #include "catalogue/Pictures.h"
 #include "windows/response/ResponseLayout.h"
-#include "windows/response/ResponseValues.h"
+#include "thermo/ResponseValues.h"
 
 namespace {
 
@@ -32,4 +32,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-JouleWindow::JouleWindow() : ResponseWindow(kLayout, JouleThomsonCoefficient) {}
+JouleWindow::JouleWindow() : ResponseWindow(kLayout, thermo::JouleThomsonCoefficient) {}

@@ -1,7 +1,5 @@
 #include "windows/response/ResponseWindow.h"
 
-#include "eos/Globals.h"
-
 ResponseWindow::ResponseWindow(const StatePointLayout& layout, Figure figure, double scale)
     : StatePointWindow(layout), figure_(figure), scale_(scale) {}
 
@@ -10,12 +8,12 @@ void ResponseWindow::calculate_Action() {
   if (!s) return;
   // The figure's loops let events run; the unit pair is read only after it,
   // so a unit chosen meanwhile is the unit the figure is written in.
-  const std::optional<double> figure = figure_(s->T, s->V);
-  if (!figure) {
-    ShowNoResults();
+  const thermo::Answer figure = figure_(s->T, s->V);
+  if (!figure.HasFigure()) {
+    ShowNoResults(figure.reason);
     return;
   }
-  ShowResults({ui::Str(InShownUnit(*figure))});
+  ShowFigure(figure.value);
 }
 
 HeatCapacityWindow::HeatCapacityWindow(const StatePointLayout& layout, Figure figure)
@@ -23,11 +21,6 @@ HeatCapacityWindow::HeatCapacityWindow(const StatePointLayout& layout, Figure fi
 
 std::vector<ui::Handler> HeatCapacityWindow::MemberHandlers() {
   return UnitPairHandlers([this](bool perMass) { UnitChosen(perMass); });
-}
-
-// J/(mol K) over g/mol is J/(g K), that is kJ/(kg K).
-double HeatCapacityWindow::InShownUnit(double figure) const {
-  return PerMass() ? figure / Globals::MolarMassH2O : figure;
 }
 
 void HeatCapacityWindow::UnitChosen(bool perMass) {

@@ -2,7 +2,7 @@
 
 #include "catalogue/Pictures.h"
 #include "windows/response/ResponseLayout.h"
-#include "windows/response/ResponseValues.h"
+#include "thermo/ResponseValues.h"
 
 namespace {
 
@@ -30,4 +30,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-SoundWindow::SoundWindow() : ResponseWindow(kLayout, SpeedOfSound) {}
+SoundWindow::SoundWindow() : ResponseWindow(kLayout, thermo::SpeedOfSound) {}

@@ -2,7 +2,7 @@
 
 #include "catalogue/Pictures.h"
 #include "windows/response/ResponseLayout.h"
-#include "windows/response/ResponseValues.h"
+#include "thermo/ResponseValues.h"
 
 namespace {
 
@@ -34,4 +34,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-ViscosityWindow::ViscosityWindow() : ResponseWindow(kLayout, Viscosity, 1000000.0) {}
+ViscosityWindow::ViscosityWindow() : ResponseWindow(kLayout, thermo::Viscosity, 1000000.0) {}

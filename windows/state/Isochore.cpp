@@ -1,7 +1,8 @@
 #include "windows/state/Isochore.h"
 
 #include "eos/Globals.h"
-#include "windows/state/StateValues.h"
+#include "thermo/StatePoint.h"
+#include "thermo/StateValues.h"
 #include "ui/BusyScope.h"
 #include "windows/state/ListingLayout.h"
 #include "ui/TextFile.h"
@@ -101,9 +102,9 @@ std::vector<ui::Handler> Isochore::Handlers() {
 }
 
 void Isochore::Event_Activate() {
-  const double v = Globals::MolarVol;
+  const double v = thermo::StatePoint::Get().V;
   Label("ResultV")->SetText(ui::Str(v));
-  Label("ResultV1")->SetText(ui::Str(state_windows::DensityGcm3(v)));
+  Label("ResultV1")->SetText(ui::Str(thermo::DensityGcm3(v)));
   Label("filename0")->SetText(QString());
   Label("filename1")->SetText(QString());
   listing_layout::ResetList(List("ListBox1"),
@@ -166,11 +167,11 @@ void Isochore::calculate_Action() {
   list->DeleteAllRows();
   Label("filename1")->SetText(QString());
   Label("filename0")->SetText(QString());
-  const double v = Globals::MolarVol;
+  const double v = thermo::StatePoint::Get().V;
   if (ReadAndCheck(r) && VolumeAccepted(v)) {
     for (double i = 0; i < r.rows; ++i) {
       const double t = r.min + i * r.step;
-      const double p = state_windows::ShownPressure(t + Globals::CelsiusOffset, v);
+      const double p = thermo::ShownPressure(t + Globals::CelsiusOffset, v);
       listing_layout::AddRow(list, t, p != 0 ? ui::Str(p) : kNoResult);
       Globals::RuntimeBackgroundTask();
     }
@@ -185,7 +186,7 @@ void Isochore::Export_Action() {
   Label("filename0")->SetText(QString());
   Label("filename1")->SetText(QString());
   if (!ReadAndCheck(r)) return;
-  const double v = Globals::MolarVol;
+  const double v = thermo::StatePoint::Get().V;
   if (!VolumeAccepted(v)) return;
   const QString name = ui::Str(v) + QStringLiteral(".txt");
   QString error;
@@ -211,7 +212,7 @@ bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, 
   std::unique_ptr<ui::TextOutputStream> out = target.ReplaceTextFile();
   if (!out) return fail(target.Error());
 
-  const double rho = state_windows::DensityGcm3(v);
+  const double rho = thermo::DensityGcm3(v);
   const QString header[] = {
       QStringLiteral("H2O"),
       QStringLiteral("reference: Haar et al. (1984)"),
@@ -230,7 +231,7 @@ bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, 
   // pressure.
   for (double i = 0; i < r.rows; ++i) {
     const double t = r.min + i * r.step;
-    const double p = state_windows::ShownPressure(t + Globals::CelsiusOffset, v);
+    const double p = thermo::ShownPressure(t + Globals::CelsiusOffset, v);
     if (p != 0 && !out->WriteLine(ui::Str(t) + QStringLiteral(", ") + ui::Str(p)))
       return fail(out->Error());
     Globals::RuntimeBackgroundTask();

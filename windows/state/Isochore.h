@@ -1,6 +1,6 @@
 // The isochore window: pressure against temperature at the molar volume of
-// the state point (Globals::MolarVol), as a table on "calculate" and as the
-// isochore data file on "export".
+// the program-wide state point (thermo::StatePoint), as a table on
+// "calculate" and as the isochore data file on "export".
 //
 // The isochore data file, "<Str of the volume>.txt" in the current folder,
 // ASCII with Unix line endings:

@@ -1,6 +1,7 @@
 #include "windows/state/MathAnal.h"
 
 #include "eos/Globals.h"
+#include "thermo/StatePoint.h"
 #include "ui/BusyScope.h"
 #include "windows/state/ListingLayout.h"
 
@@ -29,19 +30,19 @@ void MathAnal::Event_Activate() {
                             QStringLiteral("Molar Volume"), QStringLiteral("Zero-function"));
 }
 
-// Appends 501 rows (the list is not emptied first). The state point is read
-// afresh at every row: the temperature before the pressure evaluation, the
-// pressure after it.
+// Appends 501 rows (the list is not emptied first), all for the state point
+// as it is when "calculate" is pressed: a state stored meanwhile does not
+// change the rows that follow.
 void MathAnal::calculate_Action() {
   if (busy_) return;
   ui::BusyScope scope(busy_);
   ui::Listbox* list = List("ListBox1");
+  const thermo::State s = thermo::StatePoint::Get();
   double V = 16;
   for (int k = 0; k <= 500; ++k) {
     V = V * 1.01;
-    const double T = Globals::TempKelvin;
-    const double p = Globals::Haar_Pressure(T, V);
-    const double z = p - Globals::PresMPa;
+    const double p = Globals::Haar_Pressure(s.T, V);
+    const double z = p - s.P;
     listing_layout::AddRow(list, V, z);
     Globals::RuntimeBackgroundTask();
   }

@@ -1,6 +1,7 @@
 #include "windows/state/MathAnalT.h"
 
 #include "eos/Globals.h"
+#include "thermo/StatePoint.h"
 #include "ui/BusyScope.h"
 #include "windows/state/ListingLayout.h"
 
@@ -30,15 +31,17 @@ void MathAnalT::Event_Activate() {
 }
 
 // Appends 1001 rows, T = 273.16 K to 1273.16 K (the list is not emptied
-// first); the molar volume and pressure are read afresh at every row.
+// first), all for the molar volume and pressure of the state point as it is
+// when "calculate" is pressed.
 void MathAnalT::calculate_Action() {
   if (busy_) return;
   ui::BusyScope scope(busy_);
   ui::Listbox* list = List("ListBox1");
+  const thermo::State s = thermo::StatePoint::Get();
   double T = Globals::TriplePointTemp - 1;
   for (int k = 0; k <= 1000; ++k) {
     T = T + 1;
-    const double z = Globals::Haar_Pressure(T, Globals::MolarVol) - Globals::PresMPa;
+    const double z = Globals::Haar_Pressure(T, s.V) - s.P;
     listing_layout::AddRow(list, T, z);
     Globals::RuntimeBackgroundTask();
   }

@@ -1,7 +1,9 @@
 #include "windows/state/PressuresWindow.h"
 
 #include "eos/Globals.h"
-#include "windows/state/StateValues.h"
+#include "thermo/StatePoint.h"
+#include "thermo/StateSearch.h"
+#include "windows/statepoint/StateLabels.h"
 #include "windows/state/Isochore.h"
 #include "catalogue/Pictures.h"
 
@@ -91,21 +93,29 @@ std::vector<ui::Handler> PressuresWindow::Handlers() {
 // The temperature field in kelvin, with the unit radio that is on now. An
 // empty or non-numeric entry is no temperature in either unit: 0 K, which
 // "calculate" refuses (in ˚C it is not 0 ˚C).
-void PressuresWindow::ReadTemperature() {
-  Globals::TempKelvin =
-      ui::EntryKelvin(Field("dataEntry1")->Text(), Radio("Celsius")->Value()).value_or(0.0);
+double PressuresWindow::ReadTemperature() {
+  return ui::EntryKelvin(Field("dataEntry1")->Text(), Radio("Celsius")->Value()).value_or(0.0);
 }
 
-void PressuresWindow::dataEntry_TextChange() {
-  Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
-  Label("Density")->SetText(state_windows::DensityLine(Globals::MolarVol));
+void PressuresWindow::InputsChanged() {
+  ++inputs_;
+  stored_ = false;
   Label("Result")->SetText(QString());
   Label("warning")->SetText(QString());
 }
 
+void PressuresWindow::dataEntry_TextChange() {
+  InputsChanged();
+  Label("Density")->SetText(state_windows::DensityLine(ui::Val(Field("dataEntry")->Text())));
+}
+
 void PressuresWindow::dataEntry1_TextChange() {
-  ReadTemperature();
-  const double T = Globals::TempKelvin;
+  InputsChanged();
+  ShowTemperatureLimits();
+}
+
+void PressuresWindow::ShowTemperatureLimits() {
+  const double T = ReadTemperature();
   if (T < Globals::CritTempHaar) {
     const double vapour = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
     const double liquid = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
@@ -114,45 +124,62 @@ void PressuresWindow::dataEntry1_TextChange() {
   } else {
     state_windows::ClearLimits(*this, "temperaturelimit");
   }
-  Label("Result")->SetText(QString());
-  Label("warning")->SetText(QString());
 }
 
 void PressuresWindow::calculate_Action() {
-  ReadTemperature();
-  Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
-  const double T = Globals::TempKelvin;
-  const double V = Globals::MolarVol;
+  const double T = ReadTemperature();
+  const double V = ui::Val(Field("dataEntry")->Text());
   if (!(V > 0) || !(T > 0)) {
     Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and molar volume"));
     return;
   }
-  // Where there is no pressure to show the result is "no result", and the
-  // state point keeps its pressure.
-  const double p = state_windows::ShownPressure(T, V);
+  // The evaluation lets events run: a pressure for inputs changed meanwhile
+  // is dropped. Where there is no pressure to show the result is "no
+  // result" with the reason, and the state point has no pressure either.
+  // Inside the two-phase region the equation's own pressure is shown (its
+  // loop is studied here), but that is no state of water for "calculate"
+  // elsewhere: the state point gets no pressure for it.
+  const unsigned inputs = inputs_;
+  const thermo::Answer p = thermo::PressureOfState(T, V);
+  if (inputs != inputs_) return;
+  thermo::StatePoint::Set(T, thermo::MechanicallyStable(T, V) ? p.value : 0.0, V);
+  stored_ = true;
   ui::StaticText* result = Label("Result");
-  if (p != 0) {
-    Globals::PresMPa = p;
+  if (p.HasFigure()) {
     result->SetTextColor(ui::Black);
     result->SetTextSize(16);
-    result->SetText(ui::Str(p));
+    result->SetText(ui::Str(p.value));
   } else {
     result->SetTextColor(ui::Red);
     result->SetTextSize(14);
     result->SetText(QStringLiteral("no result"));
   }
-  Label("warning")->SetText(QString());
+  Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(p.reason)));
 }
 
+// The typed number is read in the unit now on: a pressure computed under
+// the other unit is not that of the temperature the entry now means.
 void PressuresWindow::Kelvin_Action() {
-  if (Radio("Kelvin")->Value()) Label("StaticText4")->SetText(QStringLiteral("Kelvin"));
+  if (!Radio("Kelvin")->Value()) return;
+  Label("StaticText4")->SetText(QStringLiteral("Kelvin"));
+  InputsChanged();
+  if (!Field("dataEntry1")->Text().isEmpty()) ShowTemperatureLimits();
 }
 
 void PressuresWindow::Celsius_Action() {
-  if (Radio("Celsius")->Value()) Label("StaticText4")->SetText(QStringLiteral("˚Celsius"));
+  if (!Radio("Celsius")->Value()) return;
+  Label("StaticText4")->SetText(QStringLiteral("˚Celsius"));
+  InputsChanged();
+  if (!Field("dataEntry1")->Text().isEmpty()) ShowTemperatureLimits();
 }
 
-void PressuresWindow::PushButton1_Action() { ui::Shared<Isochore>()->Show(); }
+// The isochore is that of the molar volume typed here: unless "calculate"
+// stored the state of these entries, the volume alone is handed over.
+void PressuresWindow::PushButton1_Action() {
+  const double V = ui::Val(Field("dataEntry")->Text());
+  if (!stored_ && V > 0) thermo::StatePoint::Set(0, 0, V);
+  ui::Shared<Isochore>()->Show();
+}
 
 void PressuresWindow::Clear_Action() {
   Field("dataEntry")->SetText(QString());

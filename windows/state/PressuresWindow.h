@@ -3,10 +3,14 @@
 // The user types a molar volume (cm3/mol) and a temperature (K or ˚C); the
 // window shows the density of the volume and, below the critical temperature,
 // the saturated liquid and vapour volumes as the limits of the one-phase
-// states. "calculate" shows the pressure of the equation of state. Values go
-// to the other windows only through the state point Globals::MolarVol,
-// Globals::TempKelvin and Globals::PresMPa; the isochore window reads the
-// molar volume from there.
+// states. "calculate" shows the pressure of the equation of state (inside
+// the two-phase region its loop's own pressure; a red "no result" with its
+// reason where there is none) and stores the state whole as the
+// program-wide state point (thermo::StatePoint), where the isochore window
+// and the calculators find it, with no pressure for a state inside the
+// two-phase region; "Isochore calculation"
+// hands over the typed molar volume when no pressure was computed for it.
+// Changing an entry or the temperature unit empties the pressure.
 #pragma once
 
 #include "ui/Window.h"
@@ -22,7 +26,12 @@ class PressuresWindow : public ui::Window {
   void Event_Activate() override;
 
  private:
-  void ReadTemperature();
+  // The temperature entry in kelvin, 0 for no number.
+  double ReadTemperature();
+  // The saturation limits at the typed temperature.
+  void ShowTemperatureLimits();
+  // An entry or the unit changed: the pressure shown is no longer theirs.
+  void InputsChanged();
 
   void dataEntry_TextChange();
   void dataEntry1_TextChange();
@@ -31,4 +40,10 @@ class PressuresWindow : public ui::Window {
   void Celsius_Action();
   void PushButton1_Action();
   void Clear_Action();
+
+  // Counts the changes of the inputs; a pressure computed while they
+  // changed (the evaluation lets events run) is dropped.
+  unsigned inputs_ = 0;
+  // The state point holds the state computed from the inputs shown.
+  bool stored_ = false;
 };

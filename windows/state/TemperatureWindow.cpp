@@ -1,7 +1,9 @@
 #include "windows/state/TemperatureWindow.h"
 
 #include "eos/Globals.h"
-#include "windows/state/StateValues.h"
+#include "thermo/StatePoint.h"
+#include "thermo/StateSearch.h"
+#include "windows/statepoint/StateLabels.h"
 #include "windows/state/MathAnalT.h"
 #include "catalogue/Pictures.h"
 
@@ -119,23 +121,27 @@ std::vector<ui::Handler> TemperatureWindow::Handlers() {
   };
 }
 
-void TemperatureWindow::dataEntry_TextChange() {
-  Radio("Choice0")->SetValue(false);
-  Radio("Choice1")->SetValue(false);
-  Field("dataEntryT")->SetText(QString());
-  Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
-  Label("Density")->SetText(state_windows::DensityLine(Globals::MolarVol));
+void TemperatureWindow::InputsChanged() {
+  ++inputs_;
+  found_ = 0;
+  stored_ = false;
   Label("Result")->SetText(QString());
   Label("warning")->SetText(QString());
 }
 
-void TemperatureWindow::dataEntry1_TextChange() {
+void TemperatureWindow::dataEntry_TextChange() {
+  InputsChanged();
   Radio("Choice0")->SetValue(false);
   Radio("Choice1")->SetValue(false);
-  Label("Result")->SetText(QString());
-  Label("warning")->SetText(QString());
-  Globals::PresMPa = ui::Val(Field("dataEntry1")->Text());
-  const double P = Globals::PresMPa;
+  Field("dataEntryT")->SetText(QString());
+  Label("Density")->SetText(state_windows::DensityLine(ui::Val(Field("dataEntry")->Text())));
+}
+
+void TemperatureWindow::dataEntry1_TextChange() {
+  InputsChanged();
+  Radio("Choice0")->SetValue(false);
+  Radio("Choice1")->SetValue(false);
+  const double P = ui::Val(Field("dataEntry1")->Text());
   if (P < Globals::CritPresSat) {
     const double Ts = Globals::SaturationT(P);
     const double VV = Globals::SaturationV(Globals::SaturationPhase::Vapour, Ts);
@@ -148,78 +154,82 @@ void TemperatureWindow::dataEntry1_TextChange() {
 }
 
 void TemperatureWindow::calculate_Action() {
-  double T0 = 0;
-  Globals::MolarVol = ui::Val(Field("dataEntry")->Text());
-  Globals::PresMPa = ui::Val(Field("dataEntry1")->Text());
-  if (!(Globals::MolarVol > 0) || !(Globals::PresMPa > 0)) {
+  const double V = ui::Val(Field("dataEntry")->Text());
+  const double P = ui::Val(Field("dataEntry1")->Text());
+  if (!(V > 0) || !(P > 0)) {
     Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and pressure"));
     return;
   }
   Label("warning")->SetText(QString());
+  // The searches let events run: a temperature for inputs changed meanwhile
+  // is dropped.
+  const unsigned inputs = inputs_;
 
-  // The first approach: the start temperature of the search, 0 when neither
-  // radio is on. Automatic starts at 800 K above the critical pressure, else
-  // at the saturation temperature, 1 K below it for a volume below the
-  // saturated liquid and 1 K above it for one above the saturated vapour.
-  // The state point is read where it is used: the saturation search lets
-  // events run, and a value typed meanwhile is the one used after it.
-  if (Radio("Choice0")->Value()) {
-    if (Globals::PresMPa > Globals::CritPresSat) {
-      T0 = 800;
-    } else {
-      const double Ts = Globals::SaturationT(Globals::PresMPa);
-      T0 = Ts;
-      const double VV = Globals::SaturationV(Globals::SaturationPhase::Vapour, Ts);
-      const double VL = Globals::SaturationV(Globals::SaturationPhase::Liquid, Ts);
-      if (Globals::MolarVol < VL) T0 = Ts - 1;
-      if (VV < Globals::MolarVol) T0 = Ts + 1;
-    }
+  // The first approach chosen, and the search from it: a stable root, or
+  // none and the reason.
+  thermo::Approach approach = thermo::Approach::None;
+  if (Radio("Choice0")->Value()) approach = thermo::Approach::Automatic;
+  if (Radio("Choice1")->Value()) approach = thermo::Approach::Manual;
+  const thermo::Answer T =
+      thermo::TemperatureFromApproach(P, V, approach, ui::Val(Field("dataEntryT")->Text()));
+  if (inputs != inputs_) return;
+  thermo::StatePoint::Set(T.value, P, V);
+  stored_ = true;
+  found_ = T.HasFigure() ? T.value : 0.0;
+  ShowTemperature();
+  if (!T.HasFigure()) {
+    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(T.reason)));
+    ui::StaticText* result = Label("Result");
+    result->SetTextColor(ui::Red);
+    result->SetText(QStringLiteral("no result"));
   }
-  if (Radio("Choice1")->Value()) T0 = ui::Val(Field("dataEntryT")->Text());
+}
 
-  const double T = Globals::Haar_Temperature(Globals::PresMPa, Globals::MolarVol, T0);
-  Globals::TempKelvin = T;
-  if (T > 0) {
-    if (Radio("Celsius")->Value()) Label("Result")->SetText(ui::Str(T - Globals::CelsiusOffset));
-    if (Radio("Kelvin")->Value()) Label("Result")->SetText(ui::Str(T));
-  } else {
-    Label("warning")->SetText(QStringLiteral("Change first approach"));
-    Label("Result")->SetText(QString());
-  }
+void TemperatureWindow::ShowTemperature() {
+  // With none found the label keeps what it shows: nothing, or the red "no
+  // result" beside its reason.
+  if (!(found_ > 0)) return;
+  ui::StaticText* result = Label("Result");
+  result->SetTextColor(ui::Black);
+  result->SetText(ui::Str(Radio("Celsius")->Value() ? found_ - Globals::CelsiusOffset : found_));
 }
 
 void TemperatureWindow::Kelvin_Action() {
   if (Radio("Kelvin")->Value()) {
     Label("StaticText4")->SetText(QStringLiteral("Kelvin"));
-    Label("Result")->SetText(ui::Str(Globals::TempKelvin));
+    ShowTemperature();
   }
 }
 
 void TemperatureWindow::Celsius_Action() {
   if (Radio("Celsius")->Value()) {
     Label("StaticText4")->SetText(QStringLiteral("˚Celsius"));
-    Label("Result")->SetText(Globals::TempKelvin > 0 ? ui::Str(Globals::TempKelvin - Globals::CelsiusOffset)
-                                                     : QStringLiteral("0"));
+    ShowTemperature();
   }
 }
 
 void TemperatureWindow::Choice0_Action() {
   if (Radio("Choice0")->Value()) {
     Field("dataEntryT")->SetText(QString());
-    Label("Result")->SetText(QString());
+    InputsChanged();
   }
 }
 
 void TemperatureWindow::Choice1_Action() {
-  if (Radio("Choice1")->Value()) Label("Result")->SetText(QString());
+  if (Radio("Choice1")->Value()) InputsChanged();
 }
 
-void TemperatureWindow::dataEntryT_TextChange() {
-  Label("Result")->SetText(QString());
-  Label("warning")->SetText(QString());
-}
+void TemperatureWindow::dataEntryT_TextChange() { InputsChanged(); }
 
-void TemperatureWindow::Analysis_Action() { ui::Shared<MathAnalT>()->Show(); }
+// The listing is that of the molar volume and pressure typed here: unless
+// "calculate" stored the state of these entries, they are handed over with
+// no temperature.
+void TemperatureWindow::Analysis_Action() {
+  const double V = ui::Val(Field("dataEntry")->Text());
+  const double P = ui::Val(Field("dataEntry1")->Text());
+  if (!stored_ && V > 0 && P > 0) thermo::StatePoint::Set(0, P, V);
+  ui::Shared<MathAnalT>()->Show();
+}
 
 void TemperatureWindow::Clear_Action() {
   Radio("Choice0")->SetValue(false);

@@ -5,10 +5,14 @@
 // at the saturation temperature of that pressure as the limits of the
 // one-phase states. With a first approach ("automatic", or "manual" with a
 // start temperature in K) "calculate" runs the temperature search and shows
-// the temperature in K or ˚C. The window writes the molar volume and
-// pressure it reads and the temperature it finds to the state point, where
-// its listing MathAnalT finds them. The window is built hidden and appears
-// at its first Show().
+// the temperature in K or ˚C, and stores the state whole as the program-wide
+// state point (thermo::StatePoint), with a temperature of 0 where the search
+// (thermo/StateSearch.h) finds no stable root; the red "no result" then has
+// its reason in `warning`. Its listing MathAnalT reads the molar volume and pressure from
+// there; "Mathematical Analysis" hands over the typed ones when "calculate"
+// has not stored them. Changing an entry or the first approach empties the
+// result; the unit radios show the temperature found in K or ˚C. The window
+// is built hidden and appears at its first Show().
 #pragma once
 
 #include "ui/Window.h"
@@ -28,6 +32,12 @@ class TemperatureWindow : public ui::Window {
   void Event_Activate() override;
 
  private:
+  // An input changed: the temperature shown is no longer that of the inputs.
+  void InputsChanged();
+  // The temperature found, in black in the unit that is on; nothing when
+  // none was found.
+  void ShowTemperature();
+
   void dataEntry_TextChange();
   void dataEntry1_TextChange();
   void Kelvin_Action();
@@ -38,4 +48,12 @@ class TemperatureWindow : public ui::Window {
   void dataEntryT_TextChange();
   void Analysis_Action();
   void calculate_Action();
+
+  // Counts the changes of the inputs; a temperature found while they
+  // changed (the search lets events run) is dropped.
+  unsigned inputs_ = 0;
+  // The temperature found for the inputs shown (K), 0 for none.
+  double found_ = 0;
+  // The state point holds the state computed from the inputs shown.
+  bool stored_ = false;
 };

@@ -1,7 +1,9 @@
 #include "windows/state/VolumeWindow.h"
 
 #include "eos/Globals.h"
-#include "windows/state/StateValues.h"
+#include "thermo/StateSearch.h"
+#include "thermo/StatePoint.h"
+#include "thermo/StateValues.h"
 #include "windows/state/MathAnal.h"
 #include "catalogue/Pictures.h"
 
@@ -127,93 +129,100 @@ double VolumeWindow::ReadTemperature() {
   return ui::EntryKelvin(Field("dataEntryT")->Text(), Radio("Celsius")->Value()).value_or(0.0);
 }
 
-void VolumeWindow::dataEntryP_TextChange() {
+void VolumeWindow::InputsChanged() {
+  ++inputs_;
+  stored_ = false;
   Label("Result")->SetText(QString());
   Label("DensityResult")->SetText(QString());
+  Label("warning")->SetText(QString());
+}
+
+void VolumeWindow::dataEntryP_TextChange() {
+  InputsChanged();
   Radio("Choice0")->SetValue(false);
   Radio("Choice1")->SetValue(false);
-  Label("warning")->SetText(QString());
-  Globals::PresMPa = ui::Val(Field("dataEntryP")->Text());
 }
 
 void VolumeWindow::dataEntryT_TextChange() {
-  Label("Result")->SetText(QString());
-  Label("DensityResult")->SetText(QString());
+  InputsChanged();
   Radio("Choice0")->SetValue(false);
   Radio("Choice1")->SetValue(false);
-  Label("warning")->SetText(QString());
-  Globals::TempKelvin = ReadTemperature();
 }
 
-void VolumeWindow::dataEntryV_TextChange() {
-  Label("Result")->SetText(QString());
-  Label("DensityResult")->SetText(QString());
-  Label("warning")->SetText(QString());
-}
+void VolumeWindow::dataEntryV_TextChange() { InputsChanged(); }
 
 void VolumeWindow::calculate_Action() {
   const double T = ReadTemperature();
-  Globals::TempKelvin = T;
   const double P = ui::Val(Field("dataEntryP")->Text());
-  Globals::PresMPa = P;
   if (!(P > 0) || !(T > 0)) {
     Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and pressure"));
     return;
   }
   Label("warning")->SetText(QString());
+  // The search lets events run: a volume for inputs changed meanwhile is
+  // dropped.
+  const unsigned inputs = inputs_;
 
-  // The first approach: the start volume of the search, 0 when neither
-  // radio is on. Automatic starts from the ideal gas above the critical
-  // temperature, else 1 cm3/mol inside the saturated volume of the side of
-  // the saturation curve the pressure lies on.
-  double Vstart = 0;
-  if (Radio("Choice0")->Value()) {
-    if (T > Globals::CritTempHaar) {
-      Vstart = Globals::GasConstantR * T / P;
-    } else {
-      const double Psat = Globals::SaturationP(T);
-      const double VL = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
-      const double VV = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
-      Vstart = Psat < P ? VL - 1 : VV + 1;
-    }
-  }
-  if (Radio("Choice1")->Value()) Vstart = ui::Val(Field("dataEntryV")->Text());
-
-  const double V = Globals::Haar_Volume(T, P, Vstart);
-  Label("Result")->SetText(ui::Str(V));
-  if (V > 0) {
-    Label("DensityResult")->SetText(ui::Str(state_windows::DensityGcm3(V)));
+  // The first approach chosen, and the search from it: a stable root, or
+  // none and the reason.
+  thermo::Approach approach = thermo::Approach::None;
+  if (Radio("Choice0")->Value()) approach = thermo::Approach::Automatic;
+  if (Radio("Choice1")->Value()) approach = thermo::Approach::Manual;
+  const thermo::Answer V =
+      thermo::VolumeFromApproach(T, P, approach, ui::Val(Field("dataEntryV")->Text()));
+  if (inputs != inputs_) return;
+  thermo::StatePoint::Set(T, P, V.value);
+  stored_ = true;
+  if (V.HasFigure()) {
+    ShowResult(ui::Str(V.value), ui::Black);
+    Label("DensityResult")->SetText(ui::Str(thermo::DensityGcm3(V.value)));
   } else {
-    Label("warning")->SetText(QStringLiteral("Change first approach"));
-    Label("Result")->SetText(QString());
+    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(V.reason)));
+    ShowResult(QStringLiteral("no result"), ui::Red);
     Label("DensityResult")->SetText(QString());
   }
 }
 
+void VolumeWindow::ShowResult(const QString& text, ui::Rgb color) {
+  ui::StaticText* result = Label("Result");
+  result->SetTextColor(color);
+  result->SetText(text);
+}
+
+// The typed temperature is read in the unit now on: a volume found under the
+// other unit is not that of the temperature the entry now means.
 void VolumeWindow::Kelvin_Action() {
-  if (Radio("Kelvin")->Value()) Label("StaticText8")->SetText(QStringLiteral("Kelvin"));
+  if (!Radio("Kelvin")->Value()) return;
+  Label("StaticText8")->SetText(QStringLiteral("Kelvin"));
+  InputsChanged();
 }
 
 void VolumeWindow::Celsius_Action() {
-  if (Radio("Celsius")->Value()) Label("StaticText8")->SetText(QStringLiteral("˚Celsius"));
+  if (!Radio("Celsius")->Value()) return;
+  Label("StaticText8")->SetText(QStringLiteral("˚Celsius"));
+  InputsChanged();
 }
 
 void VolumeWindow::Choice0_Action() {
   if (Radio("Choice0")->Value()) {
     Field("dataEntryV")->SetText(QString());
-    Label("Result")->SetText(QString());
-    Label("DensityResult")->SetText(QString());
+    InputsChanged();
   }
 }
 
 void VolumeWindow::Choice1_Action() {
-  if (Radio("Choice1")->Value()) {
-    Label("Result")->SetText(QString());
-    Label("DensityResult")->SetText(QString());
-  }
+  if (Radio("Choice1")->Value()) InputsChanged();
 }
 
-void VolumeWindow::Analysis_Action() { ui::Shared<MathAnal>()->Show(); }
+// The listing is that of the temperature and pressure typed here: unless
+// "calculate" stored the state of these entries, they are handed over with
+// no molar volume.
+void VolumeWindow::Analysis_Action() {
+  const double T = ReadTemperature();
+  const double P = ui::Val(Field("dataEntryP")->Text());
+  if (!stored_ && T > 0 && P > 0) thermo::StatePoint::Set(T, P, 0);
+  ui::Shared<MathAnal>()->Show();
+}
 
 void VolumeWindow::Clear_Action() {
   Field("dataEntryT")->SetText(QString());

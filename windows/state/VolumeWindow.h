@@ -3,10 +3,13 @@
 // The user types a pressure (MPa) and a temperature (K or ˚C), chooses the
 // start of the volume search (its first approach: "automatic", or "manual"
 // with a typed start volume) and presses "calculate"; the window shows the
-// molar volume (cm3/mol) and the density (g/cm3). It writes the temperature
-// and pressure it reads to the state point (Globals::TempKelvin,
-// Globals::PresMPa), where its listing MathAnal finds them, and never the
-// molar volume it computes.
+// molar volume (cm3/mol) and the density (g/cm3), and stores the state whole
+// as the program-wide state point (thermo::StatePoint), with a molar volume
+// of 0 where the search (thermo/StateSearch.h) finds no stable root; the
+// red "no result" then has its reason in `warning`. Its listing MathAnal reads the
+// temperature and pressure from there; "Mathematical Analysis" hands over
+// the typed ones when "calculate" has not stored them. Changing an entry,
+// the first approach or the temperature unit empties the results.
 #pragma once
 
 #include "ui/Window.h"
@@ -23,6 +26,10 @@ class VolumeWindow : public ui::Window {
 
  private:
   double ReadTemperature();
+  // `Result` in that colour.
+  void ShowResult(const QString& text, ui::Rgb color);
+  // An input changed: the results shown are no longer those of the inputs.
+  void InputsChanged();
 
   void dataEntryP_TextChange();
   void dataEntryT_TextChange();
@@ -34,4 +41,10 @@ class VolumeWindow : public ui::Window {
   void dataEntryV_TextChange();
   void Analysis_Action();
   void calculate_Action();
+
+  // Counts the changes of the inputs; a volume found while they changed
+  // (the search lets events run) is dropped.
+  unsigned inputs_ = 0;
+  // The state point holds the state computed from the inputs shown.
+  bool stored_ = false;
 };

@@ -3,20 +3,15 @@
 #include <cmath>
 
 #include "eos/Globals.h"
+#include "thermo/StatePoint.h"
 #include "ui/BusyScope.h"
-#include "windows/state/StateValues.h"
+#include "thermo/StateSearch.h"
+#include "thermo/StateValues.h"
 
 using ui::ControlSpec;
 using ui::Kind;
 
 namespace {
-
-// Molar volumes, cm3/mol, from which the volume search starts: above
-// 647.067 K, and below 273.16 K on the liquid-like side.
-constexpr double kSupercriticalStartVolume = 54.136030627024624;
-constexpr double kLiquidLikeStartVolume = 18.0;
-// Moves the start off the saturated volume, into the phase asked for.
-constexpr double kStartOffset = 0.2;
 
 constexpr ui::Font Sys(int size, bool italic = false) { return {.size = size, .italic = italic}; }
 
@@ -90,7 +85,7 @@ constexpr const char* kFocusOrder[] = {"dataEntryT", "Kelvin", "Celsius", "Radio
 // The line under a molar volume: its density in g/cm3. Empty where the
 // volume has none (not above 0, or so small that the quotient overflows).
 QString DensityText(double V) {
-  const double rho = state_windows::DensityGcm3(V);
+  const double rho = thermo::DensityGcm3(V);
   if (!(rho > 0)) return QString();
   return QStringLiteral("corresponding density = ") + ui::Str(rho) + QStringLiteral(" g/cm3");
 }
@@ -144,16 +139,54 @@ std::vector<ui::Handler> StatePointWindow::Handlers() {
 // ------------------------------------------------------------- for the hooks
 
 std::optional<StatePointWindow::StatePoint> StatePointWindow::CheckedStatePoint() {
-  const StatePoint s{Globals::TempKelvin, Globals::PresMPa, Globals::MolarVol};
-  if (!(s.V > 0) || !(s.T > 0) || !(s.P > 0)) {
+  if (!completed_) {
+    const QString t = Field("dataEntryT")->Text().trimmed();
+    const QString given = Field("dataEntryPV")->Text().trimmed();
+    const bool mode = Radio("RadioButtonTP")->Value() || Radio("RadioButtonTV")->Value();
+    if (t.isEmpty() && given.isEmpty()) {
+      TakeProgramStatePoint();
+    } else if (mode && !t.isEmpty() && !given.isEmpty()) {
+      // Typed but not yet completed: the state step first. Where it finds no
+      // state it has said so in its own rows.
+      PushButton1_Action();
+      if (!completed_) {
+        EmptyResults();
+        return std::nullopt;
+      }
+    }
+  }
+  if (!completed_ || !completed_->Complete()) {
     Label("warning")->SetText(kNoNumber);
     EmptyResults();
     return std::nullopt;
   }
-  return s;
+  calculatedFor_ = inputs_;
+  return completed_;
+}
+
+void StatePointWindow::TakeProgramStatePoint() {
+  const thermo::State s = thermo::StatePoint::Get();
+  if (!s.Complete()) return;
+  const bool tv = Radio("RadioButtonTV")->Value();
+  if (!tv && !Radio("RadioButtonTP")->Value()) Radio("RadioButtonTP")->SetValue(true);
+  const bool celsius = Radio("Celsius")->Value();
+  // The temperature first: its change empties the given quantity.
+  Field("dataEntryT")->SetText(ui::Str(celsius ? s.T - Globals::CelsiusOffset : s.T));
+  Field("dataEntryPV")->SetText(ui::Str(tv ? s.V : s.P));
+  SetResultPV(tv ? s.P : s.V);
+  Label("Density2")->SetText(tv ? QString() : DensityText(s.V));
+  completed_ = s;
+}
+
+void StatePointWindow::InputsChanged() {
+  ++inputs_;
+  completed_.reset();
+  figures_.clear();
 }
 
 void StatePointWindow::ShowResults(std::initializer_list<QString> texts) {
+  if (!InputsUnchanged()) return;
+  figures_.clear();
   auto text = texts.begin();
   for (const char* name : layout_.results) {
     if (text == texts.end()) break;
@@ -164,15 +197,30 @@ void StatePointWindow::ShowResults(std::initializer_list<QString> texts) {
   Label("warning")->SetText(QString());
 }
 
-void StatePointWindow::ShowNoResult(const char* name) {
+void StatePointWindow::ShowFigures(std::initializer_list<double> perMole) {
+  if (!InputsUnchanged()) return;
+  figures_.assign(perMole);
+  ConvertShownResults(PerMass());
+  Label("warning")->SetText(QString());
+}
+
+void StatePointWindow::ShowNoResult(const char* name, thermo::Reason why) {
+  if (!InputsUnchanged()) return;
+  PaintNoResult(name);
+  Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(why)));
+}
+
+void StatePointWindow::PaintNoResult(const char* name) {
   ui::StaticText* label = Label(name);
   label->SetTextColor(ui::Red);
   label->SetText(QStringLiteral("no result"));
 }
 
-void StatePointWindow::ShowNoResults() {
-  for (const char* name : layout_.results) ShowNoResult(name);
-  Label("warning")->SetText(QString());
+void StatePointWindow::ShowNoResults(thermo::Reason why) {
+  if (!InputsUnchanged()) return;
+  figures_.clear();
+  for (const char* name : layout_.results) PaintNoResult(name);
+  Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(why)));
 }
 
 std::vector<ui::Handler> StatePointWindow::UnitPairHandlers(std::function<void(bool perMass)> chosen) {
@@ -187,22 +235,27 @@ std::vector<ui::Handler> StatePointWindow::UnitPairHandlers(std::function<void(b
 bool StatePointWindow::PerMass() const { return Radio("kJkg")->Value(); }
 
 void StatePointWindow::ConvertShownResults(bool perMass) {
-  const bool none = layout_.results.empty() || ui::Val(Label(layout_.results.front())->Text()) == 0;
+  std::size_t i = 0;
   for (const char* name : layout_.results) {
     ui::StaticText* label = Label(name);
-    const double shown = ui::Val(label->Text());
-    label->SetText(none ? QString()
-                        : ui::Str(perMass ? shown / Globals::MolarMassH2O : shown * Globals::MolarMassH2O));
+    if (i >= figures_.size()) {
+      label->SetText(QString());
+      continue;
+    }
+    const double figure = figures_[i++];
+    label->SetTextColor(ui::Black);
+    label->SetText(ui::Str(perMass ? figure / Globals::MolarMassH2O : figure));
   }
 }
 
 void StatePointWindow::EmptyResults() {
+  figures_.clear();
   for (const char* name : layout_.results) Label(name)->SetText(QString());
 }
 
 void StatePointWindow::SetResultPV(double value) {
   if (value == 0 || !std::isfinite(value)) {
-    ShowNoResult("ResultPV");
+    PaintNoResult("ResultPV");
     return;
   }
   ui::StaticText* label = Label("ResultPV");
@@ -223,36 +276,23 @@ void StatePointWindow::Clear_Action() {
   Label("Density2")->SetText(QString());
   EmptyResults();
   Label("warning")->SetText(QString());
-  Globals::TempKelvin = 0;
-  Globals::PresMPa = 0;
-  Globals::MolarVol = 0;
+  InputsChanged();
+  thermo::StatePoint::Clear();
 }
 
 void StatePointWindow::dataEntryPV_TextChange() {
+  InputsChanged();
   Label("ResultPV")->SetText(QString());
   EmptyResults();
   Label("warning")->SetText(QString());
   if (Radio("RadioButtonTV")->Value()) {
-    // A volume without a density leaves the line as it was.
+    // A volume without a density (nothing, not above 0, or so small that
+    // the quotient overflows) shows the bare caption.
     const QString density = DensityText(ui::Val(Field("dataEntryPV")->Text()));
-    if (!density.isEmpty()) Label("Density1")->SetText(density);
+    Label("Density1")->SetText(density.isEmpty() ? QStringLiteral("corresponding density") : density);
   }
   if (Radio("RadioButtonTP")->Value())
     Label("Density2")->SetText(QStringLiteral("corresponding density"));
-}
-
-double StatePointWindow::VolumeSearchStart(double T, double P) {
-  if (!(T < Globals::CritTempGuess)) return kSupercriticalStartVolume;
-  if (T < Globals::TriplePointTemp) {
-    // At or above the triple-point pressure a state below 273.16 K is taken
-    // for compressed (liquid-like) water, below it for vapour.
-    if (P >= Globals::TriplePointPres) return kLiquidLikeStartVolume;
-    return Globals::GasConstantR * T / P;  // J/mol over MPa is cm3/mol
-  }
-  const double ps = Globals::SaturationP(T);
-  const double vl = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
-  const double vv = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
-  return ps < P ? vl - kStartOffset : vv + kStartOffset;
 }
 
 void StatePointWindow::PushButton1_Action() {
@@ -261,6 +301,7 @@ void StatePointWindow::PushButton1_Action() {
 
   const bool tp = Radio("RadioButtonTP")->Value();
   const bool tv = Radio("RadioButtonTV")->Value();
+  if (!tp && !tv) return;  // no mode: no given quantity either
   const std::optional<double> kelvin =
       ui::EntryKelvin(Field("dataEntryT")->Text(), Radio("Celsius")->Value());
   const double given = ui::Val(Field("dataEntryPV")->Text());
@@ -271,26 +312,40 @@ void StatePointWindow::PushButton1_Action() {
   }
   Label("warning")->SetText(QString());
   const double T = *kelvin;
-  Globals::TempKelvin = T;
+  // The searches let events run: an answer for entries changed meanwhile
+  // is dropped.
+  const unsigned inputs = inputs_;
+  StatePoint state{.T = T};
 
   if (tp) {
     const double P = given;
-    Globals::PresMPa = P;
-    // A finite root, or the failure value 0.
-    const double V = Globals::Haar_Volume(T, P, VolumeSearchStart(T, P));
-    Globals::MolarVol = V;
-    SetResultPV(V);
-    Label("Density2")->SetText(DensityText(V));
+    // A stable root, or the failure value 0 and the reason.
+    const thermo::Answer V = thermo::StateStepVolume(T, P);
+    if (inputs != inputs_) return;
+    state.P = P;
+    state.V = V.value;
+    SetResultPV(V.value);
+    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(V.reason)));
+    Label("Density2")->SetText(DensityText(V.value));
   }
   if (tv) {
     const double V = given;
-    Globals::MolarVol = V;
-    // No pressure below 15 cm3/mol or 260 K, nor where the equation
-    // declines the state: the state point then has none either.
-    const double P = state_windows::ShownPressure(T, V);
-    Globals::PresMPa = P;
-    SetResultPV(P);
+    // No pressure below 15 cm3/mol or 260 K, inside the two-phase region,
+    // nor where the equation declines the state: the state point then has
+    // none either.
+    const thermo::Answer P = thermo::StateStepPressure(T, V);
+    if (inputs != inputs_) return;
+    state.P = P.value;
+    state.V = V;
+    SetResultPV(P.value);
+    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(P.reason)));
     Label("Density2")->SetText(QString());
+  }
+  thermo::StatePoint::Set(state);
+  if (state.Complete()) {
+    completed_ = state;
+  } else {
+    completed_.reset();
   }
 }
 
@@ -308,6 +363,9 @@ void StatePointWindow::RadioButtonTV_Action() {
 
 void StatePointWindow::SwitchMode(const char* radio, const ModeTexts& texts) {
   if (!Radio(radio)->Value()) return;
+  InputsChanged();
+  Label("ResultPV")->SetText(QString());
+  EmptyResults();
   Label("satliq")->SetText(QStringLiteral("liquid"));
   Label("satvap")->SetText(QStringLiteral("vapour"));
   Field("dataEntryPV")->SetText(QString());
@@ -324,16 +382,15 @@ void StatePointWindow::SwitchMode(const char* radio, const ModeTexts& texts) {
 }
 
 void StatePointWindow::dataEntryT_TextChange() {
+  InputsChanged();
   Field("dataEntryPV")->SetText(QString());
   Label("ResultPV")->SetText(QString());
   Label("warning")->SetText(QString());
   EmptyResults();
 
-  // The temperature follows the entry at every keystroke. An entry that is
-  // no number is no temperature, in either unit.
+  // An entry that is no number is no temperature, in either unit.
   const double T =
       ui::EntryKelvin(Field("dataEntryT")->Text(), Radio("Celsius")->Value()).value_or(0.0);
-  Globals::TempKelvin = T;
 
   if (T >= Globals::TriplePointTemp && T <= Globals::CritTempHaar) {
     const double vl = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
@@ -354,8 +411,10 @@ void StatePointWindow::dataEntryT_TextChange() {
 void StatePointWindow::UnitSwitch(const char* radio, const char* unitText) {
   if (!Radio(radio)->Value()) return;
   Label("StaticText1")->SetText(QString::fromUtf8(unitText));
+  InputsChanged();
   Field("dataEntryT")->SetText(QString());
-  Globals::TempKelvin = 0;
+  Label("ResultPV")->SetText(QString());
+  EmptyResults();
   Label("satliq")->SetText(QStringLiteral("liquid"));
   Label("satvap")->SetText(QStringLiteral("vapour"));
 }

@@ -4,12 +4,20 @@
 //
 // The user types a temperature (in K or ˚C) and, in one of two input modes,
 // a pressure or a molar volume. The state step ("volume calculation" or
-// "pressure calculation") completes the state point with the equation of
-// state and stores it in the program-wide Globals::TempKelvin, PresMPa and
-// MolarVol, which every calculator window shares: a state point completed in
-// one window is what "calculate" uses in any other. While the temperature is
-// typed, a box shows the saturated liquid and vapour volumes at it. "clear"
-// empties the entries and results and sets the state point to 0.
+// "pressure calculation") completes the state with the equation of state:
+// the window keeps it as the state its figures are computed for, and stores
+// it whole as the program-wide state point (thermo::StatePoint). While the
+// temperature is typed, a box shows the saturated liquid and vapour volumes
+// at it. "clear" empties the entries and results and the state point.
+//
+// "calculate" answers only for the state the window shows. With both entries
+// filled it uses the state the step completed from them, running the step
+// first where it has not run since the last change. With both entries empty
+// it takes the program-wide state point, a state completed in another
+// window, and shows it in the entries before it computes. Anything else
+// (one entry, no mode) gets the warning and no figure. Any change of an
+// entry, the mode or the temperature unit empties the results, and an
+// answer whose inputs changed while its search let events run is dropped.
 //
 // Writing a member: a member is its layout, its result set and its hook,
 // nothing else. In its .cpp:
@@ -45,11 +53,14 @@
 // Parameter1, ResultPV, Unit1, UnitSup1, Density2 (the computed quantity),
 // calculate, warning (red), Line1, Clear.
 //
-// Where the state step finds no value (the volume search fails, the
-// equation declines the state, or a molar volume below 15 cm3/mol or a
-// temperature below 260 K is given) ResultPV shows a red "no result" and the
-// missing variable of the state point is stored as 0, so "calculate" refuses
-// rather than evaluate a state nobody entered. While a state step's search
+// Where the state step finds no value (the volume search fails or ends on
+// an unstable state, the pressure is above 3000 MPa, the equation declines
+// the state, the state lies inside the two-phase region, or a molar volume
+// below 15 cm3/mol or a temperature below 260 K is given) ResultPV shows a
+// red "no result", the warning says why, and the missing variable of the
+// state point is stored as 0, so "calculate" refuses rather than evaluate a
+// state nobody entered. A step whose entries change while its search runs
+// stores and shows nothing. While a state step's search
 // runs, the state step, "clear" and "calculate" of every window on this
 // skeleton are ignored: the search is completing the state point they read
 // and write.
@@ -63,6 +74,8 @@
 #include <span>
 #include <vector>
 
+#include "thermo/Reason.h"
+#include "thermo/StatePoint.h"
 #include "ui/Window.h"
 
 // What a member gives the skeleton. The arrays it points to live as long
@@ -78,20 +91,8 @@ struct StatePointLayout {
 
 class StatePointWindow : public ui::Window {
  public:
-  // The program-wide state point as one hook reads it, at one moment.
-  struct StatePoint {
-    double T;  // K
-    double P;  // MPa
-    double V;  // cm3/mol
-  };
-
-  // Where the state step's volume search at T (K) and P (MPa) starts, in
-  // cm3/mol: below 647.067 K the saturated liquid volume less 0.2 where the
-  // saturation pressure is below P, else the saturated vapour volume plus
-  // 0.2; from 647.067 K up a fixed 54.136030627024624. Below 273.16 K, where
-  // the saturation curve has no volumes, 18 at and above the triple-point
-  // pressure 0.000611657 MPa and the ideal-gas volume R T / P below it.
-  static double VolumeSearchStart(double T, double P);
+  // The state a hook computes its figures for: T (K), P (MPa), V (cm3/mol).
+  using StatePoint = thermo::State;
 
  protected:
   explicit StatePointWindow(const StatePointLayout& layout);
@@ -101,18 +102,26 @@ class StatePointWindow : public ui::Window {
   // Handlers of the member's own controls, beside the skeleton's.
   virtual std::vector<ui::Handler> MemberHandlers() { return {}; }
 
-  // The first step of every hook: the state point read once, or, unless its
-  // molar volume, temperature and pressure are all above 0 (tested in that
-  // order), nothing, with the warning "warning: put a number for
-  // temperature, molar volume, and pressure" shown and the results emptied.
+  // The first step of every hook: the complete state the window shows (see
+  // "calculate" above), or nothing, with the results emptied and, unless the
+  // state step just reported its own failure, the warning "warning: put a
+  // number for temperature, molar volume, and pressure".
   std::optional<StatePoint> CheckedStatePoint();
   // Writes the texts into the labels of the result set, in its order, in
-  // black, then empties the warning.
+  // black, then empties the warning. The writers below write nothing when
+  // the window's inputs changed since CheckedStatePoint: the figures are of
+  // a state no longer shown.
   void ShowResults(std::initializer_list<QString> texts);
-  // A red "no result" in that label (a property the equation does not give).
-  void ShowNoResult(const char* label);
-  // A red "no result" in every label of the result set; the warning emptied.
-  void ShowNoResults();
+  // The figures of the result set, per mole (energies J/mol, entropy and heat
+  // capacities J/(mol K)), shown per mole or per mass as the unit pair says;
+  // a unit switch later converts these figures, not their rounded texts.
+  void ShowFigures(std::initializer_list<double> perMole);
+  // A red "no result" in that label (a property the equation does not give),
+  // and the reason in the warning.
+  void ShowNoResult(const char* label, thermo::Reason why);
+  // A red "no result" in every label of the result set, and the reason in
+  // the warning.
+  void ShowNoResults(thermo::Reason why);
 
   // The unit pair `Jmol` / `kJkg` of members that show their figures per
   // mole or per mass. UnitPairHandlers lists the pair's handlers: each runs
@@ -122,10 +131,9 @@ class StatePointWindow : public ui::Window {
   std::vector<ui::Handler> UnitPairHandlers(std::function<void(bool perMass)> chosen);
   // True while `kJkg` is on.
   bool PerMass() const;
-  // Converts the figures the result set shows into the unit just chosen, at
-  // the precision they are shown with (there is no other copy of them):
-  // divided (to per mass) or multiplied (to per mole) by the molar mass.
-  // Where the first reads as 0 (none, or "no result") all are emptied.
+  // Shows the figures of the last ShowFigures in the unit just chosen:
+  // per mass is per mole divided by the molar mass. Where there are none
+  // (nothing computed, or "no result") the result set is emptied.
   void ConvertShownResults(bool perMass);
 
   const ui::WindowSpec& Spec() const override;
@@ -135,6 +143,15 @@ class StatePointWindow : public ui::Window {
  private:
   void EmptyResults();
   void SetResultPV(double value);  // a number in black, or a red "no result" for 0
+  void PaintNoResult(const char* label);
+  // The figures and texts written now belong to the inputs shown now.
+  bool InputsUnchanged() const { return inputs_ == calculatedFor_; }
+  // An entry, the mode or the unit changed: the state the window completed
+  // and the figures computed for it no longer belong to what it shows.
+  void InputsChanged();
+  // Both entries empty: the program-wide state point, when complete, shown
+  // in the entries and taken as the window's own state.
+  void TakeProgramStatePoint();
 
   void Clear_Action();
   void dataEntryPV_TextChange();
@@ -157,4 +174,13 @@ class StatePointWindow : public ui::Window {
   const StatePointLayout& layout_;
   ui::WindowSpec window_;  // the member's, with the skeleton's focus order
   std::vector<ui::ControlSpec> controls_;
+
+  // The state the state step completed from the entries shown, if any.
+  std::optional<StatePoint> completed_;
+  // Counts the changes of the window's inputs; calculatedFor_ is the count
+  // the running or last "calculate" started from.
+  unsigned inputs_ = 0;
+  unsigned calculatedFor_ = 0;
+  // The figures of the last ShowFigures, per mole; empty when none shown.
+  std::vector<double> figures_;
 };

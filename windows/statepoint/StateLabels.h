@@ -1,38 +1,14 @@
-// Values the state windows derive for display: the mass density of a molar
-// volume, the pressure shown for a state, and the saturation limit lines beside a typed temperature or
-// pressure, with the labels that show them.
+// The saturation limit lines the state windows show beside a typed
+// temperature or pressure, and the density line under a typed molar volume,
+// with the labels that show them: shared by the state and phase windows.
 #pragma once
 
 #include <QString>
 
-#include <cmath>
-
-#include "eos/Globals.h"
+#include "thermo/StateValues.h"
 #include "ui/Window.h"
 
 namespace state_windows {
-
-// Mass density in kg/m3 (18015.28 / V) or g/cm3 (18.01528 / V). There is
-// none (0) unless V is above 0, and none where V is so small that the
-// quotient overflows: a typed 1e-310 cm3/mol has no density to show.
-inline double Density(double factor, double V) {
-  if (!(V > 0)) return 0.0;
-  const double rho = factor / V;
-  return std::isfinite(rho) ? rho : 0.0;
-}
-
-// kg/m3 from cm3/mol: 1000 times the molar mass over the molar volume.
-inline double DensityKgM3(double V) { return Density(1000.0 * Globals::MolarMassH2O, V); }
-// g/cm3 from cm3/mol.
-inline double DensityGcm3(double V) { return Density(Globals::MolarMassH2O, V); }
-
-// The pressure the state windows show for (T, V), or none (0): the equation
-// is not used below 15 cm3/mol or 260 K, and it gives no pressure (0)
-// outside its temperature window (above about 5070 ˚C).
-inline double ShownPressure(double T, double V) {
-  if (!(V >= Globals::MinMolarVol && T >= Globals::MinTempKelvin)) return 0.0;
-  return Globals::Haar_Pressure(T, V);
-}
 
 // A saturation limit line, the prefix then the volume ("  Vm (liquid) < "
 // "18.0695 cm3/mol"). Where the curve has no volume (0: below the triple
@@ -46,16 +22,18 @@ inline QString LimitLine(const char* prefix, double V) {
 // The line under a typed molar volume: "corresponding density = 1000.849
 // kg/m3", or the bare caption where the volume has no density.
 inline QString DensityLine(double V) {
-  const double rho = DensityKgM3(V);
+  const double rho = thermo::DensityKgM3(V);
   if (!(rho > 0)) return QStringLiteral("corresponding density");
   return QStringLiteral("corresponding density = ") + ui::Str(rho) + QStringLiteral(" kg/m3");
 }
 
 // The three limit labels of a window: the heading (the label `headingName`)
 // and the lines "liquidlimit" and "vapourlimit" with the saturated volumes.
+// Where the curve has neither volume (below the triple point, or no
+// temperature or pressure above 0) there is no limit, and no heading.
 inline void ShowLimits(const ui::Window& w, const char* headingName, const QString& heading,
                        double liquid, double vapour) {
-  w.Label(headingName)->SetText(heading);
+  w.Label(headingName)->SetText(liquid > 0 || vapour > 0 ? heading : QString());
   w.Label("liquidlimit")->SetText(LimitLine("  Vm (liquid) < ", liquid));
   w.Label("vapourlimit")->SetText(LimitLine("  Vm (vapour) > ", vapour));
 }

@@ -5,11 +5,11 @@
 
 #include <limits>
 
-#include "windows/response/ResponseValues.h"
+#include "thermo/ResponseValues.h"
 
 namespace {
 
-using namespace response_windows;
+using namespace thermo;
 
 struct Case {
   const char* state;
@@ -42,12 +42,12 @@ TEST(ResponseValues, FigureOrNoResult) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.state);
-    EXPECT_EQ(IsochoricHeatCapacity(c.T, c.V).has_value(), c.cv);
-    EXPECT_EQ(IsobaricHeatCapacity(c.T, c.V).has_value(), c.cp);
-    EXPECT_EQ(SpeedOfSound(c.T, c.V).has_value(), c.sound);
-    EXPECT_EQ(JouleThomsonCoefficient(c.T, c.V).has_value(), c.joule);
-    EXPECT_EQ(Viscosity(c.T, c.V).has_value(), c.viscosity);
-    EXPECT_EQ(DielectricConstant(c.T, c.V).has_value(), c.dielectric);
+    EXPECT_EQ(IsochoricHeatCapacity(c.T, c.V).HasFigure(), c.cv);
+    EXPECT_EQ(IsobaricHeatCapacity(c.T, c.V).HasFigure(), c.cp);
+    EXPECT_EQ(SpeedOfSound(c.T, c.V).HasFigure(), c.sound);
+    EXPECT_EQ(JouleThomsonCoefficient(c.T, c.V).HasFigure(), c.joule);
+    EXPECT_EQ(Viscosity(c.T, c.V).HasFigure(), c.viscosity);
+    EXPECT_EQ(DielectricConstant(c.T, c.V).HasFigure(), c.dielectric);
   }
 }
 

@@ -1,10 +1,14 @@
 // The figures the response windows show: heat capacities, speed of sound,
 // Joule-Thomson coefficient, viscosity and static dielectric constant of the
-// equation at a temperature (K) and molar volume (cm3/mol), or none
-// (std::nullopt) where the equation's number is its failure value or
-// describes no physical state. A window shows "no result" for none.
+// equation at a temperature (K) and molar volume (cm3/mol), or none, with
+// the reason, where the equation's number is its failure value or describes
+// no physical state. A window shows "no result" and the reason for none.
 //
 // Rules, each in one place:
+//   - Cv, Cp, the speed of sound and the Joule-Thomson coefficient are
+//     caloric figures: none above 3000 K, where the equation's ideal-gas
+//     part no longer describes water (Cv 3407.9 J/(mol K) at 4500 K).
+//     Viscosity and dielectric constant do not use that part.
 //   - A heat capacity, a speed of sound or a viscosity is above 0. The
 //     equation returns 0 outside its temperature window and where its sums
 //     fail; far below the viscosity formulation's range its dilute-gas sum
@@ -19,15 +23,15 @@
 //   - No figure is shown that is not finite.
 #pragma once
 
-#include <optional>
+#include "thermo/Reason.h"
 
-namespace response_windows {
+namespace thermo {
 
-std::optional<double> IsochoricHeatCapacity(double T, double V);    // J/(mol K)
-std::optional<double> IsobaricHeatCapacity(double T, double V);     // J/(mol K)
-std::optional<double> SpeedOfSound(double T, double V);             // m/s
-std::optional<double> JouleThomsonCoefficient(double T, double V);  // K/MPa
-std::optional<double> Viscosity(double T, double V);                // Pa s
-std::optional<double> DielectricConstant(double T, double V);       // 1
+Answer IsochoricHeatCapacity(double T, double V);    // J/(mol K)
+Answer IsobaricHeatCapacity(double T, double V);     // J/(mol K)
+Answer SpeedOfSound(double T, double V);             // m/s
+Answer JouleThomsonCoefficient(double T, double V);  // K/MPa
+Answer Viscosity(double T, double V);                // Pa s
+Answer DielectricConstant(double T, double V);       // 1
 
-}  // namespace response_windows
+}  // namespace thermo

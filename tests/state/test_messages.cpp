@@ -1,0 +1,119 @@
+// Every red "no result" says why: one row per cause, driven through the
+// windows by their controls; the warning line shows the message of the
+// reason the calculation gives.
+#include "StateTest.h"
+
+#include <functional>
+
+#include "windows/energy/InternalEnergyWindow.h"
+#include "windows/state/PressuresWindow.h"
+#include "windows/state/TemperatureWindow.h"
+#include "windows/state/VolumeWindow.h"
+
+using namespace statetest;
+
+namespace {
+
+using MessageTest = PicturesTest;
+
+// Pressures: molar volume and temperature, then "calculate".
+ui::Window* Pressures(const char* V, const char* T) {
+  auto* w = Open<PressuresWindow>();
+  Enter(w, "dataEntry", V);
+  Enter(w, "dataEntry1", T);
+  Press(w, "calculate");
+  return w;
+}
+
+// Molar Volume: temperature and pressure, the first approach ("Choice0"
+// automatic, "Choice1" manual with the start, or nullptr), then "calculate".
+ui::Window* Volume(const char* T, const char* P, const char* choice, const char* start = "") {
+  auto* w = Open<VolumeWindow>();
+  Enter(w, "dataEntryT", T);
+  Enter(w, "dataEntryP", P);
+  if (choice != nullptr) Press(w, choice);
+  if (*start != '\0') Enter(w, "dataEntryV", start);
+  Press(w, "calculate");
+  return w;
+}
+
+// Temperatures: molar volume and pressure, the first approach, "calculate".
+ui::Window* Temperatures(const char* V, const char* P, const char* choice, const char* start = "") {
+  auto* w = Open<TemperatureWindow>();
+  Enter(w, "dataEntry", V);
+  Enter(w, "dataEntry1", P);
+  if (choice != nullptr) Press(w, choice);
+  if (*start != '\0') Enter(w, "dataEntryT", start);
+  Press(w, "calculate");
+  return w;
+}
+
+// A calculator's state step, and "calculate" after it where `calculate`.
+ui::Window* Calculator(const char* mode, const char* T, const char* given, bool calculate) {
+  auto* w = Open<InternalEnergyWindow>();
+  StateStep(w, mode, T, given);
+  if (calculate) Press(w, "calculate");
+  return w;
+}
+
+TEST_F(MessageTest, EachNoResultShowsItsReason) {
+  const struct {
+    const char* what;
+    std::function<ui::Window*()> act;
+    const char* label;  // the label that shows the red "no result"
+    Reason why;
+  } cases[] = {
+      {"Pressures, 10 cm3/mol", [] { return Pressures("10", "300"); }, "Result", Reason::VolumeBelowRange},
+      {"Pressures, 250 K", [] { return Pressures("18", "250"); }, "Result", Reason::TemperatureBelowRange},
+      {"Pressures, 6000 K", [] { return Pressures("18", "6000"); }, "Result",
+       Reason::OutsideTemperatureWindow},
+      {"Molar Volume, 1e6 MPa", [] { return Volume("300", "1e6", "Choice0"); }, "Result",
+       Reason::PressureAboveRange},
+      {"Molar Volume, 1e308 K", [] { return Volume("1e308", "1", "Choice0"); }, "Result",
+       Reason::OutsideTemperatureWindow},
+      {"Molar Volume, unstable root from 100 cm3/mol",
+       [] { return Volume("573.15", "8.216134", "Choice1", "100"); }, "Result", Reason::UnstableRoot},
+      {"Molar Volume, no first approach", [] { return Volume("300", "1", nullptr); }, "Result",
+       Reason::NoApproachChosen},
+      {"Temperatures, inside the two-phase region", [] { return Temperatures("100", "1", "Choice0"); },
+       "Result", Reason::TwoPhaseState},
+      {"Temperatures, 1e308 cm3/mol", [] { return Temperatures("1e308", "1", "Choice0"); }, "Result",
+       Reason::NoTemperatureForPressure},
+      {"Temperatures, 1e308 MPa", [] { return Temperatures("100", "1e308", "Choice0"); }, "Result",
+       Reason::PressureAboveRange},
+      {"Temperatures, no root from -1 K", [] { return Temperatures("20", "10", "Choice1", "-1"); }, "Result",
+       Reason::NoRootFromApproach},
+      {"Temperatures, no first approach", [] { return Temperatures("20", "10", nullptr); }, "Result",
+       Reason::NoApproachChosen},
+      {"state step, 600 K and 60 cm3/mol", [] { return Calculator("RadioButtonTV", "600", "60", false); },
+       "ResultPV", Reason::TwoPhaseState},
+      {"state step, 250 K and 18 cm3/mol", [] { return Calculator("RadioButtonTV", "250", "18", false); },
+       "ResultPV", Reason::TemperatureBelowRange},
+      {"state step, 1e6 MPa", [] { return Calculator("RadioButtonTP", "300", "1e6", false); }, "ResultPV",
+       Reason::PressureAboveRange},
+      {"internal energy at 3500 K", [] { return Calculator("RadioButtonTP", "3500", "0.1", true); }, "Result",
+       Reason::AboveCaloricRange},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ui::Window* w = c.act();
+    EXPECT_EQ(Text(w, c.label), "no result");
+    EXPECT_TRUE(IsRed(w, c.label));
+    EXPECT_EQ(Text(w, "warning"), Why(c.why));
+    guitest::SaveScreenshot(w, QString("message, ") + c.what);
+  }
+}
+
+// At 373.15 K and 0.101325 MPa the liquid is the stable phase (the
+// equation's own saturation pressure there is 0.1013225 MPa): the state
+// step gives it, and its internal energy is that of the saturated liquid at
+// 100 ˚C in the steam tables, 418.94 to 419.06 kJ/kg by edition; no warning.
+TEST_F(MessageTest, TheStableLiquidAtTheNormalBoilingPoint) {
+  ui::Window* w = Calculator("RadioButtonTP", "373.15", "0.101325", true);
+  EXPECT_NEAR(Number(w, "ResultPV"), 18015.28 / 958.35, 0.002);
+  EXPECT_NEAR(Number(w, "Result"), 419.0 * 18.01528, 0.12 * 18.01528);
+  EXPECT_EQ(Text(w, "warning"), "");
+  guitest::SaveScreenshot(w, "Internal energy, liquid at the normal boiling point");
+}
+
+}  // namespace

@@ -1,0 +1,227 @@
+// The program-wide state point through real windows: every figure a
+// calculator shows belongs to the state its entries show, whatever other
+// windows type, step, clear or switch meanwhile, also during a search.
+#include "state/StateTest.h"
+#include "windows/energy/EnthalpyWindow.h"
+#include "windows/energy/InternalEnergyWindow.h"
+#include "windows/phase/FugacityWindow.h"
+#include "windows/response/CPWindow.h"
+#include "windows/state/PressuresWindow.h"
+#include "windows/state/VolumeWindow.h"
+
+#include <functional>
+
+namespace {
+
+using statetest::Enter;
+using statetest::Open;
+using statetest::Press;
+using statetest::Shared;
+using statetest::StateStep;
+using statetest::Text;
+using statetest::TypeDuringNextLoop;
+using statetest::TypingMade;
+
+const QString kRefused = "warning: put a number for temperature, molar volume, and pressure";
+
+using SharedStatePointTest = statetest::PicturesTest;
+
+// What a calculator shows: temperature entry, given entry, computed row,
+// results.
+QString Shown(const ui::Window* w, const char* result) {
+  return Text(w, "dataEntryT") + " | " + Text(w, "dataEntryPV") + " | " + Text(w, "ResultPV") + " | " +
+         Text(w, result);
+}
+
+// Enthalpy, 25 ˚C and 0.1 MPa completed and calculated; then the Molar
+// Volume window computes 500 K and 10 MPa. The enthalpy window still
+// answers for its 25 ˚C liquid, not for 500 K at the liquid's volume (a
+// 343.8 MPa state).
+TEST_F(SharedStatePointTest, AnotherWindowsStateDoesNotChangeACompletedWindowsFigure) {
+  EnthalpyWindow* h = Open<EnthalpyWindow>();
+  Press(h, "Celsius");
+  StateStep(h, "RadioButtonTP", "25", "0.1");
+  Press(h, "calculate");
+  const QString before = Shown(h, "Result");
+  ASSERT_EQ(Text(h, "ResultPV"), "18.06838");
+
+  VolumeWindow* v = Open<VolumeWindow>();
+  Enter(v, "dataEntryP", "10");
+  Enter(v, "dataEntryT", "500");
+  Press(v, "Choice0");
+  Press(v, "calculate");
+  const thermo::State s = Shared();
+  EXPECT_TRUE(s.T == 500 && s.P == 10 && ui::Str(s.V) == Text(v, "Result")) << "stored whole";
+
+  ASSERT_TRUE(guitest::ShowAndWait(h));
+  Press(h, "calculate");
+  EXPECT_EQ(Shown(h, "Result"), before);
+  EXPECT_EQ(Text(h, "warning"), "");
+}
+
+// Entries that do not make a state: a temperature typed after the state
+// step empties the given quantity, and "calculate" warns and shows nothing
+// (it used to show U at 600 K and the old 18.06838 cm3/mol, 548.9 MPa).
+TEST_F(SharedStatePointTest, PartlyFilledEntriesGiveTheWarningAndNoFigure) {
+  InternalEnergyWindow* u = Open<InternalEnergyWindow>();
+  StateStep(u, "RadioButtonTP", "298.15", "0.1");
+  Press(u, "calculate");
+  ASSERT_NE(Text(u, "Result"), "");
+  Enter(u, "dataEntryT", "600");
+  Press(u, "calculate");
+  EXPECT_EQ(Text(u, "warning"), kRefused);
+  EXPECT_EQ(Shown(u, "Result") + Text(u, "Result1"), "600 |  |  | ");
+}
+
+// Fugacity at 500 K and 1 MPa; then a pressure of 2 typed and Return
+// pressed: the state step runs first, so the figures are those of 2 MPa,
+// the same as a state step and "calculate" of the same entries give.
+TEST_F(SharedStatePointTest, ReturnAfterTypingRunsTheStateStepFirst) {
+  FugacityWindow* f = Open<FugacityWindow>();
+  StateStep(f, "RadioButtonTP", "500", "1");
+  Press(f, "calculate");
+  const QString at1MPa = Shown(f, "FugacityResult");
+  Enter(f, "dataEntryPV", "2");
+  EXPECT_EQ(Shown(f, "FugacityResult"), "500 | 2 |  | ") << "the 1 MPa figures go at the first key";
+  guitest::PressReturn(guitest::FindControl(f, "dataEntryPV"));
+  const QString returned = Shown(f, "FugacityResult") + " | " + Text(f, "CoefficientResult");
+  EXPECT_NE(Shown(f, "FugacityResult"), at1MPa);
+  const thermo::State s = Shared();
+  EXPECT_TRUE(s.T == 500 && s.P == 2 && ui::Str(s.V) == Text(f, "ResultPV"));
+
+  Press(f, "PushButton1");
+  Press(f, "calculate");
+  EXPECT_EQ(Shown(f, "FugacityResult") + " | " + Text(f, "CoefficientResult"), returned);
+}
+
+// Empty entries take the program-wide state point and show it before the
+// figures: the state the Pressures window computed (5000 K, 40000
+// cm3/mol), in the unit the window has on. With no complete state point
+// there is nothing to take.
+TEST_F(SharedStatePointTest, EmptyEntriesShowTheProgramStatePointTheyUse) {
+  CPWindow* cp = Open<CPWindow>();
+  Press(cp, "calculate");
+  EXPECT_EQ(Text(cp, "warning"), kRefused);
+  EXPECT_EQ(Shown(cp, "Result"), " |  |  | ");
+
+  PressuresWindow* p = Open<PressuresWindow>();
+  Enter(p, "dataEntry", "40000");
+  Enter(p, "dataEntry1", "5000");
+  Press(p, "calculate");
+  const QString pressure = Text(p, "Result");
+  ASSERT_GT(ui::Val(pressure), 0);
+
+  EnthalpyWindow* h = Open<EnthalpyWindow>();
+  Press(h, "Celsius");
+  Press(h, "calculate");
+  EXPECT_TRUE(statetest::IsOn(h, "RadioButtonTP"));
+  EXPECT_EQ(Text(h, "dataEntryT") + " | " + Text(h, "dataEntryPV") + " | " + Text(h, "ResultPV"),
+            ui::Str(5000 - 273.15) + " | " + pressure + " | 40000");
+  EXPECT_NE(Text(h, "Result"), "");
+  guitest::SaveScreenshot(h, "Enthalpy-state-point-taken");
+}
+
+// A user typing a temperature into the Pressures window while the Cp
+// window's state step searches: the state point afterwards is the Cp
+// window's state, whole, and the Pressures window shows no pressure.
+TEST_F(SharedStatePointTest, TypingElsewhereDuringASearchLeavesTheStatePointWhole) {
+  PressuresWindow* p = Open<PressuresWindow>();
+  CPWindow* cp = Open<CPWindow>();
+  Press(cp, "RadioButtonTP");
+  Enter(cp, "dataEntryT", "500");
+  Enter(cp, "dataEntryPV", "10");
+  TypeDuringNextLoop(p, "dataEntry1", "300");
+  Press(cp, "PushButton1");
+  Globals::SetBackgroundTask(nullptr);
+  ASSERT_TRUE(TypingMade());
+  const thermo::State s = Shared();
+  EXPECT_TRUE(s.T == 500 && s.P == 10 && ui::Str(s.V) == Text(cp, "ResultPV"));
+  EXPECT_EQ(Text(p, "dataEntry1") + "|" + Text(p, "Result"), "300|");
+}
+
+// A step's answer for entries changed during its search is dropped: 600 K
+// typed while the Cp window searches at 500 K and 10 MPa leaves no volume
+// of 500 K beside 600 K, nothing stored, and "calculate" refuses the
+// half-typed state.
+TEST_F(SharedStatePointTest, AStepAnswerForEntriesChangedDuringItsSearchIsDropped) {
+  CPWindow* cp = Open<CPWindow>();
+  Press(cp, "RadioButtonTP");
+  Enter(cp, "dataEntryT", "500");
+  Enter(cp, "dataEntryPV", "10");
+  TypeDuringNextLoop(cp, "dataEntryT", "600");
+  Press(cp, "PushButton1");
+  Globals::SetBackgroundTask(nullptr);
+  ASSERT_TRUE(TypingMade());
+  EXPECT_EQ(Shown(cp, "Result"), "600 |  |  | ");
+  EXPECT_FALSE(Shared().Complete());
+  Press(cp, "calculate");
+  EXPECT_EQ(Text(cp, "warning"), kRefused);
+  EXPECT_EQ(Text(cp, "Result"), "");
+}
+
+// The same for the Molar Volume window's search.
+TEST_F(SharedStatePointTest, AVolumeForInputsChangedDuringItsSearchIsDropped) {
+  VolumeWindow* v = Open<VolumeWindow>();
+  Enter(v, "dataEntryT", "500");
+  Enter(v, "dataEntryP", "10");
+  Press(v, "Choice0");
+  TypeDuringNextLoop(v, "dataEntryT", "300");
+  Press(v, "calculate");
+  Globals::SetBackgroundTask(nullptr);
+  ASSERT_TRUE(TypingMade());
+  EXPECT_EQ(Text(v, "Result") + "|" + Text(v, "DensityResult"), "|");
+  EXPECT_FALSE(Shared().Complete());
+}
+
+// A complete window answers for its own state whatever another window does
+// to the shared state point: a step with no result, "clear", a unit switch.
+TEST_F(SharedStatePointTest, ACompleteWindowIgnoresOtherWindowsStepsClearsAndUnitSwitches) {
+  EnthalpyWindow* h = Open<EnthalpyWindow>();
+  StateStep(h, "RadioButtonTP", "298.15", "0.1");
+  Press(h, "calculate");
+  const QString shown = Shown(h, "Result");
+  CPWindow* cp = Open<CPWindow>();
+  const struct {
+    const char* action;
+    std::function<void()> run;
+  } cases[] = {
+      {"a step with no result", [cp] { StateStep(cp, "RadioButtonTV", "250", "18"); }},
+      {"clear", [cp] { Press(cp, "Clear"); }},
+      {"a unit switch", [cp] {
+         Enter(cp, "dataEntryT", "300");
+         Press(cp, "Celsius");
+       }},
+  };
+  for (const auto& c : cases) {
+    c.run();
+    ASSERT_TRUE(guitest::ShowAndWait(h));
+    Press(h, "calculate");
+    EXPECT_EQ(Shown(h, "Result"), shown) << c.action;
+    EXPECT_EQ(Text(h, "warning"), "") << c.action;
+  }
+}
+
+// Any change of the window's inputs empties its results and the computed
+// row: no figure stands beside inputs it was not computed for.
+TEST_F(SharedStatePointTest, ChangingAnInputEmptiesTheWindowsFigures) {
+  EnthalpyWindow* h = Open<EnthalpyWindow>();
+  const struct {
+    const char* change;
+    std::function<void()> run;
+  } cases[] = {
+      {"temperature", [h] { Enter(h, "dataEntryT", "300"); }},
+      {"pressure", [h] { Enter(h, "dataEntryPV", "0.2"); }},
+      {"unit", [h] { Press(h, "Celsius"); }},
+      {"mode", [h] { Press(h, "RadioButtonTV"); }},
+  };
+  for (const auto& c : cases) {
+    Press(h, "Kelvin");
+    StateStep(h, "RadioButtonTP", "298.15", "0.1");
+    Press(h, "calculate");
+    ASSERT_NE(Text(h, "Result"), "") << c.change;
+    c.run();
+    EXPECT_EQ(Text(h, "ResultPV") + Text(h, "Result") + Text(h, "Result1"), "") << c.change;
+  }
+}
+
+}  // namespace

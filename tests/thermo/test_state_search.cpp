@@ -1,0 +1,105 @@
+// The state searches: only mechanically stable states are answers, the
+// phase stable by the equation's own equilibrium is the one the state step
+// and the automatic approach give, and figures outside the equation's range
+// are refused, each with its reason. Check values from the steam tables.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "eos/Globals.h"
+#include "thermo/ResponseValues.h"
+#include "thermo/StateSearch.h"
+#include "thermo/StateValues.h"
+
+namespace {
+
+using namespace thermo;
+
+constexpr double kMolarMass = 18015.28;  // kg/m3 times cm3/mol
+constexpr double kR = 8.314472;
+constexpr Approach kAuto = Approach::Automatic;
+
+struct Case {
+  const char* what;
+  std::function<Answer()> run;
+  Reason why;             // Reason::None: a figure
+  double expected = 0.0;  // the figure, where one is checked
+  double tolerance = 0.0;
+};
+
+TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
+  const Case cases[] = {
+      // Roots where the pressure rises with the volume are no state of water.
+      {"Temperatures, 100 cm3/mol, 1 MPa: inside the two-phase region",
+       [] { return TemperatureFromApproach(1, 100, kAuto, 0); }, Reason::TwoPhaseState},
+      {"Molar Volume, 573.15 K, 8.216134 MPa, manual start 100",
+       [] { return VolumeFromApproach(573.15, 8.216134, Approach::Manual, 100); }, Reason::UnstableRoot},
+      {"state step, 600 K, 60 cm3/mol", [] { return StateStepPressure(600, 60); }, Reason::TwoPhaseState},
+      {"state step, 400 K, 1000 cm3/mol", [] { return StateStepPressure(400, 1000); }, Reason::TwoPhaseState},
+      {"state step, 500 K, 100 cm3/mol", [] { return StateStepPressure(500, 100); }, Reason::TwoPhaseState},
+      // Metastable vapour (beyond the saturated volume, before the spinodal)
+      // is a state; the Pressures window shows the loop's own pressure.
+      {"state step, metastable vapour at 400 K", [] { return StateStepPressure(400, 10000); }, Reason::None},
+      {"Pressures, 600 K, 60 cm3/mol", [] { return PressureOfState(600, 60); }, Reason::None, 10.61993, 1e-5},
+      // The equation's own saturation pressure decides the phase:
+      // 0.1013225 MPa at 373.15 K (steam tables 0.10132), 12.3394 at 600 K.
+      {"state step, 373.15 K, 0.101325 MPa: liquid", [] { return StateStepVolume(373.15, 0.101325); },
+       Reason::None, kMolarMass / 958.35, 0.002},
+      // The vapour: the saturated vapour's 0.597586 kg/m3 at 373.1243 K and
+      // 0.101325 MPa, carried to this state as an ideal gas.
+      {"state step, 373.15 K, 0.1013 MPa: vapour", [] { return StateStepVolume(373.15, 0.1013); },
+       Reason::None, kMolarMass / 0.597586 * (373.15 / 373.1243) * (0.101325 / 0.1013), 5},
+      {"state step, 600 K, 12.34 MPa: liquid", [] { return StateStepVolume(600, 12.34); }, Reason::None,
+       kMolarMass / 649.41, 0.05},
+      {"automatic, 573.15 K, 10 MPa", [] { return VolumeFromApproach(573.15, 10, kAuto, 0); }, Reason::None,
+       kMolarMass / 715.582, 2e-3},
+      // Below 273.16 K the automatic approach starts as the state step does.
+      {"automatic, 0 C, 10 MPa", [] { return VolumeFromApproach(273.15, 10, kAuto, 0); }, Reason::None,
+       kMolarMass / 1004.813, 2e-3},
+      {"automatic, 0 C, 500 MPa", [] { return VolumeFromApproach(273.15, 500, kAuto, 0); }, Reason::None,
+       kMolarMass / 1152.606, 2e-3},
+      {"automatic, 260 K, 0.1 MPa", [] { return VolumeFromApproach(260, 0.1, kAuto, 0); }, Reason::None},
+      // The equation's range.
+      {"state step, 300 K, 1e6 MPa", [] { return StateStepVolume(300, 1e6); }, Reason::PressureAboveRange},
+      {"state step, 300 K, 3000 MPa", [] { return StateStepVolume(300, 3000); }, Reason::None},
+      // Caloric figures up to 3000 K; Cp 2.541 kJ/(kg K) at 1373.15 K.
+      {"Cp, 1373.15 K, 0.1 MPa",
+       [] { return IsobaricHeatCapacity(1373.15, StateStepVolume(1373.15, 0.1).value); },
+       Reason::None, 2.541 * 18.01528, 0.01},
+      {"Cv, 3000 K", [] { return IsochoricHeatCapacity(3000, kR * 3000 / 0.1); }, Reason::None},
+      {"Cp, 3200 K", [] { return IsobaricHeatCapacity(3200, kR * 3200 / 0.1); }, Reason::AboveCaloricRange},
+      {"Joule-Thomson, 4500 K", [] { return JouleThomsonCoefficient(4500, kR * 4500 / 0.1); },
+       Reason::AboveCaloricRange},
+      {"viscosity, 5000 K", [] { return Viscosity(5000, kR * 5000 / 0.1); }, Reason::None},
+      {"dielectric constant, 5000 K", [] { return DielectricConstant(5000, kR * 5000 / 0.1); }, Reason::None},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Answer a = c.run();
+    EXPECT_EQ(a.reason, c.why);
+    EXPECT_EQ(a.value == 0.0, c.why != Reason::None);
+    if (c.tolerance > 0) {
+      EXPECT_NEAR(a.value, c.expected, c.tolerance);
+    }
+  }
+}
+
+// Away from the thin band between the auxiliary and the equation's own
+// saturation pressure, the state step gives the root of its search start as
+// it is.
+TEST(StateSearch, OutsideTheSaturationBandTheRootOfTheSearchStart) {
+  for (double T = 275; T < 647; T += 12.5) {
+    const double ps = Globals::SaturationP(T);
+    for (double factor : {0.05, 0.5, 0.98, 1.02, 2.0, 50.0}) {
+      const double P = ps * factor;
+      if (P > MaxPressure) continue;
+      SCOPED_TRACE(testing::Message() << T << " K " << P << " MPa");
+      const Answer V = StateStepVolume(T, P);
+      ASSERT_TRUE(V.HasFigure());
+      EXPECT_EQ(V.value, Globals::Haar_Volume(T, P, VolumeSearchStart(T, P)));
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,37 @@
+// The program-wide state point: the temperature, pressure and molar volume
+// of one state of water, shared by the windows so that a state completed in
+// one window can be used by "calculate" in another.
+//
+// It is written and read only whole, so it never holds the temperature of
+// one state beside the molar volume of another. A variable that the writer
+// does not know (a search without a root, nothing typed) is 0: the state
+// point is then incomplete, and "calculate" refuses it.
+#pragma once
+
+namespace thermo {
+
+struct State {
+  double T = 0.0;  // K
+  double P = 0.0;  // MPa
+  double V = 0.0;  // cm3/mol
+
+  // Temperature, pressure and molar volume all known: above 0 and finite.
+  bool Complete() const;
+};
+
+class StatePoint {
+ public:
+  // Replaces the whole state point. A variable that is not a finite number
+  // above 0 is stored as 0 (unknown).
+  static void Set(double T, double P, double V);
+  static void Set(const State& s) { Set(s.T, s.P, s.V); }
+  // All three variables unknown.
+  static void Clear() { Set(0.0, 0.0, 0.0); }
+  // The whole state point, as last set.
+  static State Get() { return state_; }
+
+ private:
+  static inline State state_{};
+};
+
+}  // namespace thermo

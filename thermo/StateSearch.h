@@ -1,0 +1,65 @@
+// The state searches of the windows: the state step's molar volume (from
+// T and P) and pressure (from T and V), the Molar Volume and Temperatures
+// windows' searches from their first approach, and the pressure the
+// Pressures window shows. Each gives a figure or the reason there is none.
+//
+// A state of water is mechanically stable: its pressure falls as its
+// volume grows, M (dP/drho)_T > 0. A root inside the equation's loop, where
+// the pressure rises with the volume, is no state of water and gives no
+// figure; a metastable state (between the saturated volume and the
+// spinodal, where the pressure still falls with the volume) is one.
+#pragma once
+
+#include "thermo/Reason.h"
+
+namespace thermo {
+
+// The equation's extended range: pressures up to 3000 MPa; caloric figures
+// (energies, entropy, heat capacities, speed of sound, Joule-Thomson
+// coefficient) up to 3000 K, above which its ideal-gas part no longer
+// describes water.
+inline constexpr double MaxPressure = 3000.0;     // MPa
+inline constexpr double MaxCaloricTemp = 3000.0;  // K
+
+// M (dP/drho)_T above 0.
+bool MechanicallyStable(double T, double V);
+
+// Why the equation gives no value at (T, V): outside its temperature
+// window, or no value there for another reason.
+Reason NoValueReason(double T);
+
+// The pressure the Pressures window shows for (T, V): the equation's own,
+// also inside its loop; none below 15 cm3/mol, below 260 K or where the
+// equation gives none.
+Answer PressureOfState(double T, double V);
+
+// The state step from T and V: the pressure of PressureOfState, and none
+// for a state inside the two-phase region (mechanically unstable).
+Answer StateStepPressure(double T, double V);
+
+// The state step from T and P: the molar volume from the state step's
+// search start, none above 3000 MPa or outside the equation's temperature
+// window. From the triple point up to the equation's critical temperature
+// the root is the phase that is stable by the equation's own equilibrium
+// at T: the liquid above its saturation pressure, the vapour below.
+Answer StateStepVolume(double T, double P);
+
+// The first approach of the Molar Volume and Temperatures windows.
+enum class Approach { None, Automatic, Manual };
+
+// The Molar Volume window: the molar volume at T and P from the chosen
+// start. Automatic starts 1 cm3/mol inside the saturated volume of the side
+// the auxiliary saturation pressure puts P on, from the ideal gas above
+// 647.073 K, and below 273.16 K as the state step does; its root is the
+// stable phase as in StateStepVolume. A manual start gives the root it
+// leads to, metastable or stable.
+Answer VolumeFromApproach(double T, double P, Approach approach, double manualStart);
+
+// The Temperatures window: the temperature at which the equation gives P at
+// V, from the chosen start. Automatic starts at 800 K above 22.064 MPa,
+// else at the auxiliary saturation temperature, 1 K below it for a volume
+// below the saturated liquid and 1 K above it for one above the saturated
+// vapour.
+Answer TemperatureFromApproach(double P, double V, Approach approach, double manualStart);
+
+}  // namespace thermo

@@ -1,0 +1,42 @@
+// Values the state windows derive from the equation for display: the mass
+// density of a molar volume, the pressure shown for a state, and where the
+// state step's volume search starts.
+#pragma once
+
+#include <cmath>
+
+#include "eos/Globals.h"
+
+namespace thermo {
+
+// Mass density in kg/m3 (18015.28 / V) or g/cm3 (18.01528 / V). There is
+// none (0) unless V is above 0, and none where V is so small that the
+// quotient overflows: a typed 1e-310 cm3/mol has no density to show.
+inline double Density(double factor, double V) {
+  if (!(V > 0)) return 0.0;
+  const double rho = factor / V;
+  return std::isfinite(rho) ? rho : 0.0;
+}
+
+// kg/m3 from cm3/mol: 1000 times the molar mass over the molar volume.
+inline double DensityKgM3(double V) { return Density(1000.0 * Globals::MolarMassH2O, V); }
+// g/cm3 from cm3/mol.
+inline double DensityGcm3(double V) { return Density(Globals::MolarMassH2O, V); }
+
+// The pressure the state windows show for (T, V), or none (0): the equation
+// is not used below 15 cm3/mol or 260 K, and it gives no pressure (0)
+// outside its temperature window (above about 5070 ˚C).
+inline double ShownPressure(double T, double V) {
+  if (!(V >= Globals::MinMolarVol && T >= Globals::MinTempKelvin)) return 0.0;
+  return Globals::Haar_Pressure(T, V);
+}
+
+// Where the state step's volume search at T (K) and P (MPa) starts, in
+// cm3/mol: below 647.067 K the saturated liquid volume less 0.2 where the
+// saturation pressure is below P, else the saturated vapour volume plus
+// 0.2; from 647.067 K up a fixed 54.136030627024624. Below 273.16 K, where
+// the saturation curve has no volumes, 18 at and above the triple-point
+// pressure 0.000611657 MPa and the ideal-gas volume R T / P below it.
+double VolumeSearchStart(double T, double P);
+
+}  // namespace thermo
