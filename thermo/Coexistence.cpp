@@ -103,9 +103,6 @@ const std::array<std::pair<double, double>, GaussPoints>& GaussLegendre() {
   return rule;
 }
 
-// M (dP/drho) at constant T, in MPa cm3/mol: above 0 where the pressure
-// falls as the volume grows, that is where the fluid is mechanically stable.
-double Stiffness(double T, double V) { return Haar_dPdRho(T, V); }
 
 // The boundary between a stable volume and an unstable one, by bisection:
 // the last stable volume found.
@@ -114,9 +111,9 @@ double StabilityEdge(double T, double stable, double unstable) {
   options.step = BracketStep::Bisection;
   options.tolerance = 0.0;  // down to neighbouring doubles
   options.maxPasses = MaxBracketPasses;
-  const Bracket br = NarrowBracket([T](double V) { return Stiffness(T, V); },
-                                   Bracket{.a = stable, .fa = Stiffness(T, stable), .b = unstable,
-                                           .fb = Stiffness(T, unstable)},
+  const Bracket br = NarrowBracket([T](double V) { return Haar_dPdRho(T, V); },
+                                   Bracket{.a = stable, .fa = Haar_dPdRho(T, stable), .b = unstable,
+                                           .fb = Haar_dPdRho(T, unstable)},
                                    options);
   return br.fa > 0.0 ? br.a : stable;
 }
@@ -181,7 +178,7 @@ struct Isotherm {
     count = 0;
     const double end = GasConstantR * T / DilutePressure;
     double v1 = MinMolarVol;
-    double s1 = Stiffness(T, v1);
+    double s1 = Haar_dPdRho(T, v1);
     if (std::isnan(s1)) return false;
     double v0 = v1;
     double s0 = s1;
@@ -204,7 +201,7 @@ struct Isotherm {
                             : v1 < MiddleScanBelow ? MiddleScanFactor
                                                    : CoarseScanFactor;
       const double v2 = std::min(v1 * factor, end);
-      const double s2 = Stiffness(T, v2);
+      const double s2 = Haar_dPdRho(T, v2);
       if (std::isnan(s2)) return false;
       if ((s2 > 0.0) != stable) {
         if (!(stable ? edge(v1, v2) : edge(v2, v1))) return false;
@@ -215,7 +212,7 @@ struct Isotherm {
         if (sign * s1 < sign * s0 && sign * s1 < sign * s2) {
           double value = 0.0;
           const double vm =
-              Extremum([this](double V) { return Stiffness(T, V); }, v0, v2, sign, value);
+              Extremum([this](double V) { return Haar_dPdRho(T, V); }, v0, v2, sign, value);
           if ((value > 0.0) != stable) {
             if (stable) {
               if (!edge(v0, vm) || !edge(v2, vm)) return false;
@@ -374,7 +371,7 @@ struct Isotherm {
 // around the critical volume reaches 0.
 double LeastStiffness(double T, double& V) {
   double value = 0.0;
-  V = Extremum([T](double v) { return Stiffness(T, v); }, CriticalSearchLowV, CriticalSearchHighV,
+  V = Extremum([T](double v) { return Haar_dPdRho(T, v); }, CriticalSearchLowV, CriticalSearchHighV,
                1.0, value);
   return value;
 }
@@ -428,7 +425,7 @@ bool Checked(const Isotherm& iso, const Coexistence& c) {
   // measure there: ln(fV / fL) changes by (VV - VL) / RT per MPa.
   const double shift = GasConstantR * T * std::abs(std::log(fV / fL)) / (c.VV - c.VL);
   if (!(shift <= EquilibriumPressureTolerance * P)) return false;
-  if (!(Stiffness(T, c.VL) > 0.0 && Stiffness(T, c.VV) > 0.0)) return false;
+  if (!(Haar_dPdRho(T, c.VL) > 0.0 && Haar_dPdRho(T, c.VV) > 0.0)) return false;
   return iso.NoLowerRoot(P, std::min(fL, fV));
 }
 
