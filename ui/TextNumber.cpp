@@ -7,7 +7,6 @@
 
 #include "TextNumber.h"
 
-#include "eos/Globals.h"
 
 namespace ui {
 
@@ -56,11 +55,7 @@ std::optional<double> Parse(const QString& text) {
 
 double Val(const QString& text) { return Parse(text).value_or(0.0); }
 
-std::optional<double> EntryKelvin(const QString& text, bool celsius) {
-  const std::optional<double> value = Parse(text);
-  if (!value) return std::nullopt;
-  return celsius ? *value + Globals::CelsiusOffset : *value;
-}
+std::optional<double> EnteredNumber(const QString& text) { return Parse(text); }
 
 QString Str(double value) {
   if (value == 0.0) value = 0.0;  // no "-0"

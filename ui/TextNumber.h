@@ -1,5 +1,5 @@
 // Numbers as the windows read and show them: Val and Str, and the reading of
-// a temperature entry in kelvin or degrees Celsius.
+// an entry that may hold no number.
 #pragma once
 
 #include <QString>
@@ -25,11 +25,9 @@ QString Str(I value) {
   return QString::number(value);
 }
 
-// The temperature, in kelvin, that a temperature entry stands for: its
-// number as it stands with the unit kelvin, or plus 273.15 with the unit
-// degrees Celsius. Nothing for an empty or non-numeric entry, in either unit
-// (so an empty Celsius entry is not 0 degrees). Whether the temperature is
-// above 0 K, or inside the range a calculation takes, is for the caller.
-std::optional<double> EntryKelvin(const QString& text, bool celsius);
+// The number an entry's text stands for, as Val reads it, or nothing for a
+// text that is no number (empty, "abc", "12 K", "1e999"): unlike Val, an
+// entry that is no number is not 0.
+std::optional<double> EnteredNumber(const QString& text);
 
 }  // namespace ui

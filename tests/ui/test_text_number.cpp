@@ -94,28 +94,11 @@ TEST(Str, WholeNumbersKeepAllTheirDigits) {
   EXPECT_EQ(ui::Str(std::int64_t{12345678901}), "12345678901");
 }
 
-struct EntryCase {
-  const char* text;
-  bool celsius;
-  std::optional<double> kelvin;
-};
-
-// An empty or non-numeric entry is no temperature in either unit; a number
-// is one, whatever its sign, so 0 ˚C and -5 ˚C are temperatures above 0 K.
-TEST(EntryKelvin, ReadsNumbersInEitherUnitAndRefusesAnythingElse) {
-  const EntryCase cases[] = {
-      {"298.15", false, 298.15}, {"25", true, 298.15},  {"0", true, 273.15},
-      {"-5", true, 268.15},      {"0", false, 0.0},     {"-5", false, -5.0},
-      {"", true, std::nullopt},  {"", false, std::nullopt}, {"abc", true, std::nullopt},
-      {"12 K", false, std::nullopt}, {"1e999", true, std::nullopt}, {" 100 ", true, 373.15},
-  };
-  for (const EntryCase& c : cases) {
-    const std::optional<double> k = ui::EntryKelvin(c.text, c.celsius);
-    ASSERT_EQ(k.has_value(), c.kelvin.has_value()) << c.text << (c.celsius ? " C" : " K");
-    if (k) {
-      EXPECT_NEAR(*k, *c.kelvin, 1e-12) << c.text;
-    }
-  }
+// An entry that is no number is nothing, not 0; a number is itself.
+TEST(EnteredNumber, ReadsNumbersAndRefusesAnythingElse) {
+  EXPECT_EQ(ui::EnteredNumber(" 100 "), 100.0);
+  EXPECT_EQ(ui::EnteredNumber("0"), 0.0);
+  for (const char* text : {"", "abc", "12 K", "1e999"}) EXPECT_FALSE(ui::EnteredNumber(text).has_value()) << text;
 }
 
 // The desktop's locale must not turn the point into a comma, either way.

@@ -5,6 +5,7 @@
 #include "ui/BusyScope.h"
 #include "thermo/Homogenization.h"
 #include "windows/phase/SaturationLayout.h"
+#include "windows/statepoint/TemperatureEntry.h"
 
 #include <optional>
 
@@ -60,10 +61,8 @@ constexpr ControlSpec kControls[] = {
     Text("Fugacity", 40, 480, 125, 25, "Fugacity"),
     {.kind = Kind::StaticText, .name = "ResultText", .left = 40, .top = 525, .width = 540, .height = 30,
      .text = "", .font = {.size = 10}, .multiline = true},
-    {.kind = Kind::RadioButton, .name = "Kelvin", .left = 532, .top = 197, .width = 56, .height = 20,
-     .text = "in K", .font = {.size = 12}, .value = true},
-    {.kind = Kind::RadioButton, .name = "Celsius", .left = 532, .top = 218, .width = 56, .height = 20,
-     .text = "in ˚C", .font = {.size = 12}},
+    temperature_entry::KelvinRadio(532, 197),
+    temperature_entry::CelsiusRadio(532, 197),
     {.kind = Kind::GroupBox, .name = "GroupBox1", .left = 525, .top = 190, .width = 70, .height = 54,
      .text = "", .font = {.size = 0}},
     {.kind = Kind::GroupBox, .name = "GroupBox4", .left = 325, .top = 85, .width = 270, .height = 85,
@@ -114,9 +113,6 @@ const QString kChooseInputWarning =
 const QString kNumberWarning = QStringLiteral("warning: put a number for homogenization conditions");
 const QString kModeWarning = QStringLiteral("warning: select mode");
 
-// The entry's number as it stands; nothing for an empty or non-numeric entry.
-std::optional<double> EnteredNumber(const QString& text) { return ui::EntryKelvin(text, false); }
-
 }  // namespace
 
 const ui::WindowSpec& BubbleDewPoint::Spec() const { return kWindow; }
@@ -128,18 +124,19 @@ std::span<const ControlSpec> BubbleDewPoint::Controls() const {
 
 std::vector<ui::Handler> BubbleDewPoint::Handlers() {
   using ui::Event;
-  return {
+  std::vector<ui::Handler> handlers{
       {"RadioButtonTh", Event::Action, [this] { RadioButtonTh_Action(); }},
       {"dataEntry", Event::TextChange, [this] { dataEntry_TextChange(); }},
       {"RadioButtonPh", Event::Action, [this] { RadioButtonPh_Action(); }},
       {"Clear", Event::Action, [this] { Clear_Action(); }},
       {"calculate", Event::Action, [this] { calculate_Action(); }},
-      {"Kelvin", Event::Action, [this] { Kelvin_Action(); }},
-      {"Celsius", Event::Action, [this] { Celsius_Action(); }},
       {"Vapour", Event::Action, [this] { Vapour_Action(); }},
       {"Liquid", Event::Action, [this] { Liquid_Action(); }},
       {"StaticText5", Event::KeyDown, [this] { StaticText5_KeyDown(); }},
   };
+  for (ui::Handler& h : temperature_entry::Handlers(*this, nullptr, [this] { UnitChanged(); }))
+    handlers.push_back(std::move(h));
+  return handlers;
 }
 
 void BubbleDewPoint::SetBorders(ui::Rgb liquid, ui::Rgb vapour) {
@@ -162,8 +159,7 @@ void BubbleDewPoint::RadioButtonTh_Action() {
   ++inputChanges_;
   Field("dataEntry")->SetText(QString());
   Label("parameter1")->SetText(QStringLiteral("Temperature"));
-  if (Radio("Kelvin")->Value()) Label("unit1")->SetText(QStringLiteral("Kelvin"));
-  if (Radio("Celsius")->Value()) Label("unit1")->SetText(QStringLiteral("˚Celsius"));
+  Label("unit1")->SetText(temperature_entry::UnitText(*this));
   Label("Parameter2")->SetText(QStringLiteral("Homogenization Pressure"));
   Label("Unit2")->SetText(QStringLiteral("MPa"));
 }
@@ -175,8 +171,7 @@ void BubbleDewPoint::RadioButtonPh_Action() {
   Label("parameter1")->SetText(QStringLiteral("Pressure"));
   Label("unit1")->SetText(QStringLiteral("MPa"));
   Label("Parameter2")->SetText(QStringLiteral("Homogenization Temperature"));
-  if (Radio("Kelvin")->Value()) Label("Unit2")->SetText(QStringLiteral("Kelvin"));
-  if (Radio("Celsius")->Value()) Label("Unit2")->SetText(QStringLiteral("˚Celsius"));
+  Label("Unit2")->SetText(temperature_entry::UnitText(*this));
 }
 
 void BubbleDewPoint::dataEntry_TextChange() {
@@ -200,16 +195,16 @@ void BubbleDewPoint::Clear_Action() {
 // A change of the temperature unit: where the typed number is a temperature
 // it is discarded with every result; where the answer is one, it is shown
 // anew, from the temperature as computed, in the new unit.
-void BubbleDewPoint::UnitChanged(const char* unit) {
+void BubbleDewPoint::UnitChanged() {
   ++inputChanges_;
   if (Radio("RadioButtonTh")->Value()) {
-    Label("unit1")->SetText(QString::fromUtf8(unit));
+    Label("unit1")->SetText(temperature_entry::UnitText(*this));
     Field("dataEntry")->SetText(QString());
     EmptyResults();
     Label("warning")->SetText(QString());
   }
   if (Radio("RadioButtonPh")->Value()) {
-    Label("Unit2")->SetText(QString::fromUtf8(unit));
+    Label("Unit2")->SetText(temperature_entry::UnitText(*this));
     ShowTemperatureAnswer();
   }
 }
@@ -218,17 +213,9 @@ void BubbleDewPoint::UnitChanged(const char* unit) {
 // now, as the unit label says; nothing where none was computed.
 void BubbleDewPoint::ShowTemperatureAnswer() {
   if (!(answerKelvin_ > 0)) return;
-  const bool celsius = Radio("Celsius")->Value();
-  Label("Answer")->SetText(ui::Str(celsius ? answerKelvin_ - Globals::CelsiusOffset : answerKelvin_));
+  Label("Answer")->SetText(temperature_entry::Shown(*this, answerKelvin_));
 }
 
-void BubbleDewPoint::Kelvin_Action() {
-  if (Radio("Kelvin")->Value()) UnitChanged("Kelvin");
-}
-
-void BubbleDewPoint::Celsius_Action() {
-  if (Radio("Celsius")->Value()) UnitChanged("˚Celsius");
-}
 
 // A change of mode: the answer and its frame belong to the mode they were
 // calculated for.
@@ -269,8 +256,7 @@ void BubbleDewPoint::calculate_Action() {
   const bool intoVapour = Radio("Vapour")->Value();
   const bool intoLiquid = Radio("Liquid")->Value();
   const std::optional<double> number =
-      givenT ? ui::EntryKelvin(Field("dataEntry")->Text(), Radio("Celsius")->Value())
-             : EnteredNumber(Field("dataEntry")->Text());
+      givenT ? temperature_entry::Read(*this, "dataEntry") : ui::EnteredNumber(Field("dataEntry")->Text());
   QString missing;
   if (!(givenT || givenP)) {
     missing = kChooseInputWarning;

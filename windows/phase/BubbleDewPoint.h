@@ -21,7 +21,7 @@ class BubbleDewPoint : public ui::Window {
   void SetBorders(ui::Rgb liquid, ui::Rgb vapour);
   // Empties the answer and everything shown of the two phases.
   void EmptyResults();
-  void UnitChanged(const char* unit);
+  void UnitChanged();
   void ShowTemperatureAnswer();
   void ModeChanged();
 
@@ -30,8 +30,6 @@ class BubbleDewPoint : public ui::Window {
   void RadioButtonPh_Action();
   void Clear_Action();
   void calculate_Action();
-  void Kelvin_Action();
-  void Celsius_Action();
   void Vapour_Action();
   void Liquid_Action();
   void StaticText5_KeyDown();

@@ -5,6 +5,7 @@
 #include "thermo/Homogenization.h"
 #include "thermo/StatePoint.h"
 #include "windows/phase/SaturationLayout.h"
+#include "windows/statepoint/TemperatureEntry.h"
 
 #include <optional>
 
@@ -22,18 +23,11 @@ namespace {
 constexpr ui::WindowSpec kWindow =
     saturation_windows::Window(LiquidVapourEq::ClassName, "Liquid Vapour Equilibrium", 535);
 
-constexpr ControlSpec Entry(const char* name, int left, int top) {
-  return {.kind = Kind::EditField, .name = name, .left = left, .top = top, .width = 120,
-          .height = 25, .text = "", .font = {.size = 16}};
-}
-
 constexpr ControlSpec kControls[] = {
     Text("Temperature", 30, 235, 130, 25, "Temperature"),
     Text("StaticText12", 290, 235, 80, 25, "Kelvin"),
-    {.kind = Kind::RadioButton, .name = "Kelvin", .left = 407, .top = 242, .width = 56, .height = 20,
-     .text = "in K", .font = {.size = 12}, .value = true},
-    {.kind = Kind::RadioButton, .name = "Celsius", .left = 407, .top = 263, .width = 56, .height = 20,
-     .text = "in ˚C", .font = {.size = 12}},
+    temperature_entry::KelvinRadio(407, 242),
+    temperature_entry::CelsiusRadio(407, 242),
     {.kind = Kind::GroupBox, .name = "GroupBox1", .left = 400, .top = 235, .width = 70, .height = 54,
      .text = "", .font = {.size = 0}},
     Text("MolarVolume", 40, 465, 120, 20, "Molar Volume"),
@@ -71,13 +65,13 @@ constexpr ControlSpec kControls[] = {
     Text("KelvinTh", 530, 145, 70, 20, "˚Celsius", 14),
     {.kind = Kind::PushButton, .name = "calTh", .left = 340, .top = 145, .width = 70, .height = 20,
      .text = "calculate", .font = {.size = 12}},
-    Entry("DataEntryV", 155, 85),
+    temperature_entry::Field("DataEntryV", 155, 85),
     Text("Density", 155, 115, 300, 15, "corresponding density", 12),
     Rule("Line1", 20, 185, 600),
     {.kind = Kind::StaticText, .name = "Text13", .left = 20, .top = 200, .width = 443, .height = 25,
      .text = "Select temperature below homogenization temperature:", .font = {.size = 16},
      .multiline = true},
-    Entry("DataEntryT", 160, 235),
+    temperature_entry::Field("DataEntryT", 160, 235),
     Rule("Line2", 20, 325, 600),
     Rule("Line3", 40, 430, 530),
     {.kind = Kind::StaticText, .name = "warning", .left = 153, .top = 280, .width = 230, .height = 30,
@@ -96,15 +90,16 @@ std::span<const ControlSpec> LiquidVapourEq::Controls() const {
 
 std::vector<ui::Handler> LiquidVapourEq::Handlers() {
   using ui::Event;
-  return {
-      {"Kelvin", Event::Action, [this] { Kelvin_Action(); }},
-      {"Celsius", Event::Action, [this] { Celsius_Action(); }},
+  std::vector<ui::Handler> handlers{
       {"Clear", Event::Action, [this] { Clear_Action(); }},
       {"calculate", Event::Action, [this] { calculate_Action(); }},
       {"calTh", Event::Action, [this] { calTh_Action(); }},
       {"DataEntryV", Event::TextChange, [this] { DataEntryV_TextChange(); }},
       {"DataEntryT", Event::TextChange, [this] { DataEntryT_TextChange(); }},
   };
+  for (ui::Handler& h : temperature_entry::Handlers(*this, "StaticText12", [this] { UnitChanged(); }))
+    handlers.push_back(std::move(h));
+  return handlers;
 }
 
 void LiquidVapourEq::EmptyResults() {
@@ -150,19 +145,10 @@ void LiquidVapourEq::calTh_Action() {
 }
 
 // A unit switch changes the temperature the entry stands for.
-void LiquidVapourEq::UnitChanged(const char* unit) {
+void LiquidVapourEq::UnitChanged() {
   ++inputChanges_;
-  Label("StaticText12")->SetText(QString::fromUtf8(unit));
   EmptyResults();
   Label("warning")->SetText(QString());
-}
-
-void LiquidVapourEq::Kelvin_Action() {
-  if (Radio("Kelvin")->Value()) UnitChanged("Kelvin");
-}
-
-void LiquidVapourEq::Celsius_Action() {
-  if (Radio("Celsius")->Value()) UnitChanged("˚Celsius");
 }
 
 void LiquidVapourEq::Clear_Action() {
@@ -184,7 +170,7 @@ void LiquidVapourEq::calculate_Action() {
   const double Th = th_;
   // An entry that is no number is no temperature, in either unit.
   const double T =
-      ui::EntryKelvin(Field("DataEntryT")->Text(), Radio("Celsius")->Value()).value_or(0.0);
+      temperature_entry::Read(*this, "DataEntryT").value_or(0.0);
   if (!(T < Th) || !(T > Globals::TriplePointTemp) || !(V > 0)) {
     Label("warning")->SetText(
         QStringLiteral("warning: put a number for molar volume and temperature (below Th)"));

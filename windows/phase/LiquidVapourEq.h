@@ -21,14 +21,12 @@ class LiquidVapourEq : public ui::Window {
   // Empties the pressure and everything shown of the two phases.
   void EmptyResults();
 
-  void Kelvin_Action();
-  void Celsius_Action();
   void Clear_Action();
   void calculate_Action();
   void calTh_Action();
   void DataEntryV_TextChange();
   void DataEntryT_TextChange();
-  void UnitChanged(const char* unit);
+  void UnitChanged();
 
   bool busy_ = false;  // a calculation is running
   double th_ = 0.0;    // the homogenization temperature of the volume typed, K; 0 for none

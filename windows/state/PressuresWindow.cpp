@@ -4,6 +4,7 @@
 #include "thermo/StatePoint.h"
 #include "thermo/StateSearch.h"
 #include "windows/statepoint/StateLabels.h"
+#include "windows/statepoint/TemperatureEntry.h"
 #include "windows/state/Isochore.h"
 #include "catalogue/Pictures.h"
 
@@ -43,10 +44,8 @@ constexpr ControlSpec kControls[] = {
      .text = "3", .font = {.size = 12}},
     {.kind = Kind::StaticText, .name = "StaticText4", .left = 285, .top = 140, .width = 70, .height = 25,
      .text = "Kelvin", .font = {.size = 16}},
-    {.kind = Kind::RadioButton, .name = "Kelvin", .left = 382, .top = 147, .width = 56, .height = 20,
-     .text = "in K", .font = {.size = 12}, .value = true},
-    {.kind = Kind::RadioButton, .name = "Celsius", .left = 382, .top = 168, .width = 56, .height = 20,
-     .text = "in ˚C", .font = {.size = 12}, .value = false},
+    temperature_entry::KelvinRadio(382, 147),
+    temperature_entry::CelsiusRadio(382, 147),
     {.kind = Kind::GroupBox, .name = "GroupBox1", .left = 375, .top = 140, .width = 70, .height = 54,
      .text = "", .font = {.size = 0}},
     {.kind = Kind::PushButton, .name = "PushButton1", .left = 305, .top = 344, .width = 140, .height = 25,
@@ -79,23 +78,22 @@ std::span<const ControlSpec> PressuresWindow::Controls() const { return kControl
 
 std::vector<ui::Handler> PressuresWindow::Handlers() {
   using ui::Event;
-  return {
+  std::vector<ui::Handler> handlers{
       {"dataEntry", Event::TextChange, [this] { dataEntry_TextChange(); }},
       {"dataEntry1", Event::TextChange, [this] { dataEntry1_TextChange(); }},
       {"calculate", Event::Action, [this] { calculate_Action(); }},
-      {"Kelvin", Event::Action, [this] { Kelvin_Action(); }},
-      {"Celsius", Event::Action, [this] { Celsius_Action(); }},
       {"PushButton1", Event::Action, [this] { PushButton1_Action(); }},
       {"Clear", Event::Action, [this] { Clear_Action(); }},
   };
+  for (ui::Handler& h : temperature_entry::Handlers(*this, "StaticText4", [this] { UnitChanged(); }))
+    handlers.push_back(std::move(h));
+  return handlers;
 }
 
 // The temperature field in kelvin, with the unit radio that is on now. An
 // empty or non-numeric entry is no temperature in either unit: 0 K, which
 // "calculate" refuses (in ˚C it is not 0 ˚C).
-double PressuresWindow::ReadTemperature() {
-  return ui::EntryKelvin(Field("dataEntry1")->Text(), Radio("Celsius")->Value()).value_or(0.0);
-}
+double PressuresWindow::ReadTemperature() { return temperature_entry::Read(*this, "dataEntry1").value_or(0.0); }
 
 void PressuresWindow::InputsChanged() {
   ++inputs_;
@@ -159,16 +157,7 @@ void PressuresWindow::calculate_Action() {
 
 // The typed number is read in the unit now on: a pressure computed under
 // the other unit is not that of the temperature the entry now means.
-void PressuresWindow::Kelvin_Action() {
-  if (!Radio("Kelvin")->Value()) return;
-  Label("StaticText4")->SetText(QStringLiteral("Kelvin"));
-  InputsChanged();
-  if (!Field("dataEntry1")->Text().isEmpty()) ShowTemperatureLimits();
-}
-
-void PressuresWindow::Celsius_Action() {
-  if (!Radio("Celsius")->Value()) return;
-  Label("StaticText4")->SetText(QStringLiteral("˚Celsius"));
+void PressuresWindow::UnitChanged() {
   InputsChanged();
   if (!Field("dataEntry1")->Text().isEmpty()) ShowTemperatureLimits();
 }
@@ -185,8 +174,7 @@ void PressuresWindow::Clear_Action() {
   Field("dataEntry")->SetText(QString());
   Field("dataEntry1")->SetText(QString());
   Label("Result")->SetText(QString());
-  Radio("Celsius")->SetValue(false);
-  Radio("Kelvin")->SetValue(true);
+  temperature_entry::Reset(*this);
   Label("warning")->SetText(QString());
   state_windows::ClearLimits(*this, "temperaturelimit");
 }

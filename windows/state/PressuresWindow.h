@@ -36,8 +36,7 @@ class PressuresWindow : public ui::Window {
   void dataEntry_TextChange();
   void dataEntry1_TextChange();
   void calculate_Action();
-  void Kelvin_Action();
-  void Celsius_Action();
+  void UnitChanged();
   void PushButton1_Action();
   void Clear_Action();
 

@@ -5,6 +5,7 @@
 #include "thermo/StateSearch.h"
 #include "windows/statepoint/StateLabels.h"
 #include "windows/state/MathAnalT.h"
+#include "windows/statepoint/TemperatureEntry.h"
 #include "catalogue/Pictures.h"
 
 using ui::ControlSpec;
@@ -48,10 +49,8 @@ constexpr ControlSpec kControls[] = {
      .text = "", .font = {.size = 16}},
     {.kind = Kind::StaticText, .name = "StaticText4", .left = 285, .top = 520, .width = 80, .height = 25,
      .text = "Kelvin", .font = {.size = 16}},
-    {.kind = Kind::RadioButton, .name = "Kelvin", .left = 372, .top = 527, .width = 56, .height = 20,
-     .text = "in K", .font = {.size = 12}, .value = true},
-    {.kind = Kind::RadioButton, .name = "Celsius", .left = 372, .top = 548, .width = 56, .height = 20,
-     .text = "in ˚C", .font = {.size = 12}, .value = false},
+    temperature_entry::KelvinRadio(372, 527),
+    temperature_entry::CelsiusRadio(372, 527),
     {.kind = Kind::GroupBox, .name = "GroupBox1", .left = 365, .top = 520, .width = 70, .height = 54,
      .text = "", .font = {.size = 0}},
     {.kind = Kind::PushButton, .name = "Clear", .left = 400, .top = 85, .width = 50, .height = 20,
@@ -107,11 +106,9 @@ std::span<const ControlSpec> TemperatureWindow::Controls() const { return kContr
 
 std::vector<ui::Handler> TemperatureWindow::Handlers() {
   using ui::Event;
-  return {
+  std::vector<ui::Handler> handlers{
       {"dataEntry", Event::TextChange, [this] { dataEntry_TextChange(); }},
       {"dataEntry1", Event::TextChange, [this] { dataEntry1_TextChange(); }},
-      {"Kelvin", Event::Action, [this] { Kelvin_Action(); }},
-      {"Celsius", Event::Action, [this] { Celsius_Action(); }},
       {"Clear", Event::Action, [this] { Clear_Action(); }},
       {"Choice0", Event::Action, [this] { Choice0_Action(); }},
       {"Choice1", Event::Action, [this] { Choice1_Action(); }},
@@ -119,6 +116,9 @@ std::vector<ui::Handler> TemperatureWindow::Handlers() {
       {"Analysis", Event::Action, [this] { Analysis_Action(); }},
       {"calculate", Event::Action, [this] { calculate_Action(); }},
   };
+  for (ui::Handler& h : temperature_entry::Handlers(*this, "StaticText4", [this] { ShowTemperature(); }))
+    handlers.push_back(std::move(h));
+  return handlers;
 }
 
 void TemperatureWindow::InputsChanged() {
@@ -191,21 +191,7 @@ void TemperatureWindow::ShowTemperature() {
   if (!(found_ > 0)) return;
   ui::StaticText* result = Label("Result");
   result->SetTextColor(ui::Black);
-  result->SetText(ui::Str(Radio("Celsius")->Value() ? found_ - Globals::CelsiusOffset : found_));
-}
-
-void TemperatureWindow::Kelvin_Action() {
-  if (Radio("Kelvin")->Value()) {
-    Label("StaticText4")->SetText(QStringLiteral("Kelvin"));
-    ShowTemperature();
-  }
-}
-
-void TemperatureWindow::Celsius_Action() {
-  if (Radio("Celsius")->Value()) {
-    Label("StaticText4")->SetText(QStringLiteral("˚Celsius"));
-    ShowTemperature();
-  }
+  result->SetText(temperature_entry::Shown(*this, found_));
 }
 
 void TemperatureWindow::Choice0_Action() {
@@ -234,8 +220,7 @@ void TemperatureWindow::Analysis_Action() {
 void TemperatureWindow::Clear_Action() {
   Radio("Choice0")->SetValue(false);
   Radio("Choice1")->SetValue(false);
-  Radio("Celsius")->SetValue(false);
-  Radio("Kelvin")->SetValue(true);
+  temperature_entry::Reset(*this);
   Field("dataEntry")->SetText(QString());
   Field("dataEntry1")->SetText(QString());
   Label("Result")->SetText(QString());

@@ -40,8 +40,6 @@ class TemperatureWindow : public ui::Window {
 
   void dataEntry_TextChange();
   void dataEntry1_TextChange();
-  void Kelvin_Action();
-  void Celsius_Action();
   void Clear_Action();
   void Choice0_Action();
   void Choice1_Action();

@@ -5,6 +5,7 @@
 #include "thermo/StatePoint.h"
 #include "thermo/StateValues.h"
 #include "windows/state/MathAnal.h"
+#include "windows/statepoint/TemperatureEntry.h"
 #include "catalogue/Pictures.h"
 
 using ui::ControlSpec;
@@ -49,10 +50,8 @@ constexpr ControlSpec kControls[] = {
      .text = "clear", .font = {.size = 10}},
     {.kind = Kind::GroupBox, .name = "GroupBox1", .left = 370, .top = 130, .width = 70, .height = 54,
      .text = "", .font = {.size = 0}},
-    {.kind = Kind::RadioButton, .name = "Kelvin", .left = 377, .top = 137, .width = 56, .height = 20,
-     .text = "in K", .font = {.size = 12}, .value = true, .parent = "GroupBox1"},
-    {.kind = Kind::RadioButton, .name = "Celsius", .left = 377, .top = 158, .width = 56, .height = 20,
-     .text = "in ˚C", .font = {.size = 12}, .value = false, .parent = "GroupBox1"},
+    temperature_entry::KelvinRadio(377, 137, "GroupBox1"),
+    temperature_entry::CelsiusRadio(377, 137, "GroupBox1"),
     {.kind = Kind::GroupBox, .name = "GroupBox2", .left = 40, .top = 200, .width = 380, .height = 195,
      .text = "Select a first approach", .font = {.size = 16, .italic = true}},
     {.kind = Kind::StaticText, .name = "StaticText9", .left = 60, .top = 230, .width = 340, .height = 31,
@@ -108,26 +107,25 @@ std::span<const ControlSpec> VolumeWindow::Controls() const { return kControls; 
 
 std::vector<ui::Handler> VolumeWindow::Handlers() {
   using ui::Event;
-  return {
+  std::vector<ui::Handler> handlers{
       {"dataEntryP", Event::TextChange, [this] { dataEntryP_TextChange(); }},
       {"dataEntryT", Event::TextChange, [this] { dataEntryT_TextChange(); }},
       {"Clear", Event::Action, [this] { Clear_Action(); }},
-      {"Kelvin", Event::Action, [this] { Kelvin_Action(); }},
-      {"Celsius", Event::Action, [this] { Celsius_Action(); }},
       {"Choice0", Event::Action, [this] { Choice0_Action(); }},
       {"Choice1", Event::Action, [this] { Choice1_Action(); }},
       {"dataEntryV", Event::TextChange, [this] { dataEntryV_TextChange(); }},
       {"Analysis", Event::Action, [this] { Analysis_Action(); }},
       {"calculate", Event::Action, [this] { calculate_Action(); }},
   };
+  for (ui::Handler& h : temperature_entry::Handlers(*this, "StaticText8", [this] { UnitChanged(); }))
+    handlers.push_back(std::move(h));
+  return handlers;
 }
 
 // The temperature field in kelvin, converted with the unit radio that is on
 // now. An empty or non-numeric entry is no temperature in either unit: 0 K,
 // which "calculate" refuses (in ˚C it is not 0 ˚C).
-double VolumeWindow::ReadTemperature() {
-  return ui::EntryKelvin(Field("dataEntryT")->Text(), Radio("Celsius")->Value()).value_or(0.0);
-}
+double VolumeWindow::ReadTemperature() { return temperature_entry::Read(*this, "dataEntryT").value_or(0.0); }
 
 void VolumeWindow::InputsChanged() {
   ++inputs_;
@@ -191,17 +189,7 @@ void VolumeWindow::ShowResult(const QString& text, ui::Rgb color) {
 
 // The typed temperature is read in the unit now on: a volume found under the
 // other unit is not that of the temperature the entry now means.
-void VolumeWindow::Kelvin_Action() {
-  if (!Radio("Kelvin")->Value()) return;
-  Label("StaticText8")->SetText(QStringLiteral("Kelvin"));
-  InputsChanged();
-}
-
-void VolumeWindow::Celsius_Action() {
-  if (!Radio("Celsius")->Value()) return;
-  Label("StaticText8")->SetText(QStringLiteral("˚Celsius"));
-  InputsChanged();
-}
+void VolumeWindow::UnitChanged() { InputsChanged(); }
 
 void VolumeWindow::Choice0_Action() {
   if (Radio("Choice0")->Value()) {

@@ -34,8 +34,7 @@ class VolumeWindow : public ui::Window {
   void dataEntryP_TextChange();
   void dataEntryT_TextChange();
   void Clear_Action();
-  void Kelvin_Action();
-  void Celsius_Action();
+  void UnitChanged();
   void Choice0_Action();
   void Choice1_Action();
   void dataEntryV_TextChange();

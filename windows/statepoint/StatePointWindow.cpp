@@ -7,6 +7,7 @@
 #include "ui/BusyScope.h"
 #include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
+#include "windows/statepoint/TemperatureEntry.h"
 
 using ui::ControlSpec;
 using ui::Kind;
@@ -21,11 +22,6 @@ constexpr ControlSpec Label(const char* name, const char* text, int size, int le
           .height = height, .text = text, .font = Sys(size)};
 }
 
-constexpr ControlSpec Entry(const char* name, int left, int top) {
-  return {.kind = Kind::EditField, .name = name, .left = left, .top = top, .width = 120,
-          .height = 25, .font = Sys(16)};
-}
-
 constexpr ControlSpec Radio(const char* name, const char* text, int size, bool on,
                             const char* parent, int left, int top, int width, int height) {
   return {.kind = Kind::RadioButton, .name = name, .left = left, .top = top, .width = width,
@@ -35,7 +31,7 @@ constexpr ControlSpec Radio(const char* name, const char* text, int size, bool o
 // The skeleton block in creation order, at offset 0.
 constexpr ControlSpec kSkeleton[] = {
     Label("Parameter", "parameter", 16, 20, 400, 130, 25),
-    Entry("dataEntryPV", 160, 400),
+    temperature_entry::Field("dataEntryPV", 160, 400),
     Label("Parameter1", "parameter", 16, 20, 500, 130, 25),
     Label("Unit1", "unit", 16, 290, 500, 75, 25),
     Label("UnitSup1", "", 12, 312, 499, 16, 20),
@@ -62,13 +58,13 @@ constexpr ControlSpec kSkeleton[] = {
     {.kind = Kind::StaticText, .name = "satvap", .left = 40, .top = 360, .width = 266,
      .height = 15, .text = "vapour", .font = Sys(12), .parent = "Rectangle1"},
     Label("Temperature", "Temperature", 16, 20, 260, 119, 25),
-    Entry("dataEntryT", 145, 260),
+    temperature_entry::Field("dataEntryT", 145, 260),
     Label("StaticText1", "Kelvin", 16, 275, 260, 80, 25),
     {.kind = Kind::GroupBox, .name = "GroupBox2", .left = 365, .top = 250, .width = 70,
      .height = 54, .text = "", .font = Sys(0)},
-    Radio("Kelvin", "in K", 12, true, "GroupBox2", 372, 257, 56, 20),
+    temperature_entry::KelvinRadio(372, 257, "GroupBox2"),
     Label("Density1", "corresponding density", 12, 160, 430, 280, 15),
-    Radio("Celsius", "in ˚C", 12, false, "GroupBox2", 372, 278, 56, 20),
+    temperature_entry::CelsiusRadio(372, 257, "GroupBox2"),
     Label("Density2", "corresponding density", 12, 160, 530, 280, 15),
     {.kind = Kind::StaticText, .name = "warning", .left = 160, .top = 560, .width = 270,
      .height = 30, .text = "", .font = Sys(12), .textColor = ui::Red, .multiline = true},
@@ -125,13 +121,13 @@ std::vector<ui::Handler> StatePointWindow::Handlers() {
       {"RadioButtonTP", Event::Action, [this] { RadioButtonTP_Action(); }},
       {"RadioButtonTV", Event::Action, [this] { RadioButtonTV_Action(); }},
       {"dataEntryT", Event::TextChange, [this] { dataEntryT_TextChange(); }},
-      {"Kelvin", Event::Action, [this] { Kelvin_Action(); }},
-      {"Celsius", Event::Action, [this] { Celsius_Action(); }},
       {"calculate", Event::Action,
        [this] {
          if (!stateStepRunning) calculate_Action();
        }},
   };
+  for (ui::Handler& h : temperature_entry::Handlers(*this, "StaticText1", [this] { UnitChanged(); }))
+    handlers.push_back(std::move(h));
   for (ui::Handler& h : MemberHandlers()) handlers.push_back(std::move(h));
   return handlers;
 }
@@ -169,9 +165,8 @@ void StatePointWindow::TakeProgramStatePoint() {
   if (!s.Complete()) return;
   const bool tv = Radio("RadioButtonTV")->Value();
   if (!tv && !Radio("RadioButtonTP")->Value()) Radio("RadioButtonTP")->SetValue(true);
-  const bool celsius = Radio("Celsius")->Value();
   // The temperature first: its change empties the given quantity.
-  Field("dataEntryT")->SetText(ui::Str(celsius ? s.T - Globals::CelsiusOffset : s.T));
+  Field("dataEntryT")->SetText(temperature_entry::Shown(*this, s.T));
   Field("dataEntryPV")->SetText(ui::Str(tv ? s.V : s.P));
   SetResultPV(tv ? s.P : s.V);
   Label("Density2")->SetText(tv ? QString() : DensityText(s.V));
@@ -303,7 +298,7 @@ void StatePointWindow::PushButton1_Action() {
   const bool tv = Radio("RadioButtonTV")->Value();
   if (!tp && !tv) return;  // no mode: no given quantity either
   const std::optional<double> kelvin =
-      ui::EntryKelvin(Field("dataEntryT")->Text(), Radio("Celsius")->Value());
+      temperature_entry::Read(*this, "dataEntryT");
   const double given = ui::Val(Field("dataEntryPV")->Text());
   if (!kelvin || !(*kelvin > 0) || !(given > 0)) {
     if (tp) Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and pressure"));
@@ -390,7 +385,7 @@ void StatePointWindow::dataEntryT_TextChange() {
 
   // An entry that is no number is no temperature, in either unit.
   const double T =
-      ui::EntryKelvin(Field("dataEntryT")->Text(), Radio("Celsius")->Value()).value_or(0.0);
+      temperature_entry::Read(*this, "dataEntryT").value_or(0.0);
 
   if (T >= Globals::TriplePointTemp && T <= Globals::CritTempHaar) {
     const double vl = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
@@ -408,9 +403,9 @@ void StatePointWindow::dataEntryT_TextChange() {
   // what it showed.
 }
 
-void StatePointWindow::UnitSwitch(const char* radio, const char* unitText) {
-  if (!Radio(radio)->Value()) return;
-  Label("StaticText1")->SetText(QString::fromUtf8(unitText));
+// The typed temperature means another one in the new unit: it is emptied
+// with everything computed from it.
+void StatePointWindow::UnitChanged() {
   InputsChanged();
   Field("dataEntryT")->SetText(QString());
   Label("ResultPV")->SetText(QString());
@@ -418,7 +413,3 @@ void StatePointWindow::UnitSwitch(const char* radio, const char* unitText) {
   Label("satliq")->SetText(QStringLiteral("liquid"));
   Label("satvap")->SetText(QStringLiteral("vapour"));
 }
-
-void StatePointWindow::Kelvin_Action() { UnitSwitch("Kelvin", "Kelvin"); }
-
-void StatePointWindow::Celsius_Action() { UnitSwitch("Celsius", "˚Celsius"); }

@@ -167,9 +167,7 @@ class StatePointWindow : public ui::Window {
   };
   void SwitchMode(const char* radio, const ModeTexts& texts);
   void dataEntryT_TextChange();
-  void Kelvin_Action();
-  void Celsius_Action();
-  void UnitSwitch(const char* radio, const char* unitText);
+  void UnitChanged();
 
   const StatePointLayout& layout_;
   ui::WindowSpec window_;  // the member's, with the skeleton's focus order

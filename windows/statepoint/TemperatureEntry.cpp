@@ -1,0 +1,43 @@
+#include "windows/statepoint/TemperatureEntry.h"
+
+#include "eos/Globals.h"
+
+namespace temperature_entry {
+
+std::optional<double> Kelvin(const QString& text, bool celsius) {
+  const std::optional<double> value = ui::EnteredNumber(text);
+  if (!value) return std::nullopt;
+  return celsius ? *value + Globals::CelsiusOffset : *value;
+}
+
+bool Celsius(const ui::Window& w) { return w.Radio("Celsius")->Value(); }
+
+std::optional<double> Read(const ui::Window& w, const char* entry) {
+  return Kelvin(w.Field(entry)->Text(), Celsius(w));
+}
+
+QString Shown(const ui::Window& w, double kelvin) {
+  return ui::Str(Celsius(w) ? kelvin - Globals::CelsiusOffset : kelvin);
+}
+
+QString UnitText(const ui::Window& w) {
+  return Celsius(w) ? QStringLiteral("˚Celsius") : QStringLiteral("Kelvin");
+}
+
+std::vector<ui::Handler> Handlers(const ui::Window& w, const char* unitLabel,
+                                  std::function<void()> changed) {
+  auto chosen = [&w, unitLabel, changed](const char* radio) {
+    if (!w.Radio(radio)->Value()) return;
+    if (unitLabel != nullptr) w.Label(unitLabel)->SetText(UnitText(w));
+    changed();
+  };
+  return {{"Kelvin", ui::Event::Action, [chosen] { chosen("Kelvin"); }},
+          {"Celsius", ui::Event::Action, [chosen] { chosen("Celsius"); }}};
+}
+
+void Reset(const ui::Window& w) {
+  w.Radio("Celsius")->SetValue(false);
+  w.Radio("Kelvin")->SetValue(true);
+}
+
+}  // namespace temperature_entry
