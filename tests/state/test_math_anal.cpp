@@ -1,6 +1,6 @@
 #include "StateTest.h"
 
-#include "windows/state/MathAnal.h"
+#include "windows/state/ZeroFunctionListing.h"
 #include "windows/state/VolumeWindow.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "StateTest.h"
 
-#include "windows/state/MathAnalT.h"
+#include "windows/state/ZeroFunctionListing.h"
 #include "windows/state/TemperatureWindow.h"
 
 

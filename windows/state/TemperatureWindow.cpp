@@ -4,7 +4,7 @@
 #include "thermo/StatePoint.h"
 #include "thermo/StateSearch.h"
 #include "windows/statepoint/StateLabels.h"
-#include "windows/state/MathAnalT.h"
+#include "windows/state/ZeroFunctionListing.h"
 #include "windows/statepoint/TemperatureEntry.h"
 #include "catalogue/Pictures.h"
 

@@ -4,7 +4,7 @@
 #include "thermo/StateSearch.h"
 #include "thermo/StatePoint.h"
 #include "thermo/StateValues.h"
-#include "windows/state/MathAnal.h"
+#include "windows/state/ZeroFunctionListing.h"
 #include "windows/statepoint/TemperatureEntry.h"
 #include "catalogue/Pictures.h"
 
