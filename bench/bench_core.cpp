@@ -2,8 +2,8 @@
 // and the volume and temperature searches with their passes per search.
 #include <benchmark/benchmark.h>
 
-#include "Globals.h"
-#include "HalfSecantSolve.h"
+#include "eos/Globals.h"
+#include "eos/HalfSecantSolve.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "Globals.h"
+#include "eos/Globals.h"
 
 namespace {
 

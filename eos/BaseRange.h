@@ -6,7 +6,7 @@
 // Internal to the eos library.
 #pragma once
 
-#include "Globals.h"
+#include "eos/Globals.h"
 
 namespace Globals {
 

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Globals.h"
+#include "eos/Globals.h"
 
 namespace Globals {
 

@@ -4,8 +4,8 @@
 // Joule-Thomson coefficient built from Cv and the two pressure derivatives.
 #include <cmath>
 
-#include "BaseRange.h"
-#include "HelmholtzParts.h"
+#include "eos/BaseRange.h"
+#include "eos/HelmholtzParts.h"
 
 namespace Globals {
 

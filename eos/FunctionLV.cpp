@@ -4,8 +4,8 @@
 // of state.
 #include <limits>
 
-#include "Globals.h"
-#include "HalfSecantSolve.h"
+#include "eos/Globals.h"
+#include "eos/HalfSecantSolve.h"
 
 namespace Globals {
 

@@ -12,7 +12,7 @@
 
 #include <cmath>
 
-#include "Globals.h"
+#include "eos/Globals.h"
 
 namespace Globals {
 

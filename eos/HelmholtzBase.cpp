@@ -5,8 +5,8 @@
 #include <array>
 #include <cmath>
 
-#include "BaseRange.h"
-#include "HelmholtzParts.h"
+#include "eos/BaseRange.h"
+#include "eos/HelmholtzParts.h"
 
 namespace Globals {
 

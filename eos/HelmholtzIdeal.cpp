@@ -3,8 +3,8 @@
 // dependence of the ideal gas lies in the base part's ln(rho R' T / p0).
 #include <cmath>
 
-#include "HelmholtzParts.h"
-#include "Yield.h"
+#include "eos/HelmholtzParts.h"
+#include "eos/Yield.h"
 
 namespace Globals {
 

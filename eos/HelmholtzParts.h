@@ -7,8 +7,8 @@
 // Internal to the eos library.
 #pragma once
 
-#include "FailureValue.h"
-#include "Globals.h"
+#include "eos/FailureValue.h"
+#include "eos/Globals.h"
 
 namespace Globals {
 

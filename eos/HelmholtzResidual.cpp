@@ -6,8 +6,8 @@
 #include <array>
 #include <cmath>
 
-#include "HelmholtzParts.h"
-#include "Yield.h"
+#include "eos/HelmholtzParts.h"
+#include "eos/Yield.h"
 
 namespace Globals {
 

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <utility>
 
-#include "BaseRange.h"
-#include "HalfSecantSolve.h"
-#include "HelmholtzParts.h"
+#include "eos/BaseRange.h"
+#include "eos/HalfSecantSolve.h"
+#include "eos/HelmholtzParts.h"
 
 namespace Globals {
 

@@ -2,8 +2,8 @@
 // of the base and residual parts of the Helmholtz function.
 #include <cmath>
 
-#include "BaseRange.h"
-#include "HelmholtzParts.h"
+#include "eos/BaseRange.h"
+#include "eos/HelmholtzParts.h"
 
 namespace Globals {
 

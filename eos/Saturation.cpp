@@ -6,9 +6,9 @@
 // temperature from molar volume.
 #include <cmath>
 
-#include "Globals.h"
-#include "BracketRoot.h"
-#include "HalfSecantSolve.h"
+#include "eos/Globals.h"
+#include "eos/BracketRoot.h"
+#include "eos/HalfSecantSolve.h"
 
 namespace Globals {
 

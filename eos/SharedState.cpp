@@ -1,4 +1,4 @@
-#include "Globals.h"
+#include "eos/Globals.h"
 
 namespace Globals {
 

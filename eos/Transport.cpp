@@ -2,8 +2,8 @@
 // published correlations evaluated directly, each with its own constants.
 #include <cmath>
 
-#include "FailureValue.h"
-#include "Globals.h"
+#include "eos/FailureValue.h"
+#include "eos/Globals.h"
 
 namespace Globals {
 

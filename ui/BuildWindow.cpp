@@ -12,10 +12,10 @@
 #include <algorithm>
 #include <string>
 
-#include "Frames.h"
-#include "Palette.h"
-#include "TextFit.h"
-#include "WindowImpl.h"
+#include "ui/Frames.h"
+#include "ui/Palette.h"
+#include "ui/TextFit.h"
+#include "ui/WindowImpl.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
 // The controls: labels that fit their text, fields, buttons, picture
 // controls, rectangles and two-column lists.
-#include "Controls.h"
+#include "ui/Controls.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -8,8 +8,8 @@
 
 #include <algorithm>
 
-#include "Palette.h"
-#include "TextFit.h"
+#include "ui/Palette.h"
+#include "ui/TextFit.h"
 
 namespace ui {
 

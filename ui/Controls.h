@@ -13,7 +13,7 @@
 #include <QTreeWidget>
 #include <QWidget>
 
-#include "Layout.h"
+#include "ui/Layout.h"
 
 namespace ui {
 

@@ -1,11 +1,11 @@
-#include "Frames.h"
+#include "ui/Frames.h"
 
 #include <QPainter>
 #include <QPen>
 
 #include <algorithm>
 
-#include "Palette.h"
+#include "ui/Palette.h"
 
 namespace ui::internal {
 

@@ -7,7 +7,7 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "Layout.h"
+#include "ui/Layout.h"
 
 namespace ui::internal {
 

@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "Layout.h"
+#include "ui/Layout.h"
 
 namespace ui::internal {
 

@@ -2,7 +2,7 @@
 // own button with auto-exclusivity off, so code can also turn the last one
 // of a group off (RadioButton::SetValue lifts the group's exclusivity for
 // that one step).
-#include "RadioGroups.h"
+#include "ui/RadioGroups.h"
 
 namespace ui {
 

@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "Controls.h"
+#include "ui/Controls.h"
 
 namespace ui::internal {
 

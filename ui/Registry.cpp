@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "WindowImpl.h"
+#include "ui/WindowImpl.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "TextFit.h"
+#include "ui/TextFit.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "Layout.h"
+#include "ui/Layout.h"
 
 namespace ui::internal {
 

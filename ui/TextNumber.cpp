@@ -5,7 +5,7 @@
 #include <optional>
 #include <system_error>
 
-#include "TextNumber.h"
+#include "ui/TextNumber.h"
 
 
 namespace ui {

@@ -1,12 +1,12 @@
 // A window once built: showing it, finding its controls by name, the Return
 // key and the Activate event, and closing (which only hides).
-#include "Window.h"
+#include "ui/Window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 
-#include "WindowImpl.h"
+#include "ui/WindowImpl.h"
 
 namespace ui {
 

@@ -81,9 +81,9 @@
 #include <span>
 #include <vector>
 
-#include "Controls.h"
-#include "Layout.h"
-#include "TextNumber.h"
+#include "ui/Controls.h"
+#include "ui/Layout.h"
+#include "ui/TextNumber.h"
 
 namespace ui {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "RadioGroups.h"
-#include "Window.h"
+#include "ui/RadioGroups.h"
+#include "ui/Window.h"
 
 namespace ui {
 

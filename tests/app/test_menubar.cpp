@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "GuiTest.h"
+#include "tests/support/GuiTest.h"
 #include "app/MenuBar1.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QTest>
 
-#include "GuiTest.h"
+#include "tests/support/GuiTest.h"
 #include "app/Selection.h"
 #include "windows/energy/EnthalpyWindow.h"
 #include "windows/energy/EntropyWindow.h"

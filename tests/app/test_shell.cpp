@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "PictureFiles.h"
+#include "tests/support/PictureFiles.h"
 #include "app/MenuBar1.h"
 #include "app/Shell.h"
 #include "app/Start.h"

@@ -4,8 +4,8 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 
-#include "GuiTest.h"
-#include "PictureFiles.h"
+#include "tests/support/GuiTest.h"
+#include "tests/support/PictureFiles.h"
 #include "app/MenuBar1.h"
 #include "app/Selection.h"
 #include "app/Start.h"

@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "GuiTest.h"
-#include "PictureFiles.h"
+#include "tests/support/GuiTest.h"
+#include "tests/support/PictureFiles.h"
 #include "catalogue/Pictures.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The energy-function windows: what the family does, then each window's
 // check values per mole and per mass.
-#include "state/StateTest.h"
+#include "tests/state/StateTest.h"
 #include "windows/energy/EnthalpyWindow.h"
 #include "windows/energy/EntropyWindow.h"
 #include "windows/energy/GibbsWindow.h"

@@ -3,7 +3,7 @@
 // the hook again however the test ends.
 #pragma once
 
-#include "Globals.h"
+#include "eos/Globals.h"
 
 namespace eostest {
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "Globals.h"
+#include "eos/Globals.h"
 
 namespace eostest {
 

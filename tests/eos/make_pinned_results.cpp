@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "PinnedResults.h"
+#include "tests/eos/PinnedResults.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <limits>
 #include <vector>
 
-#include "Globals.h"
+#include "eos/Globals.h"
 
 namespace {
 

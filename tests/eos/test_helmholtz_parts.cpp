@@ -9,8 +9,8 @@
 #include <limits>
 #include <utility>
 
-#include "Globals.h"
-#include "HookCounter.h"
+#include "eos/Globals.h"
+#include "tests/eos/HookCounter.h"
 
 namespace {
 

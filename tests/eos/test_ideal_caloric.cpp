@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "Globals.h"
-#include "HookCounter.h"
+#include "eos/Globals.h"
+#include "tests/eos/HookCounter.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <random>
 #include <vector>
 
-#include "Globals.h"
-#include "HookCounter.h"
-#include "HalfSecantSolve.h"
+#include "eos/Globals.h"
+#include "tests/eos/HookCounter.h"
+#include "eos/HalfSecantSolve.h"
 
 namespace {
 

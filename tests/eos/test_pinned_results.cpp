@@ -5,14 +5,14 @@
 // change meant to make the evaluation faster or tidier must leave it intact.
 #include <gtest/gtest.h>
 
-#include "HookCounter.h"
-#include "PinnedResults.h"
+#include "tests/eos/HookCounter.h"
+#include "tests/eos/PinnedResults.h"
 
 namespace {
 
 using namespace eostest;
 
-#include "PinnedResultsTable.inc"
+#include "tests/eos/PinnedResultsTable.inc"
 
 void ExpectTable() {
   int mismatches = 0;

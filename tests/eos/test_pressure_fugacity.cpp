@@ -6,8 +6,8 @@
 #include <cmath>
 #include <limits>
 
-#include "Globals.h"
-#include "HookCounter.h"
+#include "eos/Globals.h"
+#include "tests/eos/HookCounter.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "Globals.h"
+#include "eos/Globals.h"
 
 namespace {
 

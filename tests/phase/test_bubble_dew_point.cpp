@@ -1,5 +1,5 @@
 // The homogenization window driven through its controls.
-#include "state/StateTest.h"
+#include "tests/state/StateTest.h"
 
 #include "thermo/Homogenization.h"
 #include "windows/phase/BubbleDewPoint.h"

@@ -1,6 +1,6 @@
 // The fugacity window: fugacity and coefficient at the state point of the
 // state step, a fugacity the equation does not give, and what it looks like.
-#include "state/StateTest.h"
+#include "tests/state/StateTest.h"
 #include "windows/phase/FugacityWindow.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The liquid-vapour equilibrium window driven through its controls.
-#include "state/StateTest.h"
+#include "tests/state/StateTest.h"
 
 #include "windows/phase/LiquidVapourEq.h"
 

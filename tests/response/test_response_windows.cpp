@@ -5,7 +5,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "state/StateTest.h"
+#include "tests/state/StateTest.h"
 #include "windows/response/CPWindow.h"
 #include "windows/response/CVWindow.h"
 #include "windows/response/DielectricWindow.h"

@@ -3,7 +3,7 @@
 // through their controls by name.
 #pragma once
 
-#include "GuiTest.h"
+#include "tests/support/GuiTest.h"
 
 #include "catalogue/Pictures.h"
 #include "eos/Globals.h"

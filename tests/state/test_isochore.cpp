@@ -1,5 +1,5 @@
-#include "FileSizeLimit.h"
-#include "StateTest.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/state/StateTest.h"
 
 #include "windows/state/Isochore.h"
 #include "windows/state/PressuresWindow.h"

@@ -1,7 +1,7 @@
 // Every red "no result" says why: one row per cause, driven through the
 // windows by their controls; the warning line shows the message of the
 // reason the calculation gives.
-#include "StateTest.h"
+#include "tests/state/StateTest.h"
 
 #include <functional>
 

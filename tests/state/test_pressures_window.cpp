@@ -1,4 +1,4 @@
-#include "StateTest.h"
+#include "tests/state/StateTest.h"
 
 #include "windows/state/Isochore.h"
 #include "windows/state/PressuresWindow.h"

@@ -1,4 +1,4 @@
-#include "StateTest.h"
+#include "tests/state/StateTest.h"
 
 #include "windows/state/ZeroFunctionListing.h"
 #include "windows/state/VolumeWindow.h"

@@ -1,7 +1,7 @@
 // The program-wide state point through real windows: every figure a
 // calculator shows belongs to the state its entries show, whatever other
 // windows type, step, clear or switch meanwhile, also during a search.
-#include "state/StateTest.h"
+#include "tests/state/StateTest.h"
 #include "windows/energy/EnthalpyWindow.h"
 #include "windows/energy/InternalEnergyWindow.h"
 #include "windows/phase/FugacityWindow.h"

@@ -1,5 +1,5 @@
 // The calculator skeleton, driven through a small member of its own.
-#include "state/StateTest.h"
+#include "tests/state/StateTest.h"
 #include "windows/statepoint/StatePointWindow.h"
 
 #include <string>

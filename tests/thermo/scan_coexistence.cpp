@@ -10,7 +10,7 @@
 #include "eos/Globals.h"
 #include "thermo/Coexistence.h"
 #include "thermo/Homogenization.h"
-#include "CurveScan.h"
+#include "tests/thermo/CurveScan.h"
 
 namespace {
 

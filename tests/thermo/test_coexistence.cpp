@@ -9,7 +9,7 @@
 
 #include "eos/Globals.h"
 #include "thermo/Coexistence.h"
-#include "CurveScan.h"
+#include "tests/thermo/CurveScan.h"
 #include "thermo/DampedSaturationSecant.h"
 #include "thermo/Homogenization.h"
 

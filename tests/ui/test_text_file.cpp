@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-#include "TextFile.h"
+#include "ui/TextFile.h"
 
 namespace {
 

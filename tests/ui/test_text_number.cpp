@@ -10,7 +10,7 @@
 #include <limits>
 #include <optional>
 
-#include "Window.h"
+#include "ui/Window.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <map>
 #include <string>
 
-#include "GuiTest.h"
+#include "tests/support/GuiTest.h"
 
 namespace {
 

@@ -1,0 +1,2 @@
+#include "thermo/StatePoint.h"
+int main() { return 0; }

@@ -1,0 +1,2 @@
+#include "windows/phase/BubbleDewPoint.h"
+int main() { return 0; }
