@@ -24,29 +24,29 @@ namespace app {
 
 namespace {
 
-using ui::ControlSpec;
+using ui::ControlLayout;
 using ui::Kind;
 
-constexpr ui::WindowSpec kWindow{
+constexpr ui::WindowLayout kWindow{
     .className = Selection::ClassName,
     .title = "Procedures",
     .width = 620,
     .height = 380,
-    .placement = 0,
+    .placement = ui::Placement::Default,
 };
 
 // Every radio button of the chooser: 260 x 20, 14 pt, off, no handler.
-constexpr ControlSpec Procedure(const char* name, const char* caption, int left, int top) {
+constexpr ControlLayout Procedure(const char* name, const char* caption, int left, int top) {
   return {.kind = Kind::RadioButton, .name = name, .left = left, .top = top,
           .width = 260, .height = 20, .text = caption,
           .font = {.family = "system", .size = 14}, .value = false};
 }
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {.kind = Kind::StaticText, .name = "StaticText1",
      .left = 20, .top = 20, .width = 200, .height = 22,
      .text = "Calculation procedure", .font = {.family = "system", .size = 18},
-     .textAlign = 0, .textColor = ui::Black, .multiline = false},
+     .textAlign = ui::TextAlign::Left, .textColor = ui::Black, .multiline = false},
     {.kind = Kind::PushButton, .name = "PushButton1",
      .left = 510, .top = 320, .width = 75, .height = 25,
      .text = "continue", .font = {.family = "system", .size = 12}, .isDefault = true},
@@ -98,9 +98,9 @@ const Choice kChoices[] = {
 
 }  // namespace
 
-const ui::WindowSpec& Selection::Spec() const { return kWindow; }
+const ui::WindowLayout& Selection::Layout() const { return kWindow; }
 
-std::span<const ControlSpec> Selection::Controls() const { return kControls; }
+std::span<const ControlLayout> Selection::Controls() const { return kControls; }
 
 std::vector<ui::Handler> Selection::Handlers() {
   return {{.control = "PushButton1", .event = ui::Event::Action,

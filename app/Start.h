@@ -24,8 +24,8 @@ class Start : public ui::Window {
   QMenuBar* MenuBar() const;
 
  protected:
-  const ui::WindowSpec& Spec() const override;
-  std::span<const ui::ControlSpec> Controls() const override;
+  const ui::WindowLayout& Layout() const override;
+  std::span<const ui::ControlLayout> Controls() const override;
   std::vector<ui::Handler> Handlers() override;
   bool event(QEvent* e) override;
 

@@ -50,7 +50,7 @@ QList<QPointer<QAction>>& WindowActions() {
 
 int cascadeCount = 0;
 
-QWidget* CreateControl(QWidget* window, const ControlSpec& cs) {
+QWidget* CreateControl(QWidget* window, const ControlLayout& cs) {
   switch (cs.kind) {
     case Kind::StaticText: return new StaticText(window);
     case Kind::EditField: return new EditField(window);
@@ -129,7 +129,7 @@ void SortInReadingOrder(std::vector<FocusStop>& stops) {
 // windows built on a common skeleton), then the rest in reading order. The
 // window opens with the focus in the first shown entry field of the chain,
 // or in the first stop when it has none.
-void SetFocusOrder(const WindowSpec& ws, std::vector<FocusStop> stops) {
+void SetFocusOrder(const WindowLayout& ws, std::vector<FocusStop> stops) {
   SortInReadingOrder(stops);
   std::vector<QWidget*> chain;
   for (const char* name : ws.focusOrder) {
@@ -162,7 +162,7 @@ void Window::Build() {
   impl_->built = true;
 
   // The window's own properties.
-  const WindowSpec& ws = Spec();
+  const WindowLayout& ws = Layout();
   setWindowTitle(FromUtf8(ws.title));
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint;
@@ -184,7 +184,7 @@ void Window::Build() {
   // Placement: 0 cascades from the top-left of the screen, 2 centres.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect avail = screen->availableGeometry();
-    if (ws.placement == 2) {
+    if (ws.placement == Placement::Centred) {
       move(avail.center() - QPoint(ws.width / 2, ws.height / 2));
     } else {
       const int step = 24 * (cascadeCount++ % 10);
@@ -199,7 +199,7 @@ void Window::Build() {
   // The controls, in list order: create, register, picture, properties, handlers.
   std::vector<QWidget*> frames;
   std::vector<FocusStop> stops;
-  for (const ControlSpec& cs : Controls()) {
+  for (const ControlLayout& cs : Controls()) {
     QWidget* w = CreateControl(this, cs);
     if (TakesFocus(cs.kind))
       stops.push_back({cs.name != nullptr ? cs.name : "", w, cs.left, cs.top, cs.height});
@@ -218,8 +218,8 @@ void Window::Build() {
         auto* label = static_cast<StaticText*>(w);
         label->SetFont(cs.font);
         label->SetTextColor(cs.textColor);
-        label->setAlignment(Qt::AlignTop | (cs.textAlign == 1   ? Qt::AlignHCenter
-                                            : cs.textAlign == 2 ? Qt::AlignRight
+        label->setAlignment(Qt::AlignTop | (cs.textAlign == TextAlign::Centre  ? Qt::AlignHCenter
+                                            : cs.textAlign == TextAlign::Right ? Qt::AlignRight
                                                                 : Qt::AlignLeft));
         label->SetMultiline(cs.multiline);
         label->SetText(FromUtf8(cs.text));

@@ -9,7 +9,7 @@
 
 namespace ui::internal {
 
-LineWidget::LineWidget(QWidget* parent, const ControlSpec& spec) : QWidget(parent) {
+LineWidget::LineWidget(QWidget* parent, const ControlLayout& spec) : QWidget(parent) {
   // The box around the two points leaves room for the pen on every side.
   const int pen = std::max(1, spec.borderWidth);
   const QRect box = QRect(QPoint(std::min(spec.x1, spec.x2), std::min(spec.y1, spec.y2)),

@@ -1,5 +1,5 @@
-// The declarative tables a window is built from: a WindowSpec for the
-// window's own properties, one ControlSpec per control in creation order, and
+// The declarative tables a window is built from: a WindowLayout for the
+// window's own properties, one ControlLayout per control in creation order, and
 // the handlers a window attaches to its controls by name. Window.h says how
 // a window is built from them.
 #pragma once
@@ -31,6 +31,12 @@ enum class Kind {
   Listbox,
 };
 
+// How a label's text lies in its width.
+enum class TextAlign { Left, Centre, Right };
+
+// Where a window opens: where the desktop puts it, or centred on the screen.
+enum class Placement { Default, Centred };
+
 // Index of a control that is not a member of a control array.
 inline constexpr int NoIndex = std::numeric_limits<int>::min();
 
@@ -47,13 +53,13 @@ struct Font {
 
 // One control of a window's control list. Texts are UTF-8; CR ("\r") breaks
 // the line of a multi-line label.
-struct ControlSpec {
+struct ControlLayout {
   Kind kind = Kind::StaticText;
   const char* name = "";
   int left = 0, top = 0, width = 0, height = 0;  // window coordinates
   const char* text = "";     // Text of a label or field, Caption of a button or group box
   Font font{};
-  int textAlign = 0;         // 0 left, 1 centred, 2 right
+  TextAlign textAlign = TextAlign::Left;
   Rgb textColor = Black;
   bool multiline = false;
   bool visible = true;
@@ -70,11 +76,11 @@ struct ControlSpec {
   Rgb lineColor = Black;               // Line
 };
 
-struct WindowSpec {
+struct WindowLayout {
   const char* className = "";  // full class name, "Start.Start"
   const char* title = "";
   int width = 0, height = 0;   // content size
-  int placement = 0;           // 0 default position, 2 centred on the screen
+  Placement placement = Placement::Default;
   int minWidth = 64, minHeight = 64;
   int maxWidth = 32000, maxHeight = 32000;
   bool visible = true;         // on screen as soon as built
@@ -87,7 +93,7 @@ struct WindowSpec {
 };
 
 // The window's properties with the given Tab order.
-constexpr WindowSpec WithFocusOrder(WindowSpec window, std::span<const char* const> order) {
+constexpr WindowLayout WithFocusOrder(WindowLayout window, std::span<const char* const> order) {
   window.focusOrder = order;
   return window;
 }

@@ -2,8 +2,8 @@
 //
 // Every window is one class derived from ui::Window with one shared instance,
 // found by its full class name ("PressuresWindow.PressuresWindow") and built
-// on first use. A window is described by declarative tables: a WindowSpec for
-// the window's own properties and a list of ControlSpec, one per control, in
+// on first use. A window is described by declarative tables: a WindowLayout for
+// the window's own properties and a list of ControlLayout, one per control, in
 // the order the controls are created. Behaviour lives only in handlers, which
 // a window attaches to single controls by name; a handler is attached right
 // after its control's properties have been applied, so layout values (a radio
@@ -40,7 +40,7 @@
 //   - The menu bar's keyboard shortcuts work in every window (see
 //     SetWindowActions).
 //   - The keyboard focus: Tab visits the entries, buttons, radio buttons
-//     and lists in the order the layout names (WindowSpec::focusOrder),
+//     and lists in the order the layout names (WindowLayout::focusOrder),
 //     the others in reading order (top to bottom, each line left to right).
 //     A window opens with the focus in its first entry field, or, without
 //     one, in the first control of that order, and shows the focus mark
@@ -112,13 +112,13 @@ class Window : public QWidget {
   // The name and index a control was built under ("" for a foreign widget).
   QString NameOf(const QWidget* control, int* index = nullptr) const;
 
-  // Builds the window from Spec(), Controls() and Handlers(); called once by
+  // Builds the window from Layout(), Controls() and Handlers(); called once by
   // Shared<W>() right after construction.
   void Build();
 
  protected:
-  virtual const WindowSpec& Spec() const = 0;
-  virtual std::span<const ControlSpec> Controls() const = 0;
+  virtual const WindowLayout& Layout() const = 0;
+  virtual std::span<const ControlLayout> Controls() const = 0;
   virtual std::vector<Handler> Handlers() { return {}; }
   // The window's Activate event; windows that react to it override this.
   virtual void Event_Activate() {}

@@ -85,13 +85,13 @@ class FieldWindow : public ui::Window {
   static constexpr const char* ClassName = "FieldWindow.FieldWindow";
 
  protected:
-  const ui::WindowSpec& Spec() const override {
-    static const ui::WindowSpec spec{.className = ClassName, .title = "Field",
+  const ui::WindowLayout& Layout() const override {
+    static const ui::WindowLayout spec{.className = ClassName, .title = "Field",
                                      .width = 200, .height = 60, .visible = false};
     return spec;
   }
-  std::span<const ui::ControlSpec> Controls() const override {
-    static const ui::ControlSpec controls[] = {
+  std::span<const ui::ControlLayout> Controls() const override {
+    static const ui::ControlLayout controls[] = {
         {.kind = ui::Kind::EditField, .name = "dataEntry", .left = 10, .top = 10,
          .width = 150, .height = 22},
     };

@@ -108,13 +108,13 @@ class PictureWindow : public ui::Window {
   static constexpr const char* ClassName = "PictureWindow.PictureWindow";
 
  protected:
-  const ui::WindowSpec& Spec() const override {
-    static const ui::WindowSpec spec{.className = ClassName, .title = "Pictures",
+  const ui::WindowLayout& Layout() const override {
+    static const ui::WindowLayout spec{.className = ClassName, .title = "Pictures",
                                      .width = 200, .height = 120, .visible = false};
     return spec;
   }
-  std::span<const ui::ControlSpec> Controls() const override {
-    static const ui::ControlSpec controls[] = {
+  std::span<const ui::ControlLayout> Controls() const override {
+    static const ui::ControlLayout controls[] = {
         {.kind = ui::Kind::Canvas, .name = "Canvas1", .left = 10, .top = 10, .width = 96,
          .height = 46, .picture = pictures::pressure},
         {.kind = ui::Kind::ImageWell, .name = "ImageWell1", .left = 10, .top = 60, .width = 40,

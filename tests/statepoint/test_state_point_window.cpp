@@ -13,7 +13,7 @@ using statetest::Text;
 
 int hookRuns = 0;
 
-constexpr ui::ControlSpec kOwn[] = {
+constexpr ui::ControlLayout kOwn[] = {
     {.kind = ui::Kind::StaticText, .name = "Result", .left = 210, .top = 610, .width = 230,
      .height = 25, .font = {.size = 16}},
 };
@@ -36,7 +36,7 @@ class Probe : public StatePointWindow {
  private:
   static constexpr StatePointLayout kLayout{
       .window = {.className = ClassName, .title = "Probe", .width = 460, .height = 685,
-                 .placement = 2},
+                 .placement = ui::Placement::Centred},
       .before = kOwn,
       .results = kResults};
 };

@@ -45,13 +45,13 @@ class Form : public ui::Window {
   static constexpr const char* ClassName = "Form.Form";
 
  protected:
-  const ui::WindowSpec& Spec() const override {
-    static const ui::WindowSpec spec{"Form.Form", "Form", 420, 300};
+  const ui::WindowLayout& Layout() const override {
+    static const ui::WindowLayout spec{"Form.Form", "Form", 420, 300};
     return spec;
   }
-  std::span<const ui::ControlSpec> Controls() const override {
+  std::span<const ui::ControlLayout> Controls() const override {
     using ui::Kind;
-    static const std::array<ui::ControlSpec, 15> controls{{
+    static const std::array<ui::ControlLayout, 15> controls{{
         {.kind = Kind::StaticText, .name = "caption", .left = 20, .top = 20, .width = 180,
          .height = 40, .text = "first line\rsecond line", .font = Sys(14), .multiline = true},
         {.kind = Kind::StaticText, .name = "oneLine", .left = 220, .top = 20, .width = 180,
@@ -99,15 +99,15 @@ class Waiting : public ui::Window {
   static constexpr const char* ClassName = "Waiting.Waiting";
 
  protected:
-  const ui::WindowSpec& Spec() const override {
-    static const ui::WindowSpec spec{.className = "Waiting.Waiting", .title = "Waiting",
-                                     .width = 300, .height = 120, .placement = 2,
+  const ui::WindowLayout& Layout() const override {
+    static const ui::WindowLayout spec{.className = "Waiting.Waiting", .title = "Waiting",
+                                     .width = 300, .height = 120, .placement = ui::Placement::Centred,
                                      .visible = false};
     return spec;
   }
-  std::span<const ui::ControlSpec> Controls() const override {
+  std::span<const ui::ControlLayout> Controls() const override {
     using ui::Kind;
-    static const std::array<ui::ControlSpec, 4> controls{{
+    static const std::array<ui::ControlLayout, 4> controls{{
         {.kind = Kind::StaticText, .name = "tight", .left = 10, .top = 10, .width = 120,
          .height = 20, .text = "a little too long text", .font = Sys(16)},
         {.kind = Kind::StaticText, .name = "arial", .left = 10, .top = 40, .width = 200,
@@ -145,13 +145,13 @@ class Keys : public ui::Window {
   static constexpr const char* ClassName = "Keys.Keys";
 
  protected:
-  const ui::WindowSpec& Spec() const override {
-    static const ui::WindowSpec spec{.className = ClassName, .title = "Keys", .width = 360, .height = 170};
+  const ui::WindowLayout& Layout() const override {
+    static const ui::WindowLayout spec{.className = ClassName, .title = "Keys", .width = 360, .height = 170};
     return spec;
   }
-  std::span<const ui::ControlSpec> Controls() const override {
+  std::span<const ui::ControlLayout> Controls() const override {
     using ui::Kind;
-    static const std::array<ui::ControlSpec, 6> controls{{
+    static const std::array<ui::ControlLayout, 6> controls{{
         {.kind = Kind::PushButton, .name = "clear", .left = 300, .top = 10, .width = 50, .height = 20},
         {.kind = Kind::EditField, .name = "second", .left = 20, .top = 80, .width = 120, .height = 25},
         {.kind = Kind::RadioButton, .name = "unitA", .left = 150, .top = 37, .width = 56, .height = 20,
@@ -420,14 +420,14 @@ class Cramped : public ui::Window {
   static constexpr const char* ClassName = "Cramped.Cramped";
 
  protected:
-  const ui::WindowSpec& Spec() const override {
-    static const ui::WindowSpec spec{.className = ClassName, .title = "Cramped", .width = 200,
+  const ui::WindowLayout& Layout() const override {
+    static const ui::WindowLayout spec{.className = ClassName, .title = "Cramped", .width = 200,
                                      .height = 80, .visible = false};
     return spec;
   }
-  std::span<const ui::ControlSpec> Controls() const override {
+  std::span<const ui::ControlLayout> Controls() const override {
     using ui::Kind;
-    static const std::array<ui::ControlSpec, 2> controls{{
+    static const std::array<ui::ControlLayout, 2> controls{{
         {.kind = Kind::PushButton, .name = "button", .left = 10, .top = 10, .width = 60,
          .height = 25, .text = "calculation", .font = Sys(14)},
         {.kind = Kind::RadioButton, .name = "radio", .left = 10, .top = 45, .width = 60,

@@ -53,13 +53,13 @@ struct ResultBlock {
   int refStateHeight = 30;
 };
 
-constexpr std::array<ui::ControlSpec, 11> ResultBlockControls(const ResultBlock& b, const Units& u) {
+constexpr std::array<ui::ControlLayout, 11> ResultBlockControls(const ResultBlock& b, const Units& u) {
   using member_layout::Join;
   using ui::Kind;
   const int L = b.line;
   const ui::Font big{.size = 16};
   const ui::Font small{.size = 12};
-  const std::array<ui::ControlSpec, 6> results{{
+  const std::array<ui::ControlLayout, 6> results{{
       {.kind = Kind::StaticText, .name = "EnergyText", .left = 20, .top = L + 65,
        .width = b.energyTextWidth, .height = 25, .text = b.name, .font = big},
       {.kind = Kind::StaticText, .name = "Result", .left = u.resultLeft, .top = L + 10, .width = 110,
@@ -73,7 +73,7 @@ constexpr std::array<ui::ControlSpec, 11> ResultBlockControls(const ResultBlock&
       {.kind = Kind::StaticText, .name = "StaticText12", .left = u.unitLeft - 1, .top = L + 65,
        .width = u.unitWidth, .height = 25, .text = u.perMole, .font = big},
   }};
-  const std::array<ui::ControlSpec, 2> references{{
+  const std::array<ui::ControlLayout, 2> references{{
       {.kind = Kind::StaticText, .name = "StaticText13", .left = 40, .top = L + 40, .width = 287,
        .height = 15, .text = b.triplePointLine, .font = small, .multiline = true},
       {.kind = Kind::StaticText, .name = "StaticText14", .left = 40, .top = L + 95, .width = 367,

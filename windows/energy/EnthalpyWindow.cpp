@@ -10,7 +10,7 @@ using energy_windows::ResultBlockControls;
 using member_layout::Join;
 using member_layout::Picture;
 using member_layout::Text;
-using ui::ControlSpec;
+using ui::ControlLayout;
 
 constexpr thermo::EnergyScale kScale{
     .F = Globals::Haar_Enthalpy,
@@ -19,7 +19,7 @@ constexpr thermo::EnergyScale kScale{
     .RefStateOffset = 251731.9103,
 };
 
-constexpr ControlSpec kBefore[] = {Text("Definition", "Definition Enthalpy:\r", 20, 20, 160)};
+constexpr ControlLayout kBefore[] = {Text("Definition", "Definition Enthalpy:\r", 20, 20, 160)};
 
 constexpr auto kResultBlock = ResultBlockControls(
     {.line = 530,
@@ -29,7 +29,7 @@ constexpr auto kResultBlock = ResultBlockControls(
      .refStateLine = "reference state at 25 ˚C and 0.1 MPa: H = -285831.8  J/mol\rCODATA key values: ΔfH° = -285.830 kJ/mol, S° = 69.95 J/(mol K)"},
     EnergyUnits);
 
-constexpr std::array<ControlSpec, 1> kPictures{{
+constexpr std::array<ControlLayout, 1> kPictures{{
     Picture("Canvas1", pictures::enthalpy, 205, 25, 104, 43),
 }};
 
@@ -38,7 +38,7 @@ constexpr auto kAfter = Join(kResultBlock, kPictures);
 constexpr StatePointLayout kLayout{
     .window = {.className = EnthalpyWindow::ClassName,
                .title = "Enthalpy H2O",
-               .width = 460, .height = 675, .placement = 2},
+               .width = 460, .height = 675, .placement = ui::Placement::Centred},
     .offset = -70,
     .before = kBefore,
     .after = kAfter,

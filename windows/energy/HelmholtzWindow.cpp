@@ -10,11 +10,11 @@ using energy_windows::ResultBlockControls;
 using member_layout::Join;
 using member_layout::Picture;
 using member_layout::Text;
-using ui::ControlSpec;
+using ui::ControlLayout;
 
 constexpr thermo::EnergyScale kScale = thermo::FreeEnergy(Globals::Haar_Helmholtz);
 
-constexpr ControlSpec kBefore[] = {Text("Definition", "Definition Helmholtz Energy:\r", 20, 20, 243)};
+constexpr ControlLayout kBefore[] = {Text("Definition", "Definition Helmholtz Energy:\r", 20, 20, 243)};
 
 constexpr auto kResultBlock = ResultBlockControls(
     {.line = 550,
@@ -24,7 +24,7 @@ constexpr auto kResultBlock = ResultBlockControls(
      .refStateLine = "reference state at 25 ˚C and 0.1 MPa: A = -306688.0  J/mol\rCODATA key values: ΔfH° = -285.830 kJ/mol, S° = 69.95 J/(mol K)"},
     EnergyUnits);
 
-constexpr std::array<ControlSpec, 1> kPictures{{
+constexpr std::array<ControlLayout, 1> kPictures{{
     Picture("Canvas1", pictures::helmholtz, 30, 50, 383, 28),
 }};
 
@@ -33,7 +33,7 @@ constexpr auto kAfter = Join(kResultBlock, kPictures);
 constexpr StatePointLayout kLayout{
     .window = {.className = HelmholtzWindow::ClassName,
                .title = "Helmholtz Energy H2O",
-               .width = 460, .height = 695, .placement = 2},
+               .width = 460, .height = 695, .placement = ui::Placement::Centred},
     .offset = -50,
     .clearLeft = 385,
     .clearTop = 95,

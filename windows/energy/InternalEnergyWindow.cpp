@@ -10,7 +10,7 @@ using energy_windows::ResultBlockControls;
 using member_layout::Join;
 using member_layout::Picture;
 using member_layout::Text;
-using ui::ControlSpec;
+using ui::ControlLayout;
 
 constexpr thermo::EnergyScale kScale{
     .F = Globals::Haar_Energy,
@@ -19,11 +19,11 @@ constexpr thermo::EnergyScale kScale{
     .RefStateOffset = 251730.1034,
 };
 
-constexpr ControlSpec kBefore[] = {Text("Definition", "Definition Energy", 20, 20, 146)};
+constexpr ControlLayout kBefore[] = {Text("Definition", "Definition Energy", 20, 20, 146)};
 
 // U = A + T S, with the entropy's definition under it; created before the
 // result block.
-constexpr std::array<ControlSpec, 2> kPictures{{
+constexpr std::array<ControlLayout, 2> kPictures{{
     Picture("Canvas1", pictures::Energy, 205, 25, 109, 19),
     Picture("Canvas2", pictures::entropy, 205, 60, 84, 42),
 }};
@@ -42,7 +42,7 @@ constexpr auto kAfter = Join(kPictures, kResultBlock);
 constexpr StatePointLayout kLayout{
     .window = {.className = InternalEnergyWindow::ClassName,
                .title = "Internal Energy H2O",
-               .width = 460, .height = 712, .placement = 2},
+               .width = 460, .height = 712, .placement = ui::Placement::Centred},
     .offset = -30,
     .before = kBefore,
     .after = kAfter,

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-using ui::ControlSpec;
+using ui::ControlLayout;
 using ui::Kind;
 using saturation_windows::Empty;
 using saturation_windows::kText1;
@@ -24,18 +24,18 @@ namespace {
 constexpr const char* kFocusOrder[] = {"dataEntry", "Kelvin", "Celsius", "RadioButtonTh",
                                        "RadioButtonPh", "Vapour", "Liquid", "calculate", "Clear"};
 
-constexpr ui::WindowSpec kWindow = ui::WithFocusOrder(
+constexpr ui::WindowLayout kWindow = ui::WithFocusOrder(
     saturation_windows::Window(BubbleDewPoint::ClassName, "Bubble-Dew point", 565), kFocusOrder);
 
 // The two columns of the phase grid: a white box whose border turns red for
 // the phase the fluid homogenizes into.
-constexpr ControlSpec Column(const char* name, int left) {
+constexpr ControlLayout Column(const char* name, int left) {
   return {.kind = Kind::Rectangle, .name = name, .left = left, .top = 376, .width = 130,
           .height = 140, .fillColor = ui::White, .topLeftColor = ui::White,
           .bottomRightColor = ui::White, .borderWidth = 1};
 }
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     Column("Rectangle1", 174),
     Column("Rectangle2", 309),
     {.kind = Kind::GroupBox, .name = "GroupBox6", .left = 20, .top = 85, .width = 290, .height = 95,
@@ -115,9 +115,9 @@ const QString kModeWarning = QStringLiteral("warning: select mode");
 
 }  // namespace
 
-const ui::WindowSpec& BubbleDewPoint::Spec() const { return kWindow; }
+const ui::WindowLayout& BubbleDewPoint::Layout() const { return kWindow; }
 
-std::span<const ControlSpec> BubbleDewPoint::Controls() const {
+std::span<const ControlLayout> BubbleDewPoint::Controls() const {
   static const auto controls = saturation_windows::WithCriticalPointNote(kControls);
   return controls;
 }

@@ -7,14 +7,14 @@
 #include "thermo/StateSearch.h"
 #include "windows/statepoint/MemberLayout.h"
 
-using ui::ControlSpec;
+using ui::ControlLayout;
 
 namespace {
 
 using member_layout::Picture;
 using member_layout::Text;
 
-constexpr ControlSpec kOwn[] = {
+constexpr ControlLayout kOwn[] = {
     Text("Fugacity", "Fugacity", 30, 610, 180),
     Text("Coefficient", "Fugacity coefficient", 30, 640, 180),
     Text("FugacityResult", "", 210, 610, 120),
@@ -31,7 +31,7 @@ constexpr const char* kResults[] = {"FugacityResult", "CoefficientResult"};
 
 constexpr StatePointLayout kLayout{
     .window = {.className = FugacityWindow::ClassName, .title = "H2O Fugacities",
-               .width = 460, .height = 685, .placement = 2},
+               .width = 460, .height = 685, .placement = ui::Placement::Centred},
     .offset = 0,
     .before = kOwn,
     .results = kResults,

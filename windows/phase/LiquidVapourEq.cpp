@@ -9,7 +9,7 @@
 
 #include <optional>
 
-using ui::ControlSpec;
+using ui::ControlLayout;
 using ui::Kind;
 using saturation_windows::Empty;
 using saturation_windows::kText1;
@@ -20,10 +20,10 @@ using saturation_windows::Text;
 
 namespace {
 
-constexpr ui::WindowSpec kWindow =
+constexpr ui::WindowLayout kWindow =
     saturation_windows::Window(LiquidVapourEq::ClassName, "Liquid Vapour Equilibrium", 535);
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     Text("Temperature", 30, 235, 130, 25, "Temperature"),
     Text("StaticText12", 290, 235, 80, 25, "Kelvin"),
     temperature_entry::KelvinRadio(407, 242),
@@ -81,9 +81,9 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-const ui::WindowSpec& LiquidVapourEq::Spec() const { return kWindow; }
+const ui::WindowLayout& LiquidVapourEq::Layout() const { return kWindow; }
 
-std::span<const ControlSpec> LiquidVapourEq::Controls() const {
+std::span<const ControlLayout> LiquidVapourEq::Controls() const {
   static const auto controls = saturation_windows::WithCriticalPointNote(kControls);
   return controls;
 }

@@ -13,8 +13,8 @@ class LiquidVapourEq : public ui::Window {
   static constexpr const char* ClassName = "LiquidVapourEq.LiquidVapourEq";
 
  protected:
-  const ui::WindowSpec& Spec() const override;
-  std::span<const ui::ControlSpec> Controls() const override;
+  const ui::WindowLayout& Layout() const override;
+  std::span<const ui::ControlLayout> Controls() const override;
   std::vector<ui::Handler> Handlers() override;
 
  private:

@@ -23,33 +23,33 @@ namespace saturation_windows {
 
 // The window: white, 635 pixels wide at every height from 400 to 925,
 // centred on the screen when it opens.
-constexpr ui::WindowSpec Window(const char* className, const char* title, int height) {
-  return {.className = className, .title = title, .width = 635, .height = height, .placement = 2,
+constexpr ui::WindowLayout Window(const char* className, const char* title, int height) {
+  return {.className = className, .title = title, .width = 635, .height = height, .placement = ui::Placement::Centred,
           .minWidth = 635, .minHeight = 400, .maxWidth = 635, .maxHeight = 925,
           .resizeable = true};
 }
 
 // A label: left-aligned black text in the system font, size 16 unless given.
-constexpr ui::ControlSpec Text(const char* name, int left, int top, int width, int height,
+constexpr ui::ControlLayout Text(const char* name, int left, int top, int width, int height,
                                const char* text, int size = 16) {
   return {.kind = ui::Kind::StaticText, .name = name, .left = left, .top = top, .width = width,
           .height = height, .text = text, .font = {.size = size}};
 }
 
 // A black horizontal rule one pixel wide from x1 to x2 at height y.
-constexpr ui::ControlSpec Rule(const char* name, int x1, int y, int x2) {
+constexpr ui::ControlLayout Rule(const char* name, int x1, int y, int x2) {
   return {.kind = ui::Kind::Line, .name = name, .left = x1, .top = y, .width = x2 - x1,
           .height = 0, .x1 = x1, .y1 = y, .x2 = x2, .y2 = y, .borderWidth = 1};
 }
 
 // The heading, top left.
-inline constexpr ui::ControlSpec kText1{
+inline constexpr ui::ControlLayout kText1{
     .kind = ui::Kind::StaticText, .name = "Text1", .left = 20, .top = 20, .width = 250,
     .height = 25, .text = "Limits of liquid-vapour curve", .font = {.size = 16},
     .multiline = true};
 // The limits of the auxiliary curve: a label laid out above the window's
 // top edge, so never seen.
-inline constexpr ui::ControlSpec kText11{
+inline constexpr ui::ControlLayout kText11{
     .kind = ui::Kind::StaticText, .name = "Text11", .left = 20, .top = -313, .width = 313,
     .height = 63,
     .text = "Limits of liquid-vapour curve\r critical point: 647.096 K, 22.064 MPa\r triple point: 273.16 K",
@@ -57,7 +57,7 @@ inline constexpr ui::ControlSpec kText11{
 // The critical and triple points the windows work with, top right; the
 // critical point's figures are the equation's own, filled in by
 // WithCriticalPointNote.
-inline constexpr ui::ControlSpec kText12{
+inline constexpr ui::ControlLayout kText12{
     .kind = ui::Kind::StaticText, .name = "Text12", .left = 265, .top = 20, .width = 280,
     .height = 45, .text = "", .font = {.size = 12}, .multiline = true};
 
@@ -90,8 +90,8 @@ inline const std::string& CriticalPointNote() {
 
 // A window's layout table with the critical point note filled in.
 template <std::size_t N>
-std::array<ui::ControlSpec, N> WithCriticalPointNote(const ui::ControlSpec (&controls)[N]) {
-  std::array<ui::ControlSpec, N> out{};
+std::array<ui::ControlLayout, N> WithCriticalPointNote(const ui::ControlLayout (&controls)[N]) {
+  std::array<ui::ControlLayout, N> out{};
   for (std::size_t i = 0; i < N; ++i) {
     out[i] = controls[i];
     if (std::string_view(out[i].name) == kText12.name) out[i].text = CriticalPointNote().c_str();

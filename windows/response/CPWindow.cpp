@@ -8,7 +8,7 @@ namespace {
 
 using namespace response_windows;
 
-constexpr ui::ControlSpec kBefore[] = {
+constexpr ui::ControlLayout kBefore[] = {
     Text("Definition", "Definition Heat Capacity:\r", 20, 20, 200),
 };
 
@@ -22,7 +22,7 @@ constexpr auto kAfter = HeatCapacityRow(605, std::array{
 
 constexpr StatePointLayout kLayout{
     .window = {.className = CPWindow::ClassName, .title = "Heat Capacity H2O (constant pressure)",
-               .width = 460, .height = 690, .placement = 2},
+               .width = 460, .height = 690, .placement = ui::Placement::Centred},
     .offset = 5,
     .clearLeft = 385,
     .clearTop = 155,

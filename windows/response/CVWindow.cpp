@@ -8,7 +8,7 @@ namespace {
 
 using namespace response_windows;
 
-constexpr ui::ControlSpec kBefore[] = {
+constexpr ui::ControlLayout kBefore[] = {
     Text("Definition", "Definition Heat Capacity:\r", 20, 20, 200),
 };
 
@@ -18,7 +18,7 @@ constexpr auto kAfter = HeatCapacityRow(530, std::array{
 
 constexpr StatePointLayout kLayout{
     .window = {.className = CVWindow::ClassName, .title = "Heat Capacity H2O (constant volume)",
-               .width = 460, .height = 615, .placement = 2},
+               .width = 460, .height = 615, .placement = ui::Placement::Centred},
     .offset = -70,
     .before = kBefore,
     .after = kAfter,

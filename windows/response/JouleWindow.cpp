@@ -8,11 +8,11 @@ namespace {
 
 using namespace response_windows;
 
-constexpr ui::ControlSpec kBefore[] = {
+constexpr ui::ControlLayout kBefore[] = {
     Text("Definition", "Definition Joule-Thomson Coefficient:\r", 20, 20, 305),
 };
 
-constexpr ui::ControlSpec kAfter[] = {
+constexpr ui::ControlLayout kAfter[] = {
     Text("Result", "", 250, 540, 100),
     Text("StaticText11", "K/MPa", 360, 540, 65),
     Text("Textfunc", "Joule-Thomson Coefficient", 20, 540, 220),
@@ -21,7 +21,7 @@ constexpr ui::ControlSpec kAfter[] = {
 
 constexpr StatePointLayout kLayout{
     .window = {.className = JouleWindow::ClassName, .title = "Joule-Thomson Coefficient H2O",
-               .width = 460, .height = 585, .placement = 2},
+               .width = 460, .height = 585, .placement = ui::Placement::Centred},
     .offset = -70,
     .clearLeft = 385,
     .clearTop = 95,

@@ -20,10 +20,10 @@ using member_layout::Text;
 // the result row 10 pixels under the line at `line` ("Heat Capacity", the
 // result, its unit) with the unit pair at its right, then the pictures.
 template <std::size_t N>
-constexpr std::array<ui::ControlSpec, 6 + N> HeatCapacityRow(
-    int line, const std::array<ui::ControlSpec, N>& canvases) {
+constexpr std::array<ui::ControlLayout, 6 + N> HeatCapacityRow(
+    int line, const std::array<ui::ControlLayout, N>& canvases) {
   using member_layout::Join;
-  const std::array<ui::ControlSpec, 3> row{{
+  const std::array<ui::ControlLayout, 3> row{{
       Text("Result", "", 150, line + 10, 100),
       Text("StaticText11", "J/mol K", 260, line + 10, 65),
       Text("Textfunc", "Heat Capacity", 20, line + 10, 110),

@@ -8,11 +8,11 @@ namespace {
 
 using namespace response_windows;
 
-constexpr ui::ControlSpec kBefore[] = {
+constexpr ui::ControlLayout kBefore[] = {
     Text("Definition", "Definition Speed of Sound:\r", 20, 20, 210),
 };
 
-constexpr ui::ControlSpec kAfter[] = {
+constexpr ui::ControlLayout kAfter[] = {
     Text("Result", "", 160, 540, 100),
     Text("StaticText11", "m/s", 270, 540, 65),
     Text("Textfunc", "Speed of Sound", 20, 540, 125),
@@ -21,7 +21,7 @@ constexpr ui::ControlSpec kAfter[] = {
 
 constexpr StatePointLayout kLayout{
     .window = {.className = SoundWindow::ClassName, .title = "Speed of Sound H2O",
-               .width = 460, .height = 585, .placement = 2},
+               .width = 460, .height = 585, .placement = ui::Placement::Centred},
     .offset = -70,
     .before = kBefore,
     .after = kAfter,

@@ -8,12 +8,12 @@ namespace {
 
 using namespace response_windows;
 
-constexpr ui::ControlSpec kBefore[] = {
+constexpr ui::ControlLayout kBefore[] = {
     Text("Definition", "Definition Viscosity:", 20, 20, 165),
 };
 
 // The formulation gives Pa s; the window shows millionths of it.
-constexpr ui::ControlSpec kAfter[] = {
+constexpr ui::ControlLayout kAfter[] = {
     Text("Result", "", 120, 650, 100),
     Text("StaticText11", "µPa s", 230, 650, 65),
     Text("Textfunc", "Viscosity", 20, 650, 90),
@@ -23,7 +23,7 @@ constexpr ui::ControlSpec kAfter[] = {
 
 constexpr StatePointLayout kLayout{
     .window = {.className = ViscosityWindow::ClassName, .title = "Viscosity H2O",
-               .width = 460, .height = 695, .placement = 2},
+               .width = 460, .height = 695, .placement = ui::Placement::Centred},
     .offset = 40,
     .clearLeft = 385,
     .clearTop = 205,

@@ -11,20 +11,20 @@
 #include <cmath>
 #include <limits>
 
-using ui::ControlSpec;
+using ui::ControlLayout;
 using ui::Kind;
 
 namespace {
 
-constexpr ui::WindowSpec kWindow{
+constexpr ui::WindowLayout kWindow{
     .className = Isochore::ClassName,
     .title = "Isochore",
     .width = 300,
     .height = 511,
-    .placement = 0,
+    .placement = ui::Placement::Default,
 };
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {.kind = Kind::Listbox, .name = "ListBox1", .left = 50, .top = 228, .width = 200, .height = 195,
      .font = {.size = 10}},
     {.kind = Kind::StaticText, .name = "StaticText1", .left = 20, .top = 90, .width = 110, .height = 18,
@@ -89,9 +89,9 @@ double RowCount(double min, double max, double step) {
 
 }  // namespace
 
-const ui::WindowSpec& Isochore::Spec() const { return kWindow; }
+const ui::WindowLayout& Isochore::Layout() const { return kWindow; }
 
-std::span<const ControlSpec> Isochore::Controls() const { return kControls; }
+std::span<const ControlLayout> Isochore::Controls() const { return kControls; }
 
 std::vector<ui::Handler> Isochore::Handlers() {
   using ui::Event;

@@ -33,8 +33,8 @@ class Isochore : public ui::Window {
   static constexpr double MaxRows = 100000;
 
  protected:
-  const ui::WindowSpec& Spec() const override;
-  std::span<const ui::ControlSpec> Controls() const override;
+  const ui::WindowLayout& Layout() const override;
+  std::span<const ui::ControlLayout> Controls() const override;
   std::vector<ui::Handler> Handlers() override;
   void Event_Activate() override;
 

@@ -8,26 +8,26 @@
 
 namespace listing_layout {
 
-inline constexpr ui::WindowSpec Window(const char* className) {
-  return ui::WindowSpec{
+inline constexpr ui::WindowLayout Window(const char* className) {
+  return ui::WindowLayout{
       .className = className,
       .title = "Mathematical Analysis",
       .width = 260,
       .height = 425,
-      .placement = 0,
+      .placement = ui::Placement::Default,
   };
 }
 
-inline constexpr ui::ControlSpec ListBox1{
+inline constexpr ui::ControlLayout ListBox1{
     .kind = ui::Kind::Listbox, .name = "ListBox1", .left = 20, .top = 105, .width = 220, .height = 300,
     .font = {.size = 10}};
-inline constexpr ui::ControlSpec Calculate{
+inline constexpr ui::ControlLayout Calculate{
     .kind = ui::Kind::PushButton, .name = "calculate", .left = 80, .top = 60, .width = 100, .height = 30,
     .text = "calculate", .font = {.size = 16}, .isDefault = true};
 
-inline constexpr ui::ControlSpec Caption(const char* text) {
-  return ui::ControlSpec{.kind = ui::Kind::StaticText, .name = "StaticText1", .left = 20, .top = 20,
-                         .width = 215, .height = 30, .text = text, .font = {.size = 12}, .textAlign = 0,
+inline constexpr ui::ControlLayout Caption(const char* text) {
+  return ui::ControlLayout{.kind = ui::Kind::StaticText, .name = "StaticText1", .left = 20, .top = 20,
+                         .width = 215, .height = 30, .text = text, .font = {.size = 12}, .textAlign = ui::TextAlign::Left,
                          .multiline = true};
 }
 

@@ -8,20 +8,20 @@
 #include "windows/state/Isochore.h"
 #include "catalogue/Pictures.h"
 
-using ui::ControlSpec;
+using ui::ControlLayout;
 using ui::Kind;
 
 namespace {
 
-constexpr ui::WindowSpec kWindow{
+constexpr ui::WindowLayout kWindow{
     .className = PressuresWindow::ClassName,
     .title = "Pressures",
     .width = 470,
     .height = 389,
-    .placement = 0,
+    .placement = ui::Placement::Default,
 };
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {.kind = Kind::StaticText, .name = "PressureText", .left = 22, .top = 304, .width = 100, .height = 25,
      .text = "Pressure", .font = {.size = 16}},
     {.kind = Kind::StaticText, .name = "Result", .left = 155, .top = 304, .width = 120, .height = 25,
@@ -72,9 +72,9 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-const ui::WindowSpec& PressuresWindow::Spec() const { return kWindow; }
+const ui::WindowLayout& PressuresWindow::Layout() const { return kWindow; }
 
-std::span<const ControlSpec> PressuresWindow::Controls() const { return kControls; }
+std::span<const ControlLayout> PressuresWindow::Controls() const { return kControls; }
 
 std::vector<ui::Handler> PressuresWindow::Handlers() {
   using ui::Event;

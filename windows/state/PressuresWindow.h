@@ -20,8 +20,8 @@ class PressuresWindow : public ui::Window {
   static constexpr const char* ClassName = "PressuresWindow.PressuresWindow";
 
  protected:
-  const ui::WindowSpec& Spec() const override;
-  std::span<const ui::ControlSpec> Controls() const override;
+  const ui::WindowLayout& Layout() const override;
+  std::span<const ui::ControlLayout> Controls() const override;
   std::vector<ui::Handler> Handlers() override;
   void Event_Activate() override;
 

@@ -8,7 +8,7 @@
 #include "windows/statepoint/TemperatureEntry.h"
 #include "catalogue/Pictures.h"
 
-using ui::ControlSpec;
+using ui::ControlLayout;
 using ui::Kind;
 
 namespace {
@@ -18,17 +18,17 @@ namespace {
 constexpr const char* kFocusOrder[] = {"dataEntry", "dataEntry1", "Choice0", "Choice1", "dataEntryT",
                                        "Analysis", "calculate", "Kelvin", "Celsius", "Clear"};
 
-constexpr ui::WindowSpec kWindow{
+constexpr ui::WindowLayout kWindow{
     .className = TemperatureWindow::ClassName,
     .title = "Temperatures",
     .width = 470,
     .height = 590,
-    .placement = 2,
+    .placement = ui::Placement::Centred,
     .visible = false,
     .focusOrder = kFocusOrder,
 };
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {.kind = Kind::StaticText, .name = "MolarVolume", .left = 20, .top = 90, .width = 130, .height = 25,
      .text = "Molar Volume", .font = {.size = 16}},
     {.kind = Kind::EditField, .name = "dataEntry", .left = 155, .top = 90, .width = 120, .height = 25,
@@ -100,9 +100,9 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-const ui::WindowSpec& TemperatureWindow::Spec() const { return kWindow; }
+const ui::WindowLayout& TemperatureWindow::Layout() const { return kWindow; }
 
-std::span<const ControlSpec> TemperatureWindow::Controls() const { return kControls; }
+std::span<const ControlLayout> TemperatureWindow::Controls() const { return kControls; }
 
 std::vector<ui::Handler> TemperatureWindow::Handlers() {
   using ui::Event;

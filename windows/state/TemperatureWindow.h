@@ -26,8 +26,8 @@ class TemperatureWindow : public ui::Window {
   using Pressure = ui::StaticText;
 
  protected:
-  const ui::WindowSpec& Spec() const override;
-  std::span<const ui::ControlSpec> Controls() const override;
+  const ui::WindowLayout& Layout() const override;
+  std::span<const ui::ControlLayout> Controls() const override;
   std::vector<ui::Handler> Handlers() override;
   void Event_Activate() override;
 

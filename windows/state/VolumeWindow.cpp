@@ -8,7 +8,7 @@
 #include "windows/statepoint/TemperatureEntry.h"
 #include "catalogue/Pictures.h"
 
-using ui::ControlSpec;
+using ui::ControlLayout;
 using ui::Kind;
 
 namespace {
@@ -18,16 +18,16 @@ namespace {
 constexpr const char* kFocusOrder[] = {"dataEntryP", "dataEntryT", "Kelvin", "Celsius", "Choice0",
                                        "Choice1", "dataEntryV", "Analysis", "calculate", "Clear"};
 
-constexpr ui::WindowSpec kWindow{
+constexpr ui::WindowLayout kWindow{
     .className = VolumeWindow::ClassName,
     .title = "Molar Volume",
     .width = 460,
     .height = 545,
-    .placement = 0,
+    .placement = ui::Placement::Default,
     .focusOrder = kFocusOrder,
 };
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {.kind = Kind::StaticText, .name = "DefVol", .left = 20, .top = 20, .width = 200, .height = 25,
      .text = "Definition Molar Volume:", .font = {.size = 16}},
     {.kind = Kind::StaticText, .name = "StaticText10", .left = 20, .top = 50, .width = 278, .height = 17,
@@ -101,9 +101,9 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-const ui::WindowSpec& VolumeWindow::Spec() const { return kWindow; }
+const ui::WindowLayout& VolumeWindow::Layout() const { return kWindow; }
 
-std::span<const ControlSpec> VolumeWindow::Controls() const { return kControls; }
+std::span<const ControlLayout> VolumeWindow::Controls() const { return kControls; }
 
 std::vector<ui::Handler> VolumeWindow::Handlers() {
   using ui::Event;

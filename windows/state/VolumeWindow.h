@@ -19,8 +19,8 @@ class VolumeWindow : public ui::Window {
   static constexpr const char* ClassName = "VolumeWindow.VolumeWindow";
 
  protected:
-  const ui::WindowSpec& Spec() const override;
-  std::span<const ui::ControlSpec> Controls() const override;
+  const ui::WindowLayout& Layout() const override;
+  std::span<const ui::ControlLayout> Controls() const override;
   std::vector<ui::Handler> Handlers() override;
   void Event_Activate() override;
 

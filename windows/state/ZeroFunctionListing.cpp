@@ -39,9 +39,9 @@ ZeroFunctionListing::ZeroFunctionListing(const ZeroFunctionVariable& variable)
       controls_{listing_layout::ListBox1, listing_layout::Calculate,
                 listing_layout::Caption(variable.caption)} {}
 
-const ui::WindowSpec& ZeroFunctionListing::Spec() const { return window_; }
+const ui::WindowLayout& ZeroFunctionListing::Layout() const { return window_; }
 
-std::span<const ui::ControlSpec> ZeroFunctionListing::Controls() const { return controls_; }
+std::span<const ui::ControlLayout> ZeroFunctionListing::Controls() const { return controls_; }
 
 std::vector<ui::Handler> ZeroFunctionListing::Handlers() {
   return {{"calculate", ui::Event::Action, [this] { calculate_Action(); }}};

@@ -30,8 +30,8 @@ class ZeroFunctionListing : public ui::Window {
  protected:
   explicit ZeroFunctionListing(const ZeroFunctionVariable& variable);
 
-  const ui::WindowSpec& Spec() const override;
-  std::span<const ui::ControlSpec> Controls() const override;
+  const ui::WindowLayout& Layout() const override;
+  std::span<const ui::ControlLayout> Controls() const override;
   std::vector<ui::Handler> Handlers() override;
   void Event_Activate() override;
 
@@ -39,8 +39,8 @@ class ZeroFunctionListing : public ui::Window {
   void calculate_Action();
 
   const ZeroFunctionVariable& variable_;
-  ui::WindowSpec window_;
-  std::array<ui::ControlSpec, 3> controls_;
+  ui::WindowLayout window_;
+  std::array<ui::ControlLayout, 3> controls_;
   // True while a listing runs: it lets events run between rows, and a
   // second press of "calculate" then is ignored.
   bool busy_ = false;

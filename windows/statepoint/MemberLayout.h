@@ -12,13 +12,13 @@
 namespace member_layout {
 
 // A single-line label, 25 high, at 16 points.
-constexpr ui::ControlSpec Text(const char* name, const char* text, int left, int top, int width) {
+constexpr ui::ControlLayout Text(const char* name, const char* text, int left, int top, int width) {
   return {.kind = ui::Kind::StaticText, .name = name, .left = left, .top = top, .width = width,
           .height = 25, .text = text, .font = {.size = 16}};
 }
 
 // A canvas showing a picture of the catalogue.
-constexpr ui::ControlSpec Picture(const char* name, int id, int left, int top, int width,
+constexpr ui::ControlLayout Picture(const char* name, int id, int left, int top, int width,
                                   int height) {
   return {.kind = ui::Kind::Canvas, .name = name, .left = left, .top = top, .width = width,
           .height = height, .picture = id};
@@ -26,7 +26,7 @@ constexpr ui::ControlSpec Picture(const char* name, int id, int left, int top, i
 
 // The unit pair: the group box `GroupBox3` at (left, top), `width` wide and
 // 54 high, holding `Jmol` (on, caption `perMole`) over `kJkg` (`perMass`).
-constexpr std::array<ui::ControlSpec, 3> UnitPair(int left, int top, int width, const char* perMole,
+constexpr std::array<ui::ControlLayout, 3> UnitPair(int left, int top, int width, const char* perMole,
                                                   const char* perMass) {
   using ui::Kind;
   return {{
@@ -42,9 +42,9 @@ constexpr std::array<ui::ControlSpec, 3> UnitPair(int left, int top, int width, 
 
 // The controls of two tables, one after the other.
 template <std::size_t N, std::size_t M>
-constexpr std::array<ui::ControlSpec, N + M> Join(const std::array<ui::ControlSpec, N>& a,
-                                                  const std::array<ui::ControlSpec, M>& b) {
-  std::array<ui::ControlSpec, N + M> all{};
+constexpr std::array<ui::ControlLayout, N + M> Join(const std::array<ui::ControlLayout, N>& a,
+                                                  const std::array<ui::ControlLayout, M>& b) {
+  std::array<ui::ControlLayout, N + M> all{};
   for (std::size_t i = 0; i < N; ++i) all[i] = a[i];
   for (std::size_t i = 0; i < M; ++i) all[N + i] = b[i];
   return all;

@@ -9,27 +9,27 @@
 #include "thermo/StateValues.h"
 #include "windows/statepoint/TemperatureEntry.h"
 
-using ui::ControlSpec;
+using ui::ControlLayout;
 using ui::Kind;
 
 namespace {
 
 constexpr ui::Font Sys(int size, bool italic = false) { return {.size = size, .italic = italic}; }
 
-constexpr ControlSpec Label(const char* name, const char* text, int size, int left, int top,
+constexpr ControlLayout Label(const char* name, const char* text, int size, int left, int top,
                             int width, int height) {
   return {.kind = Kind::StaticText, .name = name, .left = left, .top = top, .width = width,
           .height = height, .text = text, .font = Sys(size)};
 }
 
-constexpr ControlSpec Radio(const char* name, const char* text, int size, bool on,
+constexpr ControlLayout Radio(const char* name, const char* text, int size, bool on,
                             const char* parent, int left, int top, int width, int height) {
   return {.kind = Kind::RadioButton, .name = name, .left = left, .top = top, .width = width,
           .height = height, .text = text, .font = Sys(size), .value = on, .parent = parent};
 }
 
 // The skeleton block in creation order, at offset 0.
-constexpr ControlSpec kSkeleton[] = {
+constexpr ControlLayout kSkeleton[] = {
     Label("Parameter", "parameter", 16, 20, 400, 130, 25),
     temperature_entry::Field("dataEntryPV", 160, 400),
     Label("Parameter1", "parameter", 16, 20, 500, 130, 25),
@@ -99,7 +99,7 @@ StatePointWindow::StatePointWindow(const StatePointLayout& layout)
                        .top = layout.clearTop, .width = 50, .height = 20, .text = "clear",
                        .font = Sys(10)});
   controls_.insert(controls_.end(), layout.before.begin(), layout.before.end());
-  for (ControlSpec c : kSkeleton) {
+  for (ControlLayout c : kSkeleton) {
     c.top += layout.offset;
     c.y1 += layout.offset;
     c.y2 += layout.offset;
@@ -108,9 +108,9 @@ StatePointWindow::StatePointWindow(const StatePointLayout& layout)
   controls_.insert(controls_.end(), layout.after.begin(), layout.after.end());
 }
 
-const ui::WindowSpec& StatePointWindow::Spec() const { return window_; }
+const ui::WindowLayout& StatePointWindow::Layout() const { return window_; }
 
-std::span<const ControlSpec> StatePointWindow::Controls() const { return controls_; }
+std::span<const ControlLayout> StatePointWindow::Controls() const { return controls_; }
 
 std::vector<ui::Handler> StatePointWindow::Handlers() {
   using ui::Event;

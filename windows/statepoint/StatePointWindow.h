@@ -22,12 +22,12 @@
 // Writing a member: a member is its layout, its result set and its hook,
 // nothing else. In its .cpp:
 //
-//   constexpr ui::ControlSpec kOwn[] = {...};        // Definition, pictures (see
+//   constexpr ui::ControlLayout kOwn[] = {...};        // Definition, pictures (see
 //                                                    // MemberLayout.h), result rows
 //   constexpr const char* kResults[] = {"Result"};   // the result set, in order
 //   constexpr StatePointLayout kLayout{
 //       .window = {.className = CVWindow::ClassName, .title = "...",
-//                  .width = 460, .height = 700, .placement = 2},
+//                  .width = 460, .height = 700, .placement = ui::Placement::Centred},
 //       .offset = 20,                 // added to the Top of the skeleton block
 //       .before = kOwn,               // created right after "clear"
 //       .after = {},                  // created after the skeleton block
@@ -81,11 +81,11 @@
 // What a member gives the skeleton. The arrays it points to live as long
 // as the program (constexpr tables at namespace scope).
 struct StatePointLayout {
-  ui::WindowSpec window;  // class name, title, size, placement
+  ui::WindowLayout window;  // class name, title, size, placement
   int offset = 0;         // vertical offset of the skeleton block
   int clearLeft = 390, clearTop = 24;  // "clear", 50 x 20
-  std::span<const ui::ControlSpec> before = {};  // the member's controls created right after "clear"
-  std::span<const ui::ControlSpec> after = {};   // the member's controls created after the skeleton's
+  std::span<const ui::ControlLayout> before = {};  // the member's controls created right after "clear"
+  std::span<const ui::ControlLayout> after = {};   // the member's controls created after the skeleton's
   std::span<const char* const> results = {};     // the result set: labels emptied with the results
 };
 
@@ -136,8 +136,8 @@ class StatePointWindow : public ui::Window {
   // (nothing computed, or "no result") the result set is emptied.
   void ConvertShownResults(bool perMass);
 
-  const ui::WindowSpec& Spec() const override;
-  std::span<const ui::ControlSpec> Controls() const override;
+  const ui::WindowLayout& Layout() const override;
+  std::span<const ui::ControlLayout> Controls() const override;
   std::vector<ui::Handler> Handlers() override;
 
  private:
@@ -170,8 +170,8 @@ class StatePointWindow : public ui::Window {
   void UnitChanged();
 
   const StatePointLayout& layout_;
-  ui::WindowSpec window_;  // the member's, with the skeleton's focus order
-  std::vector<ui::ControlSpec> controls_;
+  ui::WindowLayout window_;  // the member's, with the skeleton's focus order
+  std::vector<ui::ControlLayout> controls_;
 
   // The state the state step completed from the entries shown, if any.
   std::optional<StatePoint> completed_;

@@ -16,18 +16,18 @@
 namespace temperature_entry {
 
 // An entry field at (left, top), 120 x 25, text at 16 points.
-constexpr ui::ControlSpec Field(const char* name, int left, int top) {
+constexpr ui::ControlLayout Field(const char* name, int left, int top) {
   return {.kind = ui::Kind::EditField, .name = name, .left = left, .top = top, .width = 120,
           .height = 25, .text = "", .font = {.size = 16}};
 }
 
 // The radio pair: "Kelvin" ("in K", on when the window opens) at (left,
 // top) and "Celsius" ("in ˚C") 21 pixels below, in `parent` or the window.
-constexpr ui::ControlSpec KelvinRadio(int left, int top, const char* parent = "") {
+constexpr ui::ControlLayout KelvinRadio(int left, int top, const char* parent = "") {
   return {.kind = ui::Kind::RadioButton, .name = "Kelvin", .left = left, .top = top, .width = 56,
           .height = 20, .text = "in K", .font = {.size = 12}, .value = true, .parent = parent};
 }
-constexpr ui::ControlSpec CelsiusRadio(int left, int top, const char* parent = "") {
+constexpr ui::ControlLayout CelsiusRadio(int left, int top, const char* parent = "") {
   return {.kind = ui::Kind::RadioButton, .name = "Celsius", .left = left, .top = top + 21,
           .width = 56, .height = 20, .text = "in ˚C", .font = {.size = 12}, .value = false,
           .parent = parent};
