@@ -361,10 +361,10 @@ void StatePointWindow::SwitchMode(const char* radio, const ModeTexts& texts) {
   InputsChanged();
   Label("ResultPV")->SetText(QString());
   EmptyResults();
-  Label("satliq")->SetText(QStringLiteral("liquid"));
-  Label("satvap")->SetText(QStringLiteral("vapour"));
+  // The temperature is that of either mode: it stays, with its saturation
+  // limits, so that a mode chosen after the temperature (as Tab leads from
+  // the temperature to the mode) does not lose it.
   Field("dataEntryPV")->SetText(QString());
-  Field("dataEntryT")->SetText(QString());
   Label("Parameter")->SetText(QString::fromUtf8(texts.parameter));
   Label("Unit0")->SetText(QString::fromUtf8(texts.unit));
   Label("Unitsup")->SetText(QString::fromUtf8(texts.unitSup));
