@@ -207,13 +207,6 @@ TEST_F(BubbleDewPointTest, ModeChangeEmptiesTheResult) {
 
 // An input changed while the search lets events run: the answer is for
 // none of the inputs shown, so none is shown.
-std::function<void()> armed;
-void RunArmed() {
-  if (!armed) return;
-  const std::function<void()> action = std::move(armed);
-  armed = nullptr;
-  action();
-}
 
 TEST_F(BubbleDewPointTest, InputChangedDuringTheSearchDropsTheAnswer) {
   const struct {
@@ -234,11 +227,10 @@ TEST_F(BubbleDewPointTest, InputChangedDuringTheSearchDropsTheAnswer) {
     Press(w, c.input);
     Press(w, c.mode);
     Enter(w, "dataEntry", c.number);
-    armed = [this, &c] { c.change(w); };
-    Globals::SetBackgroundTask(&RunArmed);
+    DoDuringNextLoop([this, &c] { c.change(w); });
     Press(w, "calculate");
     Globals::SetBackgroundTask(nullptr);
-    EXPECT_FALSE(armed) << c.number << " the change came during the search";
+    EXPECT_TRUE(ActionDone()) << c.number << " the change came during the search";
     EXPECT_EQ(Text(w, "dataEntry"), c.entryAfter) << c.number;
     EXPECT_EQ(Text(w, "Answer") + Text(w, "MolarV1") + Text(w, "Fuga2") + Text(w, "ResultText") +
                   Text(w, "Tensions"),

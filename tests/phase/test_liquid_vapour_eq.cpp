@@ -98,13 +98,6 @@ TEST_F(LiquidVapourTest, TwoPhasesBelowThOnePhaseAbove) {
 
 // Changing an entry or the unit empties the results; a change while the
 // search lets events run drops its answer.
-std::function<void()> armed;
-void RunArmed() {
-  if (!armed) return;
-  const std::function<void()> action = std::move(armed);
-  armed = nullptr;
-  action();
-}
 
 TEST_F(LiquidVapourTest, ResultsOnlyBesideTheirInputs) {
   const struct {
@@ -131,11 +124,10 @@ TEST_F(LiquidVapourTest, ResultsOnlyBesideTheirInputs) {
     // During the search.
     Calculate("30", "Kelvin", "600");
     Enter(w, "DataEntryT", "500");
-    armed = [this, &c] { c.change(w); };
-    Globals::SetBackgroundTask(&RunArmed);
+    DoDuringNextLoop([this, &c] { c.change(w); });
     Press(w, "calculate");
     Globals::SetBackgroundTask(nullptr);
-    EXPECT_FALSE(armed);
+    EXPECT_TRUE(ActionDone());
     EXPECT_EQ(shown(), "");
   }
 }

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -160,48 +161,38 @@ int ShownWindows() {
   return shown;
 }
 
-// Presses made while a loop lets events run: PressDuringNextLoop arms
-// presses of the named buttons of a window, which the next background-task
-// call makes, once; PressesMade tells whether that call came.
-inline ui::Window* pressTarget = nullptr;
-inline std::vector<const char*> pressButtons;
+// Something a user does while a loop lets events run: DoDuringNextLoop arms
+// an action, which the next background-task call runs, once; ActionDone
+// tells whether that call came.
+inline std::function<void()> armedAction;
 
-inline void PressArmedButtons() {
-  if (pressTarget == nullptr) return;
-  ui::Window* target = pressTarget;
-  pressTarget = nullptr;  // once
-  for (const char* name : pressButtons) Press(target, name);
+inline void RunArmedAction() {
+  if (!armedAction) return;
+  const std::function<void()> action = std::move(armedAction);
+  armedAction = nullptr;  // once
+  action();
 }
 
+inline void DoDuringNextLoop(std::function<void()> action) {
+  armedAction = std::move(action);
+  Globals::SetBackgroundTask(&RunArmedAction);
+}
+
+inline bool ActionDone() { return !armedAction; }
+
+// Presses of the named buttons of a window, and typing into a field of one,
+// made that way.
 inline void PressDuringNextLoop(ui::Window* w, std::initializer_list<const char*> buttons) {
-  pressTarget = w;
-  pressButtons = buttons;
-  Globals::SetBackgroundTask(&PressArmedButtons);
+  DoDuringNextLoop([w, names = std::vector<const char*>(buttons)] {
+    for (const char* name : names) Press(w, name);
+  });
 }
-
-inline bool PressesMade() { return pressTarget == nullptr; }
-
-// Typing made while a loop lets events run, the same way: the text typed
-// into the field of a window at the next background-task call, once.
-inline const ui::Window* typeTarget = nullptr;
-inline const char* typeField = nullptr;
-inline QString typeText;
-
-inline void TypeArmedText() {
-  if (typeTarget == nullptr) return;
-  const ui::Window* target = typeTarget;
-  typeTarget = nullptr;  // once
-  Enter(target, typeField, typeText);
-}
+inline bool PressesMade() { return ActionDone(); }
 
 inline void TypeDuringNextLoop(const ui::Window* w, const char* field, const QString& text) {
-  typeTarget = w;
-  typeField = field;
-  typeText = text;
-  Globals::SetBackgroundTask(&TypeArmedText);
+  DoDuringNextLoop([w, field, text] { Enter(w, field, text); });
 }
-
-inline bool TypingMade() { return typeTarget == nullptr; }
+inline bool TypingMade() { return ActionDone(); }
 
 // 1000 times the molar mass of water: a density in kg/m3 as a molar volume.
 inline constexpr double kDensityFactor = 18015.28;

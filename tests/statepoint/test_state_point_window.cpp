@@ -232,10 +232,8 @@ TEST_F(StatePointTest, PressesDuringTheSearchAreIgnoredAndClosingIsSafe) {
   Press(w, "RadioButtonTP");
   Enter(w, "dataEntryT", "500");
   Enter(w, "dataEntryPV", "10");
-  statetest::PressDuringNextLoop(w, {"Clear", "calculate", "PushButton1"});
-  Globals::SetBackgroundTask([] {
-    if (statetest::PressesMade()) return;
-    statetest::PressArmedButtons();
+  statetest::DoDuringNextLoop([this] {
+    for (const char* name : {"Clear", "calculate", "PushButton1"}) Press(w, name);
     statetest::Press(ui::FindShared(OtherProbe::ClassName), "Clear");
     ui::FindShared(Probe::ClassName)->close();
   });
