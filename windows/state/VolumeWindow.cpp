@@ -4,6 +4,7 @@
 #include "thermo/StateSearch.h"
 #include "thermo/StatePoint.h"
 #include "thermo/StateValues.h"
+#include "windows/state/FirstApproach.h"
 #include "windows/state/ZeroFunctionListing.h"
 #include "windows/statepoint/TemperatureEntry.h"
 #include "catalogue/Pictures.h"
@@ -163,9 +164,7 @@ void VolumeWindow::calculate_Action() {
 
   // The first approach chosen, and the search from it: a stable root, or
   // none and the reason.
-  thermo::Approach approach = thermo::Approach::None;
-  if (Radio("Choice0")->Value()) approach = thermo::Approach::Automatic;
-  if (Radio("Choice1")->Value()) approach = thermo::Approach::Manual;
+  const thermo::Approach approach = state_windows::ChosenApproach(*this);
   const thermo::Answer V =
       thermo::VolumeFromApproach(T, P, approach, ui::Val(Field("dataEntryV")->Text()));
   if (inputs != inputs_) return;
