@@ -40,7 +40,9 @@ TEST(TemperatureWindowBuild, BuiltHiddenUntilShown) {
 TEST_F(TemperatureTest, EmptyInputWarnsAndStoresNothing) {
   thermo::StatePoint::Set(300, 5, 30);
   Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), "warning: put a number for temperature and pressure");
+  // The entries this window reads are the molar volume and the pressure.
+  EXPECT_EQ(Text(w, "warning"), "warning: put a number for molar volume and pressure");
+  guitest::ExpectTextsFit(w);
   const thermo::State s = statetest::Shared();
   EXPECT_TRUE(s.T == 300 && s.P == 5 && s.V == 30);
 }

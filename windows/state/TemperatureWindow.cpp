@@ -158,7 +158,7 @@ void TemperatureWindow::calculate_Action() {
   const double V = ui::Val(Field("dataEntry")->Text());
   const double P = ui::Val(Field("dataEntry1")->Text());
   if (!(V > 0) || !(P > 0)) {
-    Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and pressure"));
+    Label("warning")->SetText(QStringLiteral("warning: put a number for molar volume and pressure"));
     return;
   }
   Label("warning")->SetText(QString());

@@ -14,7 +14,7 @@ constexpr ZeroFunctionVariable kMolarVolume{
     .first = 16,
     .next = [](double V) { return V * 1.01; },
     .rows = 501,
-    .zero = [](const thermo::State& s, double V) { return Globals::Haar_Pressure(s.T, V) - s.P; },
+    .pressure = [](const thermo::State& s, double V) { return Globals::Haar_Pressure(s.T, V); },
 };
 
 // The temperature: from the triple point up, one kelvin apart.
@@ -25,7 +25,7 @@ constexpr ZeroFunctionVariable kTemperature{
     .first = Globals::TriplePointTemp - 1,
     .next = [](double T) { return T + 1; },
     .rows = 1001,
-    .zero = [](const thermo::State& s, double T) { return Globals::Haar_Pressure(T, s.V) - s.P; },
+    .pressure = [](const thermo::State& s, double T) { return Globals::Haar_Pressure(T, s.V); },
 };
 
 }  // namespace
@@ -63,7 +63,9 @@ void ZeroFunctionListing::calculate_Action() {
   double x = variable_.first;
   for (int k = 0; k < variable_.rows; ++k) {
     x = variable_.next(x);
-    listing_layout::AddRow(list, x, variable_.zero(s, x));
+    const double p = variable_.pressure(s, x);
+    // 0 is the equation's failure value, not a pressure.
+    listing_layout::AddRow(list, x, p != 0 ? ui::Str(p - s.P) : QStringLiteral("no result"));
     Globals::RuntimeBackgroundTask();
   }
 }

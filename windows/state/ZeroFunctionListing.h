@@ -1,7 +1,10 @@
 // The zero-function listings "Mathematical Analysis": for the state point
 // as it is when "calculate" is pressed, Haar_Pressure - P along one
 // variable, one row per value. A change of sign between two rows brackets a
-// root the search can find, so the user can choose a manual start.
+// root the search can find, so the user can choose a manual start. Where
+// the equation gives no pressure (outside its temperature window, below its
+// covolume, or with no temperature or volume in the state point) the row
+// says "no result".
 //
 // One window class in two configurations: MathAnal, opened by the Molar
 // Volume window, varies the molar volume (501 values from 16.16 cm3/mol
@@ -23,7 +26,7 @@ struct ZeroFunctionVariable {
   double first;         // the value before the first row
   double (*next)(double x);                         // the next row's value
   int rows;
-  double (*zero)(const thermo::State& s, double x);  // the zero function at x
+  double (*pressure)(const thermo::State& s, double x);  // the equation's pressure at x
 };
 
 class ZeroFunctionListing : public ui::Window {
