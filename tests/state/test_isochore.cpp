@@ -401,6 +401,24 @@ TEST_F(IsochoreTest, ThousandRowsInTableAndFile) {
   EXPECT_EQ(FileRows("18.txt").size(), 1000);
 }
 
+// The table shows the rows of the range typed: a changed limit or step
+// empties it, also while it is being filled, so an export of the new range
+// never stands beside the table of the old one.
+TEST_F(IsochoreTest, ChangingTheRangeEmptiesTheTable) {
+  for (const char* field : {"minimum", "maximum", "interval"}) {
+    Range("0", "10", "1");
+    Press(w, "calculate");
+    ASSERT_EQ(Rows(w), 11);
+    Enter(w, field, "5");
+    EXPECT_EQ(Rows(w), 0) << field;
+  }
+  Range("0", "999", "1");
+  TypeDuringNextLoop(w, "maximum", "100");
+  Press(w, "calculate");
+  ASSERT_TRUE(TypingMade());
+  EXPECT_EQ(Rows(w), 0);
+}
+
 // Clicking a pressure cell or pressing an arrow key used to scroll the table
 // sideways, with no scroll bar to undo it: the temperatures then lost their
 // first digits ("10" showed as "0"). Both columns fit the visible width and

@@ -98,6 +98,9 @@ std::vector<ui::Handler> Isochore::Handlers() {
   return {
       {"calculate", Event::Action, [this] { calculate_Action(); }},
       {"Export", Event::Action, [this] { Export_Action(); }},
+      {"minimum", Event::TextChange, [this] { RangeChanged(); }},
+      {"maximum", Event::TextChange, [this] { RangeChanged(); }},
+      {"interval", Event::TextChange, [this] { RangeChanged(); }},
   };
 }
 
@@ -169,13 +172,22 @@ void Isochore::calculate_Action() {
   Label("filename0")->SetText(QString());
   const double v = thermo::StatePoint::Get().V;
   if (ReadAndCheck(r) && VolumeAccepted(v)) {
+    const unsigned changes = rangeChanges_;
     for (double i = 0; i < r.rows; ++i) {
       const double t = r.min + i * r.step;
       const double p = thermo::ShownPressure(t + Globals::CelsiusOffset, v);
+      // The equation lets events run: a range changed meanwhile has emptied
+      // the table, and its rows are no longer wanted.
+      if (changes != rangeChanges_) break;
       listing_layout::AddRow(list, t, p != 0 ? ui::Str(p) : kNoResult);
       Globals::RuntimeBackgroundTask();
     }
   }
+}
+
+void Isochore::RangeChanged() {
+  ++rangeChanges_;
+  List("ListBox1")->DeleteAllRows();
 }
 
 void Isochore::Export_Action() {

@@ -55,8 +55,14 @@ class Isochore : public ui::Window {
 
   void calculate_Action();
   void Export_Action();
+  // A typed range changed: the table shows the rows of another range, so
+  // it is emptied, also while it is being filled.
+  void RangeChanged();
 
   // True while a table or an export is being produced: the loops let events
   // run, and a second press of either button then is ignored.
   bool busy_ = false;
+  // Changes of the typed range, counted so a table being filled stops when
+  // its range changes.
+  unsigned rangeChanges_ = 0;
 };
