@@ -63,7 +63,7 @@ TEST_F(LiquidVapourTest, PhasesAndTheirSharesBelowTheHomogenizationTemperature) 
 // would put Th at 647.096 K); 50 cm3/mol lies between the two liquid
 // branches at the second loop's triple point, 646.687043 K.
 TEST_F(LiquidVapourTest, TwoPhasesBelowThOnePhaseAbove) {
-  const char* refusal = "warning: put a number for molar volume and temperature (below Th)";
+  const char* refusal = "warning: one phase at Th and above: take a temperature below Th";
   const struct {
     const char* V;
     const char* Th;  // ˚C, as shown; nullptr: not checked
@@ -132,22 +132,30 @@ TEST_F(LiquidVapourTest, ResultsOnlyBesideTheirInputs) {
   }
 }
 
-TEST_F(LiquidVapourTest, RefusesATemperatureNotBelowTh) {
-  const char* warning = "warning: put a number for molar volume and temperature (below Th)";
+// A refusal says its cause, one message each, and leaves no result of
+// before beside the new input.
+TEST_F(LiquidVapourTest, EachRefusalSaysItsCause) {
+  const char* noTh =
+      "warning: no Th, the volume is on no part of the liquid-vapour curve";
   const struct {
     const char* V;
     bool askTh;
     const char* unit;
     const char* T;
+    const char* warning;
   } cases[] = {
-      {"30", false, "Kelvin", "500"},         // no Th asked for
-      {"30", true, "Kelvin", "617"},          // above Th
-      {"30", true, "Celsius", "0.01"},        // 273.15999... K
-      {"", true, "Kelvin", "500"},            // no volume: Th is "error"
+      {"30", false, "Kelvin", "500", "warning: calculate the homogenization temperature Th first"},
+      {"30", true, "Kelvin", "617",
+       "warning: one phase at Th and above: take a temperature below Th"},
+      {"30", true, "Celsius", "0.01", "warning: temperature at or below the triple point, 273.16 K"},
+      {"30", true, "Kelvin", "abc", "warning: put a number for molar volume and temperature (below Th)"},
+      {"", true, "Kelvin", "500", "warning: put a number for molar volume and temperature (below Th)"},
+      {"18", true, "Kelvin", "500", noTh},  // denser than the liquid anywhere on the curve
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.V) + " " + c.T);
     Calculate("30", "Kelvin", "500");
-    ASSERT_NE(Text(w, "frac1"), "") << c.T;
+    ASSERT_NE(Text(w, "frac1"), "");
     Enter(w, "DataEntryV", c.V);
     if (c.askTh) Press(w, "calTh");
     Press(w, c.unit);
@@ -155,12 +163,17 @@ TEST_F(LiquidVapourTest, RefusesATemperatureNotBelowTh) {
     // Results of before stand beside the new input until "calculate".
     guitest::Find<ui::StaticText>(w, "Answer")->SetText(QStringLiteral("1"));
     Press(w, "calculate");
-    EXPECT_EQ(Text(w, "warning"), warning) << c.T;
+    EXPECT_EQ(Text(w, "warning"), c.warning);
+    guitest::ExpectTextsFit(w);
     for (const char* name : {"Answer", "tensions", "frac1", "frac2", "MolarV1", "Dens2"})
-      EXPECT_EQ(Text(w, name), "") << c.T << " " << name;
+      EXPECT_EQ(Text(w, name), "") << name;
   }
+  // Th of a volume on no part of the curve is an error, and says why.
+  Press(w, "calTh");
   EXPECT_EQ(Text(w, "nummerTh"), "error");
   EXPECT_EQ(guitest::LabelColour(guitest::FindControl(w, "nummerTh")), QColor(255, 0, 0));
+  EXPECT_EQ(Text(w, "warning"), noTh);
+  guitest::ExpectTextsFit(w);
 }
 
 TEST_F(LiquidVapourTest, PressesDuringTheSearchAreIgnored) {

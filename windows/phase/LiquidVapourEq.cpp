@@ -20,6 +20,16 @@ using saturation_windows::Text;
 
 namespace {
 
+const QString kVolumeWarning = QStringLiteral("warning: put a number for molar volume");
+// A volume below the liquid's smallest on the curve (about 18.016
+// cm3/mol), or above the vapour's at the triple point.
+const QString kNoThWarning =
+    QStringLiteral("warning: no Th, the volume is on no part of the liquid-vapour curve");
+
+}  // namespace
+
+namespace {
+
 constexpr ui::WindowLayout kWindow =
     saturation_windows::Window(LiquidVapourEq::ClassName, "Liquid Vapour Equilibrium", 535);
 
@@ -114,6 +124,7 @@ void LiquidVapourEq::DataEntryV_TextChange() {
   thermo::StatePoint::Set(0, 0, V);
   Label("Density")->SetText(state_windows::DensityLine(V));
   th_ = 0.0;
+  thAsked_ = false;
   Label("nummerTh")->SetText(QString());
   Field("DataEntryT")->SetText(QString());
   EmptyResults();
@@ -130,17 +141,20 @@ void LiquidVapourEq::calTh_Action() {
   if (busy_) return;
   ui::BusyScope scope(busy_);
   const int changesBefore = inputChanges_;
-  const std::optional<double> Th =
-      phase::HomogenizationTemperatureOfVolume(ui::Val(Field("DataEntryV")->Text()));
+  const double V = ui::Val(Field("DataEntryV")->Text());
+  const std::optional<double> Th = phase::HomogenizationTemperatureOfVolume(V);
   if (inputChanges_ != changesBefore) return;  // the volume changed meanwhile
   th_ = Th.value_or(0.0);
+  thAsked_ = true;
   ui::StaticText* shown = Label("nummerTh");
   if (Th) {
     shown->SetTextColor(ui::Black);
     shown->SetText(ui::Str(*Th - Globals::CelsiusOffset));
+    Label("warning")->SetText(QString());
   } else {
     shown->SetTextColor(ui::Red);
     shown->SetText(QStringLiteral("error"));
+    Label("warning")->SetText(V > 0 ? kNoThWarning : kVolumeWarning);
   }
 }
 
@@ -171,9 +185,23 @@ void LiquidVapourEq::calculate_Action() {
   // An entry that is no number is no temperature, in either unit.
   const double T =
       temperature_entry::Read(*this, "DataEntryT").value_or(0.0);
-  if (!(T < Th) || !(T > Globals::TriplePointTemp) || !(V > 0)) {
-    Label("warning")->SetText(
-        QStringLiteral("warning: put a number for molar volume and temperature (below Th)"));
+  // One message per cause: no numbers, no Th asked for or none for this
+  // volume, a temperature at or above Th (one phase) or at or below the
+  // triple point.
+  QString refusal;
+  if (!(V > 0) || !(T > 0)) {
+    refusal = QStringLiteral("warning: put a number for molar volume and temperature (below Th)");
+  } else if (!thAsked_) {
+    refusal = QStringLiteral("warning: calculate the homogenization temperature Th first");
+  } else if (!(Th > 0)) {
+    refusal = kNoThWarning;
+  } else if (!(T < Th)) {
+    refusal = QStringLiteral("warning: one phase at Th and above: take a temperature below Th");
+  } else if (!(T > Globals::TriplePointTemp)) {
+    refusal = QStringLiteral("warning: temperature at or below the triple point, 273.16 K");
+  }
+  if (!refusal.isEmpty()) {
+    Label("warning")->SetText(refusal);
     EmptyResults();
     return;
   }

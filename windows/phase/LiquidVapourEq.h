@@ -30,6 +30,7 @@ class LiquidVapourEq : public ui::Window {
 
   bool busy_ = false;  // a calculation is running
   double th_ = 0.0;    // the homogenization temperature of the volume typed, K; 0 for none
+  bool thAsked_ = false;  // whether th_ was calculated for the volume typed
   // Counts every change of an input (either entry, the unit): a calculation
   // during which it moved shows nothing.
   int inputChanges_ = 0;
