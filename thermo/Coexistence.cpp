@@ -7,13 +7,10 @@
 #include <cmath>
 #include <limits>
 #include <utility>
-#ifdef HC_DEBUG
-#include <cstdio>
-#endif
-
 #include "eos/BracketRoot.h"
 #include "eos/Globals.h"
 #include "thermo/DampedSaturationSecant.h"
+#include "thermo/StateValues.h"
 
 namespace phase {
 
@@ -425,7 +422,7 @@ bool Checked(const Isotherm& iso, const Coexistence& c) {
   // measure there: ln(fV / fL) changes by (VV - VL) / RT per MPa.
   const double shift = GasConstantR * T * std::abs(std::log(fV / fL)) / (c.VV - c.VL);
   if (!(shift <= EquilibriumPressureTolerance * P)) return false;
-  if (!(Haar_dPdRho(T, c.VL) > 0.0 && Haar_dPdRho(T, c.VV) > 0.0)) return false;
+  if (!(thermo::MechanicallyStable(T, c.VL) && thermo::MechanicallyStable(T, c.VV))) return false;
   return iso.NoLowerRoot(P, std::min(fL, fV));
 }
 
@@ -487,9 +484,6 @@ bool SolveCoexistenceAtPressure(double P, Coexistence& out, int& iterations) {
       step = 0.5 * (lo + hi) - T;
     }
     const double next = T + step;
-#ifdef HC_DEBUG
-    fprintf(stderr, "pass %d T %.13f h %.3e slope %.4g newton %.13f lo %.13f hi %.13f step %.3e\n", pass, T, h, slope, newton, lo, hi, step);
-#endif
     if (!(next > lo && next < hi) || hi - lo <= TemperatureTolerance * T) break;
     T = next;
   }

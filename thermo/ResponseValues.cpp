@@ -26,7 +26,7 @@ Reason CaloricRefusal(double T, double V, bool stable) {
   if (T > MaxCaloricTemp) return Reason::AboveCaloricRange;
   if (!stable) return Reason::None;
   if (!Globals::Haar_InTemperatureWindow(T)) return Reason::OutsideTemperatureWindow;
-  if (!(Globals::Haar_dPdRho(T, V) > 0.0) || !(Globals::Haar_Cp(T, V) > 0.0)) return Reason::UnstableState;
+  if (!MechanicallyStable(T, V) || !(Globals::Haar_Cp(T, V) > 0.0)) return Reason::UnstableState;
   return Reason::None;
 }
 

@@ -55,8 +55,6 @@ bool InsideTwoPhaseRegion(double P, double V) {
 
 }  // namespace
 
-bool MechanicallyStable(double T, double V) { return Haar_dPdRho(T, V) > 0.0; }
-
 Reason NoValueReason(double T) {
   return Haar_InTemperatureWindow(T) ? Reason::NoValue : Reason::OutsideTemperatureWindow;
 }
@@ -64,7 +62,7 @@ Reason NoValueReason(double T) {
 Answer PressureOfState(double T, double V) {
   if (!(V >= MinMolarVol)) return Answer::None(Reason::VolumeBelowRange);
   if (!(T >= MinTempKelvin)) return Answer::None(Reason::TemperatureBelowRange);
-  const double P = ShownPressure(T, V);
+  const double P = Haar_Pressure(T, V);
   if (P == 0) return Answer::None(NoValueReason(T));
   return Answer::Figure(P);
 }

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "thermo/Reason.h"
+#include "thermo/StateValues.h"
 
 namespace thermo {
 
@@ -21,16 +22,14 @@ namespace thermo {
 inline constexpr double MaxPressure = 3000.0;     // MPa
 inline constexpr double MaxCaloricTemp = 3000.0;  // K
 
-// M (dP/drho)_T above 0.
-bool MechanicallyStable(double T, double V);
-
 // Why the equation gives no value at (T, V): outside its temperature
 // window, or no value there for another reason.
 Reason NoValueReason(double T);
 
-// The pressure the Pressures window shows for (T, V): the equation's own,
-// also inside its loop; none below 15 cm3/mol, below 260 K or where the
-// equation gives none.
+// The pressure the Pressures window and the isochore show for (T, V): the
+// equation's own, also inside its loop; none below 15 cm3/mol, below 260 K
+// or where the equation gives none (outside its temperature window, above
+// about 5070 ˚C).
 Answer PressureOfState(double T, double V);
 
 // The state step from T and V: the pressure of PressureOfState, and none

@@ -1,6 +1,6 @@
 // Values the state windows derive from the equation for display: the mass
-// density of a molar volume, the pressure shown for a state, and where the
-// state step's volume search starts.
+// density of a molar volume, mechanical stability, and where the state
+// step's volume search starts.
 #pragma once
 
 #include <cmath>
@@ -23,13 +23,9 @@ inline double DensityKgM3(double V) { return Density(1000.0 * Globals::MolarMass
 // g/cm3 from cm3/mol.
 inline double DensityGcm3(double V) { return Density(Globals::MolarMassH2O, V); }
 
-// The pressure the state windows show for (T, V), or none (0): the equation
-// is not used below 15 cm3/mol or 260 K, and it gives no pressure (0)
-// outside its temperature window (above about 5070 ˚C).
-inline double ShownPressure(double T, double V) {
-  if (!(V >= Globals::MinMolarVol && T >= Globals::MinTempKelvin)) return 0.0;
-  return Globals::Haar_Pressure(T, V);
-}
+// A state of water is mechanically stable: its pressure falls as its
+// volume grows, M (dP/drho)_T > 0.
+inline bool MechanicallyStable(double T, double V) { return Globals::Haar_dPdRho(T, V) > 0.0; }
 
 // Where the state step's volume search at T (K) and P (MPa) starts, in
 // cm3/mol: below 647.067 K the saturated liquid volume less 0.2 where the

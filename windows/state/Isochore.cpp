@@ -2,6 +2,7 @@
 
 #include "eos/Globals.h"
 #include "thermo/StatePoint.h"
+#include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
 #include "ui/BusyScope.h"
 #include "windows/state/ListingLayout.h"
@@ -175,7 +176,7 @@ void Isochore::calculate_Action() {
     const unsigned changes = rangeChanges_;
     for (double i = 0; i < r.rows; ++i) {
       const double t = r.min + i * r.step;
-      const double p = thermo::ShownPressure(t + Globals::CelsiusOffset, v);
+      const double p = thermo::PressureOfState(t + Globals::CelsiusOffset, v).value;
       // The equation lets events run: a range changed meanwhile has emptied
       // the table, and its rows are no longer wanted.
       if (changes != rangeChanges_) break;
@@ -243,7 +244,7 @@ bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, 
   // pressure.
   for (double i = 0; i < r.rows; ++i) {
     const double t = r.min + i * r.step;
-    const double p = thermo::ShownPressure(t + Globals::CelsiusOffset, v);
+    const double p = thermo::PressureOfState(t + Globals::CelsiusOffset, v).value;
     if (p != 0 && !out->WriteLine(ui::Str(t) + QStringLiteral(", ") + ui::Str(p)))
       return fail(out->Error());
     Globals::RuntimeBackgroundTask();

@@ -176,12 +176,7 @@ void TemperatureWindow::calculate_Action() {
   stored_ = true;
   found_ = T.HasFigure() ? T.value : 0.0;
   ShowTemperature();
-  if (!T.HasFigure()) {
-    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(T.reason)));
-    ui::StaticText* result = Label("Result");
-    result->SetTextColor(ui::Red);
-    result->SetText(QStringLiteral("no result"));
-  }
+  if (!T.HasFigure()) state_windows::ShowNoResult(*this, "Result", T.reason);
 }
 
 void TemperatureWindow::ShowTemperature() {

@@ -5,6 +5,7 @@
 #include "thermo/StatePoint.h"
 #include "thermo/StateValues.h"
 #include "windows/state/FirstApproach.h"
+#include "windows/statepoint/StateLabels.h"
 #include "windows/state/ZeroFunctionListing.h"
 #include "windows/statepoint/TemperatureEntry.h"
 #include "catalogue/Pictures.h"
@@ -171,19 +172,14 @@ void VolumeWindow::calculate_Action() {
   thermo::StatePoint::Set(T, P, V.value);
   stored_ = true;
   if (V.HasFigure()) {
-    ShowResult(ui::Str(V.value), ui::Black);
+    ui::StaticText* result = Label("Result");
+    result->SetTextColor(ui::Black);
+    result->SetText(ui::Str(V.value));
     Label("DensityResult")->SetText(ui::Str(thermo::DensityGcm3(V.value)));
   } else {
-    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(V.reason)));
-    ShowResult(QStringLiteral("no result"), ui::Red);
+    state_windows::ShowNoResult(*this, "Result", V.reason);
     Label("DensityResult")->SetText(QString());
   }
-}
-
-void VolumeWindow::ShowResult(const QString& text, ui::Rgb color) {
-  ui::StaticText* result = Label("Result");
-  result->SetTextColor(color);
-  result->SetText(text);
 }
 
 // The typed temperature is read in the unit now on: a volume found under the

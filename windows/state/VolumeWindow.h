@@ -26,8 +26,6 @@ class VolumeWindow : public ui::Window {
 
  private:
   double ReadTemperature();
-  // `Result` in that colour.
-  void ShowResult(const QString& text, ui::Rgb color);
   // An input changed: the results shown are no longer those of the inputs.
   void InputsChanged();
 

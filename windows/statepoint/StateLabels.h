@@ -5,10 +5,20 @@
 
 #include <QString>
 
+#include "thermo/Reason.h"
 #include "thermo/StateValues.h"
 #include "ui/Window.h"
 
 namespace state_windows {
+
+// A red "no result" in the label `name`, and the reason in the window's
+// warning line.
+inline void ShowNoResult(const ui::Window& w, const char* name, thermo::Reason why) {
+  ui::StaticText* label = w.Label(name);
+  label->SetTextColor(ui::Red);
+  label->SetText(QStringLiteral("no result"));
+  w.Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(why)));
+}
 
 // A saturation limit line, the prefix then the volume ("  Vm (liquid) < "
 // "18.0695 cm3/mol"). Where the curve has no volume (0: below the triple

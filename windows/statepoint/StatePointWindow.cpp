@@ -7,6 +7,7 @@
 #include "ui/BusyScope.h"
 #include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
+#include "windows/statepoint/StateLabels.h"
 #include "windows/statepoint/TemperatureEntry.h"
 
 using ui::ControlLayout;
@@ -201,8 +202,7 @@ void StatePointWindow::ShowFigures(std::initializer_list<double> perMole) {
 
 void StatePointWindow::ShowNoResult(const char* name, thermo::Reason why) {
   if (!InputsUnchanged()) return;
-  PaintNoResult(name);
-  Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(why)));
+  state_windows::ShowNoResult(*this, name, why);
 }
 
 void StatePointWindow::PaintNoResult(const char* name) {
