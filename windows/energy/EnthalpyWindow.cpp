@@ -1,7 +1,6 @@
 #include "windows/energy/EnthalpyWindow.h"
 
 #include "catalogue/Pictures.h"
-#include "eos/Globals.h"
 
 namespace {
 
@@ -11,13 +10,6 @@ using member_layout::Join;
 using member_layout::Picture;
 using member_layout::Text;
 using ui::ControlLayout;
-
-constexpr thermo::EnergyScale kScale{
-    .F = Globals::Haar_Enthalpy,
-    .TriplePointZero = -35988.5747981403,
-    .ZeroEntropy = 0.0,
-    .RefStateOffset = 251731.9103,
-};
 
 constexpr ControlLayout kBefore[] = {Text("Definition", "Definition Enthalpy:\r", 20, 20, 160)};
 
@@ -47,4 +39,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-EnthalpyWindow::EnthalpyWindow() : EnergyWindow(kLayout, kScale, EnergyUnits) {}
+EnthalpyWindow::EnthalpyWindow() : EnergyWindow(kLayout, thermo::EnthalpyScale, EnergyUnits) {}

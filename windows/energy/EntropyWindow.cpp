@@ -1,7 +1,6 @@
 #include "windows/energy/EntropyWindow.h"
 
 #include "catalogue/Pictures.h"
-#include "eos/Globals.h"
 
 namespace {
 
@@ -11,13 +10,6 @@ using member_layout::Join;
 using member_layout::Picture;
 using member_layout::Text;
 using ui::ControlLayout;
-
-constexpr thermo::EnergyScale kScale{
-    .F = Globals::Haar_Entropy,
-    .TriplePointZero = thermo::TriplePointEntropy,
-    .ZeroEntropy = 0.0,
-    .RefStateOffset = 0.0,
-};
 
 constexpr ControlLayout kBefore[] = {Text("Definition", "Definition Entropy:\r", 20, 20, 160)};
 
@@ -47,4 +39,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-EntropyWindow::EntropyWindow() : EnergyWindow(kLayout, kScale, EntropyUnits) {}
+EntropyWindow::EntropyWindow() : EnergyWindow(kLayout, thermo::EntropyScale, EntropyUnits) {}

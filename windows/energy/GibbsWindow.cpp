@@ -1,7 +1,6 @@
 #include "windows/energy/GibbsWindow.h"
 
 #include "catalogue/Pictures.h"
-#include "eos/Globals.h"
 
 namespace {
 
@@ -11,8 +10,6 @@ using member_layout::Join;
 using member_layout::Picture;
 using member_layout::Text;
 using ui::ControlLayout;
-
-constexpr thermo::EnergyScale kScale = thermo::FreeEnergy(Globals::Haar_Gibbs);
 
 constexpr ControlLayout kBefore[] = {Text("Definition", "Definition Gibbs Energy:\r", 20, 20, 243)};
 
@@ -44,4 +41,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-GibbsWindow::GibbsWindow() : EnergyWindow(kLayout, kScale, EnergyUnits) {}
+GibbsWindow::GibbsWindow() : EnergyWindow(kLayout, thermo::GibbsScale, EnergyUnits) {}

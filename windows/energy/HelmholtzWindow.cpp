@@ -1,7 +1,6 @@
 #include "windows/energy/HelmholtzWindow.h"
 
 #include "catalogue/Pictures.h"
-#include "eos/Globals.h"
 
 namespace {
 
@@ -11,8 +10,6 @@ using member_layout::Join;
 using member_layout::Picture;
 using member_layout::Text;
 using ui::ControlLayout;
-
-constexpr thermo::EnergyScale kScale = thermo::FreeEnergy(Globals::Haar_Helmholtz);
 
 constexpr ControlLayout kBefore[] = {Text("Definition", "Definition Helmholtz Energy:\r", 20, 20, 243)};
 
@@ -44,4 +41,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-HelmholtzWindow::HelmholtzWindow() : EnergyWindow(kLayout, kScale, EnergyUnits) {}
+HelmholtzWindow::HelmholtzWindow() : EnergyWindow(kLayout, thermo::HelmholtzScale, EnergyUnits) {}

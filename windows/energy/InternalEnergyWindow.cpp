@@ -1,7 +1,6 @@
 #include "windows/energy/InternalEnergyWindow.h"
 
 #include "catalogue/Pictures.h"
-#include "eos/Globals.h"
 
 namespace {
 
@@ -11,13 +10,6 @@ using member_layout::Join;
 using member_layout::Picture;
 using member_layout::Text;
 using ui::ControlLayout;
-
-constexpr thermo::EnergyScale kScale{
-    .F = Globals::Haar_Energy,
-    .TriplePointZero = thermo::TriplePointEnergy,
-    .ZeroEntropy = 0.0,
-    .RefStateOffset = 251730.1034,
-};
 
 constexpr ControlLayout kBefore[] = {Text("Definition", "Definition Energy", 20, 20, 146)};
 
@@ -51,4 +43,4 @@ constexpr StatePointLayout kLayout{
 
 }  // namespace
 
-InternalEnergyWindow::InternalEnergyWindow() : EnergyWindow(kLayout, kScale, EnergyUnits) {}
+InternalEnergyWindow::InternalEnergyWindow() : EnergyWindow(kLayout, thermo::InternalEnergyScale, EnergyUnits) {}
