@@ -104,21 +104,6 @@ TEST_F(TemperatureTest, FailedSearchAsksForAnotherStart) {
   EXPECT_EQ(Text(w, "Result"), "no result");
 }
 
-// A temperature found for inputs changed during its search (it lets events
-// run) is neither shown nor stored.
-TEST_F(TemperatureTest, ATemperatureForInputsChangedDuringItsSearchIsDropped) {
-  thermo::StatePoint::Set(300, 5, 30);
-  State(ui::Str(kDensityFactor / 871.032), "10");
-  Press(w, "Choice0");
-  TypeDuringNextLoop(w, "dataEntry1", "20");
-  Press(w, "calculate");
-  Globals::SetBackgroundTask(nullptr);
-  ASSERT_TRUE(TypingMade());
-  EXPECT_EQ(Text(w, "Result") + "|" + Text(w, "warning"), "|");
-  const thermo::State s = statetest::Shared();
-  EXPECT_TRUE(s.T == 300 && s.P == 5 && s.V == 30);
-}
-
 // With no first approach chosen there is no start to search from: the
 // window asks for one.
 TEST_F(TemperatureTest, NoFirstApproachChosenAsksForOne) {

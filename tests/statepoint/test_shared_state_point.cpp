@@ -7,6 +7,7 @@
 #include "windows/phase/FugacityWindow.h"
 #include "windows/response/CPWindow.h"
 #include "windows/state/PressuresWindow.h"
+#include "windows/state/TemperatureWindow.h"
 #include "windows/state/VolumeWindow.h"
 
 #include <functional>
@@ -139,38 +140,69 @@ TEST_F(SharedStatePointTest, TypingElsewhereDuringASearchLeavesTheStatePointWhol
   EXPECT_EQ(Text(p, "dataEntry1") + "|" + Text(p, "Result"), "300|");
 }
 
-// A step's answer for entries changed during its search is dropped: 600 K
-// typed while the Cp window searches at 500 K and 10 MPa leaves no volume
-// of 500 K beside 600 K, nothing stored, and "calculate" refuses the
-// half-typed state.
-TEST_F(SharedStatePointTest, AStepAnswerForEntriesChangedDuringItsSearchIsDropped) {
-  CPWindow* cp = Open<CPWindow>();
-  Press(cp, "RadioButtonTP");
-  Enter(cp, "dataEntryT", "500");
-  Enter(cp, "dataEntryPV", "10");
-  TypeDuringNextLoop(cp, "dataEntryT", "600");
-  Press(cp, "PushButton1");
-  Globals::SetBackgroundTask(nullptr);
-  ASSERT_TRUE(TypingMade());
-  EXPECT_EQ(Shown(cp, "Result"), "600 |  |  | ");
-  EXPECT_FALSE(Shared().Complete());
-  Press(cp, "calculate");
-  EXPECT_EQ(Text(cp, "warning"), kRefused);
-  EXPECT_EQ(Text(cp, "Result"), "");
-}
-
-// The same for the Molar Volume window's search.
-TEST_F(SharedStatePointTest, AVolumeForInputsChangedDuringItsSearchIsDropped) {
-  VolumeWindow* v = Open<VolumeWindow>();
-  Enter(v, "dataEntryT", "500");
-  Enter(v, "dataEntryP", "10");
-  Press(v, "Choice0");
-  TypeDuringNextLoop(v, "dataEntryT", "300");
-  Press(v, "calculate");
-  Globals::SetBackgroundTask(nullptr);
-  ASSERT_TRUE(TypingMade());
-  EXPECT_EQ(Text(v, "Result") + "|" + Text(v, "DensityResult"), "|");
-  EXPECT_FALSE(Shared().Complete());
+// An answer for inputs changed during its search (the searches let events
+// run) is neither shown nor stored, and the state point keeps what it held:
+// 600 K typed while the Cp window's state step searches at 500 K and 10
+// MPa (its "calculate" then refuses the half-typed state), 300 K while
+// Molar Volume searches, 20 MPa while Temperatures searches.
+TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
+  const struct {
+    const char* what;
+    std::function<ui::Window*()> open;  // the window with its inputs typed
+    const char* field;                  // typed into during the search
+    const char* typed;
+    const char* button;                 // starts the search
+    std::function<QString(ui::Window*)> shown;
+    QString expected;
+  } cases[] = {
+      {"Cp state step",
+       [] {
+         CPWindow* w = Open<CPWindow>();
+         Press(w, "RadioButtonTP");
+         Enter(w, "dataEntryT", "500");
+         Enter(w, "dataEntryPV", "10");
+         return static_cast<ui::Window*>(w);
+       },
+       "dataEntryT", "600", "PushButton1",
+       [](ui::Window* w) {
+         const QString shown = Shown(w, "Result");
+         Press(w, "calculate");
+         return shown + "|" + Text(w, "warning") + "|" + Text(w, "Result");
+       },
+       "600 |  |  | |" + kRefused + "|"},
+      {"Molar Volume",
+       [] {
+         VolumeWindow* w = Open<VolumeWindow>();
+         Enter(w, "dataEntryT", "500");
+         Enter(w, "dataEntryP", "10");
+         Press(w, "Choice0");
+         return static_cast<ui::Window*>(w);
+       },
+       "dataEntryT", "300", "calculate",
+       [](ui::Window* w) { return Text(w, "Result") + "|" + Text(w, "DensityResult"); }, "|"},
+      {"Temperatures",
+       [] {
+         TemperatureWindow* w = Open<TemperatureWindow>();
+         Enter(w, "dataEntry", ui::Str(18015.28 / 871.032));
+         Enter(w, "dataEntry1", "10");
+         Press(w, "Choice0");
+         return static_cast<ui::Window*>(w);
+       },
+       "dataEntry1", "20", "calculate",
+       [](ui::Window* w) { return Text(w, "Result") + "|" + Text(w, "warning"); }, "|"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    thermo::StatePoint::Set(300, 5, 30);
+    ui::Window* w = c.open();
+    TypeDuringNextLoop(w, c.field, c.typed);
+    Press(w, c.button);
+    Globals::SetBackgroundTask(nullptr);
+    ASSERT_TRUE(TypingMade());
+    EXPECT_EQ(c.shown(w), c.expected);
+    const thermo::State s = Shared();
+    EXPECT_TRUE(s.T == 300 && s.P == 5 && s.V == 30);
+  }
 }
 
 // A complete window answers for its own state whatever another window does
