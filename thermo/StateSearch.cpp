@@ -1,5 +1,7 @@
 #include "thermo/StateSearch.h"
 
+#include <cmath>
+
 #include "eos/Globals.h"
 #include "thermo/Coexistence.h"
 #include "thermo/StateValues.h"
@@ -54,6 +56,16 @@ bool InsideTwoPhaseRegion(double P, double V) {
 }
 
 }  // namespace
+
+Reason StateRefusal(double T, double P, double V) {
+  if (!(T >= MinTempKelvin)) return Reason::TemperatureBelowRange;
+  if (!Haar_InTemperatureWindow(T)) return Reason::OutsideTemperatureWindow;
+  if (!(V >= MinMolarVol)) return Reason::VolumeBelowRange;
+  if (!(P <= MaxPressure)) return Reason::PressureAboveRange;
+  if (!(P > 0) || !std::isfinite(V)) return Reason::NoValue;
+  if (!MechanicallyStable(T, V)) return Reason::TwoPhaseState;
+  return Reason::None;
+}
 
 Reason NoValueReason(double T) {
   return Haar_InTemperatureWindow(T) ? Reason::NoValue : Reason::OutsideTemperatureWindow;

@@ -22,6 +22,14 @@ namespace thermo {
 inline constexpr double MaxPressure = 3000.0;     // MPa
 inline constexpr double MaxCaloricTemp = 3000.0;  // K
 
+// The states of water a calculator gives figures for, and the only complete
+// states the program-wide state point hands on: from 260 K and inside the
+// equation's temperature window, from 15 cm3/mol, a pressure above 0 and up
+// to 3000 MPa, and mechanically stable (an unstable state lies inside the
+// two-phase region). Reason::None for an accepted state, else the first
+// rule it breaks. The caloric limit of 3000 K is the caloric figures' own.
+Reason StateRefusal(double T, double P, double V);
+
 // Why the equation gives no value at (T, V): outside its temperature
 // window, or no value there for another reason.
 Reason NoValueReason(double T);
