@@ -22,7 +22,7 @@ constexpr double NudgeStep = 0.0001;
 // so one evaluation costs at most this plus its two first searches: a few
 // milliseconds.
 constexpr int RetryEvaluationBudget = 15000;
-constexpr int FullSearchEvaluations = 2 + SecantCounterLimit / 2;  // 502
+constexpr int FullSearchEvaluations = 2 + SecantPassLimit;  // 502
 
 // Result of an evaluation that found no root on the required side: not a
 // number, so a secant search on this function never converges on it.

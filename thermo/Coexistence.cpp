@@ -9,7 +9,7 @@
 #include <utility>
 #include "eos/BracketRoot.h"
 #include "eos/Globals.h"
-#include "thermo/DampedSaturationSecant.h"
+#include "eos/HalfSecantSolve.h"
 #include "thermo/StateValues.h"
 
 namespace phase {

@@ -9,16 +9,16 @@
 
 namespace ui::internal {
 
-LineWidget::LineWidget(QWidget* parent, const ControlLayout& spec) : QWidget(parent) {
+LineWidget::LineWidget(QWidget* parent, const ControlLayout& line) : QWidget(parent) {
   // The box around the two points leaves room for the pen on every side.
-  const int pen = std::max(1, spec.borderWidth);
-  const QRect box = QRect(QPoint(std::min(spec.x1, spec.x2), std::min(spec.y1, spec.y2)),
-                          QPoint(std::max(spec.x1, spec.x2), std::max(spec.y1, spec.y2)))
+  const int pen = std::max(1, line.borderWidth);
+  const QRect box = QRect(QPoint(std::min(line.x1, line.x2), std::min(line.y1, line.y2)),
+                          QPoint(std::max(line.x1, line.x2), std::max(line.y1, line.y2)))
                         .adjusted(-pen, -pen, pen, pen);
   setGeometry(box);
-  from_ = QPoint(spec.x1, spec.y1) - box.topLeft();
-  to_ = QPoint(spec.x2, spec.y2) - box.topLeft();
-  colour_ = ToQColor(spec.lineColor);
+  from_ = QPoint(line.x1, line.y1) - box.topLeft();
+  to_ = QPoint(line.x2, line.y2) - box.topLeft();
+  colour_ = ToQColor(line.lineColor);
   width_ = pen;
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }

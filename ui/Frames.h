@@ -14,7 +14,7 @@ namespace ui::internal {
 // A straight line between two points given in window coordinates.
 class LineWidget : public QWidget {
  public:
-  LineWidget(QWidget* parent, const ControlLayout& spec);
+  LineWidget(QWidget* parent, const ControlLayout& line);
 
  protected:
   void paintEvent(QPaintEvent* e) override;

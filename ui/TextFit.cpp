@@ -66,9 +66,9 @@ QString Caption(const QString& text) {
   return caption;
 }
 
-QFont MakeFont(const Font& spec) {
+QFont MakeFont(const Font& layoutFont) {
   QFont font = QApplication::font();
-  const QString family = FromUtf8(spec.family).trimmed();
+  const QString family = FromUtf8(layoutFont.family).trimmed();
   const QString key = family.toLower();
   if (key.isEmpty() || key == QLatin1String("system")) {
     // the desktop's interface font, as the application has it
@@ -86,10 +86,10 @@ QFont MakeFont(const Font& spec) {
   } else {
     font.setFamilies({family, QApplication::font().family()});
   }
-  font.setPixelSize(spec.size > 0 ? spec.size : DefaultTextSize);
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
+  font.setPixelSize(layoutFont.size > 0 ? layoutFont.size : DefaultTextSize);
+  font.setBold(layoutFont.bold);
+  font.setItalic(layoutFont.italic);
+  font.setUnderline(layoutFont.underline);
   return font;
 }
 
@@ -102,13 +102,13 @@ int FittingSize(QFont font, int nominal, const QString& text, QSize box, bool wr
   return size;
 }
 
-void ApplyFont(QWidget* w, Kind kind, const Font& spec, const QString& text) {
-  QFont font = MakeFont(spec);
-  font.setPixelSize(FittingSize(font, spec.size, text.isEmpty() ? QStringLiteral("Xg") : text,
+void ApplyFont(QWidget* w, Kind kind, const Font& layoutFont, const QString& text) {
+  QFont font = MakeFont(layoutFont);
+  font.setPixelSize(FittingSize(font, layoutFont.size, text.isEmpty() ? QStringLiteral("Xg") : text,
                                 CaptionBox(w, kind), false));
   w->setFont(font);
   // The size the layout asked for, beside the one the text got to fit.
-  w->setProperty("textSize", spec.size > 0 ? spec.size : DefaultTextSize);
+  w->setProperty("textSize", layoutFont.size > 0 ? layoutFont.size : DefaultTextSize);
 }
 
 }  // namespace ui::internal

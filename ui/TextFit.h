@@ -26,7 +26,7 @@ QString Caption(const QString& text);
 
 // The layout's font: its family with fallbacks, its size in pixels (0 is
 // DefaultTextSize), bold, italic, underline.
-QFont MakeFont(const Font& spec);
+QFont MakeFont(const Font& layoutFont);
 
 // The largest pixel size up to `nominal` at which the text fits the box
 // (word-wrapped when `wrap`), but not below MinTextSize.
@@ -34,6 +34,6 @@ int FittingSize(QFont font, int nominal, const QString& text, QSize box, bool wr
 
 // Gives a button, radio, group box, field or list the layout's font at the
 // largest size that fits its caption (or a sample line for an empty one).
-void ApplyFont(QWidget* w, Kind kind, const Font& spec, const QString& text);
+void ApplyFont(QWidget* w, Kind kind, const Font& layoutFont, const QString& text);
 
 }  // namespace ui::internal

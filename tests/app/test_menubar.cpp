@@ -86,9 +86,9 @@ class FieldWindow : public ui::Window {
 
  protected:
   const ui::WindowLayout& Layout() const override {
-    static const ui::WindowLayout spec{.className = ClassName, .title = "Field",
+    static const ui::WindowLayout layout{.className = ClassName, .title = "Field",
                                      .width = 200, .height = 60, .visible = false};
-    return spec;
+    return layout;
   }
   std::span<const ui::ControlLayout> Controls() const override {
     static const ui::ControlLayout controls[] = {

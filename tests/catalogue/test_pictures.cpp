@@ -109,9 +109,9 @@ class PictureWindow : public ui::Window {
 
  protected:
   const ui::WindowLayout& Layout() const override {
-    static const ui::WindowLayout spec{.className = ClassName, .title = "Pictures",
+    static const ui::WindowLayout layout{.className = ClassName, .title = "Pictures",
                                      .width = 200, .height = 120, .visible = false};
-    return spec;
+    return layout;
   }
   std::span<const ui::ControlLayout> Controls() const override {
     static const ui::ControlLayout controls[] = {

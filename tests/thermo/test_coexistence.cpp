@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "eos/Globals.h"
+#include "eos/HalfSecantSolve.h"
 #include "thermo/Coexistence.h"
 #include "tests/thermo/CurveScan.h"
-#include "thermo/DampedSaturationSecant.h"
 #include "thermo/Homogenization.h"
 
 namespace {
@@ -164,7 +164,7 @@ TEST(Coexistence, CheckRefusesAMetastableLiquid) {
     return value;
   };
   const double P0 = Globals::SaturationP(T);
-  ASSERT_TRUE(DampedSaturationSecant(f, P0, 0.999 * P0).success());
+  ASSERT_TRUE(Globals::DampedSaturationSecant(f, P0, 0.999 * P0).success());
   EXPECT_NEAR(last.P, 21.93982646, 5e-9);
   EXPECT_NEAR(last.VL, 49.29157, 5e-5);
   EXPECT_NEAR(Globals::Haar_Pressure(T, last.VL), last.P, 1e-6);

@@ -8,12 +8,12 @@
 #include <string>
 
 #include "eos/Globals.h"
-#include "thermo/DampedSaturationSecant.h"
+#include "eos/HalfSecantSolve.h"
 
 namespace {
 
-using phase::DampedSaturationSecant;
-using phase::SaturationEnd;
+using Globals::DampedSaturationSecant;
+using Globals::SecantOutcome;
 
 int yields = 0;
 void CountYield() { ++yields; }
@@ -22,7 +22,7 @@ struct Case {
   std::string what;
   double (*f)(double);
   double X0, X;
-  SaturationEnd end;
+  SecantOutcome end;
   int n;
   int evaluations;
 };
@@ -40,19 +40,19 @@ double NanAtOnce(double) { return ++calls, std::numeric_limits<double>::quiet_Na
 TEST(DampedSaturationSecant, EndsAsItsCounterSays) {
   const Case cases[] = {
       // Each pass halves the distance to the root of a straight line.
-      {"converges", Linear, 2.0, 1.5, SaturationEnd::Converged, 38, 41},
+      {"converges", Linear, 2.0, 1.5, SecantOutcome::Converged, 38, 41},
       // The first step, 5e-14, is already below 1e-12 of the new point.
-      {"first pass", Linear, 1.0 + 1e-12, 1.0 + 1e-13, SaturationEnd::Converged, 0, 3},
+      {"first pass", Linear, 1.0 + 1e-12, 1.0 + 1e-13, SecantOutcome::Converged, 0, 3},
       // Equal values: the zero step passes the relative test and then fails.
-      {"equal values", Zero, 1.0, 2.0, SaturationEnd::ZeroStep, 0, 3},
+      {"equal values", Zero, 1.0, 2.0, SecantOutcome::ZeroStep, 0, 3},
       // At 0 the relative step is 0/0: every pass runs, then the zero step fails.
-      {"equal values at 0", Zero, 0.0, 0.0, SaturationEnd::ZeroStep, 1000, 1003},
+      {"equal values at 0", Zero, 0.0, 0.0, SecantOutcome::ZeroStep, 1000, 1003},
       // No root: each step is half of the previous point, so the points
       // grow by about a third a pass and never settle.
-      {"pass limit", Reciprocal, 1.0, 2.0, SaturationEnd::PassLimit, 1000, 1003},
-      {"step too large", Shifted, 1e301, -1e301, SaturationEnd::StepTooLarge, 0, 3},
-      {"failed evaluation", NanOnThirdCall, 2.0, 1.5, SaturationEnd::FailedEvaluation, 0, 3},
-      {"failed first evaluation", NanAtOnce, 2.0, 1.5, SaturationEnd::FailedEvaluation, 0, 1},
+      {"pass limit", Reciprocal, 1.0, 2.0, SecantOutcome::Exhausted, 1000, 1003},
+      {"step too large", Shifted, 1e301, -1e301, SecantOutcome::Abandoned, 0, 3},
+      {"failed evaluation", NanOnThirdCall, 2.0, 1.5, SecantOutcome::FailedEvaluation, 0, 3},
+      {"failed first evaluation", NanAtOnce, 2.0, 1.5, SecantOutcome::FailedEvaluation, 0, 1},
   };
   Globals::SetBackgroundTask(CountYield);
   for (const Case& c : cases) {
@@ -60,12 +60,12 @@ TEST(DampedSaturationSecant, EndsAsItsCounterSays) {
     yields = 0;
     const auto s = DampedSaturationSecant(c.f, c.X0, c.X);
     EXPECT_EQ(s.end, c.end) << c.what;
-    EXPECT_EQ(s.success(), c.end == SaturationEnd::Converged) << c.what;
+    EXPECT_EQ(s.success(), c.end == SecantOutcome::Converged) << c.what;
     EXPECT_EQ(s.n, c.n) << c.what;
     EXPECT_EQ(calls, c.evaluations) << c.what;
     // One yield per pass that ran to its end.
     const int passes = c.evaluations - 2;
-    EXPECT_EQ(yields, c.end == SaturationEnd::FailedEvaluation ? 0 : passes) << c.what;
+    EXPECT_EQ(yields, c.end == SecantOutcome::FailedEvaluation ? 0 : passes) << c.what;
   }
   Globals::SetBackgroundTask(nullptr);
 }

@@ -46,8 +46,8 @@ class Form : public ui::Window {
 
  protected:
   const ui::WindowLayout& Layout() const override {
-    static const ui::WindowLayout spec{"Form.Form", "Form", 420, 300};
-    return spec;
+    static const ui::WindowLayout layout{"Form.Form", "Form", 420, 300};
+    return layout;
   }
   std::span<const ui::ControlLayout> Controls() const override {
     using ui::Kind;
@@ -100,10 +100,10 @@ class Waiting : public ui::Window {
 
  protected:
   const ui::WindowLayout& Layout() const override {
-    static const ui::WindowLayout spec{.className = "Waiting.Waiting", .title = "Waiting",
+    static const ui::WindowLayout layout{.className = "Waiting.Waiting", .title = "Waiting",
                                      .width = 300, .height = 120, .placement = ui::Placement::Centred,
                                      .visible = false};
-    return spec;
+    return layout;
   }
   std::span<const ui::ControlLayout> Controls() const override {
     using ui::Kind;
@@ -146,8 +146,8 @@ class Keys : public ui::Window {
 
  protected:
   const ui::WindowLayout& Layout() const override {
-    static const ui::WindowLayout spec{.className = ClassName, .title = "Keys", .width = 360, .height = 170};
-    return spec;
+    static const ui::WindowLayout layout{.className = ClassName, .title = "Keys", .width = 360, .height = 170};
+    return layout;
   }
   std::span<const ui::ControlLayout> Controls() const override {
     using ui::Kind;
@@ -421,9 +421,9 @@ class Cramped : public ui::Window {
 
  protected:
   const ui::WindowLayout& Layout() const override {
-    static const ui::WindowLayout spec{.className = ClassName, .title = "Cramped", .width = 200,
+    static const ui::WindowLayout layout{.className = ClassName, .title = "Cramped", .width = 200,
                                      .height = 80, .visible = false};
-    return spec;
+    return layout;
   }
   std::span<const ui::ControlLayout> Controls() const override {
     using ui::Kind;
