@@ -26,6 +26,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class Isochore : public ui::Window {
  public:
   static constexpr const char* ClassName = "Isochore.Isochore";
@@ -51,6 +53,13 @@ class Isochore : public ui::Window {
   // Whether the molar volume has an isochore; says so in the file labels
   // when it has none.
   bool VolumeAccepted(double v);
+  // The rows of the isochore of v over the range, the one source of the
+  // table's rows and the file's: in order, each temperature (˚C) with its
+  // pressure (MPa) as text, empty where the equation gives none, goes to
+  // `row`, which returns false to stop there. The equation, and this after
+  // each row, let events run.
+  static void ForEachRow(const Range& range, double v,
+                         const std::function<bool(double t, const QString& p)>& row);
   // Writes the file; on failure returns false with the reason in `error`.
   bool WriteIsochoreFile(const Range& range, double v, const QString& name, QString& error);
 
