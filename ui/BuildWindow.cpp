@@ -282,6 +282,18 @@ void Window::Build() {
     }
   }
 
+  // Fields with a button of their own for Return; the button may come later
+  // in the list than its field. A name the list lacks is a mistake in the
+  // window's tables, said once like a handler's.
+  for (const ControlLayout& cs : Controls()) {
+    if (cs.kind != Kind::EditField || cs.returnButton == nullptr || *cs.returnButton == '\0')
+      continue;
+    if (auto* button = Button(cs.returnButton))
+      impl_->returnButtons.emplace_back(Control(cs.name, cs.index), button);
+    else
+      qWarning("%s: no button %s for the Return key", ws.className, cs.returnButton);
+  }
+
   // A handler whose control is not in the list is a mistake in the window's
   // tables; say so once, when the window is built.
   for (std::size_t i = 0; i < handlers.size(); ++i)

@@ -65,6 +65,9 @@ struct ControlLayout {
   bool visible = true;
   bool value = false;        // RadioButton: on when the window opens
   bool isDefault = false;    // PushButton: pressed by the Return key
+  // EditField: the button the Return key presses while this field has the
+  // focus, instead of the default button; "" for the default button.
+  const char* returnButton = "";
   const char* parent = "";   // InitialParent: enclosing GroupBox or Rectangle, "" for the window
   int index = NoIndex;       // member index of a control array
   int picture = 0;           // Canvas backdrop or ImageWell image: picture resource ID, 0 none
@@ -75,6 +78,12 @@ struct ControlLayout {
   int borderWidth = 1;                 // Line and Rectangle
   Rgb lineColor = Black;               // Line
 };
+
+// The field with its own button for the Return key.
+constexpr ControlLayout WithReturnButton(ControlLayout field, const char* button) {
+  field.returnButton = button;
+  return field;
+}
 
 struct WindowLayout {
   const char* className = "";  // full class name, "Start.Start"

@@ -68,11 +68,14 @@ bool Window::event(QEvent* e) {
       Event_Activate();
       break;
     case QEvent::KeyPress: {
-      // Return that no control used presses the default button.
+      // Return that no control used presses the focused field's own button,
+      // or else the default button.
       auto* key = static_cast<QKeyEvent*>(e);
       const bool isReturn = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
       const auto mods = key->modifiers() & ~Qt::KeypadModifier;
       QPushButton* button = impl_->defaultButton;
+      for (const auto& [field, own] : impl_->returnButtons)
+        if (field == focusWidget()) button = own;
       if (isReturn && mods == Qt::NoModifier && button != nullptr && button->isEnabled() &&
           button->isVisible()) {
         button->click();

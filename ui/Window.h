@@ -15,7 +15,8 @@
 //     layout values. Code can turn every radio of a group off.
 //   - Setting a field's text from code raises its TextChange, like typing.
 //   - The Return key presses the window's default button, also while a text
-//     field has the focus.
+//     field has the focus; a field whose layout names a button of its own
+//     (ControlLayout::returnButton) presses that one instead.
 //   - Activate runs each time the window becomes the active window, its
 //     first showing included.
 //   - Closing a window hides it and keeps the instance: the next accessor call
@@ -57,7 +58,8 @@
 //     TextChange; setting the text it already has is no change and raises
 //     nothing.
 //   - Return that the focused control does not use (a line edit, a radio, an
-//     ordinary button) reaches the window, which clicks the default button.
+//     ordinary button) reaches the window, which clicks the focused field's
+//     own button, or else the default button.
 //   - Activate is the window's WindowActivate event; Show() asks for
 //     activation, and the offscreen platform activates a window it shows.
 //   - Group boxes and rectangles are frames: they are transparent to the

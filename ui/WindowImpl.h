@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/RadioGroups.h"
@@ -23,6 +24,8 @@ struct Window::Impl {
   std::vector<Entry> controls;  // in creation order
   internal::RadioGroups radios;
   QPushButton* defaultButton = nullptr;
+  // Fields whose Return presses a button of their own, not the default one.
+  std::vector<std::pair<const QWidget*, QPushButton*>> returnButtons;
   bool built = false;
 };
 

@@ -13,13 +13,13 @@ namespace {
 class LiquidVapourTest : public WindowTest<LiquidVapourEq> {
  protected:
   // Types the bulk volume, asks for Th, types the temperature in the unit
-  // given and presses "calculate".
-  void Calculate(const QString& V, const char* unit, const QString& T) {
+  // given and presses "calculate"; or asks for both by Return in the entry.
+  void Calculate(const QString& V, const char* unit, const QString& T, bool byReturn = false) {
     Enter(w, "DataEntryV", V);
-    Press(w, "calTh");
+    byReturn ? guitest::PressReturn(guitest::FindControl(w, "DataEntryV")) : Press(w, "calTh");
     Press(w, unit);
     Enter(w, "DataEntryT", T);
-    Press(w, "calculate");
+    byReturn ? guitest::PressReturn(guitest::FindControl(w, "DataEntryT")) : Press(w, "calculate");
   }
   // Th in kelvin as the window shows it, in degrees Celsius.
   double ShownTh() const { return Number(w, "nummerTh") + Globals::CelsiusOffset; }
@@ -33,14 +33,17 @@ TEST_F(LiquidVapourTest, PhasesAndTheirSharesBelowTheHomogenizationTemperature) 
     const char* T;
     const char* density;
     double Th, P, frac1;
+    bool byReturn = false;  // Return in the volume asked for Th, and ran the equilibrium
   } cases[] = {
       {"30", "Kelvin", "500", "corresponding density = 600.5093 kg/m3", 616.1542, 2.637293, 0.71777},
       {"1000", "Celsius", "126.85", "corresponding density = 18.01528 kg/m3", 517.2704, 0.24553,
        0.017782},
+      {"30", "Kelvin", "500", "corresponding density = 600.5093 kg/m3", 616.1542, 2.637293, 0.71777,
+       true},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.V);
-    Calculate(c.V, c.unit, c.T);
+    SCOPED_TRACE(std::string(c.V) + (c.byReturn ? " by Return" : ""));
+    Calculate(c.V, c.unit, c.T, c.byReturn);
     EXPECT_EQ(statetest::Shared().V, ui::Val(c.V));
     EXPECT_EQ(Text(w, "Density"), c.density);
     // Th is the equation's; the auxiliary curve's (c.Th) lies within 0.06 K.

@@ -1,6 +1,7 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/state/StateTest.h"
 
+#include "windows/phase/LiquidVapourEq.h"
 #include "windows/state/Isochore.h"
 #include "windows/state/PressuresWindow.h"
 
@@ -11,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <functional>
 
 #include <unistd.h>
 
@@ -372,6 +375,59 @@ TEST_F(IsochoreTest, ActivationEmptiesTableAndFileLabels) {
   EXPECT_EQ(Text(w, "ResultV"), "20");
   EXPECT_EQ(Text(w, "minimum"), "0");
   guitest::ExpectTextsFit(w);
+}
+
+// The table, the file and its name are of the molar volume the window
+// shows, taken when it was last activated: another window moving the state
+// point on does not change them (they were of V 30 under the label
+// 17.92899, in "30.txt"); an activation while the table is filled stops it.
+// 17.92899 cm3/mol is 1004.813 kg/m3, published at 0 ˚C and 10 MPa.
+TEST_F(IsochoreTest, RowsAndFileAreOfTheVolumeShown) {
+  auto pressuresAt30 = [] {
+    PressuresWindow* p = Open<PressuresWindow>();
+    Enter(p, "dataEntry", "30");
+    Enter(p, "dataEntry1", "1000");
+    Press(p, "calculate");
+    EXPECT_EQ(Shared().V, 30) << "the state point moved on";
+  };
+  const struct {
+    const char* what;
+    std::function<void()> elsewhere;
+    bool duringTable;
+    const char* shown;
+  } cases[] = {
+      {"Pressures at V 30", pressuresAt30, false, "17.92899"},
+      {"V 30 typed in Liquid-Vapour Equilibrium",
+       [] { Enter(Open<LiquidVapourEq>(), "DataEntryV", "30"); }, false, "17.92899"},
+      {"the same, then the isochore activated, during the table",
+       [this, pressuresAt30] { pressuresAt30(); guitest::ShowAndWait(w); }, true, "30"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    PressuresWindow* p = Open<PressuresWindow>();
+    Enter(p, "dataEntry", "17.92899");
+    Enter(p, "dataEntry1", "298.15");
+    Press(p, "calculate");
+    Press(p, "PushButton1");
+    ASSERT_TRUE(guitest::ShowAndWait(w));
+    Range("0", "20", "10");
+    if (c.duringTable) DoDuringNextLoop(c.elsewhere); else c.elsewhere();
+    Press(w, "calculate");  // the isochore not activated
+    Globals::SetBackgroundTask(nullptr);
+    ASSERT_EQ(Text(w, "ResultV"), c.shown);
+    auto row = [v = ui::Val(c.shown)](const QString& t) {
+      return t + ", " + ui::Str(Globals::Haar_Pressure(ui::Val(t) + Globals::CelsiusOffset, v));
+    };
+    QStringList shown;
+    for (int k = 0; k < Rows(w); ++k) shown << Cell(w, k, 0) + ", " + Cell(w, k, 1);
+    EXPECT_EQ(shown, c.duringTable ? QStringList() : QStringList({row("0"), row("10"), row("20")}));
+    EXPECT_NEAR(ui::Val(Cell(w, 0, 1)), c.duringTable ? 0 : 10, 0.05);
+    Press(w, "Export");
+    const QString name = QString(c.shown) + ".txt";
+    EXPECT_EQ(Text(w, "filename1"), name);
+    EXPECT_EQ(FileRows(name), QStringList({row("0"), row("10"), row("20")}));
+    ASSERT_TRUE(QFile::remove(name));
+  }
 }
 
 // Presses of both buttons made while a loop lets events run are ignored.

@@ -75,7 +75,9 @@ constexpr ControlLayout kControls[] = {
     Text("KelvinTh", 530, 145, 70, 20, "˚Celsius", 14),
     {.kind = Kind::PushButton, .name = "calTh", .left = 340, .top = 145, .width = 70, .height = 20,
      .text = "calculate", .font = {.size = 12}},
-    temperature_entry::Field("DataEntryV", 155, 85),
+    // Return in the volume asks for its Th; in the temperature, the
+    // default button, for the equilibrium.
+    ui::WithReturnButton(temperature_entry::Field("DataEntryV", 155, 85), "calTh"),
     Text("Density", 155, 115, 300, 15, "corresponding density", 12),
     Rule("Line1", 20, 185, 600),
     {.kind = Kind::StaticText, .name = "Text13", .left = 20, .top = 200, .width = 443, .height = 25,

@@ -105,10 +105,13 @@ std::vector<ui::Handler> Isochore::Handlers() {
   };
 }
 
+// The volume shown is taken afresh and the table emptied; a table being
+// filled for the volume shown before stops, as for a changed range.
 void Isochore::Event_Activate() {
-  const double v = thermo::StatePoint::Get().V;
-  Label("ResultV")->SetText(ui::Str(v));
-  Label("ResultV1")->SetText(ui::Str(thermo::DensityGcm3(v)));
+  ++rangeChanges_;
+  v_ = thermo::StatePoint::Get().V;
+  Label("ResultV")->SetText(ui::Str(v_));
+  Label("ResultV1")->SetText(ui::Str(thermo::DensityGcm3(v_)));
   Label("filename0")->SetText(QString());
   Label("filename1")->SetText(QString());
   listing_layout::ResetList(List("ListBox1"),
@@ -171,18 +174,28 @@ void Isochore::calculate_Action() {
   list->DeleteAllRows();
   Label("filename1")->SetText(QString());
   Label("filename0")->SetText(QString());
-  const double v = thermo::StatePoint::Get().V;
+  const double v = v_;
   if (ReadAndCheck(r) && VolumeAccepted(v)) {
     const unsigned changes = rangeChanges_;
-    for (double i = 0; i < r.rows; ++i) {
-      const double t = r.min + i * r.step;
-      const double p = thermo::PressureOfState(t + Globals::CelsiusOffset, v).value;
-      // The equation lets events run: a range changed meanwhile has emptied
-      // the table, and its rows are no longer wanted.
-      if (changes != rangeChanges_) break;
-      listing_layout::AddRow(list, t, p != 0 ? ui::Str(p) : kNoResult);
-      Globals::RuntimeBackgroundTask();
-    }
+    ForEachRow(r, v, [&](double t, const QString& p) {
+      // The equation lets events run: a range changed meanwhile, or the
+      // window activated again, has emptied the table, and its rows are no
+      // longer wanted.
+      if (changes != rangeChanges_) return false;
+      listing_layout::AddRow(list, t, p.isEmpty() ? kNoResult : p);
+      return true;
+    });
+  }
+}
+
+// Each temperature in ˚C; 273.15 is added for the pressure.
+void Isochore::ForEachRow(const Range& r, double v,
+                          const std::function<bool(double, const QString&)>& row) {
+  for (double i = 0; i < r.rows; ++i) {
+    const double t = r.min + i * r.step;
+    const double p = thermo::PressureOfState(t + Globals::CelsiusOffset, v).value;
+    if (!row(t, p != 0 ? ui::Str(p) : QString())) return;
+    Globals::RuntimeBackgroundTask();
   }
 }
 
@@ -199,7 +212,7 @@ void Isochore::Export_Action() {
   Label("filename0")->SetText(QString());
   Label("filename1")->SetText(QString());
   if (!ReadAndCheck(r)) return;
-  const double v = thermo::StatePoint::Get().V;
+  const double v = v_;
   if (!VolumeAccepted(v)) return;
   const QString name = ui::Str(v) + QStringLiteral(".txt");
   QString error;
@@ -240,15 +253,14 @@ bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, 
     if (!out->WriteLine(line)) return fail(out->Error());
   }
 
-  // The rows of the table, each temperature in ˚C; 273.15 is added for the
-  // pressure.
-  for (double i = 0; i < r.rows; ++i) {
-    const double t = r.min + i * r.step;
-    const double p = thermo::PressureOfState(t + Globals::CelsiusOffset, v).value;
-    if (p != 0 && !out->WriteLine(ui::Str(t) + QStringLiteral(", ") + ui::Str(p)))
-      return fail(out->Error());
-    Globals::RuntimeBackgroundTask();
-  }
+  // The rows of the table, those without a pressure left out.
+  bool written = true;
+  ForEachRow(r, v, [&](double t, const QString& p) {
+    if (p.isEmpty()) return true;
+    written = out->WriteLine(ui::Str(t) + QStringLiteral(", ") + p);
+    return written;
+  });
+  if (!written) return fail(out->Error());
   if (!out->Close()) return fail(out->Error());
   return true;
 }

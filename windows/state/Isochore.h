@@ -1,6 +1,7 @@
 // The isochore window: pressure against temperature at the molar volume of
-// the program-wide state point (thermo::StatePoint), as a table on
-// "calculate" and as the isochore data file on "export".
+// the program-wide state point (thermo::StatePoint) as it was when the
+// window was last activated, the volume it shows, as a table on "calculate"
+// and as the isochore data file on "export".
 //
 // The isochore data file, "<Str of the volume>.txt" in the current folder,
 // ASCII with Unix line endings:
@@ -24,6 +25,8 @@
 #include "ui/Window.h"
 
 #include <QString>
+
+#include <functional>
 
 class Isochore : public ui::Window {
  public:
@@ -50,6 +53,13 @@ class Isochore : public ui::Window {
   // Whether the molar volume has an isochore; says so in the file labels
   // when it has none.
   bool VolumeAccepted(double v);
+  // The rows of the isochore of v over the range, the one source of the
+  // table's rows and the file's: in order, each temperature (˚C) with its
+  // pressure (MPa) as text, empty where the equation gives none, goes to
+  // `row`, which returns false to stop there. The equation, and this after
+  // each row, let events run.
+  static void ForEachRow(const Range& range, double v,
+                         const std::function<bool(double t, const QString& p)>& row);
   // Writes the file; on failure returns false with the reason in `error`.
   bool WriteIsochoreFile(const Range& range, double v, const QString& name, QString& error);
 
@@ -59,10 +69,14 @@ class Isochore : public ui::Window {
   // it is emptied, also while it is being filled.
   void RangeChanged();
 
+  // The molar volume the window shows, taken from the state point when the
+  // window was last activated: the table, the file and its name are of
+  // this volume, whatever another window has made the state point since.
+  double v_ = 0;
   // True while a table or an export is being produced: the loops let events
   // run, and a second press of either button then is ignored.
   bool busy_ = false;
-  // Changes of the typed range, counted so a table being filled stops when
-  // its range changes.
+  // Changes of the typed range, and activations, counted so a table being
+  // filled stops when its range or the volume it is of changes.
   unsigned rangeChanges_ = 0;
 };
