@@ -19,6 +19,13 @@ namespace phase {
 // 273.158 K) up to the equation's critical point (EquationCriticalPoint()).
 inline constexpr double TriplePointPressure = Globals::TriplePointPres;  // MPa
 
+// The highest homogenization temperature (K) and pressure (MPa) answered:
+// the equation's critical point, and what rounds to it at the eight
+// significant digits it is printed with (647.12715 K, 22.054233 MPa), so
+// that the point as printed is answered with the point itself.
+double HighestHomogenizationTemperature();
+double HighestHomogenizationPressure();
+
 enum class HomogenizationStatus {
   Solved,
   NoSolution,    // no equilibrium that passes the check
