@@ -16,7 +16,8 @@ namespace phase {
 // The homogenization temperatures and pressures that have an answer: the
 // liquid-vapour curve from the triple point (273.16 K, 0.000611657 MPa, the
 // auxiliary curve's triple-point pressure, which the equation puts at
-// 273.158 K) up to the equation's critical point (EquationCriticalPoint()).
+// 273.158 K) up to the equation's critical point (EquationCriticalPoint()),
+// as printed (below).
 inline constexpr double TriplePointPressure = Globals::TriplePointPres;  // MPa
 
 // The highest homogenization temperature (K) and pressure (MPa) answered:
