@@ -131,35 +131,25 @@ TEST_F(PressuresTest, CelsiusEntryThatIsNoNumberIsRefused) {
   EXPECT_NEAR(Number(w, "Result"), 2.107363, 1e-6);
 }
 
-// The limits are the equation's own saturated volumes up to its critical
-// point, named in the heading; where homogenization gives the critical
-// point (from 0.0001 K below it to the point as printed, 647.12715 K) its
-// one fluid for both. At the normal boiling point on the equation's scale
-// (373.1507 K, 373.1243 K on ITS-90) they lie within 0.1 % of the IAPWS
-// auxiliary equations' 958.365 and 0.597586 kg/m3; the vapour limit at
-// 373.15 K and 473.15 K has the equation's published saturation pressure,
-// 0.10132 and 1.5537 MPa. Below the triple point (an empty field is 0 K)
-// and above the critical point there is no limit: no heading standing alone
-// either.
+// The limits are the equation's own saturated volumes, the critical point's
+// one fluid where homogenization gives that point (up to 647.12715 K, the
+// point as printed). At the boiling point (373.1507 K on the equation's
+// scale) within 0.1 % of the IAPWS auxiliary curve's 958.365 and 0.597586
+// kg/m3; the vapour limit has the equation's published saturation pressure.
+// Below the triple point (an empty field is 0 K) and above the critical
+// point no limit, and no heading standing alone.
 TEST_F(PressuresTest, SaturationLimitsAreTheEquationsOwnCurve) {
   const QString heading = "At temperatures below critical point (647.127 K):";
   const struct {
     const char* T;
-    double liquid, vapour;  // cm3/mol; 0: no limits
-    double tolerance;       // relative for the volumes, MPa for the pressure
-    double pressure;        // MPa at the vapour limit; 0: not checked
+    double liquid = 0, vapour = 0;  // cm3/mol; 0: no limits
+    double tolerance = 0;           // relative for the volumes, MPa for the pressure
+    double pressure = 0;            // MPa at the vapour limit; 0: not checked
   } cases[] = {
-      {"373.1507", kDensityFactor / 958.365, kDensityFactor / 0.597586, 1e-3, 0},
-      {"373.15", 0, 0, 5e-6, 0.10132},
-      {"473.15", 0, 0, 5e-5, 1.5537},
-      {"647", 56.24954, 65.29574, 1e-7, 0},
-      {"647.1271", 60.69091, 60.69091, 1e-7, 0},
-      {"647.12715", 60.69091, 60.69091, 1e-7, 0},
-      {"647.12716", 0, 0, 0, 0},
-      {"260", 0, 0, 0, 0},
-      {"200", 0, 0, 0, 0},
-      {"-5", 0, 0, 0, 0},
-      {"", 0, 0, 0, 0},
+      {"373.1507", kDensityFactor / 958.365, kDensityFactor / 0.597586, 1e-3},
+      {"373.15", 0, 0, 5e-6, 0.10132},        {"473.15", 0, 0, 5e-5, 1.5537},
+      {"647", 56.24954, 65.29574, 1e-7},      {"647.1271", 60.69091, 60.69091, 1e-7},
+      {"647.12715", 60.69091, 60.69091, 1e-7}, {"647.12716"}, {"260"}, {"200"}, {"-5"}, {""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.T);

@@ -157,29 +157,21 @@ TEST_F(TemperatureTest, StatePointWrittenOnlyWhole) {
   EXPECT_EQ(ShownWindows<MathAnalT>(), 1);
 }
 
-// The limits are the equation's own saturated volumes up to its critical
-// point, named in the heading: at 0.101325 MPa within 0.1 % of the IAPWS
-// auxiliary equations' 958.365 and 0.597586 kg/m3; where homogenization
-// gives the critical point (up to the point as printed, 22.054233 MPa) its
-// one fluid for both. Above it, below the triple-point pressure
-// (0.000611657 MPa) and for no pressure there are no saturated volumes, and
-// so no limits: no heading standing alone either.
+// The limits are the equation's own saturated volumes: at 0.101325 MPa within
+// 0.1 % of the IAPWS auxiliary curve's 958.365 and 0.597586 kg/m3; the
+// critical point's one fluid up to 22.054233 MPa, the point as printed.
+// Above it, below the triple-point pressure and for no pressure no limits,
+// and no heading standing alone.
 TEST_F(TemperatureTest, SaturationLimitsAreTheEquationsOwnCurve) {
   const QString heading = "At pressures below critical point (22.054 MPa):";
   const struct {
     const char* P;
-    double liquid, vapour;  // cm3/mol; 0: no limits
-    double tolerance;       // relative
+    double liquid = 0, vapour = 0;  // cm3/mol; 0: no limits
+    double tolerance = 0;           // relative
   } cases[] = {
       {"0.101325", kDensityFactor / 958.365, kDensityFactor / 0.597586, 1e-3},
-      {"22.05423", 60.69091, 60.69091, 1e-7},
-      {"22.054233", 60.69091, 60.69091, 1e-7},
-      {"22.054234", 0, 0, 0},
-      {"22.064", 0, 0, 0},
-      {"0.0001", 0, 0, 0},
-      {"-1", 0, 0, 0},
-      {"0", 0, 0, 0},
-      {"", 0, 0, 0},
+      {"22.05423", 60.69091, 60.69091, 1e-7}, {"22.054233", 60.69091, 60.69091, 1e-7},
+      {"22.054234"}, {"22.064"}, {"0.0001"}, {"-1"}, {"0"}, {""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.P);

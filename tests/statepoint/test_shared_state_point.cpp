@@ -205,9 +205,8 @@ TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
   }
 }
 
-// The saturation guides solve the equation's curve for each character
-// typed and let events run meanwhile: a guide for an entry typed over
-// during its solve is not shown, the guide of the entry as it ends up is.
+// A saturation guide for an entry typed over while its solve lets events
+// run is not shown; the guide of the entry as it ends up is.
 TEST_F(SharedStatePointTest, AGuideForAnEntryTypedOverDuringItsSolveIsNotShown) {
   const struct {
     const char* what;
@@ -217,12 +216,11 @@ TEST_F(SharedStatePointTest, AGuideForAnEntryTypedOverDuringItsSolveIsNotShown) 
     const char* then;
     const char* guide;  // the label with the liquid's volume
   } cases[] = {
-      {"Cp saturation box", [] { return static_cast<ui::Window*>(Open<CPWindow>()); }, "dataEntryT",
-       "500", "600", "satliq"},
-      {"Pressures limits", [] { return static_cast<ui::Window*>(Open<PressuresWindow>()); },
-       "dataEntry1", "500", "600", "liquidlimit"},
-      {"Temperatures limits", [] { return static_cast<ui::Window*>(Open<TemperatureWindow>()); },
-       "dataEntry1", "1", "10", "liquidlimit"},
+      {"Cp box", []() -> ui::Window* { return Open<CPWindow>(); }, "dataEntryT", "500", "600", "satliq"},
+      {"Pressures", []() -> ui::Window* { return Open<PressuresWindow>(); }, "dataEntry1", "500", "600",
+       "liquidlimit"},
+      {"Temperatures", []() -> ui::Window* { return Open<TemperatureWindow>(); }, "dataEntry1", "1", "10",
+       "liquidlimit"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -62,11 +62,10 @@ const QString kStepWarningTV = "warning: put a number for temperature and molar 
 const QString kHookWarning = "warning: put a number for temperature, molar volume, and pressure";
 
 // The box names the equation's critical temperature and shows its own
-// saturated volumes from 273.16 K up to that point: at the triple point
-// within 0.1 % of the auxiliary curve's (999.789 and 0.00485426 kg/m3), and
-// where homogenization gives the critical point (from 0.0001 K below it to
-// the point as printed, 647.12715 K) its one fluid twice. Outside them a
-// sentence, and for 0 K and below it keeps what it showed.
+// saturated volumes (at the triple point within 0.1 % of the auxiliary
+// curve's 999.789 and 0.00485426 kg/m3), the critical point's one fluid up
+// to 647.12715 K, the point as printed. Outside them a sentence; for 0 K
+// and below it keeps what it showed.
 TEST_F(StatePointTest, SaturationBoxShowsTheEquationsOwnCurve) {
   EXPECT_EQ(Text(w, "sat1"), "Saturation properties below critical point (647.127 K)\nLimits to molar volumes:");
   const struct {
@@ -76,10 +75,8 @@ TEST_F(StatePointTest, SaturationBoxShowsTheEquationsOwnCurve) {
     const char* sentence;
   } cases[] = {
       {"273.16", 18015.28 / 999.789, 18015.28 / 0.00485426, 1e-3, ""},
-      {"647", 56.24954, 65.29574, 1e-7, ""},
-      {"647.1271", 60.69091, 60.69091, 1e-7, ""},
-      {"647.12715", 60.69091, 60.69091, 1e-7, ""},
-      {"273.15", 0, 0, 0, "sub-triple fluid conditions (ice)"},
+      {"647", 56.24954, 65.29574, 1e-7, ""},       {"647.1271", 60.69091, 60.69091, 1e-7, ""},
+      {"647.12715", 60.69091, 60.69091, 1e-7, ""}, {"273.15", 0, 0, 0, "sub-triple fluid conditions (ice)"},
       {"647.12716", 0, 0, 0, "super-critical fluid conditions"},
   };
   Press(w, "RadioButtonTP");
