@@ -105,8 +105,8 @@ const char* SaturationHeading() {
   return heading.c_str();
 }
 
-QString VolumeText(const char* phase, double V) {
-  return QString::fromUtf8(phase) + QStringLiteral(" = ") + ui::Str(V) + QStringLiteral(" cm3/mol");
+QString VolumeText(const char* name, double V) {
+  return QString::fromUtf8(name) + QStringLiteral(" = ") + ui::Str(V) + QStringLiteral(" cm3/mol");
 }
 
 }  // namespace
