@@ -400,7 +400,15 @@ CriticalPoint FindCriticalPoint() {
 }  // namespace
 
 const CriticalPoint& EquationCriticalPoint() {
-  static const CriticalPoint point = FindCriticalPoint();
+  // Found without letting events run (about a millisecond): a handler run
+  // meanwhile would ask for the point while it is still being found.
+  static const CriticalPoint point = [] {
+    const BackgroundTaskHook hook = CurrentBackgroundTask();
+    SetBackgroundTask(nullptr);
+    const CriticalPoint found = FindCriticalPoint();
+    SetBackgroundTask(hook);
+    return found;
+  }();
   return point;
 }
 

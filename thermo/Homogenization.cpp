@@ -49,11 +49,25 @@ Homogenization Outside() {
   return out;
 }
 
+// Half a unit in the eighth significant digit of x (x > 0).
+double PrintedRounding(double x) { return 0.5 * std::pow(10.0, std::floor(std::log10(x)) - 7.0); }
+
 }  // namespace
+
+double HighestHomogenizationTemperature() {
+  const CriticalPoint& cp = EquationCriticalPoint();
+  return cp.T + PrintedRounding(cp.T);
+}
+
+double HighestHomogenizationPressure() {
+  const CriticalPoint& cp = EquationCriticalPoint();
+  return cp.P + PrintedRounding(cp.P);
+}
 
 Homogenization HomogenizeAtTemperature(int mode, double T) {
   const CriticalPoint& cp = EquationCriticalPoint();
-  if (!(T >= TriplePointTemp - TripleTolerance && T <= cp.T)) return Outside();
+  if (!(T >= TriplePointTemp - TripleTolerance && T <= HighestHomogenizationTemperature()))
+    return Outside();
   if (T >= cp.bandT) {
     Homogenization out = AtCriticalPoint();
     out.X = cp.P;
@@ -65,7 +79,7 @@ Homogenization HomogenizeAtTemperature(int mode, double T) {
 
 Homogenization HomogenizeAtPressure(int mode, double P) {
   const CriticalPoint& cp = EquationCriticalPoint();
-  if (!(P >= TriplePointPressure && P <= cp.P)) return Outside();
+  if (!(P >= TriplePointPressure && P <= HighestHomogenizationPressure())) return Outside();
   if (P >= cp.bandP) {
     Homogenization out = AtCriticalPoint();
     out.X = cp.T;

@@ -16,8 +16,16 @@ namespace phase {
 // The homogenization temperatures and pressures that have an answer: the
 // liquid-vapour curve from the triple point (273.16 K, 0.000611657 MPa, the
 // auxiliary curve's triple-point pressure, which the equation puts at
-// 273.158 K) up to the equation's critical point (EquationCriticalPoint()).
+// 273.158 K) up to the equation's critical point (EquationCriticalPoint()),
+// as printed (below).
 inline constexpr double TriplePointPressure = Globals::TriplePointPres;  // MPa
+
+// The highest homogenization temperature (K) and pressure (MPa) answered:
+// the equation's critical point, and what rounds to it at the eight
+// significant digits it is printed with (647.12715 K, 22.054233 MPa), so
+// that the point as printed is answered with the point itself.
+double HighestHomogenizationTemperature();
+double HighestHomogenizationPressure();
 
 enum class HomogenizationStatus {
   Solved,

@@ -157,34 +157,38 @@ TEST_F(TemperatureTest, StatePointWrittenOnlyWhole) {
   EXPECT_EQ(ShownWindows<MathAnalT>(), 1);
 }
 
-TEST_F(TemperatureTest, SaturationLimitsBelowTheCriticalPressure) {
-  // IAPWS auxiliary equations: at 0.101325 MPa the saturated densities are
-  // 958.365 and 0.597586 kg/m3.
-  Enter(w, "dataEntry1", "0.101325");
-  EXPECT_EQ(Text(w, "pressurelimit"), "At pressures below critical point:");
-  const QString liquid = Text(w, "liquidlimit");
-  const QString vapour = Text(w, "vapourlimit");
-  ASSERT_TRUE(liquid.startsWith("  Vm (liquid) < ") && liquid.endsWith(" cm3/mol"));
-  ASSERT_TRUE(vapour.startsWith("  Vm (vapour) > ") && vapour.endsWith(" cm3/mol"));
-  EXPECT_NEAR(ui::Val(liquid.mid(16).chopped(8)), kDensityFactor / 958.365, 0.001);
-  EXPECT_NEAR(ui::Val(vapour.mid(16).chopped(8)), kDensityFactor / 0.597586, 0.1);
-
-  Enter(w, "dataEntry1", "22.0639");
-  EXPECT_FALSE(Text(w, "liquidlimit").isEmpty());
-  Enter(w, "dataEntry1", "22.064");
-  EXPECT_EQ(Text(w, "pressurelimit"), "");
-  EXPECT_EQ(Text(w, "liquidlimit"), "");
-  EXPECT_EQ(Text(w, "vapourlimit"), "");
-
-  // Below the triple-point pressure (0.000611657 MPa) and for no pressure
-  // there are no saturated volumes, and so no limits: no heading standing
-  // alone either.
-  for (const char* text : {"0.0001", "-1", "0", ""}) {
-    Enter(w, "dataEntry1", text);
-    EXPECT_EQ(Text(w, "pressurelimit"), "") << text;
-    EXPECT_EQ(Text(w, "liquidlimit"), "") << text;
-    EXPECT_EQ(Text(w, "vapourlimit"), "") << text;
+// The limits are the equation's own saturated volumes: at 0.101325 MPa within
+// 0.1 % of the IAPWS auxiliary curve's 958.365 and 0.597586 kg/m3; the
+// critical point's one fluid up to 22.054233 MPa, the point as printed.
+// Above it, below the triple-point pressure and for no pressure no limits,
+// and no heading standing alone.
+TEST_F(TemperatureTest, SaturationLimitsAreTheEquationsOwnCurve) {
+  const QString heading = "At pressures below critical point (22.054 MPa):";
+  const struct {
+    const char* P;
+    double liquid = 0, vapour = 0;  // cm3/mol; 0: no limits
+    double tolerance = 0;           // relative
+  } cases[] = {
+      {"0.101325", kDensityFactor / 958.365, kDensityFactor / 0.597586, 1e-3},
+      {"22.05423", 60.69091, 60.69091, 1e-7}, {"22.054233", 60.69091, 60.69091, 1e-7},
+      {"22.054234"}, {"22.064"}, {"0.0001"}, {"-1"}, {"0"}, {""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.P);
+    Enter(w, "dataEntry1", c.P);
+    const QString liquid = Text(w, "liquidlimit");
+    const QString vapour = Text(w, "vapourlimit");
+    if (c.liquid == 0) {
+      EXPECT_EQ(Text(w, "pressurelimit") + liquid + vapour, "");
+      continue;
+    }
+    EXPECT_EQ(Text(w, "pressurelimit"), heading);
+    ASSERT_TRUE(liquid.startsWith("  Vm (liquid) < ") && liquid.endsWith(" cm3/mol"));
+    ASSERT_TRUE(vapour.startsWith("  Vm (vapour) > ") && vapour.endsWith(" cm3/mol"));
+    EXPECT_NEAR(ui::Val(liquid.mid(16).chopped(8)), c.liquid, c.tolerance * c.liquid);
+    EXPECT_NEAR(ui::Val(vapour.mid(16).chopped(8)), c.vapour, c.tolerance * c.vapour);
   }
+  guitest::ExpectTextsFit(w);
 }
 
 TEST_F(TemperatureTest, ClearResetsUnitsAndChoices) {

@@ -205,6 +205,40 @@ TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
   }
 }
 
+// A saturation guide for an entry typed over while its solve lets events
+// run is not shown; the guide of the entry as it ends up is.
+TEST_F(SharedStatePointTest, AGuideForAnEntryTypedOverDuringItsSolveIsNotShown) {
+  const struct {
+    const char* what;
+    std::function<ui::Window*()> open;
+    const char* field;
+    const char* first;  // typed, and during its solve `then`
+    const char* then;
+    const char* guide;  // the label with the liquid's volume
+  } cases[] = {
+      {"Cp box", []() -> ui::Window* { return Open<CPWindow>(); }, "dataEntryT", "500", "600", "satliq"},
+      {"Pressures", []() -> ui::Window* { return Open<PressuresWindow>(); }, "dataEntry1", "500", "600",
+       "liquidlimit"},
+      {"Temperatures", []() -> ui::Window* { return Open<TemperatureWindow>(); }, "dataEntry1", "1", "10",
+       "liquidlimit"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ui::Window* w = c.open();
+    Enter(w, c.field, c.first);
+    const QString ofFirst = Text(w, c.guide);
+    Enter(w, c.field, c.then);
+    const QString ofThen = Text(w, c.guide);
+    ASSERT_NE(ofFirst, ofThen);
+    Enter(w, c.field, "");
+    TypeDuringNextLoop(w, c.field, c.then);
+    Enter(w, c.field, c.first);
+    Globals::SetBackgroundTask(nullptr);
+    ASSERT_TRUE(TypingMade());
+    EXPECT_EQ(Text(w, c.field) + "|" + Text(w, c.guide), c.then + QString("|") + ofThen);
+  }
+}
+
 // A complete window answers for its own state whatever another window does
 // to the shared state point: a step with no result, "clear", a unit switch.
 TEST_F(SharedStatePointTest, ACompleteWindowIgnoresOtherWindowsStepsClearsAndUnitSwitches) {

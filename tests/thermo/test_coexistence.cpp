@@ -203,8 +203,10 @@ TEST(Homogenization, RefusesWhatLiesOffTheCurve) {
       {true, 273.15, OutsideCurve},    {true, 0.01 + 273.15, Solved}, {true, 647.096, Solved},
       {true, 647.1, Solved},           {true, 647.125, Solved},       {true, 647.1271, Solved},
       {true, cp.T, Solved},            {true, 647.1272, OutsideCurve}, {true, 800.0, OutsideCurve},
+      {true, 273.16, Solved},          {true, 647.12715, Solved},     {true, 647.12716, OutsideCurve},
       {false, 0.0006, OutsideCurve},   {false, 0.000611657, Solved},   {false, 22.05399, Solved},
       {false, 22.05423, Solved},       {false, 22.05424, OutsideCurve}, {false, 22.056, OutsideCurve},
+      {false, 22.054233, Solved},      {false, 22.054234, OutsideCurve},
       {false, 30.0, OutsideCurve},
   };
   for (const auto& c : cases) {
@@ -212,6 +214,22 @@ TEST(Homogenization, RefusesWhatLiesOffTheCurve) {
                                       : HomogenizeAtPressure(Pressure, c.value);
     EXPECT_EQ(h.status, c.status) << c.value;
   }
+}
+
+// The point is found without letting events run: a handler that asks for
+// it meanwhile, while it is still being found, would re-enter its making.
+// (Each test runs in a process of its own under ctest, so the point is
+// found here for the first time.)
+TEST(CriticalPoint, IsFoundWithoutLettingEventsRun) {
+  static int yields = 0;
+  Globals::SetBackgroundTask([] {
+    ++yields;
+    EquationCriticalPoint();
+  });
+  const double T = EquationCriticalPoint().T;
+  Globals::SetBackgroundTask(nullptr);
+  EXPECT_EQ(yields, 0);
+  EXPECT_NEAR(T, 647.12715, 5e-6);
 }
 
 // Where the two phases can no longer be told apart, the answer is the
@@ -223,7 +241,8 @@ TEST(Homogenization, CriticalBandGivesTheCriticalPoint) {
     double value;
     bool critical;
   } cases[] = {{true, 647.1271, true},  {true, cp.T, true},         {true, 647.1265, false},
-               {false, 22.05422, true}, {false, cp.P, true},        {false, 22.054, false}};
+               {false, 22.05422, true}, {false, cp.P, true},        {false, 22.054, false},
+               {true, 647.12715, true}, {false, 22.054233, true}};
   for (const auto& c : cases) {
     const Homogenization h = c.givenT ? HomogenizeAtTemperature(Temperature, c.value)
                                       : HomogenizeAtPressure(Temperature, c.value);

@@ -1,6 +1,6 @@
 #include "windows/state/PressuresWindow.h"
 
-#include "eos/Globals.h"
+#include "thermo/SaturationGuide.h"
 #include "thermo/StatePoint.h"
 #include "thermo/StateSearch.h"
 #include "windows/statepoint/StateLabels.h"
@@ -112,13 +112,19 @@ void PressuresWindow::dataEntry1_TextChange() {
   ShowTemperatureLimits();
 }
 
+// The equation's own saturated volumes at the typed temperature, up to its
+// critical point (there its one fluid for both); none below the triple
+// point and above the critical point. The solve lets events run: limits
+// for a temperature typed over meanwhile are not shown.
 void PressuresWindow::ShowTemperatureLimits() {
-  const double T = ReadTemperature();
-  if (T < Globals::CritTempHaar) {
-    const double vapour = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
-    const double liquid = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
+  const unsigned asked = ++limitsAsked_;
+  const phase::SaturationGuide guide = phase::SaturationGuideAtTemperature(ReadTemperature());
+  if (asked != limitsAsked_) return;
+  if (guide.region == phase::GuideRegion::TwoPhases || guide.region == phase::GuideRegion::CriticalPoint) {
     state_windows::ShowLimits(*this, "temperaturelimit",
-                              QStringLiteral("At temperatures below critical point:"), liquid, vapour);
+                              QStringLiteral("At temperatures below critical point (%1 K):")
+                                  .arg(phase::GuideCriticalTemperature(), 0, 'f', 3),
+                              guide.VL, guide.VV);
   } else {
     state_windows::ClearLimits(*this, "temperaturelimit");
   }

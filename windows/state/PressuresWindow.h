@@ -43,6 +43,9 @@ class PressuresWindow : public ui::Window {
   // Counts the changes of the inputs; a pressure computed while they
   // changed (the evaluation lets events run) is dropped.
   unsigned inputs_ = 0;
+  // Counts the temperatures whose limits were asked for: only the latest's
+  // are shown (their solve lets events run).
+  unsigned limitsAsked_ = 0;
   // The state point holds the state computed from the inputs shown.
   bool stored_ = false;
 };

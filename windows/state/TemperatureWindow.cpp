@@ -1,6 +1,6 @@
 #include "windows/state/TemperatureWindow.h"
 
-#include "eos/Globals.h"
+#include "thermo/SaturationGuide.h"
 #include "thermo/StatePoint.h"
 #include "thermo/StateSearch.h"
 #include "windows/statepoint/StateLabels.h"
@@ -142,13 +142,18 @@ void TemperatureWindow::dataEntry1_TextChange() {
   InputsChanged();
   Radio("Choice0")->SetValue(false);
   Radio("Choice1")->SetValue(false);
-  const double P = ui::Val(Field("dataEntry1")->Text());
-  if (P < Globals::CritPresSat) {
-    const double Ts = Globals::SaturationT(P);
-    const double VV = Globals::SaturationV(Globals::SaturationPhase::Vapour, Ts);
-    const double VL = Globals::SaturationV(Globals::SaturationPhase::Liquid, Ts);
-    state_windows::ShowLimits(*this, "pressurelimit", QStringLiteral("At pressures below critical point:"),
-                              VL, VV);
+  // The equation's own saturated volumes at the typed pressure, up to its
+  // critical point (there its one fluid for both). The solve lets events
+  // run: limits for a pressure typed over meanwhile are not shown.
+  const unsigned asked = ++limitsAsked_;
+  const phase::SaturationGuide guide =
+      phase::SaturationGuideAtPressure(ui::Val(Field("dataEntry1")->Text()));
+  if (asked != limitsAsked_) return;
+  if (guide.region == phase::GuideRegion::TwoPhases || guide.region == phase::GuideRegion::CriticalPoint) {
+    state_windows::ShowLimits(*this, "pressurelimit",
+                              QStringLiteral("At pressures below critical point (%1 MPa):")
+                                  .arg(phase::GuideCriticalPressure(), 0, 'f', 3),
+                              guide.VL, guide.VV);
   } else {
     state_windows::ClearLimits(*this, "pressurelimit");
   }

@@ -50,6 +50,9 @@ class TemperatureWindow : public ui::Window {
   // Counts the changes of the inputs; a temperature found while they
   // changed (the search lets events run) is dropped.
   unsigned inputs_ = 0;
+  // Counts the pressures whose limits were asked for: only the latest's are
+  // shown (their solve lets events run).
+  unsigned limitsAsked_ = 0;
   // The temperature found for the inputs shown (K), 0 for none.
   double found_ = 0;
   // The state point holds the state computed from the inputs shown.

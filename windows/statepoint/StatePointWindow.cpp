@@ -1,8 +1,11 @@
 #include "windows/statepoint/StatePointWindow.h"
 
 #include <cmath>
+#include <string>
+#include <string_view>
 
 #include "eos/Globals.h"
+#include "thermo/SaturationGuide.h"
 #include "thermo/StatePoint.h"
 #include "ui/BusyScope.h"
 #include "thermo/StateSearch.h"
@@ -51,9 +54,9 @@ constexpr ControlLayout kSkeleton[] = {
     {.kind = Kind::Rectangle, .name = "Rectangle1", .left = 20, .top = 300, .width = 330,
      .height = 85, .fillColor = ui::White, .topLeftColor = ui::Black,
      .bottomRightColor = ui::Black, .borderWidth = 1},
+    // Its text names the equation's critical temperature: SaturationHeading.
     {.kind = Kind::StaticText, .name = "sat1", .left = 30, .top = 305, .width = 312, .height = 30,
-     .text = "Saturation properties below critical point (647.073 K)\rLimits to molar volumes:",
-     .font = Sys(12), .multiline = true, .parent = "Rectangle1"},
+     .text = "", .font = Sys(12), .multiline = true, .parent = "Rectangle1"},
     {.kind = Kind::StaticText, .name = "satliq", .left = 40, .top = 340, .width = 266,
      .height = 15, .text = "liquid", .font = Sys(12), .parent = "Rectangle1"},
     {.kind = Kind::StaticText, .name = "satvap", .left = 40, .top = 360, .width = 266,
@@ -92,6 +95,20 @@ const QString kNoNumber = QStringLiteral("warning: put a number for temperature,
 // Set while a state step's search runs, in whichever window.
 bool stateStepRunning = false;
 
+// The saturation box's heading, with the equation's own critical
+// temperature.
+const char* SaturationHeading() {
+  static const std::string heading =
+      QStringLiteral("Saturation properties below critical point (%1 K)\rLimits to molar volumes:")
+          .arg(phase::GuideCriticalTemperature(), 0, 'f', 3)
+          .toStdString();
+  return heading.c_str();
+}
+
+QString VolumeText(const char* name, double V) {
+  return QString::fromUtf8(name) + QStringLiteral(" = ") + ui::Str(V) + QStringLiteral(" cm3/mol");
+}
+
 }  // namespace
 
 StatePointWindow::StatePointWindow(const StatePointLayout& layout)
@@ -101,6 +118,7 @@ StatePointWindow::StatePointWindow(const StatePointLayout& layout)
                        .font = Sys(10)});
   controls_.insert(controls_.end(), layout.before.begin(), layout.before.end());
   for (ControlLayout c : kSkeleton) {
+    if (std::string_view(c.name) == "sat1") c.text = SaturationHeading();
     c.top += layout.offset;
     c.y1 += layout.offset;
     c.y2 += layout.offset;
@@ -378,6 +396,7 @@ void StatePointWindow::SwitchMode(const char* radio, const ModeTexts& texts) {
 
 void StatePointWindow::dataEntryT_TextChange() {
   InputsChanged();
+  const unsigned asked = ++guideAsked_;
   Field("dataEntryPV")->SetText(QString());
   Label("ResultPV")->SetText(QString());
   Label("warning")->SetText(QString());
@@ -387,20 +406,34 @@ void StatePointWindow::dataEntryT_TextChange() {
   const double T =
       temperature_entry::Read(*this, "dataEntryT").value_or(0.0);
 
-  if (T >= Globals::TriplePointTemp && T <= Globals::CritTempHaar) {
-    const double vl = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
-    const double vv = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
-    Label("satliq")->SetText(QStringLiteral("liquid = ") + ui::Str(vl) + QStringLiteral(" cm3/mol"));
-    Label("satvap")->SetText(QStringLiteral("vapour = ") + ui::Str(vv) + QStringLiteral(" cm3/mol"));
-  } else if (T > Globals::CritTempHaar) {
-    Label("satliq")->SetText(QStringLiteral("super-critical fluid conditions"));
-    Label("satvap")->SetText(QString());
-  } else if (T > 0) {
-    Label("satliq")->SetText(QStringLiteral("sub-triple fluid conditions (ice)"));
-    Label("satvap")->SetText(QString());
+  // The equation's own saturated volumes; at the critical point its one
+  // fluid twice. The solve lets events run: a guide for a temperature
+  // typed over meanwhile is not shown.
+  const phase::SaturationGuide guide = phase::SaturationGuideAtTemperature(T);
+  if (asked != guideAsked_) return;
+  QString liquid, vapour;
+  switch (guide.region) {
+    case phase::GuideRegion::TwoPhases:
+    case phase::GuideRegion::CriticalPoint:
+      liquid = VolumeText("liquid", guide.VL);
+      vapour = VolumeText("vapour", guide.VV);
+      break;
+    case phase::GuideRegion::Supercritical:
+      liquid = QStringLiteral("super-critical fluid conditions");
+      break;
+    case phase::GuideRegion::BelowTriplePoint:
+      liquid = QStringLiteral("sub-triple fluid conditions (ice)");
+      break;
+    case phase::GuideRegion::NoAnswer:
+      liquid = QStringLiteral("no saturated volumes found");
+      break;
+    case phase::GuideRegion::None:
+      // At 0 K and below (nothing typed, or a negative entry) the box keeps
+      // what it showed.
+      return;
   }
-  // At 0 K and below (nothing typed, or a negative entry) the box keeps
-  // what it showed.
+  Label("satliq")->SetText(liquid);
+  Label("satvap")->SetText(vapour);
 }
 
 // The typed temperature means another one in the new unit: it is emptied

@@ -179,6 +179,9 @@ class StatePointWindow : public ui::Window {
   // the running or last "calculate" started from.
   unsigned inputs_ = 0;
   unsigned calculatedFor_ = 0;
+  // Counts the temperatures typed: the saturation box shows the guide of
+  // the latest only (its solve lets events run).
+  unsigned guideAsked_ = 0;
   // The figures of the last ShowFigures, per mole; empty when none shown.
   std::vector<double> figures_;
 };
