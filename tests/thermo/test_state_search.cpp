@@ -106,19 +106,17 @@ std::vector<IsothermPoint> ScanIsotherm(double T) {
   return points;
 }
 
-// Grids of states (T, P) on which the volume search must find a stable root
-// wherever the isotherm has one from 15 cm3/mol up: a stretch where the
-// pressure falls with the volume and crosses P between two grid volumes
-// (between them the pressure falls from above P to below it, so a stretch of
-// falling pressure crosses P even where a narrow loop hides inside). Only
-// the compressed liquid's stretch and the gas's count: at low temperatures
-// the equation has a stretch between them, far inside the two-phase region,
-// that is no phase of water. The answer is a root, stable, and of no higher
-// fugacity than any liquid or gas root of the scan (whose fugacity is taken
-// at the interpolated root, where it is stationary). Pressures log-spaced
-// from P0 to P1, or, around saturation, P0 to P1 times the auxiliary
-// saturation pressure (22.064 MPa above 647.096 K). The slow run takes each
-// grid four times as dense in each direction.
+// Wherever the isotherm has a stable root from 15 cm3/mol up, the state
+// step and the automatic approach give a root, stable, and of no higher
+// fugacity than any root of the scan (taken at the interpolated root, where
+// it is stationary). A root is where the pressure falls from above P to
+// below it between two grid volumes on a stretch of falling pressure (a
+// narrow loop hidden between them leaves a stable root on either side). Only
+// the compressed liquid's and the gas's stretch count: at low temperatures
+// the equation has one between them, deep in the two-phase region, that is
+// no phase of water. Pressures log-spaced, or around saturation as factors
+// of the auxiliary saturation pressure; the slow run takes each grid four
+// times as dense each way.
 #ifdef TARVO_DENSE_GRID
 constexpr int kGridScale = 4;
 #else
