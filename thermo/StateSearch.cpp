@@ -1,7 +1,10 @@
 #include "thermo/StateSearch.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "eos/BracketRoot.h"
 #include "eos/Globals.h"
 #include "thermo/Coexistence.h"
 #include "thermo/StateValues.h"
@@ -31,6 +34,151 @@ double StablePhase(double T, double P, double V) {
   if (P > c.P && V > c.VL) return Haar_Volume(T, P, c.VL);  // the liquid is stable
   if (P < c.P && V < c.VV) return Haar_Volume(T, P, c.VV);  // the vapour is stable
   return V;
+}
+
+// The bracketed search along an isotherm starts at this volume: at every
+// temperature of the equation's window the pressure there is above 4700
+// MPa, so every root up to 3000 MPa lies above it (the compressed liquid's
+// below 15 cm3/mol included, which the state rule then refuses by name).
+constexpr double kIsothermScanStart = 12.0;  // cm3/mol
+// Its steps in volume: fine where the loops near the critical point and the
+// second liquid loop are a few tenths of a cm3/mol wide, wider in the gas.
+constexpr double kFineScanFactor = 1.002;
+constexpr double kFineScanBelow = 100.0;  // cm3/mol
+constexpr double kMiddleScanFactor = 1.01;
+constexpr double kMiddleScanBelow = 1000.0;  // cm3/mol
+constexpr double kCoarseScanFactor = 1.05;
+// The scan runs into the gas stretch, which at every temperature of the
+// equation's window begins below kGasScanVolume, past twice the ideal-gas
+// volume, and on while the pressure is still above P (a dense gas beyond
+// its ideal volume), but never more than kMaxScanSteps steps, which reach
+// beyond 1e90 cm3/mol.
+constexpr double kGasScanVolume = 1e6;  // cm3/mol
+constexpr int kMaxScanSteps = 6000;
+
+// A root of P on a stretch of the isotherm where the pressure falls as the
+// volume grows: the stretch's number along the scan, and its fugacity.
+struct IsothermRoot {
+  double V = 0.0;
+  double f = 0.0;
+  int stretch = 0;
+};
+
+// The root of P(T, V) = P between a (pressure at or above P) and b (below),
+// if the search ends on a mechanically stable volume.
+bool NarrowedStableRoot(double T, double P, double a, double b, IsothermRoot& root) {
+  auto fn = [T, P](double v) { return Haar_Pressure(T, v) - P; };
+  Bracket br{.a = a, .fa = fn(a), .b = b, .fb = fn(b)};
+  if (!(br.fa >= 0.0 && br.fb < 0.0)) return false;
+  br = NarrowBracket(fn, br, BracketOptions{});
+  if (br.failed) return false;
+  root.V = br.Closer();
+  root.f = Haar_Fugacity(T, P, root.V);
+  return MechanicallyStable(T, root.V) && root.f > 0.0;
+}
+
+// The last stable volume between the stable `stable` and the unstable
+// `unstable` (in either order), by bisection on the stiffness.
+double StableEnd(double T, double stable, double unstable) {
+  BracketOptions options;
+  options.step = BracketStep::Bisection;
+  const Bracket br = NarrowBracket(
+      [T](double v) { return Haar_dPdRho(T, v); },
+      Bracket{.a = stable, .fa = Haar_dPdRho(T, stable), .b = unstable, .fb = Haar_dPdRho(T, unstable)},
+      options);
+  return br.fa > 0.0 ? br.a : stable;
+}
+
+// The bracketed search along the isotherm, for where no start leads the
+// volume search to a stable root: the isotherm is scanned from
+// kIsothermScanStart up, each crossing of P on a stretch where the pressure
+// falls with the volume is narrowed inside its bracket, and of these roots
+// the one of the stable phase is kept. From the triple point to the
+// critical point that is the phase of the equation's own equilibrium at T
+// (the liquid above its pressure, the vapour below; of several liquid roots
+// the one of lowest fugacity). Elsewhere only the compressed-liquid and the
+// gas stretch, the first and the last, carry roots that are water (at low
+// temperatures a stretch between them, with pressures of hundreds of MPa,
+// is an artefact of the equation inside the two-phase region): below the
+// triple point the one the state step's start takes (the compressed liquid
+// from the triple-point pressure up), else the one of lower fugacity. 0
+// where there is none.
+double BracketedStableRoot(double T, double P) {
+  if (!(P > 0.0 && P <= MaxPressure)) return 0.0;
+  constexpr int kMaxRoots = 16;
+  IsothermRoot roots[kMaxRoots];
+  int count = 0;
+  const double end = std::max(2.0 * GasConstantR * T / P, kGasScanVolume);
+  double v1 = kIsothermScanStart;
+  double p1 = Haar_Pressure(T, v1);
+  bool stable1 = MechanicallyStable(T, v1);
+  const bool firstStable = stable1;
+  int stretch = 0;
+  auto add = [&](double a, double b) {
+    if (count < kMaxRoots && NarrowedStableRoot(T, P, a, b, roots[count])) roots[count++].stretch = stretch;
+  };
+  for (int step = 0; step < kMaxScanSteps && (v1 < end || p1 > P); ++step) {
+    const double factor = v1 < kFineScanBelow     ? kFineScanFactor
+                          : v1 < kMiddleScanBelow ? kMiddleScanFactor
+                                                  : kCoarseScanFactor;
+    const double v2 = v1 * factor;
+    const double p2 = Haar_Pressure(T, v2);
+    const bool stable2 = MechanicallyStable(T, v2);
+    if (stable1 && stable2) {
+      if (p1 >= P && p2 < P) add(v1, v2);
+    } else if (stable1) {
+      add(v1, StableEnd(T, v1, v2));
+    } else if (stable2) {
+      ++stretch;
+      add(StableEnd(T, v2, v1), v2);
+    }
+    v1 = v2;
+    p1 = p2;
+    stable1 = stable2;
+  }
+  const int lastStretch = stable1 ? stretch : -1;
+
+  phase::Coexistence c;
+  int passes = 0;
+  const bool equilibrium = T >= TriplePointTemp && T < phase::EquationCriticalPoint().T &&
+                           phase::SolveCoexistenceAtTemperature(T, c, passes);
+  double V = 0.0;
+  double f = std::numeric_limits<double>::infinity();
+  auto stablePhase = [&](const IsothermRoot& r) {
+    if (equilibrium) return P >= c.P ? r.V <= c.VL : r.V >= c.VV;
+    const bool liquid = r.stretch == 0 && firstStable;
+    const bool gas = r.stretch == lastStretch;
+    if (T < TriplePointTemp) return P >= TriplePointPres ? liquid : gas;
+    return liquid || gas;
+  };
+  for (int i = 0; i < count; ++i) {
+    const IsothermRoot& r = roots[i];
+    if (stablePhase(r) && r.f < f) {
+      V = r.V;
+      f = r.f;
+    }
+  }
+  return V;
+}
+
+// The root the volume search finds from `start`, as the stable phase (see
+// StablePhase). Where that gives none, or an unstable one, the search is
+// retried from the state step's start, from 15 cm3/mol and from the ideal
+// gas, and then bracketed along the isotherm: the answer is none only where
+// the isotherm has no stable root at P. Where the first search gives a
+// stable root, that root is kept as it is; otherwise the first result stays
+// where nothing else is found.
+double StableRootFrom(double T, double P, double start) {
+  const double first = StablePhase(T, P, Haar_Volume(T, P, start));
+  if (first > 0 && MechanicallyStable(T, first)) return first;
+  if (!(P > 0.0 && P <= MaxPressure)) return first;
+  for (const double retry : {VolumeSearchStart(T, P), MinMolarVol, GasConstantR * T / P}) {
+    if (retry == start) continue;
+    const double V = StablePhase(T, P, Haar_Volume(T, P, retry));
+    if (V > 0 && MechanicallyStable(T, V)) return V;
+  }
+  const double V = BracketedStableRoot(T, P);
+  return V > 0 ? V : first;
 }
 
 // Refusals before any volume search at (T, P).
@@ -88,7 +236,7 @@ Answer StateStepPressure(double T, double V) {
 
 Answer StateStepVolume(double T, double P) {
   if (const Reason r = VolumeRange(T, P); r != Reason::None) return Answer::None(r);
-  const double V = StablePhase(T, P, Haar_Volume(T, P, VolumeSearchStart(T, P)));
+  const double V = StableRootFrom(T, P, VolumeSearchStart(T, P));
   if (V == 0) return Answer::None(Reason::NoRoot);
   return StableRoot(T, V, Reason::UnstableState);
 }
@@ -114,7 +262,7 @@ Answer VolumeFromApproach(double T, double P, Approach approach, double manualSt
         const double VV = SaturationV(SaturationPhase::Vapour, T);
         start = Psat < P ? VL - 1 : VV + 1;
       }
-      V = StablePhase(T, P, Haar_Volume(T, P, start));
+      V = StableRootFrom(T, P, start);
       break;
     }
   }

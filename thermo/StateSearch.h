@@ -3,6 +3,12 @@
 // windows' searches from their first approach, and the pressure the
 // Pressures window shows. Each gives a figure or the reason there is none.
 //
+// A volume search from T and P (the state step's, and the automatic first
+// approach's) whose start leads to no stable root is taken up from other
+// starts and then bracketed along the isotherm: it finds no molar volume
+// only where the isotherm has no stable root at P. Where its start leads to
+// a stable root, that root is the answer as it is.
+//
 // A state of water is mechanically stable: its pressure falls as its
 // volume grows, M (dP/drho)_T > 0. A root inside the equation's loop, where
 // the pressure rises with the volume, is no state of water and gives no
