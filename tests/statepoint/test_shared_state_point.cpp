@@ -3,9 +3,12 @@
 // windows type, step, clear or switch meanwhile, also during a search.
 #include "tests/state/StateTest.h"
 #include "windows/energy/EnthalpyWindow.h"
+#include "windows/energy/EntropyWindow.h"
+#include "windows/energy/GibbsWindow.h"
 #include "windows/energy/InternalEnergyWindow.h"
 #include "windows/phase/FugacityWindow.h"
 #include "windows/response/CPWindow.h"
+#include "windows/response/DielectricWindow.h"
 #include "windows/state/PressuresWindow.h"
 #include "windows/state/TemperatureWindow.h"
 #include "windows/state/VolumeWindow.h"
@@ -97,8 +100,9 @@ TEST_F(SharedStatePointTest, ReturnAfterTypingRunsTheStateStepFirst) {
 
 // Empty entries take the program-wide state point and show it before the
 // figures: the state the Pressures window computed (5000 K, 40000
-// cm3/mol), in the unit the window has on. With no complete state point
-// there is nothing to take.
+// cm3/mol), in the unit the window has on, with the digits that read back
+// as the state's own numbers. With no complete state point there is
+// nothing to take.
 TEST_F(SharedStatePointTest, EmptyEntriesShowTheProgramStatePointTheyUse) {
   CPWindow* cp = Open<CPWindow>();
   Press(cp, "calculate");
@@ -117,7 +121,8 @@ TEST_F(SharedStatePointTest, EmptyEntriesShowTheProgramStatePointTheyUse) {
   Press(h, "calculate");
   EXPECT_TRUE(statetest::IsOn(h, "RadioButtonTP"));
   EXPECT_EQ(Text(h, "dataEntryT") + " | " + Text(h, "dataEntryPV") + " | " + Text(h, "ResultPV"),
-            ui::Str(5000 - 273.15) + " | " + pressure + " | 40000");
+            "4726.85 | " + ui::ExactStr(Shared().P) + " | 40000");
+  EXPECT_EQ(ui::Str(ui::Val(Text(h, "dataEntryPV"))), pressure);
   EXPECT_NE(Text(h, "Result"), "");
   guitest::SaveScreenshot(h, "Enthalpy-state-point-taken");
 }
@@ -193,7 +198,7 @@ TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    thermo::StatePoint::Set(300, 5, 30);
+    thermo::StatePoint::Set(300, 5, 18);
     ui::Window* w = c.open();
     TypeDuringNextLoop(w, c.field, c.typed);
     Press(w, c.button);
@@ -201,7 +206,7 @@ TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
     ASSERT_TRUE(TypingMade());
     EXPECT_EQ(c.shown(w), c.expected);
     const thermo::State s = Shared();
-    EXPECT_TRUE(s.T == 300 && s.P == 5 && s.V == 30);
+    EXPECT_TRUE(s.T == 300 && s.P == 5 && s.V == 18);
   }
 }
 
@@ -253,6 +258,151 @@ TEST_F(SharedStatePointTest, ChangingAnInputEmptiesTheWindowsFigures) {
     ASSERT_NE(Text(h, "Result"), "") << c.change;
     c.run();
     EXPECT_EQ(Text(h, "ResultPV") + Text(h, "Result") + Text(h, "Result1"), "") << c.change;
+  }
+}
+
+// A state taken from another window and completed anew by the state step,
+// which finds the stable phase at the same temperature and pressure: the
+// figures of the taken state go with it, a unit switch has none to
+// convert, and "calculate" then gives those of the new state. Fugacities
+// completes the metastable vapour at 400 K, 12000 cm3/mol (0.2686951 MPa),
+// whose volume step elsewhere gives the liquid (19.21534 cm3/mol, static
+// dielectric constant 48.94807); Molar Volume's liquid at 400 K, 0.2 MPa
+// from a start of 18 cm3/mol, whose volume step gives the vapour.
+TEST_F(SharedStatePointTest, AStateStepThatChangesTheStateEmptiesTheFigures) {
+  const auto metastableVapour = [] {
+    FugacityWindow* f = Open<FugacityWindow>();
+    StateStep(f, "RadioButtonTV", "400", "12000");
+    ASSERT_EQ(Text(f, "ResultPV"), "0.2686951");
+  };
+  const auto metastableLiquid = [] {
+    VolumeWindow* v = Open<VolumeWindow>();
+    Enter(v, "dataEntryT", "400");
+    Enter(v, "dataEntryP", "0.2");
+    Press(v, "Choice1");
+    Enter(v, "dataEntryV", "18");
+    Press(v, "calculate");
+    ASSERT_LT(statetest::Number(v, "Result"), 20);
+  };
+  const struct {
+    const char* what;
+    std::function<void()> source;       // completes the shared state elsewhere
+    std::function<ui::Window*()> open;  // the calculator that takes it
+    const char* unitSwitch;             // its per-mass radio, if any
+    double stepped;                     // the volume its step completes
+    double figure;                      // the new state's figure, where checked
+  } cases[] = {
+      {"dielectric constant", metastableVapour, [] { return static_cast<ui::Window*>(Open<DielectricWindow>()); },
+       nullptr, 19.21534, 48.94807},
+      {"enthalpy", metastableVapour, [] { return static_cast<ui::Window*>(Open<EnthalpyWindow>()); }, "kJkg",
+       19.21534, 0},
+      {"Cp", metastableLiquid, [] { return static_cast<ui::Window*>(Open<CPWindow>()); }, nullptr, 16257.93, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ui::Window* w = c.open();
+    Press(w, "Clear");
+    if (c.unitSwitch != nullptr) Press(w, "Jmol");
+    Press(w, "RadioButtonTP");
+    c.source();
+    ASSERT_TRUE(guitest::ShowAndWait(w));
+    Press(w, "calculate");
+    ASSERT_NE(Text(w, "Result"), "");
+    Press(w, "PushButton1");
+    EXPECT_NEAR(statetest::Number(w, "ResultPV"), c.stepped, 1e-6 * c.stepped);
+    EXPECT_EQ(Text(w, "Result") + Text(w, "warning"), "");
+    if (c.unitSwitch != nullptr) {
+      Press(w, c.unitSwitch);
+      EXPECT_EQ(Text(w, "Result") + Text(w, "Result1"), "") << "no stale figure converted";
+    }
+    Press(w, "calculate");
+    const QString fresh = Text(w, "Result");
+    if (c.figure != 0) {
+      EXPECT_EQ(fresh, ui::Str(c.figure));
+    }
+    // The same as the figure of the same entries typed and stepped afresh.
+    const QString T = Text(w, "dataEntryT"), P = Text(w, "dataEntryPV");
+    Press(w, "Clear");
+    if (c.unitSwitch != nullptr) Press(w, c.unitSwitch);
+    StateStep(w, "RadioButtonTP", T, P);
+    Press(w, "calculate");
+    EXPECT_EQ(Text(w, "Result"), fresh);
+  }
+}
+
+// The calculators accept one range of states, in both modes and through
+// the shared state point: a state step refuses a state outside it with the
+// reason, and what another window computed outside it (the Pressures
+// window's 3261.401 MPa at 1800 K and 15 cm3/mol) is not handed on, so a
+// calculator with empty entries has nothing to take. A state that is taken
+// is shown with the digits that give it back through the window's own
+// step: 25 ˚C, 0.1 MPa taken into a molar-volume entry gives 0.1 MPa again
+// (not 0.09960192), and the same figure.
+TEST_F(SharedStatePointTest, OneRuleForTheStatesTheCalculatorsAccept) {
+  const struct {
+    const char* what;
+    std::function<void()> source;  // completes or refuses a state elsewhere
+    std::function<ui::Window*()> open;
+    const char* mode;  // of the calculator with empty entries
+    QString expected;  // what it shows after "calculate"
+  } cases[] = {
+      {"T,P step, 596.44 K, 3000 MPa",
+       [] {
+         CPWindow* cp = Open<CPWindow>();
+         StateStep(cp, "RadioButtonTP", "596.44", "3000");
+         EXPECT_EQ(Text(cp, "ResultPV") + " | " + Text(cp, "warning"),
+                   "no result | " + statetest::Why(statetest::Reason::VolumeBelowRange));
+       },
+       [] { return static_cast<ui::Window*>(Open<GibbsWindow>()); }, "RadioButtonTV",
+       " |  |  |  | " + kRefused},
+      {"T,V step, 1800 K, 15 cm3/mol",
+       [] {
+         CPWindow* cp = Open<CPWindow>();
+         StateStep(cp, "RadioButtonTV", "1800", "15");
+         EXPECT_EQ(Text(cp, "ResultPV") + " | " + Text(cp, "warning"),
+                   "no result | " + statetest::Why(statetest::Reason::PressureAboveRange));
+       },
+       [] { return static_cast<ui::Window*>(Open<EntropyWindow>()); }, "RadioButtonTP",
+       " |  |  |  | " + kRefused},
+      {"Pressures, 1800 K, 15 cm3/mol",
+       [] {
+         PressuresWindow* p = Open<PressuresWindow>();
+         Enter(p, "dataEntry", "15");
+         Enter(p, "dataEntry1", "1800");
+         Press(p, "calculate");
+         EXPECT_EQ(Text(p, "Result"), "3261.401") << "the equation's own pressure is shown";
+         const thermo::State s = Shared();
+         EXPECT_TRUE(s.T == 1800 && s.P == 0 && s.V == 15);
+       },
+       [] { return static_cast<ui::Window*>(Open<EntropyWindow>()); }, "RadioButtonTP",
+       " |  |  |  | " + kRefused},
+      {"25 C, 0.1 MPa into a molar-volume entry",
+       [] {
+         EnthalpyWindow* h = Open<EnthalpyWindow>();
+         Press(h, "Celsius");
+         StateStep(h, "RadioButtonTP", "25", "0.1");
+       },
+       [] { return static_cast<ui::Window*>(Open<GibbsWindow>()); }, "RadioButtonTV",
+       "298.15 | 18.068376747561512 | 0.1 | same | "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ui::Window* w = c.open();
+    Press(w, "Clear");
+    Press(w, c.mode);
+    c.source();
+    ASSERT_TRUE(guitest::ShowAndWait(w));
+    Press(w, "calculate");
+    QString shown = Text(w, "dataEntryT") + " | " + Text(w, "dataEntryPV") + " | " + Text(w, "ResultPV") + " | ";
+    const QString figure = Text(w, "Result");
+    if (!figure.isEmpty()) {
+      // The window's own step on the entries shown, and its figure.
+      Press(w, "PushButton1");
+      shown = Text(w, "dataEntryT") + " | " + Text(w, "dataEntryPV") + " | " + Text(w, "ResultPV") + " | ";
+      Press(w, "calculate");
+      shown += Text(w, "Result") == figure ? "same" : Text(w, "Result");
+    }
+    EXPECT_EQ(shown + " | " + Text(w, "warning"), c.expected);
   }
 }
 
