@@ -20,10 +20,9 @@ constexpr double kMolarMass = 18015.28;  // kg/m3 times cm3/mol
 constexpr double kR = 8.314472;
 constexpr Approach kAuto = Approach::Automatic;
 
-// The rule for a state as an answer: the volume where it accepts the state.
+// The rule as an answer: the volume, or none with the reason.
 Answer Accepted(double T, double P, double V) {
-  const Reason why = StateRefusal(T, P, V);
-  return why == Reason::None ? Answer::Figure(V) : Answer::None(why);
+  return StateRefusal(T, P, V) == Reason::None ? Answer::Figure(V) : Answer::None(StateRefusal(T, P, V));
 }
 
 struct Case {
@@ -69,26 +68,15 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
       // The equation's range.
       {"state step, 300 K, 1e6 MPa", [] { return StateStepVolume(300, 1e6); }, Reason::PressureAboveRange},
       {"state step, 1800 K, 3000 MPa", [] { return StateStepVolume(1800, 3000); }, Reason::None},
-      // Both state steps complete only states a calculator accepts: the
-      // root at 3000 MPa below 1000 K lies under 15 cm3/mol (13.48 at
-      // 300 K), 15 cm3/mol at 1800 K lies above 3000 MPa, and liquid water
-      // stretched to 18.2 cm3/mol at 300 K is under tension.
+      // Both steps complete only states the calculators accept.
       {"state step, 300 K, 3000 MPa", [] { return StateStepVolume(300, 3000); }, Reason::VolumeBelowRange},
-      {"state step, 596.44 K, 3000 MPa", [] { return StateStepVolume(596.44, 3000); },
-       Reason::VolumeBelowRange},
       {"state step, 259 K, 0.1 MPa", [] { return StateStepVolume(259, 0.1); }, Reason::TemperatureBelowRange},
       {"state step, 1800 K, 15 cm3/mol", [] { return StateStepPressure(1800, 15); }, Reason::PressureAboveRange},
       {"state step, 300 K, 18.2 cm3/mol", [] { return StateStepPressure(300, 18.2); },
        Reason::PressureNotAboveZero},
-      // The rule itself, at its bounds (the volume stands for the figure).
-      {"rule, 260 K, 0.1 MPa, 18 cm3/mol", [] { return Accepted(260, 0.1, 18); }, Reason::None},
-      {"rule, 259.99 K", [] { return Accepted(259.99, 0.1, 18); }, Reason::TemperatureBelowRange},
-      {"rule, 6000 K", [] { return Accepted(6000, 10, 5000); }, Reason::OutsideTemperatureWindow},
+      {"rule, 260 K", [] { return Accepted(260, 0.1, 18); }, Reason::None},
       {"rule, 14.99 cm3/mol", [] { return Accepted(2000, 2000, 14.99); }, Reason::VolumeBelowRange},
-      {"rule, 3000 MPa", [] { return Accepted(2000, 3000, 16); }, Reason::None},
       {"rule, 3000.001 MPa", [] { return Accepted(2000, 3000.001, 16); }, Reason::PressureAboveRange},
-      {"rule, 0 MPa", [] { return Accepted(300, 0, 18); }, Reason::PressureNotAboveZero},
-      {"rule, 500 K, 30 cm3/mol", [] { return Accepted(500, 5, 30); }, Reason::TwoPhaseState},
       // Caloric figures up to 3000 K; Cp 2.541 kJ/(kg K) at 1373.15 K.
       {"Cp, 1373.15 K, 0.1 MPa",
        [] { return IsobaricHeatCapacity(1373.15, StateStepVolume(1373.15, 0.1).value); },

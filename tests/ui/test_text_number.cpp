@@ -87,19 +87,6 @@ TEST(Str, ReadsBackWithinSevenDigits) {
   }
 }
 
-// An entry that must stand for exactly a number: the shortest text that
-// reads back as the same double.
-TEST(ExactStr, ShortestTextThatReadsBackAsTheSameNumber) {
-  const StrCase cases[] = {
-      {18.068376747561512, "18.068376747561512"}, {0.1, "0.1"}, {5000, "5000"}, {-0.0, "0"},
-      {0.1 + 0.2, "0.30000000000000004"}, {1e-200, "1e-200"}, {4726.85, "4726.85"},
-  };
-  for (const StrCase& c : cases) {
-    EXPECT_EQ(ui::ExactStr(c.value).toStdString(), c.text) << c.value;
-    EXPECT_EQ(ui::Val(ui::ExactStr(c.value)), c.value) << c.value;
-  }
-}
-
 TEST(Str, WholeNumbersKeepAllTheirDigits) {
   EXPECT_EQ(ui::Str(0), "0");
   EXPECT_EQ(ui::Str(-3), "-3");
