@@ -14,6 +14,8 @@ const char* ReasonText(Reason reason) {
       return "no result: temperature outside the equation's range, 200.6 - 5344.8 K";
     case Reason::PressureAboveRange:
       return "no result: pressure above the equation's range, 3000 MPa";
+    case Reason::PressureNotAboveZero:
+      return "no result: pressure not above 0 MPa";
     case Reason::AboveCaloricRange:
       return "no result: caloric figures only up to 3000 K";
     case Reason::TwoPhaseState:

@@ -11,6 +11,7 @@ enum class Reason {
   TemperatureBelowRange,     // below 260 K
   OutsideTemperatureWindow,  // outside the equation's temperature window
   PressureAboveRange,        // above the equation's extended range, 3000 MPa
+  PressureNotAboveZero,      // a state at 0 MPa or under tension
   AboveCaloricRange,         // caloric figures above 3000 K
   TwoPhaseState,             // an unstable state inside the two-phase region
   UnstableState,             // a search ended on an unstable state

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "thermo/StateSearch.h"
+
 namespace thermo {
 
 namespace {
@@ -14,8 +16,17 @@ double KnownOrZero(double x) { return Known(x) ? x : 0.0; }
 
 bool State::Complete() const { return Known(T) && Known(P) && Known(V); }
 
-void StatePoint::Set(double T, double P, double V) {
-  state_ = {KnownOrZero(T), KnownOrZero(P), KnownOrZero(V)};
+void StatePoint::Set(double T, double P, double V, Computed computed) {
+  State s{KnownOrZero(T), KnownOrZero(P), KnownOrZero(V)};
+  if (s.Complete() && StateRefusal(s.T, s.P, s.V) != Reason::None) {
+    switch (computed) {
+      case Computed::None: s = {}; break;
+      case Computed::T: s.T = 0.0; break;
+      case Computed::P: s.P = 0.0; break;
+      case Computed::V: s.V = 0.0; break;
+    }
+  }
+  state_ = s;
 }
 
 }  // namespace thermo

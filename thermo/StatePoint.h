@@ -5,7 +5,12 @@
 // It is written and read only whole, so it never holds the temperature of
 // one state beside the molar volume of another. A variable that the writer
 // does not know (a search without a root, nothing typed) is 0: the state
-// point is then incomplete, and "calculate" refuses it.
+// point is then incomplete, and "calculate" refuses it. A complete state it
+// holds is always one the calculators accept (thermo::StateRefusal): what
+// a window computed beyond that range (the Pressures window's loop
+// pressure, a molar volume below 15 cm3/mol) is shown there but not handed
+// on. Incomplete states (T and P, P and V, V alone) are what the zero
+// function listings and the isochore read.
 #pragma once
 
 namespace thermo {
@@ -19,12 +24,18 @@ struct State {
   bool Complete() const;
 };
 
+// The variable a writer computed from the other two, which it was given.
+enum class Computed { None, T, P, V };
+
 class StatePoint {
  public:
   // Replaces the whole state point. A variable that is not a finite number
-  // above 0 is stored as 0 (unknown).
-  static void Set(double T, double P, double V);
-  static void Set(const State& s) { Set(s.T, s.P, s.V); }
+  // above 0 is stored as 0 (unknown). A complete state that StateRefusal
+  // refuses is stored without the variable the writer computed, so the
+  // given ones are still handed on; one with nothing computed (all given)
+  // is not stored: the state point is emptied.
+  static void Set(double T, double P, double V, Computed computed = Computed::None);
+  static void Set(const State& s, Computed computed = Computed::None) { Set(s.T, s.P, s.V, computed); }
   // All three variables unknown.
   static void Clear() { Set(0.0, 0.0, 0.0); }
   // The whole state point, as last set.

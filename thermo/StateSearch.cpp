@@ -210,8 +210,9 @@ Reason StateRefusal(double T, double P, double V) {
   if (!Haar_InTemperatureWindow(T)) return Reason::OutsideTemperatureWindow;
   if (!(V >= MinMolarVol)) return Reason::VolumeBelowRange;
   if (!(P <= MaxPressure)) return Reason::PressureAboveRange;
-  if (!(P > 0) || !std::isfinite(V)) return Reason::NoValue;
+  if (!std::isfinite(V)) return Reason::NoValue;
   if (!MechanicallyStable(T, V)) return Reason::TwoPhaseState;
+  if (!(P > 0)) return Reason::PressureNotAboveZero;
   return Reason::None;
 }
 
@@ -230,7 +231,7 @@ Answer PressureOfState(double T, double V) {
 Answer StateStepPressure(double T, double V) {
   const Answer P = PressureOfState(T, V);
   if (!P.HasFigure()) return P;
-  if (!MechanicallyStable(T, V)) return Answer::None(Reason::TwoPhaseState);
+  if (const Reason r = StateRefusal(T, P.value, V); r != Reason::None) return Answer::None(r);
   return P;
 }
 
@@ -238,7 +239,11 @@ Answer StateStepVolume(double T, double P) {
   if (const Reason r = VolumeRange(T, P); r != Reason::None) return Answer::None(r);
   const double V = StableRootFrom(T, P, VolumeSearchStart(T, P));
   if (V == 0) return Answer::None(Reason::NoRoot);
-  return StableRoot(T, V, Reason::UnstableState);
+  const Answer root = StableRoot(T, V, Reason::UnstableState);
+  if (!root.HasFigure()) return root;
+  // The state found is one the calculators accept, or none.
+  if (const Reason r = StateRefusal(T, P, V); r != Reason::None) return Answer::None(r);
+  return root;
 }
 
 Answer VolumeFromApproach(double T, double P, Approach approach, double manualStart) {

@@ -46,13 +46,15 @@ Reason NoValueReason(double T);
 // about 5070 ˚C).
 Answer PressureOfState(double T, double V);
 
-// The state step from T and V: the pressure of PressureOfState, and none
-// for a state inside the two-phase region (mechanically unstable).
+// The state step from T and V: the pressure of PressureOfState where
+// StateRefusal accepts the state it completes (so none inside the two-phase
+// region, above 3000 MPa or not above 0), else none with that reason.
 Answer StateStepPressure(double T, double V);
 
 // The state step from T and P: the molar volume from the state step's
 // search start, none above 3000 MPa or outside the equation's temperature
-// window. From the triple point up to the equation's critical temperature
+// window, and none (with the reason) where StateRefusal refuses the state
+// found, a molar volume below 15 cm3/mol, say. From the triple point up to the equation's critical temperature
 // the root is the phase that is stable by the equation's own equilibrium
 // at T: the liquid above its saturation pressure, the vapour below.
 Answer StateStepVolume(double T, double P);

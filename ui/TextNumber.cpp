@@ -67,4 +67,13 @@ QString Str(double value) {
   return QString::fromLatin1(buffer, end - buffer);
 }
 
+QString ExactStr(double value) {
+  if (!std::isfinite(value)) return Str(value);
+  if (value == 0.0) value = 0.0;  // no "-0"
+  char buffer[64];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  if (ec != std::errc()) return QStringLiteral("0");
+  return QString::fromLatin1(buffer, end - buffer);
+}
+
 }  // namespace ui

@@ -19,6 +19,10 @@ double Val(const QString& text);
 // without trailing zeros ("18.0684", "1.234568e+07", "0"); -0 gives "0",
 // a NaN "nan", infinities "inf" and "-inf".
 QString Str(double value);
+// A finite number as the shortest text that Val reads back as the same
+// double ("18.068376747561512", "0.1", "5000"), for an entry that must
+// stand for exactly that number; -0 gives "0". Non-finite values as Str.
+QString ExactStr(double value);
 // A whole number as text, all its digits: "12", "-3", "1000001".
 template <std::integral I>
 QString Str(I value) {

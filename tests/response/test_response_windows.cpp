@@ -104,8 +104,8 @@ TEST_F(ResponseTest, NoResultWhereTheEquationGivesNoFigure) {
   } cases[] = {
       // The ideal-gas part no longer describes water: no caloric figure.
       {"3200 K", "3200", "1000", {kCaloric, kCaloric, kCaloric, kCaloric, kFigure, kFigure}},
-      // The dielectric formulation gives -534.
-      {"dielectric constant below 1", "2500", "15",
+      // The dielectric formulation gives no constant above 1.
+      {"dielectric constant below 1", "2500", "18",
        {kFigure, kFigure, kFigure, kFigure, kFigure, Reason::NoValue}},
       {"liquid at 25 C", "298.15", "18.06838", {kFigure, kFigure, kFigure, kFigure, kFigure, kFigure}},
   };

@@ -22,6 +22,11 @@ constexpr double kMolarMass = 18015.28;  // kg/m3 times cm3/mol
 constexpr double kR = 8.314472;
 constexpr Approach kAuto = Approach::Automatic;
 
+// The rule as an answer: the volume, or none with the reason.
+Answer Accepted(double T, double P, double V) {
+  return StateRefusal(T, P, V) == Reason::None ? Answer::Figure(V) : Answer::None(StateRefusal(T, P, V));
+}
+
 struct Case {
   const char* what;
   std::function<Answer()> run;
@@ -64,7 +69,16 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
       {"automatic, 260 K, 0.1 MPa", [] { return VolumeFromApproach(260, 0.1, kAuto, 0); }, Reason::None},
       // The equation's range.
       {"state step, 300 K, 1e6 MPa", [] { return StateStepVolume(300, 1e6); }, Reason::PressureAboveRange},
-      {"state step, 300 K, 3000 MPa", [] { return StateStepVolume(300, 3000); }, Reason::None},
+      {"state step, 1800 K, 3000 MPa", [] { return StateStepVolume(1800, 3000); }, Reason::None},
+      // Both steps complete only states the calculators accept.
+      {"state step, 300 K, 3000 MPa", [] { return StateStepVolume(300, 3000); }, Reason::VolumeBelowRange},
+      {"state step, 259 K, 0.1 MPa", [] { return StateStepVolume(259, 0.1); }, Reason::TemperatureBelowRange},
+      {"state step, 1800 K, 15 cm3/mol", [] { return StateStepPressure(1800, 15); }, Reason::PressureAboveRange},
+      {"state step, 300 K, 18.2 cm3/mol", [] { return StateStepPressure(300, 18.2); },
+       Reason::PressureNotAboveZero},
+      {"rule, 260 K", [] { return Accepted(260, 0.1, 18); }, Reason::None},
+      {"rule, 14.99 cm3/mol", [] { return Accepted(2000, 2000, 14.99); }, Reason::VolumeBelowRange},
+      {"rule, 3000.001 MPa", [] { return Accepted(2000, 3000.001, 16); }, Reason::PressureAboveRange},
       // Caloric figures up to 3000 K; Cp 2.541 kJ/(kg K) at 1373.15 K.
       {"Cp, 1373.15 K, 0.1 MPa",
        [] { return IsobaricHeatCapacity(1373.15, StateStepVolume(1373.15, 0.1).value); },

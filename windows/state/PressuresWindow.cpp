@@ -140,13 +140,13 @@ void PressuresWindow::calculate_Action() {
   // The evaluation lets events run: a pressure for inputs changed meanwhile
   // is dropped. Where there is no pressure to show the result is "no
   // result" with the reason, and the state point has no pressure either.
-  // Inside the two-phase region the equation's own pressure is shown (its
-  // loop is studied here), but that is no state of water for "calculate"
-  // elsewhere: the state point gets no pressure for it.
+  // The equation's own pressure is shown also where it is no state a
+  // calculator accepts (inside the loop, above 3000 MPa, under tension):
+  // the state point then keeps the temperature and volume without it.
   const unsigned inputs = inputs_;
   const thermo::Answer p = thermo::PressureOfState(T, V);
   if (inputs != inputs_) return;
-  thermo::StatePoint::Set(T, thermo::MechanicallyStable(T, V) ? p.value : 0.0, V);
+  thermo::StatePoint::Set(T, p.value, V, thermo::Computed::P);
   stored_ = true;
   ui::StaticText* result = Label("Result");
   if (p.HasFigure()) {

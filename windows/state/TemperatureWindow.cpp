@@ -177,7 +177,7 @@ void TemperatureWindow::calculate_Action() {
   const thermo::Answer T =
       thermo::TemperatureFromApproach(P, V, approach, ui::Val(Field("dataEntryT")->Text()));
   if (inputs != inputs_) return;
-  thermo::StatePoint::Set(T.value, P, V);
+  thermo::StatePoint::Set(T.value, P, V, thermo::Computed::T);
   stored_ = true;
   found_ = T.HasFigure() ? T.value : 0.0;
   ShowTemperature();

@@ -169,7 +169,7 @@ void VolumeWindow::calculate_Action() {
   const thermo::Answer V =
       thermo::VolumeFromApproach(T, P, approach, ui::Val(Field("dataEntryV")->Text()));
   if (inputs != inputs_) return;
-  thermo::StatePoint::Set(T, P, V.value);
+  thermo::StatePoint::Set(T, P, V.value, thermo::Computed::V);
   stored_ = true;
   if (V.HasFigure()) {
     ui::StaticText* result = Label("Result");

@@ -159,7 +159,11 @@ std::optional<StatePointWindow::StatePoint> StatePointWindow::CheckedStatePoint(
     const QString given = Field("dataEntryPV")->Text().trimmed();
     const bool mode = Radio("RadioButtonTP")->Value() || Radio("RadioButtonTV")->Value();
     if (t.isEmpty() && given.isEmpty()) {
-      TakeProgramStatePoint();
+      if (const thermo::Reason why = TakeProgramStatePoint(); why != thermo::Reason::None) {
+        EmptyResults();
+        Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(why)));
+        return std::nullopt;
+      }
     } else if (mode && !t.isEmpty() && !given.isEmpty()) {
       // Typed but not yet completed: the state step first. Where it finds no
       // state it has said so in its own rows.
@@ -179,17 +183,34 @@ std::optional<StatePointWindow::StatePoint> StatePointWindow::CheckedStatePoint(
   return completed_;
 }
 
-void StatePointWindow::TakeProgramStatePoint() {
+thermo::Reason StatePointWindow::TakeProgramStatePoint() {
   const thermo::State s = thermo::StatePoint::Get();
-  if (!s.Complete()) return;
+  if (!s.Complete()) return thermo::Reason::None;
   const bool tv = Radio("RadioButtonTV")->Value();
   if (!tv && !Radio("RadioButtonTP")->Value()) Radio("RadioButtonTP")->SetValue(true);
-  // The temperature first: its change empties the given quantity.
-  Field("dataEntryT")->SetText(temperature_entry::Shown(*this, s.T));
-  Field("dataEntryPV")->SetText(ui::Str(tv ? s.V : s.P));
+  // The temperature first: its change empties the given quantity. Each
+  // entry shows the digits that read back as the state's own number, so
+  // the window's step on what it shows gives this state back.
+  const double given = tv ? s.V : s.P;
+  Field("dataEntryT")->SetText(temperature_entry::ShownExactly(*this, s.T));
+  Field("dataEntryPV")->SetText(ui::ExactStr(given));
+  // The state point holds only states a calculator accepts; one that is not
+  // is refused here as the state step would refuse it.
+  if (const thermo::Reason why = thermo::StateRefusal(s.T, s.P, s.V); why != thermo::Reason::None) {
+    PaintNoResult("ResultPV");
+    return why;
+  }
+  if (temperature_entry::Read(*this, "dataEntryT") != s.T ||
+      ui::Val(Field("dataEntryPV")->Text()) != given) {
+    // No text in the unit chosen stands for this temperature exactly: the
+    // state is that of the entries, completed by the window's own step.
+    PushButton1_Action();
+    return thermo::Reason::None;
+  }
   SetResultPV(tv ? s.P : s.V);
   Label("Density2")->SetText(tv ? QString() : DensityText(s.V));
   completed_ = s;
+  return thermo::Reason::None;
 }
 
 void StatePointWindow::InputsChanged() {
@@ -325,6 +346,11 @@ void StatePointWindow::PushButton1_Action() {
   }
   Label("warning")->SetText(QString());
   const double T = *kelvin;
+  // The step completes the state anew (from a state taken from another
+  // window it may find another phase): the figures of the state the window
+  // held go, and a "calculate" still running for it writes none.
+  InputsChanged();
+  EmptyResults();
   // The searches let events run: an answer for entries changed meanwhile
   // is dropped.
   const unsigned inputs = inputs_;
@@ -354,7 +380,7 @@ void StatePointWindow::PushButton1_Action() {
     Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(P.reason)));
     Label("Density2")->SetText(QString());
   }
-  thermo::StatePoint::Set(state);
+  thermo::StatePoint::Set(state, tp ? thermo::Computed::V : thermo::Computed::P);
   if (state.Complete()) {
     completed_ = state;
   } else {

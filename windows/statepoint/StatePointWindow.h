@@ -14,10 +14,14 @@
 // filled it uses the state the step completed from them, running the step
 // first where it has not run since the last change. With both entries empty
 // it takes the program-wide state point, a state completed in another
-// window, and shows it in the entries before it computes. Anything else
-// (one entry, no mode) gets the warning and no figure. Any change of an
-// entry, the mode or the temperature unit empties the results, and an
-// answer whose inputs changed while its search let events run is dropped.
+// window, and shows it in the entries, with the digits that read back as
+// its own numbers, before it computes; a state the calculators' rule
+// (thermo::StateRefusal) refuses gives the reason and no figure. Anything
+// else (one entry, no mode) gets the warning and no figure. Any change of
+// an entry, the mode or the temperature unit empties the results, and so
+// does the state step, which completes the state anew (from a taken state
+// it may find another phase); an answer whose inputs changed while its
+// search let events run is dropped.
 //
 // Writing a member: a member is its layout, its result set and its hook,
 // nothing else. In its .cpp:
@@ -54,9 +58,9 @@
 // calculate, warning (red), Line1, Clear.
 //
 // Where the state step finds no value (the volume search fails or ends on
-// an unstable state, the pressure is above 3000 MPa, the equation declines
-// the state, the state lies inside the two-phase region, or a molar volume
-// below 15 cm3/mol or a temperature below 260 K is given) ResultPV shows a
+// an unstable state, the equation declines the state, or the state it
+// completes is one the calculators' rule refuses: below 260 K, below 15
+// cm3/mol, above 3000 MPa, not above 0 MPa, inside the two-phase region) ResultPV shows a
 // red "no result", the warning says why, and the missing variable of the
 // state point is stored as 0, so "calculate" refuses rather than evaluate a
 // state nobody entered. A step whose entries change while its search runs
@@ -150,8 +154,9 @@ class StatePointWindow : public ui::Window {
   // and the figures computed for it no longer belong to what it shows.
   void InputsChanged();
   // Both entries empty: the program-wide state point, when complete, shown
-  // in the entries and taken as the window's own state.
-  void TakeProgramStatePoint();
+  // in the entries and taken as the window's own state; the reason where
+  // the calculators' rule refuses it (then nothing is taken).
+  thermo::Reason TakeProgramStatePoint();
 
   void Clear_Action();
   void dataEntryPV_TextChange();

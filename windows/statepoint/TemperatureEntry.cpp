@@ -1,5 +1,7 @@
 #include "windows/statepoint/TemperatureEntry.h"
 
+#include <cmath>
+
 #include "eos/Globals.h"
 
 namespace temperature_entry {
@@ -18,6 +20,23 @@ std::optional<double> Read(const ui::Window& w, const char* entry) {
 
 QString Shown(const ui::Window& w, double kelvin) {
   return ui::Str(Celsius(w) ? kelvin - Globals::CelsiusOffset : kelvin);
+}
+
+QString ShownExactly(const ui::Window& w, double kelvin) {
+  if (!Celsius(w)) return ui::ExactStr(kelvin);
+  // The difference, or a neighbour of it, whose sum with the offset is the
+  // temperature again.
+  const double nearest = kelvin - Globals::CelsiusOffset;
+  double below = nearest, above = nearest;
+  for (int step = 0; step < 4; ++step) {
+    for (const double c : {above, below}) {
+      const QString text = ui::ExactStr(c);
+      if (Kelvin(text, true) == kelvin) return text;
+    }
+    below = std::nextafter(below, -HUGE_VAL);
+    above = std::nextafter(above, HUGE_VAL);
+  }
+  return ui::ExactStr(nearest);
 }
 
 QString UnitText(const ui::Window& w) {

@@ -46,6 +46,10 @@ bool Celsius(const ui::Window& w);
 std::optional<double> Read(const ui::Window& w, const char* entry);
 // A temperature (K) as text in the unit chosen.
 QString Shown(const ui::Window& w, double kelvin);
+// A temperature (K) as the shortest text that Read gives back as exactly
+// that temperature in the unit chosen, where there is one (in ˚C a sum with
+// 273.15 may have none: then the nearest).
+QString ShownExactly(const ui::Window& w, double kelvin);
 // The unit label's text for the unit chosen: "Kelvin" or "˚Celsius".
 QString UnitText(const ui::Window& w);
 
