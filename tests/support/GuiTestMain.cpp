@@ -1,4 +1,5 @@
-// main() of every GUI test program: one QApplication for all its tests.
+// main() of every GUI test program: one QApplication for all its tests,
+// and a warning of the program's own fails the test that is running.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -6,8 +7,36 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <string_view>
 
 #include "ui/Window.h"
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// The program is built with its messages' origin (QT_MESSAGELOGCONTEXT):
+// a message from a file of the source or build tree is the program's. Qt's
+// libraries give none, and their categories are named "qt.*", so what Qt's
+// platform plugins and widgets say is not the program's.
+bool FromTheProgram(const QMessageLogContext& context) {
+  const std::string_view category = context.category != nullptr ? context.category : "";
+  if (category.starts_with("qt.") || context.file == nullptr) return false;
+  const std::string_view file = context.file;
+  return file.starts_with(TARVO_SOURCE_DIR) || file.starts_with(TARVO_BINARY_DIR);
+}
+
+// A warning, critical message or fatal error of the program (a handler
+// whose control the window lacks, say) fails the running test, or the run
+// when no test is running; every message is still printed as before.
+void FailOnTheProgramsWarnings(QtMsgType type, const QMessageLogContext& context,
+                               const QString& message) {
+  if (type != QtDebugMsg && type != QtInfoMsg && FromTheProgram(context))
+    ADD_FAILURE_AT(context.file, context.line) << "the program warned: " << message.toStdString();
+  if (qtHandler != nullptr) qtHandler(type, context, message);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // Offscreen unless told otherwise, also when ctest lists the tests.
@@ -20,6 +49,7 @@ int main(int argc, char** argv) {
   setenv("LC_ALL", "C", 1);
 
   ::testing::InitGoogleTest(&argc, argv);
+  qtHandler = qInstallMessageHandler(FailOnTheProgramsWarnings);
   QApplication app(argc, argv);
   std::setlocale(LC_ALL, "C");
   QLocale::setDefault(QLocale::c());

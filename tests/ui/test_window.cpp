@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <gtest/gtest-spi.h>
+
 #include <array>
 #include <map>
 #include <string>
@@ -446,6 +448,20 @@ TEST_F(WindowTest, CaptionsShrunkFarBelowTheirSizeAreReported) {
   };
   EXPECT_TRUE(reported("button"));
   EXPECT_TRUE(reported("radio"));
+}
+
+// The same window with a handler on a control its list does not hold, as
+// after a control was renamed in the list only.
+class Renamed : public Cramped {
+ public:
+  static constexpr const char* ClassName = "Renamed.Renamed";
+
+ protected:
+  std::vector<ui::Handler> Handlers() override { return {Count("buton", ui::Event::Action)}; }
+};
+
+TEST_F(WindowTest, AHandlerWithoutItsControlFailsTheTests) {
+  EXPECT_NONFATAL_FAILURE(ui::Shared<Renamed>(), "no control buton for a handler");
 }
 
 TEST_F(WindowTest, LabelColourAndSizeAreExplicitWhateverTheDesktopTheme) {
