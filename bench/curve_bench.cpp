@@ -81,16 +81,18 @@ void WorstOfSweep(benchmark::State& state, double from, double to, double step,
 }
 
 // Homogenization temperature of a bulk volume: across the two stretches
-// where the stable liquid jumps between the two liquid branches.
-void BM_WorstHomogenizationTemperatureOfVolume(benchmark::State& state, double from, double to) {
-  WorstOfSweep(state, from, to, 0.001,
+// where the stable liquid jumps between the two liquid branches, and more
+// coarsely across the whole top of the curve.
+void BM_WorstHomogenizationTemperatureOfVolume(benchmark::State& state, double from, double to,
+                                               double step) {
+  WorstOfSweep(state, from, to, step,
                [](double V) { benchmark::DoNotOptimize(phase::HomogenizationTemperatureOfVolume(V)); });
 }
-BENCHMARK_CAPTURE(BM_WorstHomogenizationTemperatureOfVolume, V_49_19_to_49_21, 49.19, 49.21)
+BENCHMARK_CAPTURE(BM_WorstHomogenizationTemperatureOfVolume, V_49_19_to_49_21, 49.19, 49.21, 0.001)
     ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WorstHomogenizationTemperatureOfVolume, V_50_67_to_50_71, 50.67, 50.71)
+BENCHMARK_CAPTURE(BM_WorstHomogenizationTemperatureOfVolume, V_50_67_to_50_71, 50.67, 50.71, 0.001)
     ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WorstHomogenizationTemperatureOfVolume, V_45_to_70, 45.0, 70.0)
+BENCHMARK_CAPTURE(BM_WorstHomogenizationTemperatureOfVolume, V_45_to_70_every_0_05, 45.0, 70.0, 0.05)
     ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Homogenization at a pressure close below the critical point, and at a
