@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 #include <utility>
+#include <vector>
+
 #include "eos/BracketRoot.h"
 #include "eos/Globals.h"
 #include "eos/HalfSecantSolve.h"
@@ -152,6 +154,10 @@ struct Branch {
   double hi = 0.0;
 };
 
+// The fugacity (MPa) of the root at one pressure on each branch, not a
+// number where the branch has none or takes no part.
+using BranchFugacities = std::array<double, MaxBranches>;
+
 // One isotherm below the critical temperature, split into its stable
 // branches, in order of volume. The first is the compressed liquid, the last
 // the vapour. Between them, a branch that lies wholly below the critical
@@ -165,6 +171,10 @@ struct Isotherm {
   double criticalV = 0.0;
   std::array<Branch, MaxBranches> branches{};
   int count = 0;
+  // The pressure at each branch's ends, which every root search on the
+  // branch starts from (the vapour branch's far end takes no part).
+  std::array<double, MaxBranches> loP{};
+  std::array<double, MaxBranches> hiP{};
 
   const Branch& VapourBranch() const { return branches[count - 1]; }
   bool IsLiquid(int i) const { return i + 1 < count && branches[i].hi < criticalV; }
@@ -226,21 +236,27 @@ struct Isotherm {
     }
     if (!stable || count == MaxBranches) return false;
     branches[count++] = Branch{start, end};
-    return count >= 2;
+    if (count < 2) return false;
+    for (int i = 0; i < count; ++i) {
+      loP[i] = Haar_Pressure(T, branches[i].lo);
+      hiP[i] = i + 1 < count ? Haar_Pressure(T, branches[i].hi) : 0.0;
+    }
+    return true;
   }
 
   // The root of the isotherm at P on branch b, if the branch reaches P; on
   // the vapour branch the search reaches beyond the scan's end for pressures
   // below its pressure there.
-  bool Root(const Branch& b, double P, double& V) const {
+  bool Root(int i, double P, double& V) const {
+    const Branch& b = branches[i];
     auto fn = [this, P](double v) { return Haar_Pressure(T, v) - P; };
-    const double f0 = fn(b.lo);
+    const double f0 = loP[i] - P;
     if (!(f0 >= 0.0)) return false;
     // On the vapour branch the root lies near R T / P: the bracket starts
     // a little beyond that rather than at the scan's far end.
-    const bool vapour = &b == &VapourBranch();
+    const bool vapour = i + 1 == count;
     double top = vapour ? std::max(2.0 * b.lo, 10.0 * GasConstantR * T / P) : b.hi;
-    double f1 = fn(top);
+    double f1 = vapour ? fn(top) : hiP[i] - P;
     if (vapour) {
       for (int k = 0; k < MaxWidening && !(f1 <= 0.0); ++k) {
         top = 2.0 * top;
@@ -262,18 +278,23 @@ struct Isotherm {
   // of lowest fugacity; `lnRatio` = ln(fV / fL), which rises with P (its
   // slope is (VV - VL) / RT) and is 0 at the equilibrium. Where no liquid
   // branch reaches P, the vapour is the only phase and `lnRatio` is taken
-  // far below 0.
-  bool StablePair(double P, Coexistence& c, double& lnRatio) const {
+  // far below 0. `roots`, where given, receives the fugacity of each root,
+  // for the check at the same pressure.
+  bool StablePair(double P, Coexistence& c, double& lnRatio,
+                  BranchFugacities* roots = nullptr) const {
     c = Coexistence{};
     c.T = T;
     c.P = P;
-    if (!Root(VapourBranch(), P, c.VV)) return false;
+    if (roots) roots->fill(std::nan(""));
+    if (!Root(count - 1, P, c.VV)) return false;
     c.fV = Haar_Fugacity(T, P, c.VV);
+    if (roots) (*roots)[count - 1] = c.fV;
     if (!(c.fV > 0.0)) return false;
     for (int i = 0; i + 1 < count; ++i) {
       double V = 0.0;
-      if (!IsLiquid(i) || !Root(branches[i], P, V)) continue;
+      if (!IsLiquid(i) || !Root(i, P, V)) continue;
       const double f = Haar_Fugacity(T, P, V);
+      if (roots) (*roots)[i] = f;
       if (f > 0.0 && (c.fL == 0.0 || f < c.fL)) {
         c.VL = V;
         c.fL = f;
@@ -284,12 +305,19 @@ struct Isotherm {
   }
 
   // Whether the lowest fugacity of the liquid and vapour roots at P is f, to
-  // 1e-10 of P.
-  bool NoLowerRoot(double P, double f) const {
+  // 1e-10 of P; with `known`, the fugacities StablePair found at P.
+  bool NoLowerRoot(double P, double f, const BranchFugacities* known = nullptr) const {
     for (int i = 0; i < count; ++i) {
-      double V = 0.0;
-      if (!(IsLiquid(i) || i + 1 == count) || !Root(branches[i], P, V)) continue;
-      if (Haar_Fugacity(T, P, V) < f - FugacityTolerance * P) return false;
+      if (!(IsLiquid(i) || i + 1 == count)) continue;
+      double fi = 0.0;
+      if (known) {
+        fi = (*known)[i];
+      } else {
+        double V = 0.0;
+        if (!Root(i, P, V)) continue;
+        fi = Haar_Fugacity(T, P, V);
+      }
+      if (fi < f - FugacityTolerance * P) return false;
     }
     return true;
   }
@@ -297,23 +325,23 @@ struct Isotherm {
   // The equilibrium pressure, between the lowest pressure a liquid branch
   // reaches (where that is not above 0, far below the vapour spinodal's
   // pressure) and the vapour spinodal's pressure.
-  bool Equilibrium(Coexistence& out, int& passes) const {
-    const double highP = Haar_Pressure(T, VapourBranch().lo);
+  // `roots` receives the fugacities of the roots at the answer's pressure.
+  bool Equilibrium(Coexistence& out, int& passes, BranchFugacities& roots) const {
+    const double highP = loP[count - 1];
     double lowP = highP;
     for (int i = 0; i + 1 < count; ++i) {
-      if (IsLiquid(i)) lowP = std::min(lowP, Haar_Pressure(T, branches[i].hi));
+      if (IsLiquid(i)) lowP = std::min(lowP, hiP[i]);
     }
     if (!(lowP > 0.0)) lowP = highP * 1e-6;
     if (!(highP > lowP)) return false;
-    Coexistence c;
+    PairsFound pairs;
     double hLow = 0.0;
     double hHigh = 0.0;
-    if (!StablePair(lowP, c, hLow) || !StablePair(highP, c, hHigh)) return false;
+    if (!pairs.Evaluate(*this, lowP, hLow) || !pairs.Evaluate(*this, highP, hHigh)) return false;
     if (!(hLow < 0.0 && hHigh > 0.0)) return false;
-    auto h = [this](double P) {
-      Coexistence at;
+    auto h = [this, &pairs](double P) {
       double lnRatio = 0.0;
-      if (!StablePair(P, at, lnRatio)) return std::nan("");
+      if (!pairs.Evaluate(*this, P, lnRatio)) return std::nan("");
       return lnRatio;
     };
     BracketOptions options;
@@ -324,9 +352,8 @@ struct Isotherm {
         NarrowBracket(h, Bracket{.a = lowP, .fa = hLow, .b = highP, .fb = hHigh}, options);
     passes = br.passes;
     if (br.failed) return false;
-    double lnRatio = 0.0;
-    if (!StablePair(br.Closer(), out, lnRatio) || !(out.fL > 0.0)) return false;
-    if (out.VV - out.VL < EqualAreaWidth * out.VL) EqualAreaPolish(out);
+    if (!pairs.Take(*this, br.Closer(), out, roots) || !(out.fL > 0.0)) return false;
+    if (out.VV - out.VL < EqualAreaWidth * out.VL) EqualAreaPolish(out, roots);
     return true;
   }
 
@@ -337,11 +364,12 @@ struct Isotherm {
   // roots, which errors of the roots barely change, vanishes at the
   // equilibrium and falls by VV - VL per MPa. Where it brackets a pressure
   // within 1e-9 of the one found, that pressure and its pair replace it.
-  void EqualAreaPolish(Coexistence& out) const {
-    auto area = [this](double P) {
+  void EqualAreaPolish(Coexistence& out, BranchFugacities& roots) const {
+    PairsFound pairs;
+    auto area = [this, &pairs](double P) {
       Coexistence c;
       double lnRatio = 0.0;
-      if (!StablePair(P, c, lnRatio) || !(c.fL > 0.0)) return std::nan("");
+      if (!pairs.Evaluate(*this, P, lnRatio, &c) || !(c.fL > 0.0)) return std::nan("");
       const double mid = 0.5 * (c.VV + c.VL);
       const double half = 0.5 * (c.VV - c.VL);
       double sum = 0.0;
@@ -359,9 +387,45 @@ struct Isotherm {
     const Bracket br = NarrowBracket(area, Bracket{.a = lo, .fa = fLo, .b = hi, .fb = fHi}, options);
     if (br.failed) return;
     Coexistence polished;
-    double lnRatio = 0.0;
-    if (StablePair(br.Closer(), polished, lnRatio) && polished.fL > 0.0) out = polished;
+    BranchFugacities polishedRoots{};
+    if (pairs.Take(*this, br.Closer(), polished, polishedRoots) && polished.fL > 0.0) {
+      out = polished;
+      roots = polishedRoots;
+    }
   }
+
+  // The stable pairs a bracketed search evaluated, kept so that the pair at
+  // the pressure it ends on is not searched for again.
+  struct PairsFound {
+    struct Entry {
+      double P;
+      bool ok;
+      double lnRatio;
+      Coexistence c;
+      BranchFugacities roots;
+    };
+    std::vector<Entry> entries;
+
+    bool Evaluate(const Isotherm& iso, double P, double& lnRatio, Coexistence* c = nullptr) {
+      Entry e{P, false, 0.0, {}, {}};
+      e.ok = iso.StablePair(P, e.c, e.lnRatio, &e.roots);
+      lnRatio = e.lnRatio;
+      if (c) *c = e.c;
+      entries.push_back(e);
+      return e.ok;
+    }
+    // The pair at P, from the evaluations kept or found anew.
+    bool Take(const Isotherm& iso, double P, Coexistence& c, BranchFugacities& roots) const {
+      for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+        if (it->P != P) continue;
+        c = it->c;
+        roots = it->roots;
+        return it->ok;
+      }
+      double lnRatio = 0.0;
+      return iso.StablePair(P, c, lnRatio, &roots);
+    }
+  };
 };
 
 // The critical temperature is where the least stiffness of the isotherm
@@ -392,8 +456,9 @@ CriticalPoint FindCriticalPoint() {
   cp.bandT = cp.T - CriticalBand;
   Coexistence c;
   int passes = 0;
+  BranchFugacities roots{};
   Isotherm iso;
-  cp.bandP = (iso.Find(cp.bandT, cp.V) && iso.Equilibrium(c, passes)) ? c.P : cp.P;
+  cp.bandP = (iso.Find(cp.bandT, cp.V) && iso.Equilibrium(c, passes, roots)) ? c.P : cp.P;
   return cp;
 }
 
@@ -414,8 +479,31 @@ const CriticalPoint& EquationCriticalPoint() {
 
 namespace {
 
-// The check of IsCoexistence, on the isotherm of c.T already found.
-bool Checked(const Isotherm& iso, const Coexistence& c) {
+// The isotherm at T, kept from the last time it was found on this thread:
+// the check of a search's answer and the direct solve at the same
+// temperature, or the temperature solve's last pass and its final pair,
+// split the same isotherm. The scan depends on T and the critical volume
+// alone, so the kept one is what a new scan would give.
+bool FindIsotherm(Isotherm& iso, double T, double criticalV) {
+  struct Kept {
+    bool valid = false;
+    bool found = false;
+    Isotherm iso;
+  };
+  thread_local Kept kept;
+  if (!(kept.valid && kept.iso.T == T && kept.iso.criticalV == criticalV)) {
+    Kept fresh;
+    fresh.found = fresh.iso.Find(T, criticalV);
+    fresh.valid = true;
+    kept = fresh;
+  }
+  iso = kept.iso;
+  return kept.found;
+}
+
+// The check of IsCoexistence, on the isotherm of c.T already found; with
+// `roots`, the fugacities of the roots at c.P that the solve found there.
+bool Checked(const Isotherm& iso, const Coexistence& c, const BranchFugacities* roots = nullptr) {
   const double T = c.T;
   const double P = c.P;
   if (!(T > 0.0 && P > 0.0 && c.VL > 0.0 && c.VV > c.VL)) return false;
@@ -431,7 +519,7 @@ bool Checked(const Isotherm& iso, const Coexistence& c) {
   const double shift = GasConstantR * T * std::abs(std::log(fV / fL)) / (c.VV - c.VL);
   if (!(shift <= EquilibriumPressureTolerance * P)) return false;
   if (!(thermo::MechanicallyStable(T, c.VL) && thermo::MechanicallyStable(T, c.VV))) return false;
-  return iso.NoLowerRoot(P, std::min(fL, fV));
+  return iso.NoLowerRoot(P, std::min(fL, fV), roots);
 }
 
 }  // namespace
@@ -439,16 +527,17 @@ bool Checked(const Isotherm& iso, const Coexistence& c) {
 bool IsCoexistence(const Coexistence& c) {
   if (!(c.T > 0.0)) return false;
   Isotherm iso;
-  return iso.Find(c.T, EquationCriticalPoint().V) && Checked(iso, c);
+  return FindIsotherm(iso, c.T, EquationCriticalPoint().V) && Checked(iso, c);
 }
 
 bool SolveCoexistenceAtTemperature(double T, Coexistence& out, int& iterations) {
   iterations = 0;
   if (!(T < EquationCriticalPoint().bandT)) return false;
   Isotherm iso;
-  if (!iso.Find(T, EquationCriticalPoint().V)) return false;
+  if (!FindIsotherm(iso, T, EquationCriticalPoint().V)) return false;
   Coexistence c;
-  if (!iso.Equilibrium(c, iterations) || !Checked(iso, c)) return false;
+  BranchFugacities roots{};
+  if (!iso.Equilibrium(c, iterations, roots) || !Checked(iso, c, &roots)) return false;
   out = c;
   return true;
 }
@@ -474,7 +563,8 @@ bool SolveCoexistenceAtPressure(double P, Coexistence& out, int& iterations) {
   for (int pass = 0; pass < MaxTemperaturePasses; ++pass) {
     ++iterations;
     int passes = 0;
-    if (!iso.Find(T, cp.V) || !iso.Equilibrium(c, passes)) return false;
+    BranchFugacities roots{};
+    if (!FindIsotherm(iso, T, cp.V) || !iso.Equilibrium(c, passes, roots)) return false;
     RuntimeBackgroundTask();
     const double h = c.P - P;
     if (h == 0.0) break;
@@ -497,7 +587,10 @@ bool SolveCoexistenceAtPressure(double P, Coexistence& out, int& iterations) {
   }
   // Both roots at the given pressure on the isotherm found.
   double lnRatio = 0.0;
-  if (!iso.Find(T, cp.V) || !iso.StablePair(P, c, lnRatio) || !Checked(iso, c)) return false;
+  BranchFugacities roots{};
+  if (!FindIsotherm(iso, T, cp.V) || !iso.StablePair(P, c, lnRatio, &roots) ||
+      !Checked(iso, c, &roots))
+    return false;
   out = c;
   return true;
 }

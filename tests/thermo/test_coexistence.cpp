@@ -2,10 +2,12 @@
 // to the critical point, and the homogenization calculation around it.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "eos/Globals.h"
 #include "eos/HalfSecantSolve.h"
@@ -321,6 +323,43 @@ TEST(Homogenization, VolumeFractionOnlyForTwoPhases) {
   EXPECT_EQ(phi, 1.0);
   ASSERT_TRUE(LiquidVolumeFraction(30000.0, 18.0, 30000.0, phi));
   EXPECT_EQ(phi, 0.0);
+}
+
+// An answer does not depend on what was solved before it: each of these,
+// solved in turn, then again in the reverse order and twice in a row (the
+// second time on the isotherm kept from the first), is the same to the bit.
+TEST(Coexistence, AnswerIndependentOfWhatWasSolvedBefore) {
+  enum Kind { AtT, AtP, ThOfV };
+  struct Row {
+    Kind kind;
+    int mode;
+    double given;
+  };
+  const Row rows[] = {
+      {AtT, Pressure, 646.6875}, {AtT, Temperature, 646.69}, {AtT, Pressure, 647.05},
+      {AtP, Pressure, 22.046},   {AtP, Temperature, 21.9398}, {AtP, Pressure, 10.0},
+      {ThOfV, 0, 50.708},        {ThOfV, 0, 57.0},
+  };
+  using Answer = std::array<double, 8>;
+  auto solve = [](const Row& r) {
+    if (r.kind == ThOfV) {
+      const std::optional<double> Th = HomogenizationTemperatureOfVolume(r.given);
+      return Answer{Th.has_value() ? 1.0 : 0.0, Th.value_or(0.0)};
+    }
+    const Homogenization h = r.kind == AtT ? HomogenizeAtTemperature(r.mode, r.given)
+                                           : HomogenizeAtPressure(r.mode, r.given);
+    return Answer{static_cast<double>(h.status), h.X, static_cast<double>(h.iterations),
+                  h.state.T, h.state.VL, h.state.VV, h.state.fL, h.state.fV};
+  };
+  std::vector<Answer> first;
+  for (const Row& r : rows) first.push_back(solve(r));
+  for (int i = static_cast<int>(std::size(rows)) - 1; i >= 0; --i) {
+    for (int again = 0; again < 2; ++again) {
+      const Answer a = solve(rows[i]);
+      for (std::size_t k = 0; k < a.size(); ++k)
+        EXPECT_EQ(a[k], first[i][k]) << "row " << i << " field " << k;
+    }
+  }
 }
 
 // Every 0.01 K of the dense scan's grid (the slow run takes every 0.0005 K), among them
