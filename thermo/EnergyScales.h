@@ -9,7 +9,6 @@
 // returns 0), there is no figure on either scale.
 #pragma once
 
-#include "eos/Globals.h"
 #include "thermo/Reason.h"
 
 namespace thermo {
@@ -42,13 +41,11 @@ struct EnergyScale {
 // H of the liquid there at -285831.8 J/mol; the free energies A and G
 // subtract U - T S of the triple-point liquid on the triple-point scale and
 // share one 25 ˚C offset.
-inline constexpr EnergyScale InternalEnergyScale{Globals::Haar_Energy, TriplePointEnergy, 0.0, 251730.1034};
-inline constexpr EnergyScale EnthalpyScale{Globals::Haar_Enthalpy, -35988.5747981403, 0.0, 251731.9103};
-inline constexpr EnergyScale EntropyScale{Globals::Haar_Entropy, TriplePointEntropy, 0.0, 0.0};
-inline constexpr EnergyScale HelmholtzScale{Globals::Haar_Helmholtz, TriplePointEnergy, TriplePointEntropy,
-                                            FreeEnergyRefStateOffset};
-inline constexpr EnergyScale GibbsScale{Globals::Haar_Gibbs, TriplePointEnergy, TriplePointEntropy,
-                                        FreeEnergyRefStateOffset};
+extern const EnergyScale InternalEnergyScale;
+extern const EnergyScale EnthalpyScale;
+extern const EnergyScale EntropyScale;
+extern const EnergyScale HelmholtzScale;
+extern const EnergyScale GibbsScale;
 
 // The two figures per mole (per mole and kelvin for the entropy), or none
 // with the reason.

@@ -8,8 +8,8 @@
 
 #include <optional>
 
-#include "eos/Globals.h"
 #include "thermo/Coexistence.h"
+#include "thermo/Constants.h"
 
 namespace phase {
 
@@ -18,7 +18,7 @@ namespace phase {
 // auxiliary curve's triple-point pressure, which the equation puts at
 // 273.158 K) up to the equation's critical point (EquationCriticalPoint()),
 // as printed (below).
-inline constexpr double TriplePointPressure = Globals::TriplePointPres;  // MPa
+inline constexpr double TriplePointPressure = thermo::TriplePointPressure;  // MPa
 
 // The highest homogenization temperature (K) and pressure (MPa) answered:
 // the equation's critical point, and what rounds to it at the eight

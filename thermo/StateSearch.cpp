@@ -310,4 +310,11 @@ Answer TemperatureFromApproach(double P, double V, Approach approach, double man
   return Answer::None(Reason::UnstableRoot);
 }
 
+std::optional<double> ZeroFunction(double T, double V, double P) {
+  const double p = Haar_Pressure(T, V);
+  // 0 is the equation's failure value, not a pressure.
+  if (p == 0) return std::nullopt;
+  return p - P;
+}
+
 }  // namespace thermo

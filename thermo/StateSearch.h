@@ -16,6 +16,8 @@
 // spinodal, where the pressure still falls with the volume) is one.
 #pragma once
 
+#include <optional>
+
 #include "thermo/Reason.h"
 #include "thermo/StateValues.h"
 
@@ -76,5 +78,12 @@ Answer VolumeFromApproach(double T, double P, Approach approach, double manualSt
 // below the saturated liquid and 1 K above it for one above the saturated
 // vapour.
 Answer TemperatureFromApproach(double P, double V, Approach approach, double manualStart);
+
+// The zero function of the searches above at T (K), V (cm3/mol) and P
+// (MPa): the equation's pressure at (T, V) less P, whose change of sign
+// brackets a root. None where the equation gives no pressure (outside its
+// temperature window, below its covolume, T or V not above 0); unlike
+// PressureOfState, no range of the windows limits it.
+std::optional<double> ZeroFunction(double T, double V, double P);
 
 }  // namespace thermo

@@ -1,5 +1,7 @@
 #include "thermo/StateValues.h"
 
+#include "eos/Globals.h"
+
 namespace thermo {
 
 namespace {
@@ -12,6 +14,8 @@ constexpr double kLiquidLikeStartVolume = 18.0;
 constexpr double kStartOffset = 0.2;
 
 }  // namespace
+
+bool MechanicallyStable(double T, double V) { return Globals::Haar_dPdRho(T, V) > 0.0; }
 
 double VolumeSearchStart(double T, double P) {
   if (!(T < Globals::CritTempGuess)) return kSupercriticalStartVolume;

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "eos/Globals.h"
+#include "thermo/Constants.h"
 
 namespace thermo {
 
@@ -19,13 +19,13 @@ inline double Density(double factor, double V) {
 }
 
 // kg/m3 from cm3/mol: 1000 times the molar mass over the molar volume.
-inline double DensityKgM3(double V) { return Density(1000.0 * Globals::MolarMassH2O, V); }
+inline double DensityKgM3(double V) { return Density(1000.0 * MolarMass, V); }
 // g/cm3 from cm3/mol.
-inline double DensityGcm3(double V) { return Density(Globals::MolarMassH2O, V); }
+inline double DensityGcm3(double V) { return Density(MolarMass, V); }
 
 // A state of water is mechanically stable: its pressure falls as its
 // volume grows, M (dP/drho)_T > 0.
-inline bool MechanicallyStable(double T, double V) { return Globals::Haar_dPdRho(T, V) > 0.0; }
+bool MechanicallyStable(double T, double V);
 
 // Where the state step's volume search at T (K) and P (MPa) starts, in
 // cm3/mol: below 647.067 K the saturated liquid volume less 0.2 where the

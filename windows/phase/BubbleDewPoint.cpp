@@ -1,9 +1,10 @@
 #include "windows/phase/BubbleDewPoint.h"
 
 #include "catalogue/Pictures.h"
-#include "eos/Globals.h"
 #include "ui/BusyScope.h"
+#include "thermo/Constants.h"
 #include "thermo/Homogenization.h"
+#include "thermo/PhaseFigures.h"
 #include "windows/phase/SaturationLayout.h"
 #include "windows/statepoint/TemperatureEntry.h"
 
@@ -270,7 +271,7 @@ void BubbleDewPoint::calculate_Action() {
     EmptyResults();
     return;
   }
-  const int mode = intoVapour ? Globals::NudgeVariable::Temperature : Globals::NudgeVariable::Pressure;
+  const int mode = intoVapour ? thermo::NudgeTemperature : thermo::NudgePressure;
 
   const int changesBefore = inputChanges_;
   const phase::Homogenization h =
@@ -311,10 +312,10 @@ void BubbleDewPoint::calculate_Action() {
                 QStringLiteral(" iterations, phase within red rectangle illustrate homogenization "
                                "conditions, whereas the other phase is coexistent and disappears "
                                "at the moment of homogenization"));
-  if (mode == Globals::NudgeVariable::Pressure) {
+  if (mode == thermo::NudgePressure) {
     SetBorders(ui::Red, ui::White);
   } else {
     SetBorders(ui::White, ui::Red);
   }
-  Label("Tensions")->SetText(ui::Str(Globals::Haar_SurfaceTension(c.T)));
+  Label("Tensions")->SetText(ui::Str(thermo::SurfaceTension(c.T)));
 }

@@ -1,10 +1,7 @@
 #include "windows/phase/FugacityWindow.h"
 
-#include <cmath>
-
 #include "catalogue/Pictures.h"
-#include "eos/Globals.h"
-#include "thermo/StateSearch.h"
+#include "thermo/PhaseFigures.h"
 #include "windows/statepoint/MemberLayout.h"
 
 using ui::ControlLayout;
@@ -44,12 +41,11 @@ FugacityWindow::FugacityWindow() : StatePointWindow(kLayout) {}
 void FugacityWindow::calculate_Action() {
   const auto s = CheckedStatePoint();
   if (!s) return;
-  const double f = Globals::Haar_Fugacity(s->T, s->P, s->V);
-  if (!(f > 0) || !std::isfinite(f)) {
-    // The equation gives no fugacity there (its exponent is out of range).
+  const thermo::Answer f = thermo::Fugacity(s->T, s->P, s->V);
+  if (!f.HasFigure()) {
     ShowResults({QString(), QString()});
-    ShowNoResult("FugacityResult", thermo::NoValueReason(s->T));
+    ShowNoResult("FugacityResult", f.reason);
     return;
   }
-  ShowResults({ui::Str(f), ui::Str(f / s->P)});
+  ShowResults({ui::Str(f.value), ui::Str(f.value / s->P)});
 }

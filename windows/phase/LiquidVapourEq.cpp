@@ -1,8 +1,9 @@
 #include "windows/phase/LiquidVapourEq.h"
 
-#include "eos/Globals.h"
 #include "ui/BusyScope.h"
+#include "thermo/Constants.h"
 #include "thermo/Homogenization.h"
+#include "thermo/PhaseFigures.h"
 #include "thermo/StatePoint.h"
 #include "windows/phase/SaturationLayout.h"
 #include "windows/statepoint/TemperatureEntry.h"
@@ -151,7 +152,7 @@ void LiquidVapourEq::calTh_Action() {
   ui::StaticText* shown = Label("nummerTh");
   if (Th) {
     shown->SetTextColor(ui::Black);
-    shown->SetText(ui::Str(*Th - Globals::CelsiusOffset));
+    shown->SetText(ui::Str(*Th - thermo::CelsiusOffset));
     Label("warning")->SetText(QString());
   } else {
     shown->SetTextColor(ui::Red);
@@ -199,7 +200,7 @@ void LiquidVapourEq::calculate_Action() {
     refusal = kNoThWarning;
   } else if (!(T < Th)) {
     refusal = QStringLiteral("warning: one phase at Th and above: take a temperature below Th");
-  } else if (!(T > Globals::TriplePointTemp)) {
+  } else if (!(T > thermo::TriplePointTemperature)) {
     refusal = QStringLiteral("warning: temperature at or below the triple point, 273.16 K");
   }
   if (!refusal.isEmpty()) {
@@ -211,7 +212,7 @@ void LiquidVapourEq::calculate_Action() {
 
   const int changesBefore = inputChanges_;
   const phase::CoexistenceAnswer a =
-      phase::CoexistenceAtTemperature(Globals::NudgeVariable::Pressure, T);
+      phase::CoexistenceAtTemperature(thermo::NudgePressure, T);
   // Inputs changed while the search let events run: the answer belongs to
   // none of them, and their handlers have emptied the results.
   if (inputChanges_ != changesBefore) return;
@@ -240,5 +241,5 @@ void LiquidVapourEq::calculate_Action() {
     Empty(*this, {"frac1", "frac2"});
     Label("warning")->SetText(QStringLiteral("single phase at this temperature"));
   }
-  Label("tensions")->SetText(ui::Str(Globals::Haar_SurfaceTension(T)));
+  Label("tensions")->SetText(ui::Str(thermo::SurfaceTension(T)));
 }

@@ -13,10 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "eos/Globals.h"
-
 #include "ui/Window.h"
 #include "thermo/Coexistence.h"
+#include "thermo/Constants.h"
 #include "windows/statepoint/StateLabels.h"
 
 namespace saturation_windows {
@@ -80,7 +79,7 @@ inline const std::string& CriticalPointNote() {
         QStringLiteral("critical temperature %1 K (%2 ˚C)\rcritical pressure %3 MPa (%4 bar)\r"
                        "triple point: 273.16 K (0.01 ˚C), 0.000612 MPa")
             .arg(cp.T, 0, 'f', 3)
-            .arg(cp.T - Globals::CelsiusOffset, 0, 'f', 3)
+            .arg(cp.T - thermo::CelsiusOffset, 0, 'f', 3)
             .arg(cp.P, 0, 'f', 3)
             .arg(10.0 * cp.P, 0, 'f', 2);
     return text.toStdString();

@@ -1,6 +1,7 @@
 #include "windows/state/Isochore.h"
 
-#include "eos/Globals.h"
+#include "thermo/BackgroundTask.h"
+#include "thermo/Constants.h"
 #include "thermo/StatePoint.h"
 #include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
@@ -138,7 +139,7 @@ bool Isochore::ReadAndCheck(Range& r) {
   }
   bool stepOk = r.step > 0;
   if (stepOk && r.max > r.min) {
-    const double scale = std::max(std::abs(r.min), std::abs(r.max)) + Globals::CelsiusOffset;
+    const double scale = std::max(std::abs(r.min), std::abs(r.max)) + thermo::CelsiusOffset;
     if (r.step < scale * 1e-9) stepOk = false;
   }
   if (!stepOk) {
@@ -159,7 +160,7 @@ bool Isochore::ReadAndCheck(Range& r) {
 // the equation gives -532071 MPa at 0 ˚C, and nonsense further down): no
 // isochore either. The file labels say so.
 bool Isochore::VolumeAccepted(double v) {
-  if (v >= Globals::MinMolarVol) return true;
+  if (v >= thermo::MinMolarVolume) return true;
   Label("filename0")->SetText(QStringLiteral("no isochore below"));
   Label("filename1")->SetText(QStringLiteral("15 cm3/mol"));
   return false;
@@ -193,9 +194,9 @@ void Isochore::ForEachRow(const Range& r, double v,
                           const std::function<bool(double, const QString&)>& row) {
   for (double i = 0; i < r.rows; ++i) {
     const double t = r.min + i * r.step;
-    const double p = thermo::PressureOfState(t + Globals::CelsiusOffset, v).value;
+    const double p = thermo::PressureOfState(t + thermo::CelsiusOffset, v).value;
     if (!row(t, p != 0 ? ui::Str(p) : QString())) return;
-    Globals::RuntimeBackgroundTask();
+    thermo::RunBackgroundTask();
   }
 }
 

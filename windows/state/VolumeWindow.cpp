@@ -1,6 +1,5 @@
 #include "windows/state/VolumeWindow.h"
 
-#include "eos/Globals.h"
 #include "thermo/StateSearch.h"
 #include "thermo/StatePoint.h"
 #include "thermo/StateValues.h"

@@ -1,6 +1,8 @@
 #include "windows/state/ZeroFunctionListing.h"
 
-#include "eos/Globals.h"
+#include "thermo/BackgroundTask.h"
+#include "thermo/Constants.h"
+#include "thermo/StateSearch.h"
 #include "ui/BusyScope.h"
 #include "windows/state/ListingLayout.h"
 
@@ -14,7 +16,7 @@ constexpr ZeroFunctionVariable kMolarVolume{
     .first = 16,
     .next = [](double V) { return V * 1.01; },
     .rows = 501,
-    .pressure = [](const thermo::State& s, double V) { return Globals::Haar_Pressure(s.T, V); },
+    .zero = [](const thermo::State& s, double V) { return thermo::ZeroFunction(s.T, V, s.P); },
 };
 
 // The temperature: from the triple point up, one kelvin apart.
@@ -22,10 +24,10 @@ constexpr ZeroFunctionVariable kTemperature{
     .className = MathAnalT::ClassName,
     .caption = "Zero function = p(v,T,x) - Pressure\rvariable temperature",
     .heading = "Temperature",
-    .first = Globals::TriplePointTemp - 1,
+    .first = thermo::TriplePointTemperature - 1,
     .next = [](double T) { return T + 1; },
     .rows = 1001,
-    .pressure = [](const thermo::State& s, double T) { return Globals::Haar_Pressure(T, s.V); },
+    .zero = [](const thermo::State& s, double T) { return thermo::ZeroFunction(T, s.V, s.P); },
 };
 
 }  // namespace
@@ -63,9 +65,8 @@ void ZeroFunctionListing::calculate_Action() {
   double x = variable_.first;
   for (int k = 0; k < variable_.rows; ++k) {
     x = variable_.next(x);
-    const double p = variable_.pressure(s, x);
-    // 0 is the equation's failure value, not a pressure.
-    listing_layout::AddRow(list, x, p != 0 ? ui::Str(p - s.P) : QStringLiteral("no result"));
-    Globals::RuntimeBackgroundTask();
+    const std::optional<double> zero = variable_.zero(s, x);
+    listing_layout::AddRow(list, x, zero ? ui::Str(*zero) : QStringLiteral("no result"));
+    thermo::RunBackgroundTask();
   }
 }

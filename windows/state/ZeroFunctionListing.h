@@ -14,6 +14,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "thermo/StatePoint.h"
 #include "ui/Window.h"
@@ -26,7 +27,7 @@ struct ZeroFunctionVariable {
   double first;         // the value before the first row
   double (*next)(double x);                         // the next row's value
   int rows;
-  double (*pressure)(const thermo::State& s, double x);  // the equation's pressure at x
+  std::optional<double> (*zero)(const thermo::State& s, double x);  // the zero function at x
 };
 
 class ZeroFunctionListing : public ui::Window {

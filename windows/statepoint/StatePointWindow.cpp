@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "eos/Globals.h"
+#include "thermo/Constants.h"
 #include "thermo/SaturationGuide.h"
 #include "thermo/StatePoint.h"
 #include "ui/BusyScope.h"
@@ -278,7 +278,7 @@ void StatePointWindow::ConvertShownResults(bool perMass) {
     }
     const double figure = figures_[i++];
     label->SetTextColor(ui::Black);
-    label->SetText(ui::Str(perMass ? figure / Globals::MolarMassH2O : figure));
+    label->SetText(ui::Str(perMass ? figure / thermo::MolarMass : figure));
   }
 }
 

@@ -40,7 +40,9 @@
 //   void CVWindow::calculate_Action() {
 //     const auto s = CheckedStatePoint();          // refuses an incomplete one
 //     if (!s) return;
-//     ShowResults({ui::Str(Globals::Haar_Cv(s->T, s->V))});
+//     const thermo::Answer cv = thermo::IsochoricHeatCapacity(s->T, s->V);
+//     if (!cv.HasFigure()) return ShowNoResults(cv.reason);
+//     ShowResults({ui::Str(cv.value)});
 //   }
 //
 // and in its header a class derived from StatePointWindow with

@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "eos/Globals.h"
+#include "thermo/Constants.h"
 
 namespace temperature_entry {
 
 std::optional<double> Kelvin(const QString& text, bool celsius) {
   const std::optional<double> value = ui::EnteredNumber(text);
   if (!value) return std::nullopt;
-  return celsius ? *value + Globals::CelsiusOffset : *value;
+  return celsius ? *value + thermo::CelsiusOffset : *value;
 }
 
 bool Celsius(const ui::Window& w) { return w.Radio("Celsius")->Value(); }
@@ -19,14 +19,14 @@ std::optional<double> Read(const ui::Window& w, const char* entry) {
 }
 
 QString Shown(const ui::Window& w, double kelvin) {
-  return ui::Str(Celsius(w) ? kelvin - Globals::CelsiusOffset : kelvin);
+  return ui::Str(Celsius(w) ? kelvin - thermo::CelsiusOffset : kelvin);
 }
 
 QString ShownExactly(const ui::Window& w, double kelvin) {
   if (!Celsius(w)) return ui::ExactStr(kelvin);
   // The difference, or a neighbour of it, whose sum with the offset is the
   // temperature again.
-  const double nearest = kelvin - Globals::CelsiusOffset;
+  const double nearest = kelvin - thermo::CelsiusOffset;
   double below = nearest, above = nearest;
   for (int step = 0; step < 4; ++step) {
     for (const double c : {above, below}) {

@@ -1,0 +1,2 @@
+#include "eos/Globals.h"
+int main() { return 0; }
