@@ -221,41 +221,6 @@ TEST_F(BubbleDewPointTest, ModeChangeEmptiesTheResult) {
   EXPECT_TRUE(IsWhite(Border("Rectangle1")) && IsWhite(Border("Rectangle2")));
 }
 
-// An input changed while the search lets events run: the answer is for
-// none of the inputs shown, so none is shown.
-
-TEST_F(BubbleDewPointTest, InputChangedDuringTheSearchDropsTheAnswer) {
-  const struct {
-    const char* input;
-    const char* mode;
-    const char* number;
-    std::function<void(ui::Window*)> change;
-    const char* entryAfter;
-  } cases[] = {
-      {"RadioButtonTh", "Vapour", "274.87376", [](ui::Window* w) { Press(w, "RadioButtonPh"); }, ""},
-      {"RadioButtonPh", "Liquid", "1", [](ui::Window* w) { Enter(w, "dataEntry", "10"); }, "10"},
-      {"RadioButtonPh", "Liquid", "1", [](ui::Window* w) { Press(w, "Celsius"); }, "1"},
-      {"RadioButtonTh", "Liquid", "500", [](ui::Window* w) { Press(w, "Vapour"); }, "500"},
-  };
-  for (const auto& c : cases) {
-    Press(w, "Clear");
-    Press(w, "Kelvin");
-    Press(w, c.input);
-    Press(w, c.mode);
-    Enter(w, "dataEntry", c.number);
-    DoDuringNextLoop([this, &c] { c.change(w); });
-    Press(w, "calculate");
-    Globals::SetBackgroundTask(nullptr);
-    EXPECT_TRUE(ActionDone()) << c.number << " the change came during the search";
-    EXPECT_EQ(Text(w, "dataEntry"), c.entryAfter) << c.number;
-    EXPECT_EQ(Text(w, "Answer") + Text(w, "MolarV1") + Text(w, "Fuga2") + Text(w, "ResultText") +
-                  Text(w, "Tensions"),
-              "")
-        << c.number;
-    EXPECT_TRUE(IsWhite(Border("Rectangle1")) && IsWhite(Border("Rectangle2"))) << c.number;
-  }
-}
-
 // Another window's evaluation during the search's yields overwrites the
 // saturation arrays; the answer shown is still the search's own.
 bool evaluating = false;

@@ -75,16 +75,4 @@ TEST_F(FugacityTest, DensityLineFollowsTheVolumeEntry) {
   }
 }
 
-// A "clear" while the fugacity is evaluated (it lets events run) empties
-// the entries: the figures computed meanwhile are not shown beside them.
-TEST_F(FugacityTest, AClearDuringTheHookLeavesNoFigureBesideEmptiedEntries) {
-  StateStep(w, "RadioButtonTP", "500", "10");
-  statetest::PressDuringNextLoop(w, {"Clear"});
-  Press(w, "calculate");
-  ASSERT_TRUE(statetest::PressesMade());
-  EXPECT_EQ(statetest::Shared().P, 0.0) << "cleared";
-  EXPECT_EQ(Text(w, "FugacityResult") + Text(w, "CoefficientResult"), "")
-      << "no figure beside the emptied entries";
-}
-
 }  // namespace

@@ -1,7 +1,6 @@
 #include "windows/phase/BubbleDewPoint.h"
 
 #include "catalogue/Pictures.h"
-#include "ui/BusyScope.h"
 #include "thermo/Constants.h"
 #include "thermo/Homogenization.h"
 #include "thermo/PhaseFigures.h"
@@ -157,7 +156,7 @@ void BubbleDewPoint::EmptyResults() {
 
 void BubbleDewPoint::RadioButtonTh_Action() {
   if (!Radio("RadioButtonTh")->Value()) return;
-  ++inputChanges_;
+  guard_.Changed();
   Field("dataEntry")->SetText(QString());
   Label("parameter1")->SetText(QStringLiteral("Temperature"));
   Label("unit1")->SetText(temperature_entry::UnitText(*this));
@@ -167,7 +166,7 @@ void BubbleDewPoint::RadioButtonTh_Action() {
 
 void BubbleDewPoint::RadioButtonPh_Action() {
   if (!Radio("RadioButtonPh")->Value()) return;
-  ++inputChanges_;
+  guard_.Changed();
   Field("dataEntry")->SetText(QString());
   Label("parameter1")->SetText(QStringLiteral("Pressure"));
   Label("unit1")->SetText(QStringLiteral("MPa"));
@@ -176,14 +175,14 @@ void BubbleDewPoint::RadioButtonPh_Action() {
 }
 
 void BubbleDewPoint::dataEntry_TextChange() {
-  ++inputChanges_;
+  guard_.Changed();
   EmptyResults();
   Label("warning")->SetText(QString());
   SetBorders(ui::White, ui::White);
 }
 
 void BubbleDewPoint::Clear_Action() {
-  if (busy_) return;
+  if (guard_.Running()) return;
   Field("dataEntry")->SetText(QString());
   EmptyResults();
   Label("warning")->SetText(QString());
@@ -197,7 +196,7 @@ void BubbleDewPoint::Clear_Action() {
 // it is discarded with every result; where the answer is one, it is shown
 // anew, from the temperature as computed, in the new unit.
 void BubbleDewPoint::UnitChanged() {
-  ++inputChanges_;
+  guard_.Changed();
   if (Radio("RadioButtonTh")->Value()) {
     Label("unit1")->SetText(temperature_entry::UnitText(*this));
     Field("dataEntry")->SetText(QString());
@@ -221,7 +220,7 @@ void BubbleDewPoint::ShowTemperatureAnswer() {
 // A change of mode: the answer and its frame belong to the mode they were
 // calculated for.
 void BubbleDewPoint::ModeChanged() {
-  ++inputChanges_;
+  guard_.Changed();
   EmptyResults();
   SetBorders(ui::White, ui::White);
   Label("warning")->SetText(QString());
@@ -247,8 +246,8 @@ void BubbleDewPoint::Liquid_Action() {
 void BubbleDewPoint::StaticText5_KeyDown() {}
 
 void BubbleDewPoint::calculate_Action() {
-  if (busy_) return;  // a press during the calculation's own yields
-  ui::BusyScope scope(busy_);
+  if (guard_.Running()) return;  // a press during the calculation's own yields
+  const ui::AnswerGuard::Run run(guard_);
 
   // What the number is, taken once: a switch during the calculation does
   // not turn a temperature into a pressure halfway.
@@ -273,12 +272,12 @@ void BubbleDewPoint::calculate_Action() {
   }
   const int mode = intoVapour ? thermo::NudgeTemperature : thermo::NudgePressure;
 
-  const int changesBefore = inputChanges_;
+  const ui::AnswerGuard::Ticket inputs = guard_.Take();
   const phase::Homogenization h =
       givenT ? phase::HomogenizeAtTemperature(mode, *number) : phase::HomogenizeAtPressure(mode, *number);
   // Inputs changed while the search let events run: the answer belongs to
   // none of them, and their handlers have emptied the results.
-  if (inputChanges_ != changesBefore) return;
+  if (!guard_.Current(inputs)) return;
 
   if (h.status == phase::HomogenizationStatus::OutsideCurve) {
     Label("warning")->SetText(

@@ -6,6 +6,7 @@
 // framed red.
 #pragma once
 
+#include "ui/AnswerGuard.h"
 #include "ui/Window.h"
 
 class BubbleDewPoint : public ui::Window {
@@ -34,10 +35,10 @@ class BubbleDewPoint : public ui::Window {
   void Liquid_Action();
   void StaticText5_KeyDown();
 
-  bool busy_ = false;  // a calculation is running
-  // Counts every change of an input (entry, given quantity, unit, mode): a
-  // calculation during which it moved shows nothing.
-  int inputChanges_ = 0;
+  // Running while a calculation runs. Its changes are those of every input
+  // (entry, given quantity, unit, mode): a calculation during which one
+  // changed shows nothing.
+  ui::AnswerGuard guard_;
   // The homogenization temperature shown for a given pressure, in K as
   // computed (0 while none is shown): a unit switch shows it anew from this,
   // not from its rounded text.

@@ -1,6 +1,5 @@
 #include "windows/phase/LiquidVapourEq.h"
 
-#include "ui/BusyScope.h"
 #include "thermo/Constants.h"
 #include "thermo/Homogenization.h"
 #include "thermo/PhaseFigures.h"
@@ -120,7 +119,7 @@ void LiquidVapourEq::EmptyResults() {
 }
 
 void LiquidVapourEq::DataEntryV_TextChange() {
-  ++inputChanges_;
+  guard_.Changed();
   // A bulk volume of liquid and vapour: handed over as a state point with
   // no temperature or pressure, never beside another window's.
   const double V = ui::Val(Field("DataEntryV")->Text());
@@ -135,18 +134,18 @@ void LiquidVapourEq::DataEntryV_TextChange() {
 
 // The results belong to the temperature they were calculated at.
 void LiquidVapourEq::DataEntryT_TextChange() {
-  ++inputChanges_;
+  guard_.Changed();
   EmptyResults();
   Label("warning")->SetText(QString());
 }
 
 void LiquidVapourEq::calTh_Action() {
-  if (busy_) return;
-  ui::BusyScope scope(busy_);
-  const int changesBefore = inputChanges_;
+  if (guard_.Running()) return;
+  const ui::AnswerGuard::Run run(guard_);
+  const ui::AnswerGuard::Ticket inputs = guard_.Take();
   const double V = ui::Val(Field("DataEntryV")->Text());
   const std::optional<double> Th = phase::HomogenizationTemperatureOfVolume(V);
-  if (inputChanges_ != changesBefore) return;  // the volume changed meanwhile
+  if (!guard_.Current(inputs)) return;  // the volume changed meanwhile
   th_ = Th.value_or(0.0);
   thAsked_ = true;
   ui::StaticText* shown = Label("nummerTh");
@@ -163,13 +162,13 @@ void LiquidVapourEq::calTh_Action() {
 
 // A unit switch changes the temperature the entry stands for.
 void LiquidVapourEq::UnitChanged() {
-  ++inputChanges_;
+  guard_.Changed();
   EmptyResults();
   Label("warning")->SetText(QString());
 }
 
 void LiquidVapourEq::Clear_Action() {
-  if (busy_) return;
+  if (guard_.Running()) return;
   Label("warning")->SetText(QString());
   Field("DataEntryV")->SetText(QString());
   Field("DataEntryT")->SetText(QString());
@@ -178,8 +177,8 @@ void LiquidVapourEq::Clear_Action() {
 }
 
 void LiquidVapourEq::calculate_Action() {
-  if (busy_) return;  // a press during the calculation's own yields
-  ui::BusyScope scope(busy_);
+  if (guard_.Running()) return;  // a press during the calculation's own yields
+  const ui::AnswerGuard::Run run(guard_);
 
   const double V = ui::Val(Field("DataEntryV")->Text());
   // Th as calculated for this volume (0 when none was, or none exists), not
@@ -210,12 +209,12 @@ void LiquidVapourEq::calculate_Action() {
   }
   Label("warning")->SetText(QString());
 
-  const int changesBefore = inputChanges_;
+  const ui::AnswerGuard::Ticket inputs = guard_.Take();
   const phase::CoexistenceAnswer a =
       phase::CoexistenceAtTemperature(thermo::NudgePressure, T);
   // Inputs changed while the search let events run: the answer belongs to
   // none of them, and their handlers have emptied the results.
-  if (inputChanges_ != changesBefore) return;
+  if (!guard_.Current(inputs)) return;
   ui::StaticText* answer = Label("Answer");
   if (!a.found) {
     // Nothing of an earlier calculation stays beside it.

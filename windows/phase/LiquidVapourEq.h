@@ -6,6 +6,7 @@
 // alone, with no temperature or pressure.
 #pragma once
 
+#include "ui/AnswerGuard.h"
 #include "ui/Window.h"
 
 class LiquidVapourEq : public ui::Window {
@@ -28,10 +29,10 @@ class LiquidVapourEq : public ui::Window {
   void DataEntryT_TextChange();
   void UnitChanged();
 
-  bool busy_ = false;  // a calculation is running
   double th_ = 0.0;    // the homogenization temperature of the volume typed, K; 0 for none
   bool thAsked_ = false;  // whether th_ was calculated for the volume typed
-  // Counts every change of an input (either entry, the unit): a calculation
-  // during which it moved shows nothing.
-  int inputChanges_ = 0;
+  // Running while a calculation runs. Its changes are those of every input
+  // (either entry, the unit): a calculation during which one changed shows
+  // nothing.
+  ui::AnswerGuard guard_;
 };

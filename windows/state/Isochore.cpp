@@ -5,7 +5,6 @@
 #include "thermo/StatePoint.h"
 #include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
-#include "ui/BusyScope.h"
 #include "windows/state/ListingLayout.h"
 #include "ui/TextFile.h"
 
@@ -109,7 +108,7 @@ std::vector<ui::Handler> Isochore::Handlers() {
 // The volume shown is taken afresh and the table emptied; a table being
 // filled for the volume shown before stops, as for a changed range.
 void Isochore::Event_Activate() {
-  ++rangeChanges_;
+  guard_.Changed();
   v_ = thermo::StatePoint::Get().V;
   Label("ResultV")->SetText(ui::Str(v_));
   Label("ResultV1")->SetText(ui::Str(thermo::DensityGcm3(v_)));
@@ -167,8 +166,8 @@ bool Isochore::VolumeAccepted(double v) {
 }
 
 void Isochore::calculate_Action() {
-  if (busy_) return;
-  ui::BusyScope scope(busy_);
+  if (guard_.Running()) return;
+  const ui::AnswerGuard::Run run(guard_);
 
   Range r;
   ui::Listbox* list = List("ListBox1");
@@ -177,12 +176,12 @@ void Isochore::calculate_Action() {
   Label("filename0")->SetText(QString());
   const double v = v_;
   if (ReadAndCheck(r) && VolumeAccepted(v)) {
-    const unsigned changes = rangeChanges_;
+    const ui::AnswerGuard::Ticket range = guard_.Take();
     ForEachRow(r, v, [&](double t, const QString& p) {
       // The equation lets events run: a range changed meanwhile, or the
       // window activated again, has emptied the table, and its rows are no
       // longer wanted.
-      if (changes != rangeChanges_) return false;
+      if (!guard_.Current(range)) return false;
       listing_layout::AddRow(list, t, p.isEmpty() ? kNoResult : p);
       return true;
     });
@@ -201,13 +200,13 @@ void Isochore::ForEachRow(const Range& r, double v,
 }
 
 void Isochore::RangeChanged() {
-  ++rangeChanges_;
+  guard_.Changed();
   List("ListBox1")->DeleteAllRows();
 }
 
 void Isochore::Export_Action() {
-  if (busy_) return;
-  ui::BusyScope scope(busy_);
+  if (guard_.Running()) return;
+  const ui::AnswerGuard::Run run(guard_);
 
   Range r;
   Label("filename0")->SetText(QString());

@@ -22,6 +22,7 @@
 // file.
 #pragma once
 
+#include "ui/AnswerGuard.h"
 #include "ui/Window.h"
 
 #include <QString>
@@ -73,10 +74,9 @@ class Isochore : public ui::Window {
   // window was last activated: the table, the file and its name are of
   // this volume, whatever another window has made the state point since.
   double v_ = 0;
-  // True while a table or an export is being produced: the loops let events
-  // run, and a second press of either button then is ignored.
-  bool busy_ = false;
-  // Changes of the typed range, and activations, counted so a table being
+  // Running while a table or an export is being produced: the loops let
+  // events run, and a second press of either button then is ignored. Its
+  // changes are those of the typed range, and activations: a table being
   // filled stops when its range or the volume it is of changes.
-  unsigned rangeChanges_ = 0;
+  ui::AnswerGuard guard_;
 };

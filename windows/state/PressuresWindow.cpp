@@ -96,7 +96,7 @@ std::vector<ui::Handler> PressuresWindow::Handlers() {
 double PressuresWindow::ReadTemperature() { return temperature_entry::Read(*this, "dataEntry1").value_or(0.0); }
 
 void PressuresWindow::InputsChanged() {
-  ++inputs_;
+  guard_.Changed();
   stored_ = false;
   Label("Result")->SetText(QString());
   Label("warning")->SetText(QString());
@@ -117,9 +117,10 @@ void PressuresWindow::dataEntry1_TextChange() {
 // point and above the critical point. The solve lets events run: limits
 // for a temperature typed over meanwhile are not shown.
 void PressuresWindow::ShowTemperatureLimits() {
-  const unsigned asked = ++limitsAsked_;
+  guide_.Changed();
+  const ui::AnswerGuard::Ticket asked = guide_.Take();
   const phase::SaturationGuide guide = phase::SaturationGuideAtTemperature(ReadTemperature());
-  if (asked != limitsAsked_) return;
+  if (!guide_.Current(asked)) return;
   if (guide.region == phase::GuideRegion::TwoPhases || guide.region == phase::GuideRegion::CriticalPoint) {
     state_windows::ShowLimits(*this, "temperaturelimit",
                               QStringLiteral("At temperatures below critical point (%1 K):")
@@ -143,9 +144,9 @@ void PressuresWindow::calculate_Action() {
   // The equation's own pressure is shown also where it is no state a
   // calculator accepts (inside the loop, above 3000 MPa, under tension):
   // the state point then keeps the temperature and volume without it.
-  const unsigned inputs = inputs_;
+  const ui::AnswerGuard::Ticket inputs = guard_.Take();
   const thermo::Answer p = thermo::PressureOfState(T, V);
-  if (inputs != inputs_) return;
+  if (!guard_.Current(inputs)) return;
   thermo::StatePoint::Set(T, p.value, V, thermo::Computed::P);
   stored_ = true;
   ui::StaticText* result = Label("Result");

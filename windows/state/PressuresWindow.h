@@ -13,6 +13,7 @@
 // Changing an entry or the temperature unit empties the pressure.
 #pragma once
 
+#include "ui/AnswerGuard.h"
 #include "ui/Window.h"
 
 class PressuresWindow : public ui::Window {
@@ -40,12 +41,12 @@ class PressuresWindow : public ui::Window {
   void PushButton1_Action();
   void Clear_Action();
 
-  // Counts the changes of the inputs; a pressure computed while they
-  // changed (the evaluation lets events run) is dropped.
-  unsigned inputs_ = 0;
-  // Counts the temperatures whose limits were asked for: only the latest's
-  // are shown (their solve lets events run).
-  unsigned limitsAsked_ = 0;
+  // The changes of the inputs; a pressure computed while they changed (the
+  // evaluation lets events run) is dropped.
+  ui::AnswerGuard guard_;
+  // The temperatures whose limits were asked for: only the latest's are
+  // shown (their solve lets events run).
+  ui::AnswerGuard guide_;
   // The state point holds the state computed from the inputs shown.
   bool stored_ = false;
 };

@@ -123,7 +123,7 @@ std::vector<ui::Handler> TemperatureWindow::Handlers() {
 }
 
 void TemperatureWindow::InputsChanged() {
-  ++inputs_;
+  guard_.Changed();
   found_ = 0;
   stored_ = false;
   Label("Result")->SetText(QString());
@@ -145,10 +145,11 @@ void TemperatureWindow::dataEntry1_TextChange() {
   // The equation's own saturated volumes at the typed pressure, up to its
   // critical point (there its one fluid for both). The solve lets events
   // run: limits for a pressure typed over meanwhile are not shown.
-  const unsigned asked = ++limitsAsked_;
+  guide_.Changed();
+  const ui::AnswerGuard::Ticket asked = guide_.Take();
   const phase::SaturationGuide guide =
       phase::SaturationGuideAtPressure(ui::Val(Field("dataEntry1")->Text()));
-  if (asked != limitsAsked_) return;
+  if (!guide_.Current(asked)) return;
   if (guide.region == phase::GuideRegion::TwoPhases || guide.region == phase::GuideRegion::CriticalPoint) {
     state_windows::ShowLimits(*this, "pressurelimit",
                               QStringLiteral("At pressures below critical point (%1 MPa):")
@@ -169,14 +170,14 @@ void TemperatureWindow::calculate_Action() {
   Label("warning")->SetText(QString());
   // The searches let events run: a temperature for inputs changed meanwhile
   // is dropped.
-  const unsigned inputs = inputs_;
+  const ui::AnswerGuard::Ticket inputs = guard_.Take();
 
   // The first approach chosen, and the search from it: a stable root, or
   // none and the reason.
   const thermo::Approach approach = state_windows::ChosenApproach(*this);
   const thermo::Answer T =
       thermo::TemperatureFromApproach(P, V, approach, ui::Val(Field("dataEntryT")->Text()));
-  if (inputs != inputs_) return;
+  if (!guard_.Current(inputs)) return;
   thermo::StatePoint::Set(T.value, P, V, thermo::Computed::T);
   stored_ = true;
   found_ = T.HasFigure() ? T.value : 0.0;

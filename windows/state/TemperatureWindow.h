@@ -15,6 +15,7 @@
 // is built hidden and appears at its first Show().
 #pragma once
 
+#include "ui/AnswerGuard.h"
 #include "ui/Window.h"
 
 class TemperatureWindow : public ui::Window {
@@ -47,12 +48,12 @@ class TemperatureWindow : public ui::Window {
   void Analysis_Action();
   void calculate_Action();
 
-  // Counts the changes of the inputs; a temperature found while they
-  // changed (the search lets events run) is dropped.
-  unsigned inputs_ = 0;
-  // Counts the pressures whose limits were asked for: only the latest's are
-  // shown (their solve lets events run).
-  unsigned limitsAsked_ = 0;
+  // The changes of the inputs; a temperature found while they changed (the
+  // search lets events run) is dropped.
+  ui::AnswerGuard guard_;
+  // The pressures whose limits were asked for: only the latest's are shown
+  // (their solve lets events run).
+  ui::AnswerGuard guide_;
   // The temperature found for the inputs shown (K), 0 for none.
   double found_ = 0;
   // The state point holds the state computed from the inputs shown.

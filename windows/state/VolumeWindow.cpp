@@ -129,7 +129,7 @@ std::vector<ui::Handler> VolumeWindow::Handlers() {
 double VolumeWindow::ReadTemperature() { return temperature_entry::Read(*this, "dataEntryT").value_or(0.0); }
 
 void VolumeWindow::InputsChanged() {
-  ++inputs_;
+  guard_.Changed();
   stored_ = false;
   Label("Result")->SetText(QString());
   Label("DensityResult")->SetText(QString());
@@ -160,14 +160,14 @@ void VolumeWindow::calculate_Action() {
   Label("warning")->SetText(QString());
   // The search lets events run: a volume for inputs changed meanwhile is
   // dropped.
-  const unsigned inputs = inputs_;
+  const ui::AnswerGuard::Ticket inputs = guard_.Take();
 
   // The first approach chosen, and the search from it: a stable root, or
   // none and the reason.
   const thermo::Approach approach = state_windows::ChosenApproach(*this);
   const thermo::Answer V =
       thermo::VolumeFromApproach(T, P, approach, ui::Val(Field("dataEntryV")->Text()));
-  if (inputs != inputs_) return;
+  if (!guard_.Current(inputs)) return;
   thermo::StatePoint::Set(T, P, V.value, thermo::Computed::V);
   stored_ = true;
   if (V.HasFigure()) {

@@ -12,6 +12,7 @@
 // the first approach or the temperature unit empties the results.
 #pragma once
 
+#include "ui/AnswerGuard.h"
 #include "ui/Window.h"
 
 class VolumeWindow : public ui::Window {
@@ -39,9 +40,9 @@ class VolumeWindow : public ui::Window {
   void Analysis_Action();
   void calculate_Action();
 
-  // Counts the changes of the inputs; a volume found while they changed
-  // (the search lets events run) is dropped.
-  unsigned inputs_ = 0;
+  // The changes of the inputs; a volume found while they changed (the
+  // search lets events run) is dropped.
+  ui::AnswerGuard guard_;
   // The state point holds the state computed from the inputs shown.
   bool stored_ = false;
 };

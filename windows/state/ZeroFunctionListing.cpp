@@ -3,7 +3,6 @@
 #include "thermo/BackgroundTask.h"
 #include "thermo/Constants.h"
 #include "thermo/StateSearch.h"
-#include "ui/BusyScope.h"
 #include "windows/state/ListingLayout.h"
 
 namespace {
@@ -58,8 +57,8 @@ void ZeroFunctionListing::Event_Activate() {
 // as it is when "calculate" is pressed: a state stored meanwhile does not
 // change the rows that follow.
 void ZeroFunctionListing::calculate_Action() {
-  if (busy_) return;
-  ui::BusyScope scope(busy_);
+  if (guard_.Running()) return;
+  const ui::AnswerGuard::Run run(guard_);
   ui::Listbox* list = List("ListBox1");
   const thermo::State s = thermo::StatePoint::Get();
   double x = variable_.first;

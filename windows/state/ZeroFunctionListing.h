@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "thermo/StatePoint.h"
+#include "ui/AnswerGuard.h"
 #include "ui/Window.h"
 
 // What tells one listing from the other.
@@ -45,9 +46,9 @@ class ZeroFunctionListing : public ui::Window {
   const ZeroFunctionVariable& variable_;
   ui::WindowLayout window_;
   std::array<ui::ControlLayout, 3> controls_;
-  // True while a listing runs: it lets events run between rows, and a
+  // Running while a listing runs: it lets events run between rows, and a
   // second press of "calculate" then is ignored.
-  bool busy_ = false;
+  ui::AnswerGuard guard_;
 };
 
 class MathAnal : public ZeroFunctionListing {

@@ -7,7 +7,7 @@
 #include "thermo/Constants.h"
 #include "thermo/SaturationGuide.h"
 #include "thermo/StatePoint.h"
-#include "ui/BusyScope.h"
+#include "ui/AnswerGuard.h"
 #include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
 #include "windows/statepoint/StateLabels.h"
@@ -92,8 +92,9 @@ QString DensityText(double V) {
 
 const QString kNoNumber = QStringLiteral("warning: put a number for temperature, molar volume, and pressure");
 
-// Set while a state step's search runs, in whichever window.
-bool stateStepRunning = false;
+// A state step's search running, in whichever window: no state step,
+// "clear" or "calculate" of any calculator starts meanwhile.
+ui::AnswerGuard stateStep;
 
 // The saturation box's heading, with the equation's own critical
 // temperature.
@@ -142,7 +143,7 @@ std::vector<ui::Handler> StatePointWindow::Handlers() {
       {"dataEntryT", Event::TextChange, [this] { dataEntryT_TextChange(); }},
       {"calculate", Event::Action,
        [this] {
-         if (!stateStepRunning) calculate_Action();
+         if (!stateStep.Running()) calculate_Action();
        }},
   };
   for (ui::Handler& h : temperature_entry::Handlers(*this, "StaticText1", [this] { UnitChanged(); }))
@@ -179,7 +180,7 @@ std::optional<StatePointWindow::StatePoint> StatePointWindow::CheckedStatePoint(
     EmptyResults();
     return std::nullopt;
   }
-  calculatedFor_ = inputs_;
+  calculatedFor_ = guard_.Take();
   return completed_;
 }
 
@@ -214,7 +215,7 @@ thermo::Reason StatePointWindow::TakeProgramStatePoint() {
 }
 
 void StatePointWindow::InputsChanged() {
-  ++inputs_;
+  guard_.Changed();
   completed_.reset();
   figures_.clear();
 }
@@ -300,7 +301,7 @@ void StatePointWindow::SetResultPV(double value) {
 // ------------------------------------------------------------- handlers
 
 void StatePointWindow::Clear_Action() {
-  if (stateStepRunning) return;
+  if (stateStep.Running()) return;
   Field("dataEntryT")->SetText(QString());
   Field("dataEntryPV")->SetText(QString());
   Label("ResultPV")->SetText(QString());
@@ -330,8 +331,8 @@ void StatePointWindow::dataEntryPV_TextChange() {
 }
 
 void StatePointWindow::PushButton1_Action() {
-  if (stateStepRunning) return;
-  ui::BusyScope scope(stateStepRunning);
+  if (stateStep.Running()) return;
+  const ui::AnswerGuard::Run run(stateStep);
 
   const bool tp = Radio("RadioButtonTP")->Value();
   const bool tv = Radio("RadioButtonTV")->Value();
@@ -353,14 +354,14 @@ void StatePointWindow::PushButton1_Action() {
   EmptyResults();
   // The searches let events run: an answer for entries changed meanwhile
   // is dropped.
-  const unsigned inputs = inputs_;
+  const ui::AnswerGuard::Ticket inputs = guard_.Take();
   StatePoint state{.T = T};
 
   if (tp) {
     const double P = given;
     // A stable root, or the failure value 0 and the reason.
     const thermo::Answer V = thermo::StateStepVolume(T, P);
-    if (inputs != inputs_) return;
+    if (!guard_.Current(inputs)) return;
     state.P = P;
     state.V = V.value;
     SetResultPV(V.value);
@@ -373,7 +374,7 @@ void StatePointWindow::PushButton1_Action() {
     // nor where the equation declines the state: the state point then has
     // none either.
     const thermo::Answer P = thermo::StateStepPressure(T, V);
-    if (inputs != inputs_) return;
+    if (!guard_.Current(inputs)) return;
     state.P = P.value;
     state.V = V;
     SetResultPV(P.value);
@@ -422,7 +423,8 @@ void StatePointWindow::SwitchMode(const char* radio, const ModeTexts& texts) {
 
 void StatePointWindow::dataEntryT_TextChange() {
   InputsChanged();
-  const unsigned asked = ++guideAsked_;
+  guide_.Changed();
+  const ui::AnswerGuard::Ticket asked = guide_.Take();
   Field("dataEntryPV")->SetText(QString());
   Label("ResultPV")->SetText(QString());
   Label("warning")->SetText(QString());
@@ -436,7 +438,7 @@ void StatePointWindow::dataEntryT_TextChange() {
   // fluid twice. The solve lets events run: a guide for a temperature
   // typed over meanwhile is not shown.
   const phase::SaturationGuide guide = phase::SaturationGuideAtTemperature(T);
-  if (asked != guideAsked_) return;
+  if (!guide_.Current(asked)) return;
   QString liquid, vapour;
   switch (guide.region) {
     case phase::GuideRegion::TwoPhases:

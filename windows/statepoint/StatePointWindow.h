@@ -82,6 +82,7 @@
 
 #include "thermo/Reason.h"
 #include "thermo/StatePoint.h"
+#include "ui/AnswerGuard.h"
 #include "ui/Window.h"
 
 // What a member gives the skeleton. The arrays it points to live as long
@@ -151,7 +152,7 @@ class StatePointWindow : public ui::Window {
   void SetResultPV(double value);  // a number in black, or a red "no result" for 0
   void PaintNoResult(const char* label);
   // The figures and texts written now belong to the inputs shown now.
-  bool InputsUnchanged() const { return inputs_ == calculatedFor_; }
+  bool InputsUnchanged() const { return guard_.Current(calculatedFor_); }
   // An entry, the mode or the unit changed: the state the window completed
   // and the figures computed for it no longer belong to what it shows.
   void InputsChanged();
@@ -182,13 +183,13 @@ class StatePointWindow : public ui::Window {
 
   // The state the state step completed from the entries shown, if any.
   std::optional<StatePoint> completed_;
-  // Counts the changes of the window's inputs; calculatedFor_ is the count
-  // the running or last "calculate" started from.
-  unsigned inputs_ = 0;
-  unsigned calculatedFor_ = 0;
-  // Counts the temperatures typed: the saturation box shows the guide of
-  // the latest only (its solve lets events run).
-  unsigned guideAsked_ = 0;
+  // The changes of the window's inputs; calculatedFor_ holds the inputs the
+  // running or last "calculate" started from.
+  ui::AnswerGuard guard_;
+  ui::AnswerGuard::Ticket calculatedFor_;
+  // The temperatures typed: the saturation box shows the guide of the
+  // latest only (its solve lets events run).
+  ui::AnswerGuard guide_;
   // The figures of the last ShowFigures, per mole; empty when none shown.
   std::vector<double> figures_;
 };
