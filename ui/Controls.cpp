@@ -65,7 +65,13 @@ void StaticText::Refit() {
 
 EditField::EditField(QWidget* parent) : QLineEdit(parent) {}
 QString EditField::Text() const { return text(); }
-void EditField::SetText(const QString& text) { setText(text); }
+// A text the program writes is shown from its first character: a long
+// number (a state taken with all its digits) would otherwise show only
+// its last digits.
+void EditField::SetText(const QString& text) {
+  setText(text);
+  setCursorPosition(0);
+}
 
 PushButton::PushButton(QWidget* parent) : QPushButton(parent) { setAutoDefault(false); }
 

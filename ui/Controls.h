@@ -44,7 +44,7 @@ class EditField : public QLineEdit {
  public:
   explicit EditField(QWidget* parent);
   QString Text() const;
-  void SetText(const QString& text);  // raises TextChange
+  void SetText(const QString& text);  // raises TextChange; shown from its start
 };
 
 class PushButton : public QPushButton {

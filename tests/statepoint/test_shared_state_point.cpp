@@ -476,6 +476,8 @@ TEST_F(SharedStatePointTest, OneRuleForTheStatesTheCalculatorsAccept) {
       Press(c.w, "calculate");
       shown = Shown(c.w, "Result");
       if (shown.endsWith(" " + figure)) shown = shown.chopped(figure.size()) + "same";
+      // All the digits, shown from the first: the entry is narrower.
+      EXPECT_EQ(c.w->findChild<QLineEdit*>("dataEntryPV")->cursorPosition(), 0);
     }
     EXPECT_EQ(shown, c.shown);
   }
