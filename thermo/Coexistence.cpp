@@ -14,7 +14,7 @@
 #include "eos/HalfSecantSolve.h"
 #include "thermo/StateValues.h"
 
-namespace phase {
+namespace thermo {
 
 namespace {
 
@@ -518,7 +518,7 @@ bool Checked(const Isotherm& iso, const Coexistence& c, const BranchFugacities* 
   // measure there: ln(fV / fL) changes by (VV - VL) / RT per MPa.
   const double shift = GasConstantR * T * std::abs(std::log(fV / fL)) / (c.VV - c.VL);
   if (!(shift <= EquilibriumPressureTolerance * P)) return false;
-  if (!(thermo::MechanicallyStable(T, c.VL) && thermo::MechanicallyStable(T, c.VV))) return false;
+  if (!(MechanicallyStable(T, c.VL) && MechanicallyStable(T, c.VV))) return false;
   return iso.NoLowerRoot(P, std::min(fL, fV), roots);
 }
 
@@ -678,4 +678,4 @@ CoexistenceAnswer CoexistenceAtPressure(int nudge, double P) {
   return SearchOrSolve(nudge, false, P, X0, X, SolveCoexistenceAtPressure);
 }
 
-}  // namespace phase
+}  // namespace thermo

@@ -27,10 +27,10 @@ constexpr double kSupercriticalStartTemperature = 800.0;  // K
 // volume where V is the other phase. A root already of the stable phase is
 // kept as it is.
 double StablePhase(double T, double P, double V) {
-  if (!(V > 0) || !(T >= TriplePointTemp && T < phase::EquationCriticalPoint().T)) return V;
-  phase::Coexistence c;
+  if (!(V > 0) || !(T >= TriplePointTemp && T < EquationCriticalPoint().T)) return V;
+  Coexistence c;
   int passes = 0;
-  if (!phase::SolveCoexistenceAtTemperature(T, c, passes)) return V;
+  if (!SolveCoexistenceAtTemperature(T, c, passes)) return V;
   if (P > c.P && V > c.VL) return Haar_Volume(T, P, c.VL);  // the liquid is stable
   if (P < c.P && V < c.VV) return Haar_Volume(T, P, c.VV);  // the vapour is stable
   return V;
@@ -138,10 +138,10 @@ double BracketedStableRoot(double T, double P) {
   }
   const int lastStretch = stable1 ? stretch : -1;
 
-  phase::Coexistence c;
+  Coexistence c;
   int passes = 0;
-  const bool equilibrium = T >= TriplePointTemp && T < phase::EquationCriticalPoint().T &&
-                           phase::SolveCoexistenceAtTemperature(T, c, passes);
+  const bool equilibrium = T >= TriplePointTemp && T < EquationCriticalPoint().T &&
+                           SolveCoexistenceAtTemperature(T, c, passes);
   double V = 0.0;
   double f = std::numeric_limits<double>::infinity();
   auto stablePhase = [&](const IsothermRoot& r) {
@@ -197,9 +197,9 @@ Answer StableRoot(double T, double V, Reason unstable) {
 // Whether (P, V) lies inside the equation's two-phase region: P below its
 // critical pressure and V between the saturated volumes at P.
 bool InsideTwoPhaseRegion(double P, double V) {
-  phase::Coexistence c;
+  Coexistence c;
   int passes = 0;
-  if (!phase::SolveCoexistenceAtPressure(P, c, passes)) return false;
+  if (!SolveCoexistenceAtPressure(P, c, passes)) return false;
   return c.VL < V && V < c.VV;
 }
 
