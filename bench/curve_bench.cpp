@@ -15,13 +15,13 @@
 namespace {
 
 // Warms the critical point once, outside every timing.
-const bool warmed = (phase::EquationCriticalPoint(), true);
+const bool warmed = (thermo::EquationCriticalPoint(), true);
 
 // Homogenization at a temperature (K) in either mode: far from the
 // critical point the search's own answer; near the second liquid loop and
 // close to the critical point the direct solve.
 void BM_HomogenizeAtTemperature(benchmark::State& state, int mode, double T) {
-  for (auto _ : state) benchmark::DoNotOptimize(phase::HomogenizeAtTemperature(mode, T));
+  for (auto _ : state) benchmark::DoNotOptimize(thermo::HomogenizeAtTemperature(mode, T));
 }
 BENCHMARK_CAPTURE(BM_HomogenizeAtTemperature, liquid_500K, 0, 500.0);
 BENCHMARK_CAPTURE(BM_HomogenizeAtTemperature, liquid_646_69K, 0, 646.69);
@@ -31,7 +31,7 @@ BENCHMARK_CAPTURE(BM_HomogenizeAtTemperature, liquid_647_1265K, 0, 647.1265);
 
 // Homogenization at a pressure (MPa).
 void BM_HomogenizeAtPressure(benchmark::State& state, int mode, double P) {
-  for (auto _ : state) benchmark::DoNotOptimize(phase::HomogenizeAtPressure(mode, P));
+  for (auto _ : state) benchmark::DoNotOptimize(thermo::HomogenizeAtPressure(mode, P));
 }
 BENCHMARK_CAPTURE(BM_HomogenizeAtPressure, liquid_1MPa, 0, 1.0);
 BENCHMARK_CAPTURE(BM_HomogenizeAtPressure, vapour_21_9398MPa, 1, 21.9398);
@@ -40,7 +40,7 @@ BENCHMARK_CAPTURE(BM_HomogenizeAtPressure, liquid_22_054MPa, 0, 22.054);
 
 // The homogenization temperature of a bulk volume (cm3/mol).
 void BM_HomogenizationTemperatureOfVolume(benchmark::State& state, double V) {
-  for (auto _ : state) benchmark::DoNotOptimize(phase::HomogenizationTemperatureOfVolume(V));
+  for (auto _ : state) benchmark::DoNotOptimize(thermo::HomogenizationTemperatureOfVolume(V));
 }
 BENCHMARK_CAPTURE(BM_HomogenizationTemperatureOfVolume, liquid_30, 30.0);
 BENCHMARK_CAPTURE(BM_HomogenizationTemperatureOfVolume, between_branches_50, 50.0);
@@ -86,7 +86,7 @@ void WorstOfSweep(benchmark::State& state, double from, double to, double step,
 void BM_WorstHomogenizationTemperatureOfVolume(benchmark::State& state, double from, double to,
                                                double step) {
   WorstOfSweep(state, from, to, step,
-               [](double V) { benchmark::DoNotOptimize(phase::HomogenizationTemperatureOfVolume(V)); });
+               [](double V) { benchmark::DoNotOptimize(thermo::HomogenizationTemperatureOfVolume(V)); });
 }
 BENCHMARK_CAPTURE(BM_WorstHomogenizationTemperatureOfVolume, V_49_19_to_49_21, 49.19, 49.21, 0.001)
     ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -99,7 +99,7 @@ BENCHMARK_CAPTURE(BM_WorstHomogenizationTemperatureOfVolume, V_45_to_70_every_0_
 // temperature across the second liquid loop up to the critical band.
 void BM_WorstHomogenizeAtPressure(benchmark::State& state, int mode, double from, double to) {
   WorstOfSweep(state, from, to, 0.0005,
-               [mode](double P) { benchmark::DoNotOptimize(phase::HomogenizeAtPressure(mode, P)); });
+               [mode](double P) { benchmark::DoNotOptimize(thermo::HomogenizeAtPressure(mode, P)); });
 }
 BENCHMARK_CAPTURE(BM_WorstHomogenizeAtPressure, liquid_22_03_to_22_047MPa, 0, 22.03, 22.047)
     ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -108,7 +108,7 @@ BENCHMARK_CAPTURE(BM_WorstHomogenizeAtPressure, vapour_22_03_to_22_047MPa, 1, 22
 
 void BM_WorstHomogenizeAtTemperature(benchmark::State& state, int mode, double from, double to) {
   WorstOfSweep(state, from, to, 0.005,
-               [mode](double T) { benchmark::DoNotOptimize(phase::HomogenizeAtTemperature(mode, T)); });
+               [mode](double T) { benchmark::DoNotOptimize(thermo::HomogenizeAtTemperature(mode, T)); });
 }
 BENCHMARK_CAPTURE(BM_WorstHomogenizeAtTemperature, liquid_646_6_to_647_125K, 0, 646.6, 647.125)
     ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -118,7 +118,7 @@ BENCHMARK_CAPTURE(BM_WorstHomogenizeAtTemperature, vapour_646_6_to_647_125K, 1, 
 // The equilibrium of the Liquid-Vapour Equilibrium window at a temperature.
 void BM_WorstEquilibriumAtTemperature(benchmark::State& state, double from, double to) {
   WorstOfSweep(state, from, to, 0.005, [](double T) {
-    benchmark::DoNotOptimize(phase::CoexistenceAtTemperature(Globals::NudgeVariable::Pressure, T));
+    benchmark::DoNotOptimize(thermo::CoexistenceAtTemperature(Globals::NudgeVariable::Pressure, T));
   });
 }
 BENCHMARK_CAPTURE(BM_WorstEquilibriumAtTemperature, T_646_6_to_647_125K, 646.6, 647.125)

@@ -21,7 +21,7 @@
 // equilibrium is solved for directly.
 #pragma once
 
-namespace phase {
+namespace thermo {
 
 // One state of liquid and vapour at the same T (K) and P (MPa): their molar
 // volumes (cm3/mol) and fugacities (MPa).
@@ -98,4 +98,4 @@ CoexistenceAnswer CoexistenceAtTemperature(int nudge, double T);
 // point); otherwise the direct solve.
 CoexistenceAnswer CoexistenceAtPressure(int nudge, double P);
 
-}  // namespace phase
+}  // namespace thermo

@@ -7,7 +7,7 @@
 #include "eos/BracketRoot.h"
 #include "eos/Globals.h"
 
-namespace phase {
+namespace thermo {
 
 namespace {
 
@@ -164,4 +164,4 @@ bool LiquidVolumeFraction(double V, double VL, double VV, double& phi) {
   return true;
 }
 
-}  // namespace phase
+}  // namespace thermo

@@ -11,15 +11,14 @@
 #include "thermo/Coexistence.h"
 #include "thermo/Constants.h"
 
-namespace phase {
+namespace thermo {
 
 // The homogenization temperatures and pressures that have an answer: the
 // liquid-vapour curve from the triple point (273.16 K, 0.000611657 MPa, the
-// auxiliary curve's triple-point pressure, which the equation puts at
-// 273.158 K) up to the equation's critical point (EquationCriticalPoint()),
-// as printed (below).
-inline constexpr double TriplePointPressure = thermo::TriplePointPressure;  // MPa
-
+// auxiliary curve's triple-point pressure TriplePointPressure, which the
+// equation puts at 273.158 K) up to the equation's critical point
+// (EquationCriticalPoint()), as printed (below).
+//
 // The highest homogenization temperature (K) and pressure (MPa) answered:
 // the equation's critical point, and what rounds to it at the eight
 // significant digits it is printed with (647.12715 K, 22.054233 MPa), so
@@ -64,4 +63,4 @@ std::optional<double> HomogenizationTemperatureOfVolume(double V);
 // at this temperature.
 bool LiquidVolumeFraction(double V, double VL, double VV, double& phi);
 
-}  // namespace phase
+}  // namespace thermo

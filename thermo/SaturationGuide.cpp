@@ -4,7 +4,7 @@
 #include "thermo/Coexistence.h"
 #include "thermo/Homogenization.h"
 
-namespace phase {
+namespace thermo {
 
 namespace {
 
@@ -47,4 +47,4 @@ SaturationGuide SaturationGuideAtPressure(double P) {
 double GuideCriticalTemperature() { return EquationCriticalPoint().T; }
 double GuideCriticalPressure() { return EquationCriticalPoint().P; }
 
-}  // namespace phase
+}  // namespace thermo

@@ -3,7 +3,7 @@
 // stands there, with the saturated volumes that bound the one-phase states.
 #pragma once
 
-namespace phase {
+namespace thermo {
 
 enum class GuideRegion {
   None,              // no temperature or pressure above 0
@@ -34,4 +34,4 @@ SaturationGuide SaturationGuideAtPressure(double P);
 double GuideCriticalTemperature();
 double GuideCriticalPressure();
 
-}  // namespace phase
+}  // namespace thermo

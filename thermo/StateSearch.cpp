@@ -21,16 +21,22 @@ using namespace Globals;
 constexpr double kHighestTemperature = 5344.0;  // K
 // The Temperatures window's automatic start above the critical pressure.
 constexpr double kSupercriticalStartTemperature = 800.0;  // K
+// Molar volumes, cm3/mol, from which the volume search starts: above
+// 647.067 K, and below 273.16 K on the liquid-like side.
+constexpr double kSupercriticalStartVolume = 54.136030627024624;
+constexpr double kLiquidLikeStartVolume = 18.0;
+// Moves the start off the saturated volume, into the phase asked for.
+constexpr double kStartOffset = 0.2;
 
 // The root V at (T, P), or the root of the phase the equation's own
 // equilibrium at T says is stable, searched from that phase's saturated
 // volume where V is the other phase. A root already of the stable phase is
 // kept as it is.
 double StablePhase(double T, double P, double V) {
-  if (!(V > 0) || !(T >= TriplePointTemp && T < phase::EquationCriticalPoint().T)) return V;
-  phase::Coexistence c;
+  if (!(V > 0) || !(T >= TriplePointTemp && T < EquationCriticalPoint().T)) return V;
+  Coexistence c;
   int passes = 0;
-  if (!phase::SolveCoexistenceAtTemperature(T, c, passes)) return V;
+  if (!SolveCoexistenceAtTemperature(T, c, passes)) return V;
   if (P > c.P && V > c.VL) return Haar_Volume(T, P, c.VL);  // the liquid is stable
   if (P < c.P && V < c.VV) return Haar_Volume(T, P, c.VV);  // the vapour is stable
   return V;
@@ -138,10 +144,10 @@ double BracketedStableRoot(double T, double P) {
   }
   const int lastStretch = stable1 ? stretch : -1;
 
-  phase::Coexistence c;
+  Coexistence c;
   int passes = 0;
-  const bool equilibrium = T >= TriplePointTemp && T < phase::EquationCriticalPoint().T &&
-                           phase::SolveCoexistenceAtTemperature(T, c, passes);
+  const bool equilibrium = T >= TriplePointTemp && T < EquationCriticalPoint().T &&
+                           SolveCoexistenceAtTemperature(T, c, passes);
   double V = 0.0;
   double f = std::numeric_limits<double>::infinity();
   auto stablePhase = [&](const IsothermRoot& r) {
@@ -197,9 +203,9 @@ Answer StableRoot(double T, double V, Reason unstable) {
 // Whether (P, V) lies inside the equation's two-phase region: P below its
 // critical pressure and V between the saturated volumes at P.
 bool InsideTwoPhaseRegion(double P, double V) {
-  phase::Coexistence c;
+  Coexistence c;
   int passes = 0;
-  if (!phase::SolveCoexistenceAtPressure(P, c, passes)) return false;
+  if (!SolveCoexistenceAtPressure(P, c, passes)) return false;
   return c.VL < V && V < c.VV;
 }
 
@@ -233,6 +239,20 @@ Answer StateStepPressure(double T, double V) {
   if (!P.HasFigure()) return P;
   if (const Reason r = StateRefusal(T, P.value, V); r != Reason::None) return Answer::None(r);
   return P;
+}
+
+double VolumeSearchStart(double T, double P) {
+  if (!(T < Globals::CritTempGuess)) return kSupercriticalStartVolume;
+  if (T < Globals::TriplePointTemp) {
+    // At or above the triple-point pressure a state below 273.16 K is taken
+    // for compressed (liquid-like) water, below it for vapour.
+    if (P >= Globals::TriplePointPres) return kLiquidLikeStartVolume;
+    return Globals::GasConstantR * T / P;  // J/mol over MPa is cm3/mol
+  }
+  const double ps = Globals::SaturationP(T);
+  const double vl = Globals::SaturationV(Globals::SaturationPhase::Liquid, T);
+  const double vv = Globals::SaturationV(Globals::SaturationPhase::Vapour, T);
+  return ps < P ? vl - kStartOffset : vv + kStartOffset;
 }
 
 Answer StateStepVolume(double T, double P) {

@@ -61,6 +61,14 @@ Answer StateStepPressure(double T, double V);
 // at T: the liquid above its saturation pressure, the vapour below.
 Answer StateStepVolume(double T, double P);
 
+// Where the state step's volume search at T (K) and P (MPa) starts, in
+// cm3/mol: below 647.067 K the saturated liquid volume less 0.2 where the
+// saturation pressure is below P, else the saturated vapour volume plus
+// 0.2; from 647.067 K up a fixed 54.136030627024624. Below 273.16 K, where
+// the saturation curve has no volumes, 18 at and above the triple-point
+// pressure 0.000611657 MPa and the ideal-gas volume R T / P below it.
+double VolumeSearchStart(double T, double P);
+
 // The first approach of the Molar Volume and Temperatures windows.
 enum class Approach { None, Automatic, Manual };
 

@@ -1,6 +1,5 @@
 // Values the state windows derive from the equation for display: the mass
-// density of a molar volume, mechanical stability, and where the state
-// step's volume search starts.
+// density of a molar volume and mechanical stability.
 #pragma once
 
 #include <cmath>
@@ -26,13 +25,5 @@ inline double DensityGcm3(double V) { return Density(MolarMass, V); }
 // A state of water is mechanically stable: its pressure falls as its
 // volume grows, M (dP/drho)_T > 0.
 bool MechanicallyStable(double T, double V);
-
-// Where the state step's volume search at T (K) and P (MPa) starts, in
-// cm3/mol: below 647.067 K the saturated liquid volume less 0.2 where the
-// saturation pressure is below P, else the saturated vapour volume plus
-// 0.2; from 647.067 K up a fixed 54.136030627024624. Below 273.16 K, where
-// the saturation curve has no volumes, 18 at and above the triple-point
-// pressure 0.000611657 MPa and the ideal-gas volume R T / P below it.
-double VolumeSearchStart(double T, double P);
 
 }  // namespace thermo

@@ -72,7 +72,7 @@ TEST_F(BubbleDewPointTest, LabelsFollowTheInputAndTheUnit) {
 TEST_F(BubbleDewPointTest, UnitSwitchesShowTheComputedTemperature) {
   Calculate("RadioButtonPh", "Kelvin", "Liquid", "0.01");
   const QString kelvin = Text(w, "Answer");
-  const double T = phase::HomogenizeAtPressure(Globals::NudgeVariable::Pressure, 0.01).X;
+  const double T = thermo::HomogenizeAtPressure(Globals::NudgeVariable::Pressure, 0.01).X;
   ASSERT_EQ(kelvin, ui::Str(T));
   for (int round = 0; round < 3; ++round) {
     Press(w, "Celsius");

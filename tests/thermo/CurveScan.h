@@ -23,7 +23,7 @@ inline constexpr int MaxReported = 20;
 // Scans every `stride`-th temperature of the grid, and the critical
 // temperature itself.
 inline void ScanUpToTheCriticalPoint(int stride) {
-  using namespace phase;
+  using namespace thermo;
   const CriticalPoint& cp = EquationCriticalPoint();
   int failures = 0;
   for (int mode : {0, 1}) {

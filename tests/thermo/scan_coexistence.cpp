@@ -14,7 +14,7 @@
 
 namespace {
 
-using namespace phase;
+using namespace thermo;
 
 TEST(CurveScan, EveryTemperatureHasItsEquilibrium) {
   for (int mode : {0, 1}) {

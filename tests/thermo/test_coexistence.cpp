@@ -17,7 +17,7 @@
 
 namespace {
 
-using namespace phase;
+using namespace thermo;
 using Globals::NudgeVariable::Pressure;
 using Globals::NudgeVariable::Temperature;
 

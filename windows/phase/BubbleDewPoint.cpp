@@ -273,13 +273,13 @@ void BubbleDewPoint::calculate_Action() {
   const int mode = intoVapour ? thermo::NudgeTemperature : thermo::NudgePressure;
 
   const ui::AnswerGuard::Ticket inputs = guard_.Take();
-  const phase::Homogenization h =
-      givenT ? phase::HomogenizeAtTemperature(mode, *number) : phase::HomogenizeAtPressure(mode, *number);
+  const thermo::Homogenization h =
+      givenT ? thermo::HomogenizeAtTemperature(mode, *number) : thermo::HomogenizeAtPressure(mode, *number);
   // Inputs changed while the search let events run: the answer belongs to
   // none of them, and their handlers have emptied the results.
   if (!guard_.Current(inputs)) return;
 
-  if (h.status == phase::HomogenizationStatus::OutsideCurve) {
+  if (h.status == thermo::HomogenizationStatus::OutsideCurve) {
     Label("warning")->SetText(
         givenT ? QStringLiteral("warning: homogenization temperature outside the liquid-vapour "
                                 "curve, 273.16 - ") +
@@ -290,7 +290,7 @@ void BubbleDewPoint::calculate_Action() {
     EmptyResults();
     return;
   }
-  if (h.status != phase::HomogenizationStatus::Solved) {
+  if (h.status != thermo::HomogenizationStatus::Solved) {
     EmptyResults();
     Label("warning")->SetText(QString());
     Label("Answer")->SetText(QStringLiteral("no solution"));
@@ -302,7 +302,7 @@ void BubbleDewPoint::calculate_Action() {
     ShowTemperatureAnswer();
   }
   if (givenT) Label("Answer")->SetText(ui::Str(h.X));
-  const phase::Coexistence& c = h.state;
+  const thermo::Coexistence& c = h.state;
   saturation_windows::ShowPhases(*this, c);
   Label("Fuga1")->SetText(ui::Str(c.fL));
   Label("Fuga2")->SetText(ui::Str(c.fV));

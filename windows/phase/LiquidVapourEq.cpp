@@ -144,7 +144,7 @@ void LiquidVapourEq::calTh_Action() {
   const ui::AnswerGuard::Run run(guard_);
   const ui::AnswerGuard::Ticket inputs = guard_.Take();
   const double V = ui::Val(Field("DataEntryV")->Text());
-  const std::optional<double> Th = phase::HomogenizationTemperatureOfVolume(V);
+  const std::optional<double> Th = thermo::HomogenizationTemperatureOfVolume(V);
   if (!guard_.Current(inputs)) return;  // the volume changed meanwhile
   th_ = Th.value_or(0.0);
   thAsked_ = true;
@@ -210,8 +210,8 @@ void LiquidVapourEq::calculate_Action() {
   Label("warning")->SetText(QString());
 
   const ui::AnswerGuard::Ticket inputs = guard_.Take();
-  const phase::CoexistenceAnswer a =
-      phase::CoexistenceAtTemperature(thermo::NudgePressure, T);
+  const thermo::CoexistenceAnswer a =
+      thermo::CoexistenceAtTemperature(thermo::NudgePressure, T);
   // Inputs changed while the search let events run: the answer belongs to
   // none of them, and their handlers have emptied the results.
   if (!guard_.Current(inputs)) return;
@@ -223,7 +223,7 @@ void LiquidVapourEq::calculate_Action() {
     answer->SetText(QStringLiteral("no solution"));
     return;
   }
-  const phase::Coexistence& c = a.state;
+  const thermo::Coexistence& c = a.state;
   answer->SetTextColor(ui::Black);
   answer->SetText(ui::Str(c.P));
   saturation_windows::ShowPhases(*this, c);
@@ -232,7 +232,7 @@ void LiquidVapourEq::calculate_Action() {
   // is liquid or vapour.
   double phi = 0;
   ui::StaticText* frac1 = Label("frac1");
-  if (phase::LiquidVolumeFraction(V, c.VL, c.VV, phi)) {
+  if (thermo::LiquidVolumeFraction(V, c.VL, c.VV, phi)) {
     frac1->SetTextColor(ui::Black);
     frac1->SetText(ui::Str(phi));
     Label("frac2")->SetText(ui::Str(1 - phi));

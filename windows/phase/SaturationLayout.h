@@ -64,17 +64,17 @@ inline constexpr ui::ControlLayout kText12{
 // windows' messages: rounded down to 7 digits, so that the limit as typed
 // is accepted.
 inline QString CriticalTemperatureLimit() {
-  return ui::Str(std::floor(phase::EquationCriticalPoint().T * 1e4) / 1e4);
+  return ui::Str(std::floor(thermo::EquationCriticalPoint().T * 1e4) / 1e4);
 }
 inline QString CriticalPressureLimit() {
-  return ui::Str(std::floor(phase::EquationCriticalPoint().P * 1e5) / 1e5);
+  return ui::Str(std::floor(thermo::EquationCriticalPoint().P * 1e5) / 1e5);
 }
 
 // The note of `Text12`: the equation's critical point, to the digits the
 // steam tables give it, and the triple point.
 inline const std::string& CriticalPointNote() {
   static const std::string note = [] {
-    const phase::CriticalPoint& cp = phase::EquationCriticalPoint();
+    const thermo::CriticalPoint& cp = thermo::EquationCriticalPoint();
     const QString text =
         QStringLiteral("critical temperature %1 K (%2 ˚C)\rcritical pressure %3 MPa (%4 bar)\r"
                        "triple point: 273.16 K (0.01 ˚C), 0.000612 MPa")
@@ -105,7 +105,7 @@ inline void Empty(const ui::Window& w, std::initializer_list<const char*> names)
 
 // The molar volumes of the coexisting liquid and vapour in `MolarV1` and
 // `MolarV2`, their densities in g/cm3 in `Dens1` and `Dens2`.
-inline void ShowPhases(const ui::Window& w, const phase::Coexistence& c) {
+inline void ShowPhases(const ui::Window& w, const thermo::Coexistence& c) {
   w.Label("MolarV1")->SetText(ui::Str(c.VL));
   w.Label("MolarV2")->SetText(ui::Str(c.VV));
   const double rho1 = thermo::DensityGcm3(c.VL);

@@ -119,12 +119,12 @@ void PressuresWindow::dataEntry1_TextChange() {
 void PressuresWindow::ShowTemperatureLimits() {
   guide_.Changed();
   const ui::AnswerGuard::Ticket asked = guide_.Take();
-  const phase::SaturationGuide guide = phase::SaturationGuideAtTemperature(ReadTemperature());
+  const thermo::SaturationGuide guide = thermo::SaturationGuideAtTemperature(ReadTemperature());
   if (!guide_.Current(asked)) return;
-  if (guide.region == phase::GuideRegion::TwoPhases || guide.region == phase::GuideRegion::CriticalPoint) {
+  if (guide.region == thermo::GuideRegion::TwoPhases || guide.region == thermo::GuideRegion::CriticalPoint) {
     state_windows::ShowLimits(*this, "temperaturelimit",
                               QStringLiteral("At temperatures below critical point (%1 K):")
-                                  .arg(phase::GuideCriticalTemperature(), 0, 'f', 3),
+                                  .arg(thermo::GuideCriticalTemperature(), 0, 'f', 3),
                               guide.VL, guide.VV);
   } else {
     state_windows::ClearLimits(*this, "temperaturelimit");

@@ -147,13 +147,13 @@ void TemperatureWindow::dataEntry1_TextChange() {
   // run: limits for a pressure typed over meanwhile are not shown.
   guide_.Changed();
   const ui::AnswerGuard::Ticket asked = guide_.Take();
-  const phase::SaturationGuide guide =
-      phase::SaturationGuideAtPressure(ui::Val(Field("dataEntry1")->Text()));
+  const thermo::SaturationGuide guide =
+      thermo::SaturationGuideAtPressure(ui::Val(Field("dataEntry1")->Text()));
   if (!guide_.Current(asked)) return;
-  if (guide.region == phase::GuideRegion::TwoPhases || guide.region == phase::GuideRegion::CriticalPoint) {
+  if (guide.region == thermo::GuideRegion::TwoPhases || guide.region == thermo::GuideRegion::CriticalPoint) {
     state_windows::ShowLimits(*this, "pressurelimit",
                               QStringLiteral("At pressures below critical point (%1 MPa):")
-                                  .arg(phase::GuideCriticalPressure(), 0, 'f', 3),
+                                  .arg(thermo::GuideCriticalPressure(), 0, 'f', 3),
                               guide.VL, guide.VV);
   } else {
     state_windows::ClearLimits(*this, "pressurelimit");

@@ -101,7 +101,7 @@ ui::AnswerGuard stateStep;
 const char* SaturationHeading() {
   static const std::string heading =
       QStringLiteral("Saturation properties below critical point (%1 K)\rLimits to molar volumes:")
-          .arg(phase::GuideCriticalTemperature(), 0, 'f', 3)
+          .arg(thermo::GuideCriticalTemperature(), 0, 'f', 3)
           .toStdString();
   return heading.c_str();
 }
@@ -437,25 +437,25 @@ void StatePointWindow::dataEntryT_TextChange() {
   // The equation's own saturated volumes; at the critical point its one
   // fluid twice. The solve lets events run: a guide for a temperature
   // typed over meanwhile is not shown.
-  const phase::SaturationGuide guide = phase::SaturationGuideAtTemperature(T);
+  const thermo::SaturationGuide guide = thermo::SaturationGuideAtTemperature(T);
   if (!guide_.Current(asked)) return;
   QString liquid, vapour;
   switch (guide.region) {
-    case phase::GuideRegion::TwoPhases:
-    case phase::GuideRegion::CriticalPoint:
+    case thermo::GuideRegion::TwoPhases:
+    case thermo::GuideRegion::CriticalPoint:
       liquid = VolumeText("liquid", guide.VL);
       vapour = VolumeText("vapour", guide.VV);
       break;
-    case phase::GuideRegion::Supercritical:
+    case thermo::GuideRegion::Supercritical:
       liquid = QStringLiteral("super-critical fluid conditions");
       break;
-    case phase::GuideRegion::BelowTriplePoint:
+    case thermo::GuideRegion::BelowTriplePoint:
       liquid = QStringLiteral("sub-triple fluid conditions (ice)");
       break;
-    case phase::GuideRegion::NoAnswer:
+    case thermo::GuideRegion::NoAnswer:
       liquid = QStringLiteral("no saturated volumes found");
       break;
-    case phase::GuideRegion::None:
+    case thermo::GuideRegion::None:
       // At 0 K and below (nothing typed, or a negative entry) the box keeps
       // what it showed.
       return;
