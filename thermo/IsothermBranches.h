@@ -85,7 +85,6 @@ struct Isotherm {
   std::array<double, MaxBranches> loP{};
   std::array<double, MaxBranches> hiP{};
 
-  const Branch& VapourBranch() const { return branches[count - 1]; }
   bool IsLiquid(int i) const { return i + 1 < count && branches[i].hi < criticalV; }
 
   // Splits the isotherm at `temperature` into its stable branches; false

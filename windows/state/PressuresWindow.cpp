@@ -121,14 +121,11 @@ void PressuresWindow::ShowTemperatureLimits() {
   const ui::AnswerGuard::Ticket asked = guide_.Take();
   const thermo::SaturationGuide guide = thermo::SaturationGuideAtTemperature(ReadTemperature());
   if (!guide_.Current(asked)) return;
-  if (guide.region == thermo::GuideRegion::TwoPhases || guide.region == thermo::GuideRegion::CriticalPoint) {
-    state_windows::ShowLimits(*this, "temperaturelimit",
-                              QStringLiteral("At temperatures below critical point (%1 K):")
-                                  .arg(thermo::GuideCriticalTemperature(), 0, 'f', 3),
-                              guide.VL, guide.VV);
-  } else {
-    state_windows::ClearLimits(*this, "temperaturelimit");
-  }
+  // A guide without volumes (no saturated fluid there) shows no limits.
+  state_windows::ShowLimits(*this, "temperaturelimit",
+                            QStringLiteral("At temperatures below critical point (%1 K):")
+                                .arg(thermo::GuideCriticalTemperature(), 0, 'f', 3),
+                            guide.VL, guide.VV);
 }
 
 void PressuresWindow::calculate_Action() {

@@ -150,14 +150,11 @@ void TemperatureWindow::dataEntry1_TextChange() {
   const thermo::SaturationGuide guide =
       thermo::SaturationGuideAtPressure(ui::Val(Field("dataEntry1")->Text()));
   if (!guide_.Current(asked)) return;
-  if (guide.region == thermo::GuideRegion::TwoPhases || guide.region == thermo::GuideRegion::CriticalPoint) {
-    state_windows::ShowLimits(*this, "pressurelimit",
-                              QStringLiteral("At pressures below critical point (%1 MPa):")
-                                  .arg(thermo::GuideCriticalPressure(), 0, 'f', 3),
-                              guide.VL, guide.VV);
-  } else {
-    state_windows::ClearLimits(*this, "pressurelimit");
-  }
+  // A guide without volumes (no saturated fluid there) shows no limits.
+  state_windows::ShowLimits(*this, "pressurelimit",
+                            QStringLiteral("At pressures below critical point (%1 MPa):")
+                                .arg(thermo::GuideCriticalPressure(), 0, 'f', 3),
+                            guide.VL, guide.VV);
 }
 
 void TemperatureWindow::calculate_Action() {
