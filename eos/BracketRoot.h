@@ -3,7 +3,10 @@
 // One loop for every bracketed search of the module and of the calculation
 // layer: halving (bisection), or the Illinois form of regula falsi, which
 // keeps the root bracketed like bisection but converges superlinearly on
-// smooth functions.
+// smooth functions. Where the function jumps across 0 the Illinois steps
+// creep towards the jump from the side nearer 0, a small step per pass; a
+// search that may meet such a jump can switch to halving once the steps
+// stall.
 #pragma once
 
 #include <algorithm>
@@ -16,6 +19,10 @@ namespace Globals {
 enum class BracketStep {
   Bisection,  // the middle of the bracket
   Illinois,   // the secant through both ends, the end kept twice weighted down
+  // Illinois steps until the same end has been kept for two passes in a
+  // row (the secant stalls, as it does at a jump), halving from then on: at
+  // most the passes of bisection from the bracket it had then.
+  IllinoisThenBisection,
 };
 
 struct BracketOptions {
@@ -53,11 +60,16 @@ template <class Fn>
 Bracket NarrowBracket(Fn&& fn, Bracket br, const BracketOptions& options) {
   auto positive = [](double v) { return v > 0.0; };
   if (br.fa == 0.0 || br.fb == 0.0) return br;
+  // The Illinois form while `secant`; `kept` counts the passes in a row
+  // that kept the same end a.
+  const bool switches = options.step == BracketStep::IllinoisThenBisection;
+  bool secant = options.step == BracketStep::Illinois || switches;
+  int kept = 0;
   while (br.passes < options.maxPasses) {
     const double lo = std::min(br.a, br.b);
     const double hi = std::max(br.a, br.b);
     double c = 0.5 * (br.a + br.b);
-    if (options.step == BracketStep::Illinois) {
+    if (secant) {
       c = (br.a * br.fb - br.b * br.fa) / (br.fb - br.fa);
       if (!(c > lo && c < hi)) c = 0.5 * (br.a + br.b);
     }
@@ -74,16 +86,19 @@ Bracket NarrowBracket(Fn&& fn, Bracket br, const BracketOptions& options) {
       br.zeroHit = true;
       break;
     }
-    if (options.step == BracketStep::Illinois) {
+    if (secant) {
       // The newest point is always b; a is the end of the other sign.
       if (positive(fc) != positive(br.fb)) {
         br.a = br.b;
         br.fa = br.fb;
+        kept = 0;
       } else {
         br.fa = 0.5 * br.fa;
+        ++kept;
       }
       br.b = c;
       br.fb = fc;
+      if (switches && kept >= 2) secant = false;
     } else if (positive(fc) == positive(br.fa)) {
       br.a = c;
       br.fa = fc;

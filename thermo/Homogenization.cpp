@@ -145,7 +145,11 @@ std::optional<double> HomogenizationTemperatureOfVolume(double V) {
   }
   if (!(gLo < 0.0 && gHi >= 0.0)) return std::nullopt;
   if (gHi == 0.0) return hi;
+  // Where the stable liquid jumps between the two liquid branches (646.687
+  // K) the liquid volume, and with it g, jumps across 0: there the secant
+  // stalls and halving reaches the tolerance in far fewer passes.
   BracketOptions options;
+  options.step = BracketStep::IllinoisThenBisection;
   options.tolerance = ThTolerance;
   options.maxPasses = MaxThPasses;
   options.yield = true;
