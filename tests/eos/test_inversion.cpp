@@ -10,6 +10,7 @@
 
 #include "eos/Globals.h"
 #include "tests/eos/HookCounter.h"
+#include "eos/BracketRoot.h"
 #include "eos/HalfSecantSolve.h"
 
 namespace {
@@ -247,6 +248,40 @@ TEST(Inversion, TinyStepFarFromTheRootIsNoResult) {
   // A temperature just below the equation's window, where it gives no
   // pressure at all.
   EXPECT_EQ(Haar_Temperature(0.0273, 5.799, 200.446), 0.0);
+}
+
+// Where the function jumps across 0 the Illinois steps creep towards the
+// jump; the step that halves once they stall reaches the tolerance within
+// a few passes more than halving would (2^-35 < 3e-11). On a smooth
+// function it converges too, at worst as halving does once an end is kept
+// twice (a convex function from a wide bracket).
+TEST(Bracket, HalvingTakesOverAtAJump) {
+  auto jump = [](double x) { return x < 0.3 ? -1e-3 + 1e-3 * x : 1.0 + x; };
+  auto smooth = [](double x) { return x * x * x - 0.1; };
+  BracketOptions options;
+  options.tolerance = 1e-10;
+  const Bracket start{.a = 0.0, .fa = jump(0.0), .b = 1.0, .fb = jump(1.0)};
+  options.step = BracketStep::IllinoisThenBisection;
+  const Bracket fast = NarrowBracket(jump, start, options);
+  options.step = BracketStep::Illinois;
+  const Bracket slow = NarrowBracket(jump, start, options);
+  for (const Bracket& br : {fast, slow}) {
+    EXPECT_FALSE(br.failed);
+    EXPECT_LT(std::min(br.a, br.b), 0.3);
+    EXPECT_GE(std::max(br.a, br.b), 0.3);
+    EXPECT_LT(std::abs(br.b - br.a), 1e-10 * 0.3);
+  }
+  EXPECT_LE(fast.passes, 40);
+  EXPECT_GT(slow.passes, fast.passes);
+
+  const double root = std::cbrt(0.1);
+  const Bracket smoothStart{.a = 0.0, .fa = smooth(0.0), .b = 1.0, .fb = smooth(1.0)};
+  const Bracket illinois = NarrowBracket(smooth, smoothStart, options);
+  options.step = BracketStep::IllinoisThenBisection;
+  const Bracket switching = NarrowBracket(smooth, smoothStart, options);
+  EXPECT_NEAR(illinois.Closer(), root, 1e-10);
+  EXPECT_NEAR(switching.Closer(), root, 1e-10);
+  EXPECT_LE(switching.passes, 40);
 }
 
 // Below the covolume of the base part (w = 1 - b rho / 4 <= 0, about

@@ -277,6 +277,8 @@ TEST(Homogenization, TemperatureOfAVolumeIsWhereItStopsBeingTwoPhases) {
       // Between the two liquid branches' volumes at the triple point of the
       // second loop (49.19 and 50.71 cm3/mol): that temperature.
       {50.0, 646.687043},
+      // Next to either branch's volume, where g barely crosses 0 on one side.
+      {49.192, 646.687043}, {50.708, 646.687043},
   };
   for (const auto& c : cases) {
     const std::optional<double> Th = HomogenizationTemperatureOfVolume(c.V);
