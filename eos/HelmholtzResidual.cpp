@@ -5,7 +5,6 @@
 // is a pressure in MPa.
 #include <array>
 #include <cmath>
-#include <cstddef>
 #include <limits>
 
 #include "eos/HelmholtzParts.h"
@@ -122,41 +121,6 @@ bool TooSmallToMove(double sum, double scale) {
   return scale * SmallExponentBound < mag * 0x1p-56;
 }
 
-// What the sums take from the temperature alone: (647.073 / T)^l for
-// l = 0..6, by products, and for each Gaussian term its reduced temperature
-// offset tau = (T - T_j) / T_j and the temperature part -beta tau^2 of its
-// exponent.
-struct ResidualTemperatureFactors {
-  std::array<double, MaxL + 1> t;
-  std::array<double, GaussTerms.size()> tauJ, tauExponent;
-};
-
-ResidualTemperatureFactors ComputeResidualTemperatureFactors(double T) {
-  ResidualTemperatureFactors f;
-  const double tau = CritTempHaar / T;
-  f.t[0] = 1.0;
-  for (int l = 1; l <= MaxL; ++l) f.t[l] = f.t[l - 1] * tau;
-  for (std::size_t j = 0; j < GaussTerms.size(); ++j) {
-    const GaussTerm& term = GaussTerms[j];
-    f.tauJ[j] = (T - term.T) / term.T;
-    f.tauExponent[j] = ((-term.beta) * f.tauJ[j]) * f.tauJ[j];
-  }
-  return f;
-}
-
-// The factors at T, kept for the last temperature asked on this thread: the
-// volume searches evaluate one isotherm at many densities. The values are
-// the same to the bit as formed afresh.
-const ResidualTemperatureFactors& ResidualFactorsAt(double T) {
-  thread_local double keptT = std::numeric_limits<double>::quiet_NaN();
-  thread_local ResidualTemperatureFactors kept{};
-  if (!(T == keptT)) {
-    kept = ComputeResidualTemperatureFactors(T);
-    keptT = T;
-  }
-  return kept;
-}
-
 // The sums named in Need at temperature T and density rho; `yield` is called
 // once per term.
 template <unsigned Need, class Yield>
@@ -182,11 +146,12 @@ ResidualSums SumTerms(double T, double rho, Yield yield) {
       rRR[k] = (k == 1) ? -e : (k * (-e)) * r[k - 1] + (k * (k - 1) * e * e) * r[k - 2];
     }
   }
-  // A copy: the background task that `yield` may run can evaluate at
-  // another temperature and so replace the kept factors.
-  const ResidualTemperatureFactors tf = ResidualFactorsAt(T);
-  const std::array<double, MaxL + 1>& t = tf.t;
-  std::array<double, MaxL + 1> tT{}, tTT{};
+  std::array<double, MaxL + 1> t{}, tT{}, tTT{};
+  if constexpr (needA || needAr || needArr) {
+    const double tau = CritTempHaar / T;
+    t[0] = 1.0;
+    for (int l = 1; l <= MaxL; ++l) t[l] = t[l - 1] * tau;
+  }
   if constexpr (needAt || needAtt || needArt) {
     const double iT = 1.0 / T;
     std::array<double, MaxL + 3> iTpow{};  // (1/T)^n
@@ -214,18 +179,17 @@ ResidualSums SumTerms(double T, double rho, Yield yield) {
   // Unrolled, so that the constants of each term fold and the offsets the
   // terms share are computed once.
 #pragma GCC unroll 4
-  for (std::size_t j = 0; j < GaussTerms.size(); ++j) {
-    const GaussTerm& term = GaussTerms[j];
+  for (const GaussTerm& term : GaussTerms) {
     const int k = term.k;
     const int l = term.l;
     const double a = 1.0 / term.rho;
     const double delta = (rho - term.rho) / term.rho;
     const double b = 1.0 / term.T;
-    const double tauJ = tf.tauJ[j];
+    const double tauJ = (T - term.T) / term.T;
 
     // The exponent X = -alpha delta^k - beta tau^2 and its derivatives; k is
     // even, so X is never positive.
-    const double X = (-term.alpha) * IntPow(delta, k) + tf.tauExponent[j];
+    const double X = (-term.alpha) * IntPow(delta, k) + ((-term.beta) * tauJ) * tauJ;
     if (X < NegligibleExponent && std::abs(delta) < ModerateOffset &&
         std::abs(tauJ) < ModerateOffset) {
       yield();
