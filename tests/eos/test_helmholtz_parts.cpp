@@ -197,8 +197,8 @@ TEST(HelmholtzParts, ResidualYieldsOncePerTerm) {
   EXPECT_EQ(hookCalls, 0);
 }
 
-// The parts keep what depends on the temperature alone between calls; no
-// earlier call may show through. Every value is the same, bit for bit,
+// The base part keeps what depends on the temperature alone between calls;
+// no earlier call may show through in either part. Every value is the same, bit for bit,
 // whether the state's temperature was the last one asked or not, whether a
 // background task evaluates another temperature in the middle of a term
 // loop, and whether another thread evaluates at the same time.
