@@ -57,15 +57,44 @@ double Function_LV(int nudge, double T, double P) {
   // pressure or lower temperature) for `towards` +1 and towards the vapour
   // for -1, and searches again from `start` while the root found lies on the
   // wrong side. False when the retry budget or the curve runs out first.
+  //
+  // With the pressure shifted the temperature stays, so every retry of a
+  // phase searches the same isotherm from the same start: the equation's
+  // pressures at the start and 0.1 cm3/mol above it are computed once. A
+  // point a retry converges on that lies on the wrong side is wrong whether
+  // the root check keeps it or gives 0, so it is checked only when the
+  // retries end on it.
   auto retryShifted = [&](double& volume, double start, double towards, auto wrongSide) {
     double workT = T;
     double workP = P;
+    const bool oneIsotherm = nudge == NudgeVariable::Pressure;
+    double pAtStart = 0.0;
+    double pAtNext = 0.0;
+    if (oneIsotherm && wrongSide(volume)) {
+      pAtStart = Haar_Pressure(T, start);
+      pAtNext = Haar_Pressure(T, start + 0.1);
+    }
+    bool unchecked = false;
+    double uncheckedP = P;
+    auto end = [&](bool found) {
+      if (unchecked) volume = CheckedVolume(T, uncheckedP, volume);
+      return found;
+    };
     while (wrongSide(volume)) {
-      if (retryEvaluations + FullSearchEvaluations > RetryEvaluationBudget) return false;
+      if (retryEvaluations + FullSearchEvaluations > RetryEvaluationBudget) return end(false);
       if (nudge == NudgeVariable::Pressure) workP = workP + towards * NudgeStep;
       if (nudge == NudgeVariable::Temperature) workT = workT - towards * NudgeStep;
-      if (!ShiftOnCurve(nudge, workT, workP)) return false;
-      volume = CountedVolume(workT, workP, start, retryEvaluations);
+      if (!ShiftOnCurve(nudge, workT, workP)) return end(false);
+      if (oneIsotherm) {
+        SecantTrace trace;
+        const double V = VolumeSearchFromKnownStart(T, workP, start, pAtStart, pAtNext, &trace);
+        retryEvaluations += trace.passes + 2;
+        unchecked = V != 0.0 && wrongSide(V) && wrongSide(0.0);
+        uncheckedP = workP;
+        volume = unchecked ? V : CheckedVolume(T, workP, V);
+      } else {
+        volume = CountedVolume(workT, workP, start, retryEvaluations);
+      }
       RuntimeBackgroundTask();
     }
     return true;

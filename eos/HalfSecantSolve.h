@@ -247,4 +247,14 @@ SaturationSearch DampedSaturationSecant(Fn&& f, double X0, double X,
 // (outcome NoRoot and 0 otherwise).
 double VolumeSearch(double T, double P, double Vstart, SecantTrace* trace = nullptr);
 
+// The two halves of VolumeSearch, for a caller that runs many searches at
+// one temperature from one start. The search itself, given the equation's
+// pressures at Vstart and Vstart + 0.1 (PAtStart, PAtNext), returns the
+// point it converged on (or 0) unchecked; CheckedVolume then gives what
+// VolumeSearch would: V where the equation gives P there, else 0 (outcome
+// NoRoot).
+double VolumeSearchFromKnownStart(double T, double P, double Vstart, double PAtStart,
+                                  double PAtNext, SecantTrace* trace = nullptr);
+double CheckedVolume(double T, double P, double V, SecantTrace* trace = nullptr);
+
 }  // namespace Globals

@@ -4,6 +4,7 @@
 // ln(rho R' T / p0). Works in bar and g/cm3; pressures leave it in MPa.
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "eos/BaseRange.h"
 #include "eos/HelmholtzParts.h"
@@ -24,6 +25,44 @@ constexpr double RefPressureBar = 1.01325;
 constexpr std::array<double, 4> CovolumeCoef = {-0.3540782, 0.7478629, 0.007159876, -0.003528426};
 constexpr std::array<double, 4> VirialCoef = {1.1278334, -0.5944001, -5.010996, 0.63684256};
 
+// What the base part takes from the temperature alone: the powers of
+// 647.073 K / T, b(T), B(T), d y / d rho = b / 4 and B / b - gamma.
+struct BaseTemperatureFactors {
+  double it, it2, it3, it4, it5;
+  double b, B, q, bRatio;
+};
+
+BaseTemperatureFactors ComputeBaseTemperatureFactors(double T) {
+  BaseTemperatureFactors f;
+  const double t = T / CritTempHaar;
+  const double lnt = std::log(t);
+  f.it = 1.0 / t;
+  f.it2 = f.it * f.it;
+  f.it3 = f.it2 * f.it;
+  f.it4 = f.it2 * f.it2;
+  f.it5 = f.it4 * f.it;
+  f.b = CovolumeCoef[0] * lnt + CovolumeCoef[1] + CovolumeCoef[2] * f.it3 +
+        CovolumeCoef[3] * f.it5;
+  f.B = VirialCoef[0] + VirialCoef[1] * f.it + VirialCoef[2] * f.it2 + VirialCoef[3] * f.it4;
+  f.q = f.b / 4.0;
+  f.bRatio = f.B / f.b - Gamma;
+  return f;
+}
+
+// The factors at T, kept for the last temperature asked on this thread: the
+// volume searches evaluate one isotherm at many densities, so the logarithm
+// and the divisions run once per temperature, not once per density. The
+// values are the same to the bit as formed afresh.
+const BaseTemperatureFactors& BaseFactorsAt(double T) {
+  thread_local double keptT = std::numeric_limits<double>::quiet_NaN();
+  thread_local BaseTemperatureFactors kept{};
+  if (!(T == keptT)) {
+    kept = ComputeBaseTemperatureFactors(T);
+    keptT = T;
+  }
+  return kept;
+}
+
 // The base part at one state: what every quantity shares (b, B, the reduced
 // density y = b rho / 4 and the powers of 1 / (1 - y)), with the
 // temperature derivatives of b and B and the derivatives of the
@@ -33,23 +72,22 @@ constexpr std::array<double, 4> VirialCoef = {1.1278334, -0.5944001, -5.010996, 
 class BaseState {
  public:
   BaseState(double T, double rho) : T_(T), rho_(rho) {
-    const double t = T / CritTempHaar;
-    const double lnt = std::log(t);
-    it_ = 1.0 / t;
-    it2_ = it_ * it_;
-    it3_ = it2_ * it_;
-    it4_ = it2_ * it2_;
-    it5_ = it4_ * it_;
-    b_ = bc[0] * lnt + bc[1] + bc[2] * it3_ + bc[3] * it5_;
-    B_ = Bc[0] + Bc[1] * it_ + Bc[2] * it2_ + Bc[3] * it4_;
+    const BaseTemperatureFactors& f = BaseFactorsAt(T);
+    it_ = f.it;
+    it2_ = f.it2;
+    it3_ = f.it3;
+    it4_ = f.it4;
+    it5_ = f.it5;
+    b_ = f.b;
+    B_ = f.B;
     y_ = b_ * rho / 4.0;
     w_ = 1.0 - y_;
-    q_ = b_ / 4.0;  // d y / d rho
+    q_ = f.q;  // d y / d rho
     iw_ = 1.0 / w_;
     iw2_ = iw_ * iw_;
     iw3_ = iw2_ * iw_;
     iw4_ = iw2_ * iw2_;
-    bRatio_ = B_ / b_ - Gamma;
+    bRatio_ = f.bRatio;
   }
 
   double w() const { return w_; }

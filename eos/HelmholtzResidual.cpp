@@ -5,6 +5,7 @@
 // is a pressure in MPa.
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "eos/HelmholtzParts.h"
 #include "eos/Yield.h"
@@ -101,6 +102,25 @@ enum Sum : unsigned {
 constexpr double NegligibleExponent = -750.0;
 constexpr double ModerateOffset = 1e50;
 
+// Below this exponent the exponential, as exp returns it (within one unit
+// in the last place of the true value), is less than SmallExponentBound.
+constexpr double SmallExponent = -100.0;
+constexpr double SmallExponentBound = 4e-44;  // exp(-100) = 3.72e-44
+
+// Whether adding a term whose magnitude is at most scale * exp(X), X below
+// SmallExponent, leaves the running sum exactly as it is. It does when the
+// term is below a quarter of the sum's unit in the last place: the sum is
+// then the one double nearest to the exact result, also where it is a power
+// of two and the doubles below it lie twice as close. A normal sum's unit in
+// the last place exceeds |sum| 2^-53; the bound asked for, |sum| 2^-56,
+// leaves a factor two for the rounding of the term and of the bound itself.
+bool TooSmallToMove(double sum, double scale) {
+  const double mag = std::abs(sum);
+  if (!(mag >= std::numeric_limits<double>::min() && mag <= std::numeric_limits<double>::max()))
+    return false;
+  return scale * SmallExponentBound < mag * 0x1p-56;
+}
+
 // The sums named in Need at temperature T and density rho; `yield` is called
 // once per term.
 template <unsigned Need, class Yield>
@@ -183,6 +203,16 @@ ResidualSums SumTerms(double T, double rho, Yield yield) {
     const double d = IntPow(delta, l);
     const double dR = l > 0 ? (a * l) * IntPow(delta, l - 1) : 0.0;
     const double dRR = l > 1 ? (a * a * l * (l - 1)) * IntPow(delta, l - 2) : 0.0;
+
+    // For the pressure alone: a term too small to move the density sum by
+    // any bit is skipped without its exponential (see TooSmallToMove).
+    if constexpr (Need == SumAr) {
+      if (X < SmallExponent && TooSmallToMove(s.Ar, std::abs(term.g) *
+                                                        (std::abs(dR) + std::abs(d) * std::abs(XR)))) {
+        yield();
+        continue;
+      }
+    }
 
     const double E = std::exp(X);
     const double ER = E * XR;

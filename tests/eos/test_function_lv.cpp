@@ -107,6 +107,24 @@ TEST(FunctionLV, NudgedRootsBelongToTheShiftedState) {
   EXPECT_EQ(Fugacity[0], Haar_Fugacity(T, P, VL));
 }
 
+// Just below the critical point the vapour search from the auxiliary
+// curve's vapour volume finds the liquid root at first: the vapour root lies
+// on the isotherm at P - k 0.0001 (166 shifts here), the liquid one at P.
+TEST(FunctionLV, VapourShiftsStayOnTheIsotherm) {
+  const double T = 646.974266496905;
+  const double P = 22.0315;
+  const double r = Function_LV(NudgeVariable::Pressure, T, P);
+  ASSERT_TRUE(std::isfinite(r));
+  const double VL = MolarVolumes[0];
+  const double VV = MolarVolumes[1];
+  EXPECT_NEAR(Haar_Pressure(T, VL), P, 1e-9);
+  EXPECT_GT(VV, CritMolarVol);
+  const double shifts = (P - Haar_Pressure(T, VV)) / 0.0001;
+  EXPECT_NEAR(shifts, 166.0, 1e-6);
+  EXPECT_EQ(Fugacity[1], Haar_Fugacity(T, P, VV));
+  EXPECT_EQ(r, Fugacity[0] - Fugacity[1]);
+}
+
 TEST(FunctionLV, StoresBothRootsAndFugacities) {
   const double T = 500.0;
   const double P = 2.0;  // above the saturation pressure: liquid is stable

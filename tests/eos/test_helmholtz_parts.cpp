@@ -7,7 +7,9 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <thread>
 #include <utility>
+#include <vector>
 
 #include "eos/Globals.h"
 #include "tests/eos/HookCounter.h"
@@ -193,6 +195,75 @@ TEST(HelmholtzParts, ResidualYieldsOncePerTerm) {
   Haar_Residual(Q::Pressure, 300.0, 0.0);  // declined: no term evaluated
   Haar_Base(Q::Pressure, 300.0, 18.0);     // closed form: no loop
   EXPECT_EQ(hookCalls, 0);
+}
+
+// The base part keeps what depends on the temperature alone between calls;
+// no earlier call may show through in either part. Every value is the same, bit for bit,
+// whether the state's temperature was the last one asked or not, whether a
+// background task evaluates another temperature in the middle of a term
+// loop, and whether another thread evaluates at the same time.
+void OtherTemperature() {
+  static thread_local bool running = false;  // the task's own yields
+  if (running) return;
+  running = true;
+  Haar_Pressure(1000.0, 30.0);
+  Haar_Residual(Q::Entropy, 400.0, 20.0);
+  running = false;
+}
+
+std::vector<double> AllValues() {
+  std::vector<double> values;
+  for (const auto& [T, V] : States) {
+    for (int sel : AllSelectors) {
+      values.push_back(Haar_Base(sel, T, V));
+      values.push_back(Haar_Residual(sel, T, V));
+      OtherTemperature();
+    }
+    values.push_back(Haar_Pressure(T, V));
+  }
+  return values;
+}
+
+TEST(HelmholtzParts, NoEarlierTemperatureShowsThrough) {
+  std::vector<double> fresh;  // each evaluated right after another temperature
+  for (const auto& [T, V] : States) {
+    for (int sel : AllSelectors) {
+      OtherTemperature();
+      fresh.push_back(Haar_Base(sel, T, V));
+      OtherTemperature();
+      fresh.push_back(Haar_Residual(sel, T, V));
+    }
+    OtherTemperature();
+    fresh.push_back(Haar_Pressure(T, V));
+  }
+  // The same states each asked twice in a row, then with the task running
+  // during the residual's yields, then on two threads at once.
+  std::vector<double> repeated;
+  for (const auto& [T, V] : States) {
+    for (int sel : AllSelectors) {
+      Haar_Base(sel, T, V);
+      repeated.push_back(Haar_Base(sel, T, V));
+      Haar_Residual(sel, T, V);
+      repeated.push_back(Haar_Residual(sel, T, V));
+    }
+    Haar_Pressure(T, V);
+    repeated.push_back(Haar_Pressure(T, V));
+  }
+  EXPECT_EQ(repeated, fresh);
+  EXPECT_EQ(AllValues(), fresh);
+  SetBackgroundTask(&OtherTemperature);
+  const std::vector<double> duringTask = AllValues();
+  SetBackgroundTask(nullptr);
+  EXPECT_EQ(duringTask, fresh);
+  std::vector<double> onOtherThread;
+  std::thread other([&onOtherThread] {
+    for (int i = 0; i < 20; ++i) onOtherThread = AllValues();
+  });
+  std::vector<double> onThisThread;
+  for (int i = 0; i < 20; ++i) onThisThread = AllValues();
+  other.join();
+  EXPECT_EQ(onThisThread, fresh);
+  EXPECT_EQ(onOtherThread, fresh);
 }
 
 }  // namespace

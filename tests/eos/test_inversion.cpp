@@ -4,7 +4,9 @@
 // must fail with 0 rather than report a level stretch as a root.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -282,6 +284,33 @@ TEST(Bracket, HalvingTakesOverAtAJump) {
   EXPECT_NEAR(illinois.Closer(), root, 1e-10);
   EXPECT_NEAR(switching.Closer(), root, 1e-10);
   EXPECT_LE(switching.passes, 40);
+}
+
+// The search split in two (pressures at the start given, then the root
+// check) gives what VolumeSearch gives, to the bit: a liquid and a vapour
+// root, a point that is no root, and a search that fails.
+TEST(Inversion, SplitVolumeSearchIsTheWholeSearch) {
+  const struct {
+    double T, P, start;
+  } cases[] = {
+      {646.974266496905, 22.0314, 64.4146},  // converges on the liquid root
+      {646.974266496905, 22.0149, 64.4146},  // the vapour root
+      {346 + CelsiusOffset, 206, 0.0},       // LiquidSideStart: no root there
+      {500.0, 5.5, 1e-3},
+  };
+  for (const auto& c : cases) {
+    const double start = c.start > 0.0 ? c.start : LiquidSideStart(c.T);
+    SCOPED_TRACE(testing::Message() << c.T << " K, " << c.P << " MPa from " << start);
+    SecantTrace whole;
+    const double V = VolumeSearch(c.T, c.P, start, &whole);
+    SecantTrace split;
+    const double unchecked = VolumeSearchFromKnownStart(
+        c.T, c.P, start, Haar_Pressure(c.T, start), Haar_Pressure(c.T, start + 0.1), &split);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(CheckedVolume(c.T, c.P, unchecked, &split)),
+              std::bit_cast<std::uint64_t>(V));
+    EXPECT_EQ(split.passes, whole.passes);
+    EXPECT_EQ(split.outcome, whole.outcome);
+  }
 }
 
 // Below the covolume of the base part (w = 1 - b rho / 4 <= 0, about
