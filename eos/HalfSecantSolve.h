@@ -180,17 +180,26 @@ double HalfSecantIterate(ZeroFn&& g, double x0, double g0, double x, double g1,
   return result;
 }
 
-// The search from a start value s: evaluates g(s) and g(s + 0.1), makes the
-// point with the strictly smaller residual magnitude the current one (the
-// point s + 0.1 on a tie), and runs the passes. Returns the root or 0.
+// The search from a start value s whose residuals gs = g(s) and
+// gs1 = g(s + 0.1) are known: makes the point with the strictly smaller
+// residual magnitude the current one (the point s + 0.1 on a tie), and runs
+// the passes. Returns the root or 0.
+template <class ZeroFn>
+double HalfSecantFromStart(ZeroFn&& g, double s, double gs, double gs1,
+                           const HalfSecantOptions& opt = {}, SecantTrace* trace = nullptr) {
+  const double s1 = s + 0.1;
+  if (std::abs(gs) < std::abs(gs1)) return HalfSecantIterate(g, s1, gs1, s, gs, opt, trace);
+  return HalfSecantIterate(g, s, gs, s1, gs1, opt, trace);
+}
+
+// The search from a start value s: evaluates g(s) and g(s + 0.1), then runs
+// as HalfSecantFromStart.
 template <class ZeroFn>
 double HalfSecantSolve(ZeroFn&& g, double s, const HalfSecantOptions& opt = {},
                        SecantTrace* trace = nullptr) {
-  const double s1 = s + 0.1;
   const double gs = g(s);
-  const double gs1 = g(s1);
-  if (std::abs(gs) < std::abs(gs1)) return HalfSecantIterate(g, s1, gs1, s, gs, opt, trace);
-  return HalfSecantIterate(g, s, gs, s1, gs1, opt, trace);
+  const double gs1 = g(s + 0.1);
+  return HalfSecantFromStart(g, s, gs, gs1, opt, trace);
 }
 
 // The saturation search of the two phase-equilibrium windows, on the

@@ -65,13 +65,8 @@ double VolumeSearch(double T, double P, double Vstart, SecantTrace* trace) {
 
 double VolumeSearchFromKnownStart(double T, double P, double Vstart, double PAtStart,
                                   double PAtNext, SecantTrace* trace) {
-  auto g = [T, P](double v) { return P - Haar_Pressure(T, v); };
-  // The start order of HalfSecantSolve, on the same residuals.
-  const double s1 = Vstart + 0.1;
-  const double gs = P - PAtStart;
-  const double gs1 = P - PAtNext;
-  if (std::abs(gs) < std::abs(gs1)) return HalfSecantIterate(g, s1, gs1, Vstart, gs, {}, trace);
-  return HalfSecantIterate(g, Vstart, gs, s1, gs1, {}, trace);
+  return HalfSecantFromStart([T, P](double v) { return P - Haar_Pressure(T, v); }, Vstart,
+                             P - PAtStart, P - PAtNext, {}, trace);
 }
 
 double CheckedVolume(double T, double P, double V, SecantTrace* trace) {
