@@ -62,8 +62,8 @@ double Function_LV(int nudge, double T, double P) {
   // phase searches the same isotherm from the same start: the equation's
   // pressures at the start and 0.1 cm3/mol above it are computed once. A
   // point a retry converges on that lies on the wrong side is wrong whether
-  // the root check keeps it or gives 0, so it is checked only when the
-  // retries end on it.
+  // the root check keeps it or gives 0, so it is not checked: the retries go
+  // on from it, or the evaluation fails.
   auto retryShifted = [&](double& volume, double start, double towards, auto wrongSide) {
     double workT = T;
     double workP = P;
@@ -74,24 +74,17 @@ double Function_LV(int nudge, double T, double P) {
       pAtStart = Haar_Pressure(T, start);
       pAtNext = Haar_Pressure(T, start + 0.1);
     }
-    bool unchecked = false;
-    double uncheckedP = P;
-    auto end = [&](bool found) {
-      if (unchecked) volume = CheckedVolume(T, uncheckedP, volume);
-      return found;
-    };
     while (wrongSide(volume)) {
-      if (retryEvaluations + FullSearchEvaluations > RetryEvaluationBudget) return end(false);
+      if (retryEvaluations + FullSearchEvaluations > RetryEvaluationBudget) return false;
       if (nudge == NudgeVariable::Pressure) workP = workP + towards * NudgeStep;
       if (nudge == NudgeVariable::Temperature) workT = workT - towards * NudgeStep;
-      if (!ShiftOnCurve(nudge, workT, workP)) return end(false);
+      if (!ShiftOnCurve(nudge, workT, workP)) return false;
       if (oneIsotherm) {
         SecantTrace trace;
         const double V = VolumeSearchFromKnownStart(T, workP, start, pAtStart, pAtNext, &trace);
         retryEvaluations += trace.passes + 2;
-        unchecked = V != 0.0 && wrongSide(V) && wrongSide(0.0);
-        uncheckedP = workP;
-        volume = unchecked ? V : CheckedVolume(T, workP, V);
+        const bool wrongEitherWay = V != 0.0 && wrongSide(V) && wrongSide(0.0);
+        volume = wrongEitherWay ? V : CheckedVolume(T, workP, V);
       } else {
         volume = CountedVolume(workT, workP, start, retryEvaluations);
       }

@@ -88,13 +88,16 @@ inline constexpr int Temperature = 1;
 // ------------------------------------------------------------- shared state
 
 // The saturation arrays: index 0 liquid, 1 vapour (elements 2-6 unused).
-// Function_LV fills them; the phase-equilibrium windows read them.
+// Function_LV fills them with the roots and fugacities of each evaluation
+// (after a failed one, the roots last tried: no answer). The calculation
+// layer reads them: it copies them after each evaluation of its saturation
+// search, and writes there the equilibrium it answers with.
 inline std::array<double, 7> MolarVolumes{};  // cm3/mol
 inline std::array<double, 7> Fugacity{};      // MPa
 
 // Start-up creates the arrays (Fugacity, then MolarVolumes) and shutdown
 // releases them in the same order; here both mean "set every element to 0",
-// so the arrays can never be missing when a window reads them.
+// so the arrays can never be missing when the calculation layer reads them.
 void InitSaturationArrays();
 void ExitSaturationArrays();
 

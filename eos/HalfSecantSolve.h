@@ -8,8 +8,9 @@
 // saturation search of the phase-equilibrium windows runs it with the options
 // of DampedSaturationSecant.
 //
-// Windows call Haar_Volume, Haar_Temperature and the saturation functions,
-// or the calculation layer, instead.
+// Above the equation only the calculation layer uses this header, for its
+// saturation search; the windows reach the equation through that layer
+// alone.
 #pragma once
 
 #include <cmath>

@@ -7,7 +7,7 @@
 
 #include "eos/Globals.h"
 #include "eos/HalfSecantSolve.h"
-#include "thermo/IsothermBranches.h"
+#include "thermo/internal/IsothermBranches.h"
 #include "thermo/StateValues.h"
 
 namespace thermo {

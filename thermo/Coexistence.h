@@ -21,18 +21,9 @@
 // equilibrium is solved for directly.
 #pragma once
 
-namespace thermo {
+#include "thermo/CoexistenceState.h"
 
-// One state of liquid and vapour at the same T (K) and P (MPa): their molar
-// volumes (cm3/mol) and fugacities (MPa).
-struct Coexistence {
-  double T = 0.0;
-  double P = 0.0;
-  double VL = 0.0;
-  double VV = 0.0;
-  double fL = 0.0;
-  double fV = 0.0;
-};
+namespace thermo {
 
 // The critical point of the equation: the highest temperature whose
 // isotherm has an unstable stretch, and the pressure and molar volume where

@@ -13,7 +13,7 @@
 #include "eos/BracketRoot.h"
 #include "eos/Globals.h"
 #include "thermo/Coexistence.h"
-#include "thermo/IsothermBranches.h"
+#include "thermo/internal/IsothermBranches.h"
 
 namespace thermo {
 

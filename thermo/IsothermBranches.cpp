@@ -1,7 +1,7 @@
 // The isotherm's stable branches: the scan of its stiffness for the
 // stretches where the pressure falls with the volume, the roots at a
 // pressure on each, and the isotherm kept from its last scan.
-#include "thermo/IsothermBranches.h"
+#include "thermo/internal/IsothermBranches.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 // Internal to the liquid-vapour equilibrium (IsothermBranches.cpp,
 // CriticalPoint.cpp, EqualAreaSolve.cpp, Coexistence.cpp); not part of the
-// calculation layer's interface, which is Coexistence.h. An isotherm of the
+// calculation layer's interface, which is Coexistence.h, and found only on
+// the calculation layer's own include path. An isotherm of the
 // equation split into its stable branches, the stable pair of roots at a
 // pressure on it, and the check every equilibrium passes.
 #pragma once
@@ -8,7 +9,7 @@
 #include <algorithm>
 #include <array>
 
-#include "thermo/Coexistence.h"
+#include "thermo/CoexistenceState.h"
 
 namespace thermo::detail {
 

@@ -1,0 +1,142 @@
+# cmake -DROOT=<source tree> -P CheckIncludes.cmake
+#
+# The include paths of the build keep the dependencies one way only for an
+# include spelled from the repository root: a quoted include is looked up
+# first in the including file's own folder, so "../../eos/Globals.h" from a
+# window reaches the equation all the same. This check resolves every
+# include of the layers' sources and headers as the compiler does (a quoted
+# one against the including file's folder, then against the root, which the
+# build's include folders mirror; one in angle brackets against the root)
+# and names each that lands in a folder its layer may not use, with file and
+# line. Includes that land outside the tree (the standard library, Qt) are
+# not the layering's business.
+cmake_minimum_required(VERSION 3.25)
+
+if(NOT ROOT)
+  message(FATAL_ERROR "CheckIncludes: give the source tree as -DROOT=<folder>")
+endif()
+cmake_path(SET top NORMALIZE "${ROOT}")
+string(REGEX REPLACE "/$" "" top "${top}")
+set(root "${top}/")
+
+# The layer of a file, by its path from the root: windows/<folder>,
+# thermo/internal (the calculation layer's internal headers), or the top
+# folder.
+function(layer_of rel out)
+  if(rel MATCHES "^windows/([^/]+)/")
+    set(${out} "windows/${CMAKE_MATCH_1}" PARENT_SCOPE)
+  elseif(rel MATCHES "^thermo/internal/")
+    set(${out} "thermo/internal" PARENT_SCOPE)
+  elseif(rel MATCHES "^([^/]+)/")
+    set(${out} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+  else()
+    set(${out} "" PARENT_SCOPE)
+  endif()
+endfunction()
+
+# The layers a file of `rel` may include. Dependencies run app -> windows ->
+# ui, catalogue and thermo -> eos; a window folder uses no sibling's headers
+# but those of windows/statepoint; thermo's own headers include none of the
+# equation's, and its internal headers serve its own sources alone.
+function(allowed_of rel out)
+  layer_of("${rel}" layer)
+  if(layer STREQUAL "eos")
+    set(allowed eos)
+  elseif(layer MATCHES "^thermo")
+    if(layer STREQUAL "thermo" AND rel MATCHES "\\.h$")
+      set(allowed thermo)
+    else()
+      set(allowed thermo thermo/internal eos)
+    endif()
+  elseif(layer STREQUAL "ui")
+    set(allowed ui)
+  elseif(layer STREQUAL "catalogue")
+    set(allowed catalogue ui)
+  elseif(layer MATCHES "^windows/")
+    set(allowed ${layer} windows/statepoint thermo ui catalogue)
+  elseif(layer STREQUAL "app")
+    set(allowed app windows/* thermo ui catalogue)
+  endif()
+  set(${out} ${allowed} PARENT_SCOPE)
+endfunction()
+
+# The one include of the equation above the calculation layer: the shell
+# installs the equation's background hook and creates its saturation arrays.
+set(exceptions "app/Shell.cpp -> eos/Globals.h")
+
+file(GLOB_RECURSE files RELATIVE "${root}"
+  "${root}eos/*.h" "${root}eos/*.cpp"
+  "${root}thermo/*.h" "${root}thermo/*.cpp"
+  "${root}ui/*.h" "${root}ui/*.cpp"
+  "${root}catalogue/*.h" "${root}catalogue/*.cpp"
+  "${root}app/*.h" "${root}app/*.cpp"
+  "${root}windows/*.h" "${root}windows/*.cpp")
+
+set(breaks 0)
+foreach(rel IN LISTS files)
+  allowed_of("${rel}" allowed)
+  get_filename_component(folder "${root}${rel}" DIRECTORY)
+  file(READ "${root}${rel}" text)
+  set(text "\n${text}")
+  set(line 0)
+  while(text MATCHES "\n[ \t]*#[ \t]*include[ \t]*([\"<])([^\">\n]*)[\">]")
+    set(whole "${CMAKE_MATCH_0}")
+    set(quoted "${CMAKE_MATCH_1}")
+    set(name "${CMAKE_MATCH_2}")
+    if(quoted STREQUAL "\"")
+      set(spelled "\"${name}\"")
+    else()
+      set(spelled "<${name}>")
+    endif()
+    # The line of this include: the line breaks before it.
+    string(FIND "${text}" "${whole}" at)
+    string(SUBSTRING "${text}" 0 ${at} before)
+    string(REGEX MATCHALL "\n" breaksBefore "${before}")
+    list(LENGTH breaksBefore count)
+    math(EXPR line "${line} + ${count} + 1")
+    string(LENGTH "${whole}" length)
+    math(EXPR rest "${at} + ${length}")
+    string(SUBSTRING "${text}" ${rest} -1 text)
+
+    # Where the compiler finds it: the first candidate that exists.
+    set(candidates "${root}${name}")
+    if(quoted STREQUAL "\"")
+      list(PREPEND candidates "${folder}/${name}")
+    endif()
+    set(target "")
+    foreach(candidate IN LISTS candidates)
+      cmake_path(NORMAL_PATH candidate)
+      if(EXISTS "${candidate}" AND NOT IS_DIRECTORY "${candidate}")
+        set(target "${candidate}")
+        break()
+      endif()
+    endforeach()
+    if(NOT target)
+      continue()
+    endif()
+    cmake_path(IS_PREFIX top "${target}" NORMALIZE inside)
+    if(NOT inside)
+      continue()
+    endif()
+    file(RELATIVE_PATH landed "${root}" "${target}")
+    layer_of("${landed}" layer)
+    set(ok FALSE)
+    foreach(pattern IN LISTS allowed)
+      string(REPLACE "*" "[^/]+" pattern "^${pattern}$")
+      if(layer MATCHES "${pattern}")
+        set(ok TRUE)
+      endif()
+    endforeach()
+    if(NOT ok AND NOT "${rel} -> ${landed}" IN_LIST exceptions)
+      message(NOTICE "${rel}:${line}: #include ${spelled} lands in ${landed}, "
+        "which ${rel} may not include")
+      math(EXPR breaks "${breaks} + 1")
+    endif()
+  endwhile()
+endforeach()
+
+list(LENGTH files checked)
+if(breaks GREATER 0)
+  message(FATAL_ERROR "Includes that break the layering: ${breaks}")
+endif()
+message(STATUS "the includes of ${checked} files keep the layering")

@@ -1,0 +1,1 @@
+// The equation, reached below by paths round the include paths.

@@ -1,0 +1,1 @@
+// Internal to the calculation layer.

@@ -1,0 +1,2 @@
+// A quoted include is looked up beside the file first.
+#  include "./../eos/./Globals.h"

@@ -1,0 +1,1 @@
+#include <windows/energy/../../thermo/internal/Branches.h>

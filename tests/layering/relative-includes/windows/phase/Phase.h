@@ -1,0 +1,1 @@
+// A sibling window folder's header.

@@ -1,0 +1,3 @@
+#include "../statepoint/Shared.h"
+#include "thermo/Public.h"
+#include <vector>

@@ -1,0 +1,1 @@
+// What every window folder may share.

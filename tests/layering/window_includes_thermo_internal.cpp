@@ -1,0 +1,2 @@
+#include "thermo/internal/IsothermBranches.h"
+int main() { return 0; }
