@@ -461,7 +461,7 @@ TEST_F(SharedStatePointTest, OneRuleForTheStatesTheCalculatorsAccept) {
        " |  |  | " + kRefused},
       {pressures, "3261.401", Open<EntropyWindow>(), "RadioButtonTP", " |  |  | " + kRefused},
       {[&] { return step("RadioButtonTP", "298.15", "0.1"); }, "18.06838 ", Open<GibbsWindow>(), "RadioButtonTV",
-       "298.15 | 18.068376747561512 | 0.1 | same"},
+       "298.15 | 18.068376747561505 | 0.1 | same"},
   };
   for (const auto& c : cases) {
     Press(c.w, "Clear");
