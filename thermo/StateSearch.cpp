@@ -7,6 +7,7 @@
 #include "eos/BracketRoot.h"
 #include "eos/Globals.h"
 #include "thermo/Coexistence.h"
+#include "thermo/RootPolish.h"
 #include "thermo/StateValues.h"
 
 namespace thermo {
@@ -257,7 +258,7 @@ double VolumeSearchStart(double T, double P) {
 
 Answer StateStepVolume(double T, double P) {
   if (const Reason r = VolumeRange(T, P); r != Reason::None) return Answer::None(r);
-  const double V = StableRootFrom(T, P, VolumeSearchStart(T, P));
+  const double V = detail::PolishedVolume(T, P, StableRootFrom(T, P, VolumeSearchStart(T, P)));
   if (V == 0) return Answer::None(Reason::NoRoot);
   const Answer root = StableRoot(T, V, Reason::UnstableState);
   if (!root.HasFigure()) return root;
@@ -292,7 +293,7 @@ Answer VolumeFromApproach(double T, double P, Approach approach, double manualSt
     }
   }
   if (V == 0) return Answer::None(Reason::NoRootFromApproach);
-  return StableRoot(T, V, Reason::UnstableRoot);
+  return StableRoot(T, detail::PolishedVolume(T, P, V), Reason::UnstableRoot);
 }
 
 Answer TemperatureFromApproach(double P, double V, Approach approach, double manualStart) {
@@ -324,7 +325,7 @@ Answer TemperatureFromApproach(double P, double V, Approach approach, double man
     if (!(P <= Haar_Pressure(kHighestTemperature, V))) return Answer::None(Reason::NoTemperatureForPressure);
     return Answer::None(Reason::NoRootFromApproach);
   }
-  if (MechanicallyStable(T, V)) return Answer::Figure(T);
+  if (MechanicallyStable(T, V)) return Answer::Figure(detail::PolishedTemperature(P, V, T));
   // Inside the two-phase region no temperature gives a stable state.
   if (InsideTwoPhaseRegion(P, V)) return Answer::None(Reason::TwoPhaseState);
   return Answer::None(Reason::UnstableRoot);

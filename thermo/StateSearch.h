@@ -14,6 +14,11 @@
 // the pressure rises with the volume, is no state of water and gives no
 // figure; a metastable state (between the saturated volume and the
 // spinodal, where the pressure still falls with the volume) is one.
+//
+// A molar volume or temperature these searches give is their root refined
+// to the last bits on its own stretch of the isotherm or isochore: the
+// equation gives the asked pressure back there to 1e-8 or better, so a
+// state handed on gives another window's own step the digits it shows.
 #pragma once
 
 #include <optional>

@@ -11,6 +11,7 @@
 #include "windows/phase/LiquidVapourEq.h"
 #include "windows/response/CPWindow.h"
 #include "windows/response/DielectricWindow.h"
+#include "windows/response/ViscosityWindow.h"
 #include "windows/state/Isochore.h"
 #include "windows/state/PressuresWindow.h"
 #include "windows/state/TemperatureWindow.h"
@@ -436,11 +437,22 @@ TEST_F(SharedStatePointTest, AStateStepThatChangesTheStateEmptiesTheFigures) {
 // is refused with the reason, and what another window shows outside it
 // (Pressures: 3261.401 MPa at 1800 K, 15 cm3/mol) is not handed on. A taken
 // state shows the digits that its window's own step gives back: 25 ˚C,
-// 0.1 MPa in a molar-volume entry steps to 0.1 MPa (not 0.09960192).
+// 0.1 MPa in a molar-volume entry steps to 0.1 MPa (not 0.09960192), and
+// Molar Volume's liquid at 479.15 K, 0.005876 MPa (from a start of 21) to
+// 0.005876 MPa (not 0.005876001).
 TEST_F(SharedStatePointTest, OneRuleForTheStatesTheCalculatorsAccept) {
   const auto step = [](const char* mode, const char* T, const char* given) {
     StateStep(Open<CPWindow>(), mode, T, given);
     return Text(Open<CPWindow>(), "ResultPV") + " " + Text(Open<CPWindow>(), "warning");
+  };
+  const auto volume = [] {
+    VolumeWindow* v = Open<VolumeWindow>();
+    Enter(v, "dataEntryT", "479.15");
+    Enter(v, "dataEntryP", "0.005876");
+    Press(v, "Choice1");
+    Enter(v, "dataEntryV", "21");
+    Press(v, "calculate");
+    return Text(v, "Result");
   };
   const auto pressures = [] {
     PressuresWindow* p = Open<PressuresWindow>();
@@ -461,7 +473,9 @@ TEST_F(SharedStatePointTest, OneRuleForTheStatesTheCalculatorsAccept) {
        " |  |  | " + kRefused},
       {pressures, "3261.401", Open<EntropyWindow>(), "RadioButtonTP", " |  |  | " + kRefused},
       {[&] { return step("RadioButtonTP", "298.15", "0.1"); }, "18.06838 ", Open<GibbsWindow>(), "RadioButtonTV",
-       "298.15 | 18.068376747561512 | 0.1 | same"},
+       "298.15 | 18.068376747561505 | 0.1 | same"},
+      {volume, "21.03995", Open<ViscosityWindow>(), "RadioButtonTV",
+       "479.15 | 21.039945789279813 | 0.005876 | same"},
   };
   for (const auto& c : cases) {
     Press(c.w, "Clear");
