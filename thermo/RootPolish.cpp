@@ -1,4 +1,4 @@
-#include "thermo/RootPolish.h"
+#include "thermo/internal/RootPolish.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 #include "eos/BracketRoot.h"
 #include "eos/Globals.h"
 #include "thermo/Coexistence.h"
-#include "thermo/RootPolish.h"
+#include "thermo/internal/RootPolish.h"
 #include "thermo/StateValues.h"
 
 namespace thermo {
