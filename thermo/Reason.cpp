@@ -2,22 +2,37 @@
 
 namespace thermo {
 
-const char* ReasonText(Reason reason) {
+namespace {
+
+// The text of a message for the unit: a bound in ˚C is the kelvin figure
+// less 273.15, to the hundredth, so both name the same temperature.
+const char* InUnit(TemperatureUnit unit, const char* kelvin, const char* celsius) {
+  return unit == TemperatureUnit::Celsius ? celsius : kelvin;
+}
+
+}  // namespace
+
+const char* ReasonText(Reason reason, TemperatureUnit unit) {
   switch (reason) {
     case Reason::None:
       return "";
     case Reason::VolumeBelowRange:
       return "no result: molar volume below 15 cm3/mol";
     case Reason::TemperatureBelowRange:
-      return "no result: temperature below 260 K";
+      return InUnit(unit, "no result: temperature below 260 K", "no result: temperature below -13.15 ˚C");
     case Reason::OutsideTemperatureWindow:
-      return "no result: temperature outside the equation's range, 200.6 - 5344.8 K";
+      return InUnit(unit, "no result: temperature outside the equation's range, 200.6 - 5344.8 K",
+                    "no result: temperature outside the equation's range, -72.55 - 5071.65 ˚C");
+    case Reason::TemperatureAboveRange:
+      return InUnit(unit, "no result: temperature above the equation's range, 5344.8 K",
+                    "no result: temperature above the equation's range, 5071.65 ˚C");
     case Reason::PressureAboveRange:
       return "no result: pressure above the equation's range, 3000 MPa";
     case Reason::PressureNotAboveZero:
       return "no result: pressure not above 0 MPa";
     case Reason::AboveCaloricRange:
-      return "no result: caloric figures only up to 3000 K";
+      return InUnit(unit, "no result: caloric figures only up to 3000 K",
+                    "no result: caloric figures only up to 2726.85 ˚C");
     case Reason::TwoPhaseState:
       return "no result: unstable state inside the two-phase region";
     case Reason::UnstableState:
@@ -29,7 +44,8 @@ const char* ReasonText(Reason reason) {
     case Reason::NoRootFromApproach:
       return "no root from this first approach: Change first approach";
     case Reason::NoTemperatureForPressure:
-      return "no result: no temperature within 200.6 - 5344.8 K gives this pressure at this volume";
+      return InUnit(unit, "no result: no temperature within 200.6 - 5344 K gives this pressure at this volume",
+                    "no result: no temperature within -72.55 - 5070.85 ˚C gives this pressure at this volume");
     case Reason::NoApproachChosen:
       return "warning: choose a first approach";
     case Reason::NoValue:

@@ -10,6 +10,7 @@ enum class Reason {
   VolumeBelowRange,          // below 15 cm3/mol
   TemperatureBelowRange,     // below 260 K
   OutsideTemperatureWindow,  // outside the equation's temperature window
+  TemperatureAboveRange,     // from 260 K up, above the equation's temperature window
   PressureAboveRange,        // above the equation's extended range, 3000 MPa
   PressureNotAboveZero,      // a state at 0 MPa or under tension
   AboveCaloricRange,         // caloric figures above 3000 K
@@ -23,8 +24,13 @@ enum class Reason {
   NoValue,                   // the equation gives no value for the state
 };
 
-// The message of a reason; empty for Reason::None.
-const char* ReasonText(Reason reason);
+// The unit of the temperature a window reads or shows.
+enum class TemperatureUnit { Kelvin, Celsius };
+
+// The message of a reason; empty for Reason::None. A temperature bound it
+// names is in `unit`, the unit of the window's temperature, and is accepted
+// as printed: typed back in that unit it lies inside the range it bounds.
+const char* ReasonText(Reason reason, TemperatureUnit unit = TemperatureUnit::Kelvin);
 
 // A figure, or none with the reason why.
 struct Answer {

@@ -195,6 +195,15 @@ Reason VolumeRange(double T, double P) {
   return Reason::None;
 }
 
+// The temperatures of the states the calculators accept: from 260 K up to
+// the top of the equation's window (whose bottom, about 200.6 K, lies below
+// 260 K).
+Reason TemperatureRefusal(double T) {
+  if (!(T >= MinTempKelvin)) return Reason::TemperatureBelowRange;
+  if (!Haar_InTemperatureWindow(T)) return Reason::TemperatureAboveRange;
+  return Reason::None;
+}
+
 // A stable root V, or the reason `unstable` where the root is unstable.
 Answer StableRoot(double T, double V, Reason unstable) {
   if (!MechanicallyStable(T, V)) return Answer::None(unstable);
@@ -213,8 +222,7 @@ bool InsideTwoPhaseRegion(double P, double V) {
 }  // namespace
 
 Reason StateRefusal(double T, double P, double V) {
-  if (!(T >= MinTempKelvin)) return Reason::TemperatureBelowRange;
-  if (!Haar_InTemperatureWindow(T)) return Reason::OutsideTemperatureWindow;
+  if (const Reason r = TemperatureRefusal(T); r != Reason::None) return r;
   if (!(V >= MinMolarVol)) return Reason::VolumeBelowRange;
   if (!(P <= MaxPressure)) return Reason::PressureAboveRange;
   if (!std::isfinite(V)) return Reason::NoValue;
@@ -224,7 +232,7 @@ Reason StateRefusal(double T, double P, double V) {
 }
 
 Reason NoValueReason(double T) {
-  return Haar_InTemperatureWindow(T) ? Reason::NoValue : Reason::OutsideTemperatureWindow;
+  return Haar_InTemperatureWindow(T) ? Reason::NoValue : TemperatureRefusal(T);
 }
 
 Answer PressureOfState(double T, double V) {
@@ -257,7 +265,10 @@ double VolumeSearchStart(double T, double P) {
 }
 
 Answer StateStepVolume(double T, double P) {
-  if (const Reason r = VolumeRange(T, P); r != Reason::None) return Answer::None(r);
+  // The state's own temperature range, narrower than the window the Molar
+  // Volume window searches in.
+  if (P > MaxPressure) return Answer::None(Reason::PressureAboveRange);
+  if (const Reason r = TemperatureRefusal(T); r != Reason::None) return Answer::None(r);
   const double V = detail::PolishedVolume(T, P, StableRootFrom(T, P, VolumeSearchStart(T, P)));
   if (V == 0) return Answer::None(Reason::NoRoot);
   const Answer root = StableRoot(T, V, Reason::UnstableState);

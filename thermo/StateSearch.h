@@ -43,8 +43,9 @@ inline constexpr double MaxCaloricTemp = 3000.0;  // K
 // rule it breaks. The caloric limit of 3000 K is the caloric figures' own.
 Reason StateRefusal(double T, double P, double V);
 
-// Why the equation gives no value at (T, V): outside its temperature
-// window, or no value there for another reason.
+// Why the equation gives no value at (T, V) of a state: its temperature
+// outside the states' range (below 260 K, above the equation's window), or
+// no value there for another reason.
 Reason NoValueReason(double T);
 
 // The pressure the Pressures window and the isochore show for (T, V): the
@@ -59,11 +60,13 @@ Answer PressureOfState(double T, double V);
 Answer StateStepPressure(double T, double V);
 
 // The state step from T and P: the molar volume from the state step's
-// search start, none above 3000 MPa or outside the equation's temperature
-// window, and none (with the reason) where StateRefusal refuses the state
-// found, a molar volume below 15 cm3/mol, say. From the triple point up to the equation's critical temperature
-// the root is the phase that is stable by the equation's own equilibrium
-// at T: the liquid above its saturation pressure, the vapour below.
+// search start, none above 3000 MPa or outside the states' temperature
+// range (from 260 K to the top of the equation's window), and none (with
+// the reason) where StateRefusal refuses the state found, a molar volume
+// below 15 cm3/mol, say. From the triple point up to the equation's
+// critical temperature the root is the phase that is stable by the
+// equation's own equilibrium at T: the liquid above its saturation
+// pressure, the vapour below.
 Answer StateStepVolume(double T, double P);
 
 // Where the state step's volume search at T (K) and P (MPa) starts, in

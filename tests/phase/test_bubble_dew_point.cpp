@@ -140,7 +140,8 @@ TEST_F(BubbleDewPointTest, RefusesAtOnceWhatItCannotAnswer) {
       {"RadioButtonTh", "Kelvin", nullptr, "500", modeWarning},
       {nullptr, "Kelvin", "Liquid", "500", chooseWarning},
       // Below the triple point, whatever the unit.
-      {"RadioButtonTh", "Celsius", "Liquid", "0", temperatureWarning},
+      {"RadioButtonTh", "Celsius", "Liquid", "0",
+       "warning: homogenization temperature outside the liquid-vapour curve, 0.01 - 373.9771 ˚C"},
       {"RadioButtonTh", "Kelvin", "Liquid", "273.15", temperatureWarning},
       {"RadioButtonTh", "Kelvin", "Liquid", "-5", temperatureWarning},
       // Above the equation's critical point.
@@ -187,20 +188,23 @@ TEST_F(BubbleDewPointTest, EveryPrintedBoundIsAnswered) {
             "triple point: 273.16 K (0.01 ˚C), 0.000612 MPa");
   const struct {
     const char* input;
+    const char* unit;
     const char* number;
     const char* answer;
     const char* liquid;  // cm3/mol
     const char* vapour;
   } cases[] = {
-      {"RadioButtonTh", "647.1271", "22.05423", "60.69091", "60.69091"},
-      {"RadioButtonPh", "22.05423", "647.1271", "60.69091", "60.69091"},
-      {"RadioButtonTh", "647.12715", "22.05423", "60.69091", "60.69091"},
-      {"RadioButtonPh", "22.054233", "647.1271", "60.69091", "60.69091"},
-      {"RadioButtonTh", "273.16", "0.000611744", "18.01928", "3710849"},
-      {"RadioButtonPh", "0.000611657", "273.158", "18.01928", "3711350"},
+      {"RadioButtonTh", "Kelvin", "647.1271", "22.05423", "60.69091", "60.69091"},
+      {"RadioButtonPh", "Kelvin", "22.05423", "647.1271", "60.69091", "60.69091"},
+      {"RadioButtonTh", "Kelvin", "647.12715", "22.05423", "60.69091", "60.69091"},
+      {"RadioButtonPh", "Kelvin", "22.054233", "647.1271", "60.69091", "60.69091"},
+      {"RadioButtonTh", "Kelvin", "273.16", "0.000611744", "18.01928", "3710849"},
+      {"RadioButtonPh", "Kelvin", "0.000611657", "273.158", "18.01928", "3711350"},
+      {"RadioButtonTh", "Celsius", "373.9771", "22.05423", "60.69091", "60.69091"},
+      {"RadioButtonTh", "Celsius", "0.01", "0.000611744", "18.01928", "3710849"},
   };
   for (const auto& c : cases) {
-    Calculate(c.input, "Kelvin", "Vapour", c.number);
+    Calculate(c.input, c.unit, "Vapour", c.number);
     EXPECT_EQ(Text(w, "warning"), "") << c.number;
     EXPECT_EQ(Text(w, "Answer"), c.answer) << c.number;
     EXPECT_EQ(Text(w, "MolarV1"), c.liquid) << c.number;

@@ -140,7 +140,7 @@ TEST_F(LiquidVapourTest, EachRefusalSaysItsCause) {
       {"30", false, "Kelvin", "500", "warning: calculate the homogenization temperature Th first"},
       {"30", true, "Kelvin", "617",
        "warning: one phase at Th and above: take a temperature below Th"},
-      {"30", true, "Celsius", "0.01", "warning: temperature at or below the triple point, 273.16 K"},
+      {"30", true, "Celsius", "0.01", "warning: temperature at or below the triple point, 0.01 ˚C"},
       {"30", true, "Kelvin", "abc", "warning: put a number for molar volume and temperature (below Th)"},
       {"", true, "Kelvin", "500", "warning: put a number for molar volume and temperature (below Th)"},
       {"18", true, "Kelvin", "500", noTh},  // denser than the liquid anywhere on the curve

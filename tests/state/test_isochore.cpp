@@ -380,7 +380,8 @@ TEST_F(IsochoreTest, ActivationEmptiesTableAndFileLabels) {
 // The table, the file and its name are of the molar volume the window
 // shows, taken when it was last activated: another window moving the state
 // point on does not change them (they were of V 30 under the label
-// 17.92899, in "30.txt"); an activation while the table is filled stops it.
+// 17.92899, in "30.txt"); an activation while the table is filled stops it,
+// one during an export takes the file's line (it stood beside 30) with it.
 // 17.92899 cm3/mol is 1004.813 kg/m3, published at 0 ˚C and 10 MPa.
 TEST_F(IsochoreTest, RowsAndFileAreOfTheVolumeShown) {
   auto pressuresAt30 = [] {
@@ -393,14 +394,17 @@ TEST_F(IsochoreTest, RowsAndFileAreOfTheVolumeShown) {
   const struct {
     const char* what;
     std::function<void()> elsewhere;
-    bool duringTable;
+    const char* during;  // the button whose loop it comes in, or none
     const char* shown;
+    const char* exported;
   } cases[] = {
-      {"Pressures at V 30", pressuresAt30, false, "17.92899"},
+      {"Pressures at V 30", pressuresAt30, "", "17.92899", "17.92899"},
       {"V 30 typed in Liquid-Vapour Equilibrium",
-       [] { Enter(Open<LiquidVapourEq>(), "DataEntryV", "30"); }, false, "17.92899"},
+       [] { Enter(Open<LiquidVapourEq>(), "DataEntryV", "30"); }, "", "17.92899", "17.92899"},
       {"the same, then the isochore activated, during the table",
-       [this, pressuresAt30] { pressuresAt30(); guitest::ShowAndWait(w); }, true, "30"},
+       [this, pressuresAt30] { pressuresAt30(); guitest::ShowAndWait(w); }, "calculate", "30", "30"},
+      {"the same during the export",
+       [this, pressuresAt30] { pressuresAt30(); guitest::ShowAndWait(w); }, "Export", "30", "17.92899"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -411,21 +415,26 @@ TEST_F(IsochoreTest, RowsAndFileAreOfTheVolumeShown) {
     Press(p, "PushButton1");
     ASSERT_TRUE(guitest::ShowAndWait(w));
     Range("0", "20", "10");
-    if (c.duringTable) DoDuringNextLoop(c.elsewhere); else c.elsewhere();
+    if (*c.during == '\0') c.elsewhere();
+    if (QString(c.during) == "calculate") DoDuringNextLoop(c.elsewhere);
     Press(w, "calculate");  // the isochore not activated
+    if (QString(c.during) == "Export") DoDuringNextLoop(c.elsewhere);
+    Press(w, "Export");
     Globals::SetBackgroundTask(nullptr);
     ASSERT_EQ(Text(w, "ResultV"), c.shown);
-    auto row = [v = ui::Val(c.shown)](const QString& t) {
-      return t + ", " + ui::Str(Globals::Haar_Pressure(ui::Val(t) + Globals::CelsiusOffset, v));
+    auto rows = [](const char* v) {
+      QStringList out;
+      for (const QString t : {"0", "10", "20"})
+        out << t + ", " + ui::Str(Globals::Haar_Pressure(ui::Val(t) + Globals::CelsiusOffset, ui::Val(v)));
+      return out;
     };
     QStringList shown;
     for (int k = 0; k < Rows(w); ++k) shown << Cell(w, k, 0) + ", " + Cell(w, k, 1);
-    EXPECT_EQ(shown, c.duringTable ? QStringList() : QStringList({row("0"), row("10"), row("20")}));
-    EXPECT_NEAR(ui::Val(Cell(w, 0, 1)), c.duringTable ? 0 : 10, 0.05);
-    Press(w, "Export");
-    const QString name = QString(c.shown) + ".txt";
-    EXPECT_EQ(Text(w, "filename1"), name);
-    EXPECT_EQ(FileRows(name), QStringList({row("0"), row("10"), row("20")}));
+    EXPECT_EQ(shown, *c.during != '\0' ? QStringList() : rows(c.shown));
+    EXPECT_NEAR(ui::Val(Cell(w, 0, 1)), *c.during != '\0' ? 0 : 10, 0.05);
+    const QString name = QString(c.exported) + ".txt";
+    EXPECT_EQ(Text(w, "filename1"), QString(c.shown) == c.exported ? name : "");
+    EXPECT_EQ(FileRows(name), rows(c.exported));
     ASSERT_TRUE(QFile::remove(name));
   }
 }

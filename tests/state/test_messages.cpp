@@ -3,6 +3,8 @@
 // reason the calculation gives.
 #include "tests/state/StateTest.h"
 
+#include <QRegularExpression>
+
 #include <functional>
 
 #include "windows/energy/InternalEnergyWindow.h"
@@ -17,8 +19,9 @@ namespace {
 using MessageTest = PicturesTest;
 
 // Pressures: molar volume and temperature, then "calculate".
-ui::Window* Pressures(const char* V, const char* T) {
+ui::Window* Pressures(const char* V, const QString& T, const char* unit = "Kelvin") {
   auto* w = Open<PressuresWindow>();
+  Press(w, unit);
   Enter(w, "dataEntry", V);
   Enter(w, "dataEntry1", T);
   Press(w, "calculate");
@@ -27,8 +30,10 @@ ui::Window* Pressures(const char* V, const char* T) {
 
 // Molar Volume: temperature and pressure, the first approach ("Choice0"
 // automatic, "Choice1" manual with the start, or nullptr), then "calculate".
-ui::Window* Volume(const char* T, const char* P, const char* choice, const char* start = "") {
+ui::Window* Volume(const QString& T, const char* P, const char* choice, const char* start = "",
+                   const char* unit = "Kelvin") {
   auto* w = Open<VolumeWindow>();
+  Press(w, unit);
   Enter(w, "dataEntryT", T);
   Enter(w, "dataEntryP", P);
   if (choice != nullptr) Press(w, choice);
@@ -49,8 +54,10 @@ ui::Window* Temperatures(const char* V, const char* P, const char* choice, const
 }
 
 // A calculator's state step, and "calculate" after it where `calculate`.
-ui::Window* Calculator(const char* mode, const char* T, const char* given, bool calculate) {
+ui::Window* Calculator(const char* mode, const QString& T, const char* given, bool calculate,
+                       const char* unit = "Kelvin") {
   auto* w = Open<InternalEnergyWindow>();
+  Press(w, unit);
   StateStep(w, mode, T, given);
   if (calculate) Press(w, "calculate");
   return w;
@@ -66,7 +73,7 @@ TEST_F(MessageTest, EachNoResultShowsItsReason) {
       {"Pressures, 10 cm3/mol", [] { return Pressures("10", "300"); }, "Result", Reason::VolumeBelowRange},
       {"Pressures, 250 K", [] { return Pressures("18", "250"); }, "Result", Reason::TemperatureBelowRange},
       {"Pressures, 6000 K", [] { return Pressures("18", "6000"); }, "Result",
-       Reason::OutsideTemperatureWindow},
+       Reason::TemperatureAboveRange},
       {"Molar Volume, 1e6 MPa", [] { return Volume("300", "1e6", "Choice0"); }, "Result",
        Reason::PressureAboveRange},
       {"Molar Volume, 1e308 K", [] { return Volume("1e308", "1", "Choice0"); }, "Result",
@@ -102,6 +109,28 @@ TEST_F(MessageTest, EachNoResultShowsItsReason) {
     EXPECT_EQ(Text(w, "warning"), Why(c.why));
     guitest::SaveScreenshot(w, QString("message, ") + c.what);
   }
+}
+
+// Every temperature bound a message prints is in the unit of the entry and
+// is answered as printed (a refusal has a warning, an answer none).
+TEST_F(MessageTest, EveryPrintedTemperatureBoundIsAnswered) {
+  const std::pair<std::function<ui::Window*(const QString&, const char*)>, std::vector<double>> cases[] = {
+      {[](auto T, auto u) { return Pressures("1000", T, u); }, {100, 6000}},
+      {[](auto T, auto u) { return Volume(T, "1", "Choice0", "", u); }, {100}},
+      {[](auto T, auto u) { return Calculator("RadioButtonTP", T, "1", false, u); }, {100, 6000}},
+      {[](auto T, auto u) { return Calculator("RadioButtonTP", T, "1", true, u); }, {3500}},
+  };
+  const QRegularExpression bound(QStringLiteral("-?[0-9.]+(?=( - -?[0-9.]+)? (K|˚C)$)"));
+  for (const auto& [act, refused] : cases)
+    for (const double T : refused)
+      for (const char* unit : {"Kelvin", "Celsius"}) {
+        const bool celsius = unit[0] == 'C';
+        const QString warning = Text(act(ui::Str(T - (celsius ? 273.15 : 0)), unit), "warning");
+        SCOPED_TRACE(warning.toStdString());
+        EXPECT_TRUE(warning.endsWith(celsius ? " ˚C" : " K") && bound.match(warning).hasMatch());
+        for (auto m = bound.globalMatch(warning); m.hasNext();)
+          EXPECT_EQ(Text(act(m.next().captured(), unit), "warning"), "");
+      }
 }
 
 // At 373.15 K and 0.101325 MPa the liquid is the stable phase (the

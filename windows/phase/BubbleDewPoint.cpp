@@ -255,6 +255,7 @@ void BubbleDewPoint::calculate_Action() {
   const bool givenP = Radio("RadioButtonPh")->Value();
   const bool intoVapour = Radio("Vapour")->Value();
   const bool intoLiquid = Radio("Liquid")->Value();
+  const bool celsius = temperature_entry::Celsius(*this);
   const std::optional<double> number =
       givenT ? temperature_entry::Read(*this, "dataEntry") : ui::EnteredNumber(Field("dataEntry")->Text());
   QString missing;
@@ -280,10 +281,14 @@ void BubbleDewPoint::calculate_Action() {
   if (!guard_.Current(inputs)) return;
 
   if (h.status == thermo::HomogenizationStatus::OutsideCurve) {
+    // The bounds in the unit of the entry, each answered as printed: the
+    // triple point (0.01 ˚C lands a rounding error below 273.16 K, within
+    // the calculation's tolerance) and the critical point rounded down.
     Label("warning")->SetText(
         givenT ? QStringLiteral("warning: homogenization temperature outside the liquid-vapour "
-                                "curve, 273.16 - ") +
-                     saturation_windows::CriticalTemperatureLimit() + QStringLiteral(" K")
+                                "curve, ") +
+                     (celsius ? QStringLiteral("0.01 - ") : QStringLiteral("273.16 - ")) +
+                     temperature_entry::UpperBoundText(thermo::EquationCriticalPoint().T, 4, celsius)
                : QStringLiteral("warning: homogenization pressure outside the liquid-vapour "
                                 "curve, 0.000611657 - ") +
                      saturation_windows::CriticalPressureLimit() + QStringLiteral(" MPa"));

@@ -200,7 +200,9 @@ void LiquidVapourEq::calculate_Action() {
   } else if (!(T < Th)) {
     refusal = QStringLiteral("warning: one phase at Th and above: take a temperature below Th");
   } else if (!(T > thermo::TriplePointTemperature)) {
-    refusal = QStringLiteral("warning: temperature at or below the triple point, 273.16 K");
+    refusal = temperature_entry::Celsius(*this)
+                  ? QStringLiteral("warning: temperature at or below the triple point, 0.01 ˚C")
+                  : QStringLiteral("warning: temperature at or below the triple point, 273.16 K");
   }
   if (!refusal.isEmpty()) {
     Label("warning")->SetText(refusal);

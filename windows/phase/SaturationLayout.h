@@ -60,12 +60,9 @@ inline constexpr ui::ControlLayout kText12{
     .kind = ui::Kind::StaticText, .name = "Text12", .left = 265, .top = 20, .width = 280,
     .height = 45, .text = "", .font = {.size = 12}, .multiline = true};
 
-// The equation's critical point as the upper limit of the curve in the
+// The equation's critical pressure as the upper limit of the curve in the
 // windows' messages: rounded down to 7 digits, so that the limit as typed
 // is accepted.
-inline QString CriticalTemperatureLimit() {
-  return ui::Str(std::floor(thermo::EquationCriticalPoint().T * 1e4) / 1e4);
-}
 inline QString CriticalPressureLimit() {
   return ui::Str(std::floor(thermo::EquationCriticalPoint().P * 1e5) / 1e5);
 }

@@ -216,7 +216,13 @@ void Isochore::Export_Action() {
   if (!VolumeAccepted(v)) return;
   const QString name = ui::Str(v) + QStringLiteral(".txt");
   QString error;
-  if (WriteIsochoreFile(r, v, name, error)) {
+  const bool written = WriteIsochoreFile(r, v, name, error);
+  // The export lets events run: where the window came to the front meanwhile
+  // and took another volume, it emptied the file line with the table, and
+  // this file's line would stand beside that volume. The export itself runs
+  // to its end, so the file is complete (or the folder as it was).
+  if (v_ != v) return;
+  if (written) {
     Label("filename0")->SetText(QStringLiteral("data is available in:"));
     Label("filename1")->SetText(name);
   } else {

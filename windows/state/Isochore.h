@@ -73,6 +73,8 @@ class Isochore : public ui::Window {
   // The molar volume the window shows, taken from the state point when the
   // window was last activated: the table, the file and its name are of
   // this volume, whatever another window has made the state point since.
+  // An export still running when another volume is taken writes its file
+  // but no longer shows its line.
   double v_ = 0;
   // Running while a table or an export is being produced: the loops let
   // events run, and a second press of either button then is ignored. Its

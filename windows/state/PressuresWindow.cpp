@@ -123,8 +123,9 @@ void PressuresWindow::ShowTemperatureLimits() {
   if (!guide_.Current(asked)) return;
   // A guide without volumes (no saturated fluid there) shows no limits.
   state_windows::ShowLimits(*this, "temperaturelimit",
-                            QStringLiteral("At temperatures below critical point (%1 K):")
-                                .arg(thermo::GuideCriticalTemperature(), 0, 'f', 3),
+                            QStringLiteral("At temperatures below critical point (%1):")
+                                .arg(temperature_entry::UpperBoundText(
+                                    thermo::GuideCriticalTemperature(), 3, temperature_entry::Celsius(*this))),
                             guide.VL, guide.VV);
 }
 
@@ -156,7 +157,7 @@ void PressuresWindow::calculate_Action() {
     result->SetTextSize(14);
     result->SetText(QStringLiteral("no result"));
   }
-  Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(p.reason)));
+  Label("warning")->SetText(temperature_entry::ReasonText(*this, p.reason));
 }
 
 // The typed number is read in the unit now on: a pressure computed under

@@ -125,6 +125,7 @@ std::vector<ui::Handler> TemperatureWindow::Handlers() {
 void TemperatureWindow::InputsChanged() {
   guard_.Changed();
   found_ = 0;
+  refusal_ = thermo::Reason::None;
   stored_ = false;
   Label("Result")->SetText(QString());
   Label("warning")->SetText(QString());
@@ -178,13 +179,17 @@ void TemperatureWindow::calculate_Action() {
   thermo::StatePoint::Set(T.value, P, V, thermo::Computed::T);
   stored_ = true;
   found_ = T.HasFigure() ? T.value : 0.0;
+  refusal_ = T.reason;
   ShowTemperature();
   if (!T.HasFigure()) state_windows::ShowNoResult(*this, "Result", T.reason);
 }
 
 void TemperatureWindow::ShowTemperature() {
   // With none found the label keeps what it shows: nothing, or the red "no
-  // result" beside its reason.
+  // result" beside its reason, which is worded anew for the unit now on.
+  ui::StaticText* warning = Label("warning");
+  if (refusal_ != thermo::Reason::None && !warning->Text().isEmpty())
+    warning->SetText(temperature_entry::ReasonText(*this, refusal_));
   if (!(found_ > 0)) return;
   ui::StaticText* result = Label("Result");
   result->SetTextColor(ui::Black);

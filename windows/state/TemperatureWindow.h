@@ -15,6 +15,7 @@
 // is built hidden and appears at its first Show().
 #pragma once
 
+#include "thermo/Reason.h"
 #include "ui/AnswerGuard.h"
 #include "ui/Window.h"
 
@@ -35,8 +36,9 @@ class TemperatureWindow : public ui::Window {
  private:
   // An input changed: the temperature shown is no longer that of the inputs.
   void InputsChanged();
-  // The temperature found, in black in the unit that is on; nothing when
-  // none was found.
+  // The temperature found, in black in the unit that is on; where none was
+  // found, the reason shown beside the red "no result", its temperatures in
+  // that unit.
   void ShowTemperature();
 
   void dataEntry_TextChange();
@@ -56,6 +58,9 @@ class TemperatureWindow : public ui::Window {
   ui::AnswerGuard guide_;
   // The temperature found for the inputs shown (K), 0 for none.
   double found_ = 0;
+  // Why no temperature was found for the inputs shown; None for a figure,
+  // or where nothing was calculated.
+  thermo::Reason refusal_ = thermo::Reason::None;
   // The state point holds the state computed from the inputs shown.
   bool stored_ = false;
 };

@@ -8,16 +8,17 @@
 #include "thermo/Reason.h"
 #include "thermo/StateValues.h"
 #include "ui/Window.h"
+#include "windows/statepoint/TemperatureEntry.h"
 
 namespace state_windows {
 
 // A red "no result" in the label `name`, and the reason in the window's
-// warning line.
+// warning line, in the unit of its temperature.
 inline void ShowNoResult(const ui::Window& w, const char* name, thermo::Reason why) {
   ui::StaticText* label = w.Label(name);
   label->SetTextColor(ui::Red);
   label->SetText(QStringLiteral("no result"));
-  w.Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(why)));
+  w.Label("warning")->SetText(temperature_entry::ReasonText(w, why));
 }
 
 // A saturation limit line, the prefix then the volume ("  Vm (liquid) < "

@@ -54,7 +54,8 @@ constexpr ControlLayout kSkeleton[] = {
     {.kind = Kind::Rectangle, .name = "Rectangle1", .left = 20, .top = 300, .width = 330,
      .height = 85, .fillColor = ui::White, .topLeftColor = ui::Black,
      .bottomRightColor = ui::Black, .borderWidth = 1},
-    // Its text names the equation's critical temperature: SaturationHeading.
+    // Its text names the equation's critical temperature, in the unit of
+    // the temperature entry: SaturationHeading.
     {.kind = Kind::StaticText, .name = "sat1", .left = 30, .top = 305, .width = 312, .height = 30,
      .text = "", .font = Sys(12), .multiline = true, .parent = "Rectangle1"},
     {.kind = Kind::StaticText, .name = "satliq", .left = 40, .top = 340, .width = 266,
@@ -97,12 +98,15 @@ const QString kNoNumber = QStringLiteral("warning: put a number for temperature,
 ui::AnswerGuard stateStep;
 
 // The saturation box's heading, with the equation's own critical
-// temperature.
-const char* SaturationHeading() {
-  static const std::string heading =
-      QStringLiteral("Saturation properties below critical point (%1 K)\rLimits to molar volumes:")
-          .arg(thermo::GuideCriticalTemperature(), 0, 'f', 3)
-          .toStdString();
+// temperature in kelvin or degrees Celsius.
+QString SaturationHeading(bool celsius) {
+  return QStringLiteral("Saturation properties below critical point (%1)\rLimits to molar volumes:")
+      .arg(temperature_entry::UpperBoundText(thermo::GuideCriticalTemperature(), 3, celsius));
+}
+
+// The heading as the window opens, in kelvin.
+const char* KelvinSaturationHeading() {
+  static const std::string heading = SaturationHeading(false).toStdString();
   return heading.c_str();
 }
 
@@ -119,7 +123,7 @@ StatePointWindow::StatePointWindow(const StatePointLayout& layout)
                        .font = Sys(10)});
   controls_.insert(controls_.end(), layout.before.begin(), layout.before.end());
   for (ControlLayout c : kSkeleton) {
-    if (std::string_view(c.name) == "sat1") c.text = SaturationHeading();
+    if (std::string_view(c.name) == "sat1") c.text = KelvinSaturationHeading();
     c.top += layout.offset;
     c.y1 += layout.offset;
     c.y2 += layout.offset;
@@ -162,7 +166,7 @@ std::optional<StatePointWindow::StatePoint> StatePointWindow::CheckedStatePoint(
     if (t.isEmpty() && given.isEmpty()) {
       if (const thermo::Reason why = TakeProgramStatePoint(); why != thermo::Reason::None) {
         EmptyResults();
-        Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(why)));
+        Label("warning")->SetText(temperature_entry::ReasonText(*this, why));
         return std::nullopt;
       }
     } else if (mode && !t.isEmpty() && !given.isEmpty()) {
@@ -255,7 +259,7 @@ void StatePointWindow::ShowNoResults(thermo::Reason why) {
   if (!InputsUnchanged()) return;
   figures_.clear();
   for (const char* name : layout_.results) PaintNoResult(name);
-  Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(why)));
+  Label("warning")->SetText(temperature_entry::ReasonText(*this, why));
 }
 
 std::vector<ui::Handler> StatePointWindow::UnitPairHandlers(std::function<void(bool perMass)> chosen) {
@@ -365,7 +369,7 @@ void StatePointWindow::PushButton1_Action() {
     state.P = P;
     state.V = V.value;
     SetResultPV(V.value);
-    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(V.reason)));
+    Label("warning")->SetText(temperature_entry::ReasonText(*this, V.reason));
     Label("Density2")->SetText(DensityText(V.value));
   }
   if (tv) {
@@ -378,7 +382,7 @@ void StatePointWindow::PushButton1_Action() {
     state.P = P.value;
     state.V = V;
     SetResultPV(P.value);
-    Label("warning")->SetText(QString::fromUtf8(thermo::ReasonText(P.reason)));
+    Label("warning")->SetText(temperature_entry::ReasonText(*this, P.reason));
     Label("Density2")->SetText(QString());
   }
   thermo::StatePoint::Set(state, tp ? thermo::Computed::V : thermo::Computed::P);
@@ -471,6 +475,7 @@ void StatePointWindow::UnitChanged() {
   Field("dataEntryT")->SetText(QString());
   Label("ResultPV")->SetText(QString());
   EmptyResults();
+  Label("sat1")->SetText(SaturationHeading(temperature_entry::Celsius(*this)));
   Label("satliq")->SetText(QStringLiteral("liquid"));
   Label("satvap")->SetText(QStringLiteral("vapour"));
 }

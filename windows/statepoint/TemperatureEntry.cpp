@@ -43,6 +43,19 @@ QString UnitText(const ui::Window& w) {
   return Celsius(w) ? QStringLiteral("˚Celsius") : QStringLiteral("Kelvin");
 }
 
+QString ReasonText(const ui::Window& w, thermo::Reason why) {
+  const thermo::TemperatureUnit unit =
+      Celsius(w) ? thermo::TemperatureUnit::Celsius : thermo::TemperatureUnit::Kelvin;
+  return QString::fromUtf8(thermo::ReasonText(why, unit));
+}
+
+QString UpperBoundText(double kelvin, int decimals, bool celsius) {
+  const double scale = std::pow(10.0, decimals);
+  const double figure = celsius ? kelvin - thermo::CelsiusOffset : kelvin;
+  return QString::number(std::floor(figure * scale) / scale, 'f', decimals) +
+         (celsius ? QStringLiteral(" ˚C") : QStringLiteral(" K"));
+}
+
 std::vector<ui::Handler> Handlers(const ui::Window& w, const char* unitLabel,
                                   std::function<void()> changed) {
   auto chosen = [&w, unitLabel, changed](const char* radio) {

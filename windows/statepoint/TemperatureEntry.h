@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "thermo/Reason.h"
 #include "ui/Window.h"
 
 namespace temperature_entry {
@@ -52,6 +53,15 @@ QString Shown(const ui::Window& w, double kelvin);
 QString ShownExactly(const ui::Window& w, double kelvin);
 // The unit label's text for the unit chosen: "Kelvin" or "˚Celsius".
 QString UnitText(const ui::Window& w);
+
+// The message of a reason, a temperature bound in it in the unit chosen.
+QString ReasonText(const ui::Window& w, thermo::Reason why);
+
+// A temperature (K) that bounds a range from above, as a message prints it
+// in ˚C (`celsius`) or K: rounded down to `decimals` places, so that the
+// figure typed back in that unit lies inside the range, with its unit
+// ("647.127 K", "373.977 ˚C").
+QString UpperBoundText(double kelvin, int decimals, bool celsius);
 
 // The pair's handlers. When a radio becomes the one that is on, the label
 // `unitLabel` (none for nullptr) shows the new unit and `changed` runs; a
