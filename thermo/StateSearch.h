@@ -33,9 +33,12 @@ inline constexpr double MaxCaloricTemp = 3000.0;  // K
 // The states of water a calculator gives figures for, and the only complete
 // states the program-wide state point hands on: from 260 K and inside the
 // equation's temperature window, from 15 cm3/mol, a pressure above 0 and up
-// to 3000 MPa, and mechanically stable (an unstable state lies inside the
-// two-phase region). Reason::None for an accepted state, else the first
-// rule it breaks. The caloric limit of 3000 K is the caloric figures' own.
+// to 3000 MPa, and outside the two-phase region: mechanically stable
+// and, below the critical temperature, on the isotherm's liquid or vapour
+// branch, not between its liquid and vapour spinodal (where the equation
+// has stretches of falling pressure that are no phase of water).
+// Reason::None for an accepted state, else the first rule it breaks. The
+// caloric limit of 3000 K is the caloric figures' own.
 Reason StateRefusal(double T, double P, double V);
 
 // Why the equation gives no value at (T, V): outside its temperature

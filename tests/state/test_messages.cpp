@@ -87,6 +87,8 @@ TEST_F(MessageTest, EachNoResultShowsItsReason) {
        Reason::NoApproachChosen},
       {"state step, 600 K and 60 cm3/mol", [] { return Calculator("RadioButtonTV", "600", "60", false); },
        "ResultPV", Reason::TwoPhaseState},
+      {"state step, 300 K and 50 cm3/mol: the equation's loop",
+       [] { return Calculator("RadioButtonTV", "300", "50", false); }, "ResultPV", Reason::TwoPhaseState},
       {"state step, 250 K and 18 cm3/mol", [] { return Calculator("RadioButtonTV", "250", "18", false); },
        "ResultPV", Reason::TemperatureBelowRange},
       {"state step, 1e6 MPa", [] { return Calculator("RadioButtonTP", "300", "1e6", false); }, "ResultPV",

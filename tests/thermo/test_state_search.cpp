@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "eos/Globals.h"
+#include "thermo/Coexistence.h"
 #include "thermo/ResponseValues.h"
 #include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
@@ -194,6 +195,28 @@ TEST(StateSearch, NoRefusalWhereTheIsothermHasAStableRoot) {
     }
     EXPECT_EQ(refusals, 0);
   }
+}
+
+// Below the critical temperature no state from the first volume past the
+// saturated liquid where the pressure stops falling to the last such below
+// the saturated vapour is handed on; the metastable states outside them are.
+TEST(StateSearch, NoStateBetweenTheSpinodals) {
+  int wrong = 0;
+  for (double T = 260; T < 647; T += 7) {
+    Coexistence c;
+    int passes = 0;
+    ASSERT_TRUE(SolveCoexistenceAtTemperature(T, c, passes)) << T;
+    const std::vector<IsothermPoint> iso = ScanIsotherm(T);
+    auto unstable = [&](const IsothermPoint& p) { return !p.falls && p.V > c.VL && p.V < c.VV; };
+    const double from = std::find_if(iso.begin(), iso.end(), unstable)->V;
+    const double to = std::find_if(iso.rbegin(), iso.rend(), unstable)->V;
+    for (const IsothermPoint& p : iso) {
+      const bool between = p.V >= from && p.V <= to;
+      if (between || (p.V > c.VL && p.V < c.VV && p.P > 0))
+        wrong += StateStepPressure(T, p.V).HasFigure() == between;
+    }
+  }
+  EXPECT_EQ(wrong, 0);  // states between the spinodals handed on, metastable ones refused
 }
 
 // Away from the thin band between the auxiliary and the equation's own
