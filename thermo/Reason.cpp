@@ -16,6 +16,8 @@ const char* ReasonText(Reason reason) {
       return "no result: pressure above the equation's range, 3000 MPa";
     case Reason::PressureNotAboveZero:
       return "no result: pressure not above 0 MPa";
+    case Reason::PressureBelowRange:
+      return "no result: pressure below 1e-30 MPa";
     case Reason::AboveCaloricRange:
       return "no result: caloric figures only up to 3000 K";
     case Reason::TwoPhaseState:

@@ -90,17 +90,41 @@ bool BetweenSpinodals(double T, double V) {
   return s.found && s.liquid < V && V < s.vapour;
 }
 
+// The root at P on the vapour branch of the isotherm at T (below the
+// critical temperature), bracketed from the vapour spinodal up: found at
+// every pressure below the spinodal's, however low. 0 where there is none.
+double VapourRoot(double T, double P) {
+  if (!(P > 0.0 && T < EquationCriticalPoint().T)) return 0.0;
+  detail::Isotherm iso;
+  double V = 0.0;
+  if (!detail::FindIsotherm(iso, T, EquationCriticalPoint().V) || !iso.Root(iso.count - 1, P, V)) return 0.0;
+  return V;
+}
+
 // The root V at (T, P), or the root of the phase the equation's own
 // equilibrium at T says is stable, searched from that phase's saturated
-// volume where V is the other phase. A root already of the stable phase is
-// kept as it is.
+// volume where V is the other phase (the vapour bracketed along its branch
+// where that search fails, as it does far below the saturation pressure).
+// Below the triple point the vapour is the stable phase below the
+// triple-point pressure (as the search start takes it). A root already of
+// the stable phase is kept as it is.
 double StablePhase(double T, double P, double V) {
-  if (!(V > 0) || !(T >= TriplePointTemp && T < EquationCriticalPoint().T)) return V;
+  if (!(V > 0)) return V;
+  if (T < TriplePointTemp) {
+    if (!(P < TriplePointPres)) return V;
+    const Spinodals s = SpinodalsAt(T);
+    if (!s.found || V >= s.vapour) return V;
+    return VapourRoot(T, P);
+  }
+  if (!(T < EquationCriticalPoint().T)) return V;
   Coexistence c;
   int passes = 0;
   if (!SolveCoexistenceAtTemperature(T, c, passes)) return V;
   if (P > c.P && V > c.VL) return Haar_Volume(T, P, c.VL);  // the liquid is stable
-  if (P < c.P && V < c.VV) return Haar_Volume(T, P, c.VV);  // the vapour is stable
+  if (P < c.P && V < c.VV) {                                // the vapour is stable
+    const double vapour = Haar_Volume(T, P, c.VV);
+    return vapour > 0 ? vapour : VapourRoot(T, P);
+  }
   return V;
 }
 
@@ -251,6 +275,7 @@ double StableRootFrom(double T, double P, double start) {
 // Refusals before any volume search at (T, P).
 Reason VolumeRange(double T, double P) {
   if (P > MaxPressure) return Reason::PressureAboveRange;
+  if (P > 0 && P < MinPressure) return Reason::PressureBelowRange;
   if (!Haar_InTemperatureWindow(T)) return Reason::OutsideTemperatureWindow;
   return Reason::None;
 }
@@ -280,6 +305,7 @@ Reason StateRefusal(double T, double P, double V) {
   if (!std::isfinite(V)) return Reason::NoValue;
   if (!MechanicallyStable(T, V) || BetweenSpinodals(T, V)) return Reason::TwoPhaseState;
   if (!(P > 0)) return Reason::PressureNotAboveZero;
+  if (!(P >= MinPressure)) return Reason::PressureBelowRange;
   return Reason::None;
 }
 

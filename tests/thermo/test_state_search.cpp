@@ -68,6 +68,11 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
       {"automatic, 0 C, 500 MPa", [] { return VolumeFromApproach(273.15, 500, kAuto, 0); }, Reason::None,
        kMolarMass / 1152.606, 2e-3},
       {"automatic, 260 K, 0.1 MPa", [] { return VolumeFromApproach(260, 0.1, kAuto, 0); }, Reason::None},
+      // The vapour (an ideal gas) far below the saturation pressure, down to 1e-30 MPa.
+      {"automatic, 273.15 K, 1e-20 MPa", [] { return VolumeFromApproach(273.15, 1e-20, kAuto, 0); },
+       Reason::None, kR * 273.15 / 1e-20, 1e14},
+      {"state step, 4.9e-324 MPa", [] { return StateStepVolume(273.15, 4.9e-324); },
+       Reason::PressureBelowRange},
       // The equation's range.
       {"state step, 300 K, 1e6 MPa", [] { return StateStepVolume(300, 1e6); }, Reason::PressureAboveRange},
       {"state step, 1800 K, 3000 MPa", [] { return StateStepVolume(1800, 3000); }, Reason::None},
@@ -217,6 +222,19 @@ TEST(StateSearch, NoStateBetweenTheSpinodals) {
     }
   }
   EXPECT_EQ(wrong, 0);  // states between the spinodals handed on, metastable ones refused
+}
+
+// Where the vapour is stable, the state step from T and V and the one from
+// T and P give each other's state back down to 1e-30 MPa, and refuse below.
+TEST(StateSearch, TheVapourDownToTheLowestPressureAndBack) {
+  for (double T : {260.0, 273.15, 300.0, 450.0, 600.0, 646.0, 700.0, 1500.0, 5300.0}) {
+    for (double V = 1e8; V < 1e40; V *= 31.6) {
+      const bool below = Globals::Haar_Pressure(T, V) < MinPressure;
+      const Answer P = StateStepPressure(T, V);
+      EXPECT_EQ(P.reason, below ? Reason::PressureBelowRange : Reason::None) << T << " K " << V;
+      EXPECT_NEAR(StateStepVolume(T, P.value).value / V, below ? 0 : 1, 1e-11) << T << " K " << V;
+    }
+  }
 }
 
 // Away from the thin band between the auxiliary and the equation's own
