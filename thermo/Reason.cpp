@@ -30,6 +30,8 @@ const char* ReasonText(Reason reason, TemperatureUnit unit) {
       return "no result: pressure above the equation's range, 3000 MPa";
     case Reason::PressureNotAboveZero:
       return "no result: pressure not above 0 MPa";
+    case Reason::PressureBelowRange:
+      return "no result: pressure below 1e-30 MPa";
     case Reason::AboveCaloricRange:
       return InUnit(unit, "no result: caloric figures only up to 3000 K",
                     "no result: caloric figures only up to 2726.85 ˚C");

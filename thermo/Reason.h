@@ -13,6 +13,7 @@ enum class Reason {
   TemperatureAboveRange,     // from 260 K up, above the equation's temperature window
   PressureAboveRange,        // above the equation's extended range, 3000 MPa
   PressureNotAboveZero,      // a state at 0 MPa or under tension
+  PressureBelowRange,        // a state below the lowest pressure, 1e-30 MPa
   AboveCaloricRange,         // caloric figures above 3000 K
   TwoPhaseState,             // an unstable state inside the two-phase region
   UnstableState,             // a search ended on an unstable state

@@ -7,6 +7,7 @@
 #include "eos/BracketRoot.h"
 #include "eos/Globals.h"
 #include "thermo/Coexistence.h"
+#include "thermo/internal/IsothermBranches.h"
 #include "thermo/internal/RootPolish.h"
 #include "thermo/StateValues.h"
 
@@ -29,17 +30,102 @@ constexpr double kLiquidLikeStartVolume = 18.0;
 // Moves the start off the saturated volume, into the phase asked for.
 constexpr double kStartOffset = 0.2;
 
+// The two ends of the two-phase stretch of an isotherm below the equation's
+// critical temperature. A state of water there lies on the liquid branch,
+// from the compressed liquid up to the liquid spinodal (the first volume
+// past the saturated liquid where the pressure stops falling), or on the
+// vapour branch, from the vapour spinodal (the first such volume below the
+// saturated vapour) up. Every volume strictly between the two is inside the
+// two-phase region: the unstable stretch, and where the equation's isotherm
+// is wavy (up to about 555 K) a stretch across the critical volume whose
+// pressure falls again, at hundreds of MPa, and from 636.98 K the second
+// liquid loop while the saturated liquid lies on the first. Those are
+// artefacts of the equation, no phase of water. The branches are those of
+// the isotherm split the equilibrium solve uses; the liquid spinodal ends
+// the branch holding the equation's saturated liquid, below the triple
+// point (no equilibrium of the liquid) and within the critical band the
+// first branch.
+struct Spinodals {
+  bool found = false;   // false at and above the critical temperature
+  double liquid = 0.0;  // cm3/mol
+  double vapour = 0.0;  // cm3/mol
+};
+
+Spinodals FindSpinodals(double T) {
+  Spinodals s;
+  if (!(T < EquationCriticalPoint().T)) return s;
+  detail::Isotherm iso;
+  if (!detail::FindIsotherm(iso, T, EquationCriticalPoint().V)) return s;
+  int liquid = 0;
+  Coexistence c;
+  int passes = 0;
+  if (T >= TriplePointTemp && SolveCoexistenceAtTemperature(T, c, passes)) {
+    for (int i = 0; i + 1 < iso.count; ++i) {
+      if (iso.branches[i].lo <= c.VL && c.VL <= iso.branches[i].hi) liquid = i;
+    }
+  }
+  s.found = true;
+  s.liquid = iso.branches[liquid].hi;
+  s.vapour = iso.branches[iso.count - 1].lo;
+  return s;
+}
+
+// The spinodals at T, kept per thread for the last temperature asked: the
+// state rule runs on every state stored, mostly at one temperature after
+// another.
+Spinodals SpinodalsAt(double T) {
+  struct Kept {
+    bool valid = false;
+    double T = 0.0;
+    Spinodals s;
+  };
+  thread_local Kept kept;
+  if (!(kept.valid && kept.T == T)) kept = Kept{true, T, FindSpinodals(T)};
+  return kept.s;
+}
+
+// Whether V lies strictly between the spinodals of the isotherm at T.
+bool BetweenSpinodals(double T, double V) {
+  if (!(T < EquationCriticalPoint().T)) return false;
+  const Spinodals s = SpinodalsAt(T);
+  return s.found && s.liquid < V && V < s.vapour;
+}
+
+// The root at P on the vapour branch of the isotherm at T (below the
+// critical temperature), bracketed from the vapour spinodal up: found at
+// every pressure below the spinodal's, however low. 0 where there is none.
+double VapourRoot(double T, double P) {
+  if (!(P > 0.0 && T < EquationCriticalPoint().T)) return 0.0;
+  detail::Isotherm iso;
+  double V = 0.0;
+  if (!detail::FindIsotherm(iso, T, EquationCriticalPoint().V) || !iso.Root(iso.count - 1, P, V)) return 0.0;
+  return V;
+}
+
 // The root V at (T, P), or the root of the phase the equation's own
 // equilibrium at T says is stable, searched from that phase's saturated
-// volume where V is the other phase. A root already of the stable phase is
-// kept as it is.
+// volume where V is the other phase (the vapour bracketed along its branch
+// where that search fails, as it does far below the saturation pressure).
+// Below the triple point the vapour is the stable phase below the
+// triple-point pressure (as the search start takes it). A root already of
+// the stable phase is kept as it is.
 double StablePhase(double T, double P, double V) {
-  if (!(V > 0) || !(T >= TriplePointTemp && T < EquationCriticalPoint().T)) return V;
+  if (!(V > 0)) return V;
+  if (T < TriplePointTemp) {
+    if (!(P < TriplePointPres)) return V;
+    const Spinodals s = SpinodalsAt(T);
+    if (!s.found || V >= s.vapour) return V;
+    return VapourRoot(T, P);
+  }
+  if (!(T < EquationCriticalPoint().T)) return V;
   Coexistence c;
   int passes = 0;
   if (!SolveCoexistenceAtTemperature(T, c, passes)) return V;
   if (P > c.P && V > c.VL) return Haar_Volume(T, P, c.VL);  // the liquid is stable
-  if (P < c.P && V < c.VV) return Haar_Volume(T, P, c.VV);  // the vapour is stable
+  if (P < c.P && V < c.VV) {                                // the vapour is stable
+    const double vapour = Haar_Volume(T, P, c.VV);
+    return vapour > 0 ? vapour : VapourRoot(T, P);
+  }
   return V;
 }
 
@@ -64,11 +150,10 @@ constexpr double kGasScanVolume = 1e6;  // cm3/mol
 constexpr int kMaxScanSteps = 6000;
 
 // A root of P on a stretch of the isotherm where the pressure falls as the
-// volume grows: the stretch's number along the scan, and its fugacity.
+// volume grows, and its fugacity.
 struct IsothermRoot {
   double V = 0.0;
   double f = 0.0;
-  int stretch = 0;
 };
 
 // The root of P(T, V) = P between a (pressure at or above P) and b (below),
@@ -103,13 +188,11 @@ double StableEnd(double T, double stable, double unstable) {
 // the one of the stable phase is kept. From the triple point to the
 // critical point that is the phase of the equation's own equilibrium at T
 // (the liquid above its pressure, the vapour below; of several liquid roots
-// the one of lowest fugacity). Elsewhere only the compressed-liquid and the
-// gas stretch, the first and the last, carry roots that are water (at low
-// temperatures a stretch between them, with pressures of hundreds of MPa,
-// is an artefact of the equation inside the two-phase region): below the
-// triple point the one the state step's start takes (the compressed liquid
-// from the triple-point pressure up), else the one of lower fugacity. 0
-// where there is none.
+// the one of lowest fugacity). Elsewhere below the critical temperature only
+// the liquid and the vapour branch carry roots that are water (none between
+// the spinodals, see Spinodals): below the triple point the one the state
+// step's start takes (the compressed liquid from the triple-point pressure
+// up), else the one of lower fugacity. 0 where there is none.
 double BracketedStableRoot(double T, double P) {
   if (!(P > 0.0 && P <= MaxPressure)) return 0.0;
   constexpr int kMaxRoots = 16;
@@ -119,10 +202,8 @@ double BracketedStableRoot(double T, double P) {
   double v1 = kIsothermScanStart;
   double p1 = Haar_Pressure(T, v1);
   bool stable1 = MechanicallyStable(T, v1);
-  const bool firstStable = stable1;
-  int stretch = 0;
   auto add = [&](double a, double b) {
-    if (count < kMaxRoots && NarrowedStableRoot(T, P, a, b, roots[count])) roots[count++].stretch = stretch;
+    if (count < kMaxRoots && NarrowedStableRoot(T, P, a, b, roots[count])) ++count;
   };
   for (int step = 0; step < kMaxScanSteps && (v1 < end || p1 > P); ++step) {
     const double factor = v1 < kFineScanBelow     ? kFineScanFactor
@@ -136,25 +217,24 @@ double BracketedStableRoot(double T, double P) {
     } else if (stable1) {
       add(v1, StableEnd(T, v1, v2));
     } else if (stable2) {
-      ++stretch;
       add(StableEnd(T, v2, v1), v2);
     }
     v1 = v2;
     p1 = p2;
     stable1 = stable2;
   }
-  const int lastStretch = stable1 ? stretch : -1;
-
   Coexistence c;
   int passes = 0;
   const bool equilibrium = T >= TriplePointTemp && T < EquationCriticalPoint().T &&
                            SolveCoexistenceAtTemperature(T, c, passes);
   double V = 0.0;
   double f = std::numeric_limits<double>::infinity();
+  const Spinodals s = SpinodalsAt(T);
   auto stablePhase = [&](const IsothermRoot& r) {
     if (equilibrium) return P >= c.P ? r.V <= c.VL : r.V >= c.VV;
-    const bool liquid = r.stretch == 0 && firstStable;
-    const bool gas = r.stretch == lastStretch;
+    if (!s.found) return true;  // one stable stretch
+    const bool liquid = r.V <= s.liquid;
+    const bool gas = r.V >= s.vapour;
     if (T < TriplePointTemp) return P >= TriplePointPres ? liquid : gas;
     return liquid || gas;
   };
@@ -168,8 +248,13 @@ double BracketedStableRoot(double T, double P) {
   return V;
 }
 
+// Whether the root V at T is a state of water: mechanically stable, and not
+// between the spinodals.
+bool WaterRoot(double T, double V) { return V > 0 && MechanicallyStable(T, V) && !BetweenSpinodals(T, V); }
+
 // The root the volume search finds from `start`, as the stable phase (see
-// StablePhase). Where that gives none, or an unstable one, the search is
+// StablePhase). Where that gives none, or one that is no state of water
+// (unstable, or between the spinodals), the search is
 // retried from the state step's start, from 15 cm3/mol and from the ideal
 // gas, and then bracketed along the isotherm: the answer is none only where
 // the isotherm has no stable root at P. Where the first search gives a
@@ -177,20 +262,27 @@ double BracketedStableRoot(double T, double P) {
 // where nothing else is found.
 double StableRootFrom(double T, double P, double start) {
   const double first = StablePhase(T, P, Haar_Volume(T, P, start));
-  if (first > 0 && MechanicallyStable(T, first)) return first;
+  if (WaterRoot(T, first)) return first;
   if (!(P > 0.0 && P <= MaxPressure)) return first;
   for (const double retry : {VolumeSearchStart(T, P), MinMolarVol, GasConstantR * T / P}) {
     if (retry == start) continue;
     const double V = StablePhase(T, P, Haar_Volume(T, P, retry));
-    if (V > 0 && MechanicallyStable(T, V)) return V;
+    if (WaterRoot(T, V)) return V;
   }
   const double V = BracketedStableRoot(T, P);
   return V > 0 ? V : first;
 }
 
-// Refusals before any volume search at (T, P).
-Reason VolumeRange(double T, double P) {
+// Pressures no volume search is run for: above 3000 MPa, below 1e-30 MPa.
+Reason PressureRange(double P) {
   if (P > MaxPressure) return Reason::PressureAboveRange;
+  if (P > 0 && P < MinPressure) return Reason::PressureBelowRange;
+  return Reason::None;
+}
+
+// Refusals before any volume search at (T, P) of the Molar Volume window.
+Reason VolumeRange(double T, double P) {
+  if (const Reason r = PressureRange(P); r != Reason::None) return r;
   if (!Haar_InTemperatureWindow(T)) return Reason::OutsideTemperatureWindow;
   return Reason::None;
 }
@@ -226,8 +318,9 @@ Reason StateRefusal(double T, double P, double V) {
   if (!(V >= MinMolarVol)) return Reason::VolumeBelowRange;
   if (!(P <= MaxPressure)) return Reason::PressureAboveRange;
   if (!std::isfinite(V)) return Reason::NoValue;
-  if (!MechanicallyStable(T, V)) return Reason::TwoPhaseState;
+  if (!MechanicallyStable(T, V) || BetweenSpinodals(T, V)) return Reason::TwoPhaseState;
   if (!(P > 0)) return Reason::PressureNotAboveZero;
+  if (!(P >= MinPressure)) return Reason::PressureBelowRange;
   return Reason::None;
 }
 
@@ -267,7 +360,7 @@ double VolumeSearchStart(double T, double P) {
 Answer StateStepVolume(double T, double P) {
   // The state's own temperature range, narrower than the window the Molar
   // Volume window searches in.
-  if (P > MaxPressure) return Answer::None(Reason::PressureAboveRange);
+  if (const Reason r = PressureRange(P); r != Reason::None) return Answer::None(r);
   if (const Reason r = TemperatureRefusal(T); r != Reason::None) return Answer::None(r);
   const double V = detail::PolishedVolume(T, P, StableRootFrom(T, P, VolumeSearchStart(T, P)));
   if (V == 0) return Answer::None(Reason::NoRoot);

@@ -35,12 +35,26 @@ namespace thermo {
 inline constexpr double MaxPressure = 3000.0;     // MPa
 inline constexpr double MaxCaloricTemp = 3000.0;  // K
 
+// The lowest pressure of a state: 1e-30 MPa (1e-24 Pa), orders of magnitude
+// below the best laboratory vacuum and the thin gas between the galaxies,
+// so it leaves out no state of water. Down to it the vapour's molar volume
+// (at most about 4e34 cm3/mol) is an ordinary double, and the volume search
+// finds it at every temperature of the equation's window to the precision
+// of a search at ordinary pressures; below it the volume R T / P soon
+// leaves the doubles (4.9e-324 MPa has none). Both state steps, and the
+// volume searches of the Molar Volume window, apply it, so that a state one
+// step gives, the other gives back.
+inline constexpr double MinPressure = 1e-30;  // MPa
+
 // The states of water a calculator gives figures for, and the only complete
 // states the program-wide state point hands on: from 260 K and inside the
-// equation's temperature window, from 15 cm3/mol, a pressure above 0 and up
-// to 3000 MPa, and mechanically stable (an unstable state lies inside the
-// two-phase region). Reason::None for an accepted state, else the first
-// rule it breaks. The caloric limit of 3000 K is the caloric figures' own.
+// equation's temperature window, from 15 cm3/mol, a pressure from 1e-30
+// MPa up to 3000 MPa, and outside the two-phase region: mechanically stable
+// and, below the critical temperature, on the isotherm's liquid or vapour
+// branch, not between its liquid and vapour spinodal (where the equation
+// has stretches of falling pressure that are no phase of water).
+// Reason::None for an accepted state, else the first rule it breaks. The
+// caloric limit of 3000 K is the caloric figures' own.
 Reason StateRefusal(double T, double P, double V);
 
 // Why the equation gives no value at (T, V) of a state: its temperature
@@ -60,13 +74,14 @@ Answer PressureOfState(double T, double V);
 Answer StateStepPressure(double T, double V);
 
 // The state step from T and P: the molar volume from the state step's
-// search start, none above 3000 MPa or outside the states' temperature
-// range (from 260 K to the top of the equation's window), and none (with
-// the reason) where StateRefusal refuses the state found, a molar volume
-// below 15 cm3/mol, say. From the triple point up to the equation's
-// critical temperature the root is the phase that is stable by the
-// equation's own equilibrium at T: the liquid above its saturation
-// pressure, the vapour below.
+// search start, none above 3000 MPa, below 1e-30 MPa or outside the
+// states' temperature range (from 260 K to the top of the equation's
+// window), and none (with the reason) where StateRefusal refuses the state
+// found, a molar volume below 15 cm3/mol, say. From the triple point up to
+// the equation's critical temperature the root is the phase that is stable
+// by the equation's own equilibrium at T: the liquid above its saturation
+// pressure, the vapour below (below the triple point, the vapour below the
+// triple-point pressure).
 Answer StateStepVolume(double T, double P);
 
 // Where the state step's volume search at T (K) and P (MPa) starts, in

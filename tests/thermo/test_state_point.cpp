@@ -29,13 +29,14 @@ TEST(StatePoint, SetReplacesAllThreeAndUnknownsAreZero) {
       {{kNaN, 10, 18}, {0, 10, 18}, false},
       {{300, kInf, 18}, {300, 0, 18}, false},
       {{300, 1, -kInf}, {300, 1, 0}, false},
-      {{300, 1e-200, 18}, {300, 1e-200, 18}, true},
+      {{300, 1e-20, 18}, {300, 1e-20, 18}, true},
       // A refused state keeps only what its writer was given, none of it
       // when nothing was computed.
       {{596.44, 3000, 13.22407}, {596.44, 3000, 0}, false, Computed::V},
       {{600, 10.61993, 60}, {600, 0, 60}, false, Computed::P},
       {{250, 10, 18}, {0, 10, 18}, false, Computed::T},
       {{500, 5, 30}, {0, 0, 0}, false},
+      {{300, 1e-200, 18}, {0, 0, 0}, false},  // below the lowest pressure
   };
   for (const auto& c : cases) {
     StatePoint::Set(300, 7, 18);  // an earlier state leaves nothing behind

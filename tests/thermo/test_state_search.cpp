@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "eos/Globals.h"
+#include "thermo/Coexistence.h"
 #include "thermo/ResponseValues.h"
 #include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
@@ -67,6 +68,11 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
       {"automatic, 0 C, 500 MPa", [] { return VolumeFromApproach(273.15, 500, kAuto, 0); }, Reason::None,
        kMolarMass / 1152.606, 2e-3},
       {"automatic, 260 K, 0.1 MPa", [] { return VolumeFromApproach(260, 0.1, kAuto, 0); }, Reason::None},
+      // The vapour (an ideal gas) far below the saturation pressure, down to 1e-30 MPa.
+      {"automatic, 273.15 K, 1e-20 MPa", [] { return VolumeFromApproach(273.15, 1e-20, kAuto, 0); },
+       Reason::None, kR * 273.15 / 1e-20, 1e14},
+      {"state step, 4.9e-324 MPa", [] { return StateStepVolume(273.15, 4.9e-324); },
+       Reason::PressureBelowRange},
       // The equation's range.
       {"state step, 300 K, 1e6 MPa", [] { return StateStepVolume(300, 1e6); }, Reason::PressureAboveRange},
       {"state step, 1800 K, 3000 MPa", [] { return StateStepVolume(1800, 3000); }, Reason::None},
@@ -193,6 +199,41 @@ TEST(StateSearch, NoRefusalWhereTheIsothermHasAStableRoot) {
       }
     }
     EXPECT_EQ(refusals, 0);
+  }
+}
+
+// Below the critical temperature no state from the first volume past the
+// saturated liquid where the pressure stops falling to the last such below
+// the saturated vapour is handed on; the metastable states outside them are.
+TEST(StateSearch, NoStateBetweenTheSpinodals) {
+  int wrong = 0;
+  for (double T = 260; T < 647; T += 7) {
+    Coexistence c;
+    int passes = 0;
+    ASSERT_TRUE(SolveCoexistenceAtTemperature(T, c, passes)) << T;
+    const std::vector<IsothermPoint> iso = ScanIsotherm(T);
+    auto unstable = [&](const IsothermPoint& p) { return !p.falls && p.V > c.VL && p.V < c.VV; };
+    const double from = std::find_if(iso.begin(), iso.end(), unstable)->V;
+    const double to = std::find_if(iso.rbegin(), iso.rend(), unstable)->V;
+    for (const IsothermPoint& p : iso) {
+      const bool between = p.V >= from && p.V <= to;
+      if (between || (p.V > c.VL && p.V < c.VV && p.P > 0))
+        wrong += StateStepPressure(T, p.V).HasFigure() == between;
+    }
+  }
+  EXPECT_EQ(wrong, 0);  // states between the spinodals handed on, metastable ones refused
+}
+
+// Where the vapour is stable, the state step from T and V and the one from
+// T and P give each other's state back down to 1e-30 MPa, and refuse below.
+TEST(StateSearch, TheVapourDownToTheLowestPressureAndBack) {
+  for (double T : {260.0, 273.15, 300.0, 450.0, 600.0, 646.0, 700.0, 1500.0, 5300.0}) {
+    for (double V = 1e8; V < 1e40; V *= 31.6) {
+      const bool below = Globals::Haar_Pressure(T, V) < MinPressure;
+      const Answer P = StateStepPressure(T, V);
+      EXPECT_EQ(P.reason, below ? Reason::PressureBelowRange : Reason::None) << T << " K " << V;
+      EXPECT_NEAR(StateStepVolume(T, P.value).value / V, below ? 0 : 1, 1e-11) << T << " K " << V;
+    }
   }
 }
 
