@@ -273,10 +273,17 @@ double StableRootFrom(double T, double P, double start) {
   return V > 0 ? V : first;
 }
 
+// Whether a pressure above 0 lies below the lowest pressure of a state as
+// printed: a state the T,P step finds at 1e-30 MPa gives back, from its
+// volume, a pressure a few units in the last place either side of it, which
+// still reads 1e-30 in every shown digit. So the floor gives way by half a
+// unit in the eighth significant digit, as the printed critical point does.
+bool BelowLowestPressure(double P) { return P < MinPressure * (1.0 - 5e-8); }
+
 // Pressures no volume search is run for: above 3000 MPa, below 1e-30 MPa.
 Reason PressureRange(double P) {
   if (P > MaxPressure) return Reason::PressureAboveRange;
-  if (P > 0 && P < MinPressure) return Reason::PressureBelowRange;
+  if (P > 0 && BelowLowestPressure(P)) return Reason::PressureBelowRange;
   return Reason::None;
 }
 
@@ -320,7 +327,7 @@ Reason StateRefusal(double T, double P, double V) {
   if (!std::isfinite(V)) return Reason::NoValue;
   if (!MechanicallyStable(T, V) || BetweenSpinodals(T, V)) return Reason::TwoPhaseState;
   if (!(P > 0)) return Reason::PressureNotAboveZero;
-  if (!(P >= MinPressure)) return Reason::PressureBelowRange;
+  if (BelowLowestPressure(P)) return Reason::PressureBelowRange;
   return Reason::None;
 }
 
