@@ -108,13 +108,27 @@ void SetBackgroundTask(BackgroundTaskHook hook);  // nullptr removes the hook
 namespace detail {
 inline BackgroundTaskHook backgroundTask = nullptr;
 }
-// The hook installed now, or nullptr: for a caller that runs one piece of
-// work without yielding and then puts the hook back.
+// The hook installed now, or nullptr.
 inline BackgroundTaskHook CurrentBackgroundTask() { return detail::backgroundTask; }
 // Called once per pass by every long loop of the module.
 inline void RuntimeBackgroundTask() {
   if (detail::backgroundTask != nullptr) detail::backgroundTask();
 }
+
+// For the life of the scope no loop calls the hook, so no handler runs in
+// the middle of the work done there (the writing of state that handlers
+// read, a check and the write that must follow it unseen); the hook that
+// was installed is put back however the scope ends, an exception included.
+class BackgroundTaskPause {
+ public:
+  BackgroundTaskPause() : saved_(detail::backgroundTask) { SetBackgroundTask(nullptr); }
+  ~BackgroundTaskPause() { SetBackgroundTask(saved_); }
+  BackgroundTaskPause(const BackgroundTaskPause&) = delete;
+  BackgroundTaskPause& operator=(const BackgroundTaskPause&) = delete;
+
+ private:
+  BackgroundTaskHook saved_;
+};
 
 // ------------------------------------------------------ the Helmholtz parts
 

@@ -101,11 +101,9 @@ CoexistenceAnswer SearchOrSolve(int nudge, bool givenT, double given, double X0,
     // writing. So this one runs without yielding (a few milliseconds at
     // most) and its arrays are copied at once; the search yields between
     // its passes.
-    const BackgroundTaskHook hook = CurrentBackgroundTask();
-    SetBackgroundTask(nullptr);
+    const BackgroundTaskPause pause;
     const double value = Function_LV(nudge, T, P);
     last = EvaluatedState(T, P);
-    SetBackgroundTask(hook);
     return value;
   };
   const SaturationSearch search = DampedSaturationSecant(f, X0, X, SearchPassLimit);

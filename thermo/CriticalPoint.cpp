@@ -64,11 +64,8 @@ const CriticalPoint& EquationCriticalPoint() {
   // Found without letting events run (about a millisecond): a handler run
   // meanwhile would ask for the point while it is still being found.
   static const CriticalPoint point = [] {
-    const BackgroundTaskHook hook = CurrentBackgroundTask();
-    SetBackgroundTask(nullptr);
-    const CriticalPoint found = FindCriticalPoint();
-    SetBackgroundTask(hook);
-    return found;
+    const BackgroundTaskPause pause;
+    return FindCriticalPoint();
   }();
   return point;
 }

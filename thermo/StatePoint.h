@@ -33,7 +33,8 @@ class StatePoint {
   // above 0 is stored as 0 (unknown). A complete state that StateRefusal
   // refuses is stored without the variable the writer computed, so the
   // given ones are still handed on; one with nothing computed (all given)
-  // is not stored: the state point is emptied.
+  // is not stored: the state point is emptied. No events run during the
+  // store, so a caller's check of its inputs just before still holds after.
   static void Set(double T, double P, double V, Computed computed = Computed::None);
   static void Set(const State& s, Computed computed = Computed::None) { Set(s.T, s.P, s.V, computed); }
   // All three variables unknown.

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <stdexcept>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -195,6 +196,19 @@ TEST(HelmholtzParts, ResidualYieldsOncePerTerm) {
   Haar_Residual(Q::Pressure, 300.0, 0.0);  // declined: no term evaluated
   Haar_Base(Q::Pressure, 300.0, 18.0);     // closed form: no loop
   EXPECT_EQ(hookCalls, 0);
+}
+
+// The hook a pause of the background step takes away is back however the
+// pause ends, an exception included.
+TEST(HelmholtzParts, APausedBackgroundStepComesBackAfterAnException) {
+  HookCounter hooks;
+  try {
+    const BackgroundTaskPause pause;
+    EXPECT_EQ(CurrentBackgroundTask(), nullptr);
+    throw std::runtime_error("through the pause");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(CurrentBackgroundTask(), &CountHook);
 }
 
 // The base part keeps what depends on the temperature alone between calls;

@@ -162,19 +162,22 @@ int ShownWindows() {
 }
 
 // Something a user does while a loop lets events run: DoDuringNextLoop arms
-// an action, which the next background-task call runs, once; ActionDone
-// tells whether that call came.
+// an action, which the background-task call numbered `step` (from 1) runs,
+// once; ActionDone tells whether that call came.
 inline std::function<void()> armedAction;
+inline long stepsSeen = 0, actionStep = 1;
 
 inline void RunArmedAction() {
-  if (!armedAction) return;
+  if (++stepsSeen < actionStep || !armedAction) return;
   const std::function<void()> action = std::move(armedAction);
   armedAction = nullptr;  // once
   action();
 }
 
-inline void DoDuringNextLoop(std::function<void()> action) {
+inline void DoDuringNextLoop(std::function<void()> action, long step = 1) {
   armedAction = std::move(action);
+  stepsSeen = 0;
+  actionStep = step;
   Globals::SetBackgroundTask(&RunArmedAction);
 }
 

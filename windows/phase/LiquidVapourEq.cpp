@@ -119,6 +119,7 @@ void LiquidVapourEq::EmptyResults() {
 }
 
 void LiquidVapourEq::DataEntryV_TextChange() {
+  thGuard_.Changed();
   guard_.Changed();
   // A bulk volume of liquid and vapour: handed over as a state point with
   // no temperature or pressure, never beside another window's.
@@ -132,7 +133,8 @@ void LiquidVapourEq::DataEntryV_TextChange() {
   EmptyResults();
 }
 
-// The results belong to the temperature they were calculated at.
+// The results belong to the temperature they were calculated at; Th does
+// not depend on it.
 void LiquidVapourEq::DataEntryT_TextChange() {
   guard_.Changed();
   EmptyResults();
@@ -140,12 +142,12 @@ void LiquidVapourEq::DataEntryT_TextChange() {
 }
 
 void LiquidVapourEq::calTh_Action() {
-  if (guard_.Running()) return;
-  const ui::AnswerGuard::Run run(guard_);
-  const ui::AnswerGuard::Ticket inputs = guard_.Take();
+  if (Running()) return;
+  const ui::AnswerGuard::Run run(thGuard_);
+  const ui::AnswerGuard::Ticket inputs = thGuard_.Take();
   const double V = ui::Val(Field("DataEntryV")->Text());
   const std::optional<double> Th = thermo::HomogenizationTemperatureOfVolume(V);
-  if (!guard_.Current(inputs)) return;  // the volume changed meanwhile
+  if (!thGuard_.Current(inputs)) return;  // the volume changed meanwhile
   th_ = Th.value_or(0.0);
   thAsked_ = true;
   ui::StaticText* shown = Label("nummerTh");
@@ -160,7 +162,8 @@ void LiquidVapourEq::calTh_Action() {
   }
 }
 
-// A unit switch changes the temperature the entry stands for.
+// A unit switch changes the temperature the entry stands for (not Th,
+// which is shown in ˚C).
 void LiquidVapourEq::UnitChanged() {
   guard_.Changed();
   EmptyResults();
@@ -168,7 +171,7 @@ void LiquidVapourEq::UnitChanged() {
 }
 
 void LiquidVapourEq::Clear_Action() {
-  if (guard_.Running()) return;
+  if (Running()) return;
   Label("warning")->SetText(QString());
   Field("DataEntryV")->SetText(QString());
   Field("DataEntryT")->SetText(QString());
@@ -177,7 +180,7 @@ void LiquidVapourEq::Clear_Action() {
 }
 
 void LiquidVapourEq::calculate_Action() {
-  if (guard_.Running()) return;  // a press during the calculation's own yields
+  if (Running()) return;  // a press during the calculation's own yields
   const ui::AnswerGuard::Run run(guard_);
 
   const double V = ui::Val(Field("DataEntryV")->Text());

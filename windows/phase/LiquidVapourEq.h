@@ -31,8 +31,11 @@ class LiquidVapourEq : public ui::Window {
 
   double th_ = 0.0;    // the homogenization temperature of the volume typed, K; 0 for none
   bool thAsked_ = false;  // whether th_ was calculated for the volume typed
-  // Running while a calculation runs. Its changes are those of every input
-  // (either entry, the unit): a calculation during which one changed shows
-  // nothing.
+  // One guard per answer, each counting the changes of that answer's own
+  // inputs: a calculation during which one of them changed shows nothing.
+  // Th depends on the volume alone; the phases on every input (either
+  // entry, the unit). While either calculation runs, neither starts again.
+  ui::AnswerGuard thGuard_;
   ui::AnswerGuard guard_;
+  bool Running() const { return thGuard_.Running() || guard_.Running(); }
 };

@@ -130,6 +130,8 @@ void PressuresWindow::ShowTemperatureLimits() {
 }
 
 void PressuresWindow::calculate_Action() {
+  if (guard_.Running()) return;  // a press during the evaluation's own yields
+  const ui::AnswerGuard::Run run(guard_);
   const double T = ReadTemperature();
   const double V = ui::Val(Field("dataEntry")->Text());
   if (!(V > 0) || !(T > 0)) {
@@ -145,6 +147,8 @@ void PressuresWindow::calculate_Action() {
   const ui::AnswerGuard::Ticket inputs = guard_.Take();
   const thermo::Answer p = thermo::PressureOfState(T, V);
   if (!guard_.Current(inputs)) return;
+  // The store lets no events run: the answer written after it is still
+  // that of the inputs just checked.
   thermo::StatePoint::Set(T, p.value, V, thermo::Computed::P);
   stored_ = true;
   ui::StaticText* result = Label("Result");

@@ -42,7 +42,8 @@ class PressuresWindow : public ui::Window {
   void Clear_Action();
 
   // The changes of the inputs; a pressure computed while they changed (the
-  // evaluation lets events run) is dropped.
+  // evaluation lets events run) is dropped. Running while "calculate" runs:
+  // a second press meanwhile starts nothing.
   ui::AnswerGuard guard_;
   // The temperatures whose limits were asked for: only the latest's are
   // shown (their solve lets events run).

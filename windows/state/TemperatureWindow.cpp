@@ -159,6 +159,8 @@ void TemperatureWindow::dataEntry1_TextChange() {
 }
 
 void TemperatureWindow::calculate_Action() {
+  if (guard_.Running()) return;  // a press during the search's own yields
+  const ui::AnswerGuard::Run run(guard_);
   const double V = ui::Val(Field("dataEntry")->Text());
   const double P = ui::Val(Field("dataEntry1")->Text());
   if (!(V > 0) || !(P > 0)) {
@@ -176,6 +178,8 @@ void TemperatureWindow::calculate_Action() {
   const thermo::Answer T =
       thermo::TemperatureFromApproach(P, V, approach, ui::Val(Field("dataEntryT")->Text()));
   if (!guard_.Current(inputs)) return;
+  // The store lets no events run: the answer written after it is still
+  // that of the inputs just checked.
   thermo::StatePoint::Set(T.value, P, V, thermo::Computed::T);
   stored_ = true;
   found_ = T.HasFigure() ? T.value : 0.0;

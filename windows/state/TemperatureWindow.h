@@ -51,7 +51,8 @@ class TemperatureWindow : public ui::Window {
   void calculate_Action();
 
   // The changes of the inputs; a temperature found while they changed (the
-  // search lets events run) is dropped.
+  // search lets events run) is dropped. Running while "calculate" runs: a
+  // second press meanwhile starts nothing.
   ui::AnswerGuard guard_;
   // The pressures whose limits were asked for: only the latest's are shown
   // (their solve lets events run).

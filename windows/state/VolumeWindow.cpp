@@ -151,6 +151,8 @@ void VolumeWindow::dataEntryT_TextChange() {
 void VolumeWindow::dataEntryV_TextChange() { InputsChanged(); }
 
 void VolumeWindow::calculate_Action() {
+  if (guard_.Running()) return;  // a press during the search's own yields
+  const ui::AnswerGuard::Run run(guard_);
   const double T = ReadTemperature();
   const double P = ui::Val(Field("dataEntryP")->Text());
   if (!(P > 0) || !(T > 0)) {
@@ -168,6 +170,8 @@ void VolumeWindow::calculate_Action() {
   const thermo::Answer V =
       thermo::VolumeFromApproach(T, P, approach, ui::Val(Field("dataEntryV")->Text()));
   if (!guard_.Current(inputs)) return;
+  // The store lets no events run: the answer written after it is still
+  // that of the inputs just checked.
   thermo::StatePoint::Set(T, P, V.value, thermo::Computed::V);
   stored_ = true;
   if (V.HasFigure()) {

@@ -41,7 +41,8 @@ class VolumeWindow : public ui::Window {
   void calculate_Action();
 
   // The changes of the inputs; a volume found while they changed (the
-  // search lets events run) is dropped.
+  // search lets events run) is dropped. Running while "calculate" runs: a
+  // second press meanwhile starts nothing.
   ui::AnswerGuard guard_;
   // The state point holds the state computed from the inputs shown.
   bool stored_ = false;

@@ -385,6 +385,8 @@ void StatePointWindow::PushButton1_Action() {
     Label("warning")->SetText(temperature_entry::ReasonText(*this, P.reason));
     Label("Density2")->SetText(QString());
   }
+  // The store lets no events run: the state kept is still that of the
+  // entries checked above.
   thermo::StatePoint::Set(state, tp ? thermo::Computed::V : thermo::Computed::P);
   if (state.Complete()) {
     completed_ = state;
