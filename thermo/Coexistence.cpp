@@ -21,6 +21,17 @@ namespace {
 constexpr double PressureTolerance = 1e-6;   // MPa
 constexpr double EquilibriumPressureTolerance = 1e-10;  // relative to P
 
+// Whether the two volumes are a liquid and a vapour root of the isotherm at
+// the state's own pressure: not so where the liquid-minus-vapour function
+// found them only after shifting the pressure or the temperature.
+bool RootsAtItsState(const Coexistence& c) {
+  const double T = c.T;
+  const double P = c.P;
+  if (!(T > 0.0 && P > 0.0 && c.VL > 0.0 && c.VV > c.VL)) return false;
+  return std::abs(Haar_Pressure(T, c.VL) - P) <= PressureTolerance &&
+         std::abs(Haar_Pressure(T, c.VV) - P) <= PressureTolerance;
+}
+
 }  // namespace
 
 // The check of IsCoexistence, on the isotherm of c.T already found; with
@@ -28,9 +39,7 @@ constexpr double EquilibriumPressureTolerance = 1e-10;  // relative to P
 bool Checked(const Isotherm& iso, const Coexistence& c, const BranchFugacities* roots) {
   const double T = c.T;
   const double P = c.P;
-  if (!(T > 0.0 && P > 0.0 && c.VL > 0.0 && c.VV > c.VL)) return false;
-  if (!(std::abs(Haar_Pressure(T, c.VL) - P) <= PressureTolerance)) return false;
-  if (!(std::abs(Haar_Pressure(T, c.VV) - P) <= PressureTolerance)) return false;
+  if (!RootsAtItsState(c)) return false;
   const double fL = Haar_Fugacity(T, P, c.VL);
   const double fV = Haar_Fugacity(T, P, c.VV);
   if (!(fL > 0.0 && fV > 0.0)) return false;
@@ -90,10 +99,44 @@ Coexistence EvaluatedState(double T, double P) {
 // Runs the saturation search over the pressure (T given) or the temperature
 // (P given) from the points X0 and X, keeps its answer when it is the stable
 // equilibrium, and otherwise solves for one directly.
+//
+// The search's answer passes the check only at the equilibrium itself, so it
+// can end only where the liquid-minus-vapour function takes the
+// equilibrium's two volumes as its liquid and its vapour root: the liquid's
+// below the volume that divides its liquid roots from its vapour roots
+// (CritMolarVol, the auxiliary curve's critical volume), the vapour's above
+// it. From about 646.982 K (22.0164 MPa) up to the equation's critical point
+// the saturated liquid of the equation is wider than that: the function
+// finds a liquid root only at a shifted state, some hundred root searches
+// away, and the search circles through its passes at a millisecond each
+// without ever ending. So at the search's first evaluation whose roots lie
+// at a shifted state (only such evaluations are slow), the direct solve
+// runs; where its equilibrium lies across the dividing volume, the search is
+// given up and the direct solve's answer taken. The search would end within
+// its check's tolerance of the equilibrium (a few 1e-9 MPa), where on an
+// isotherm this flat the liquid's volume may still differ by some 1e-5
+// cm3/mol; within this margin of the dividing volume it runs.
+constexpr double DividingVolumeMargin = 1e-4;  // cm3/mol
+
 CoexistenceAnswer SearchOrSolve(int nudge, bool givenT, double given, double X0, double X,
                                 bool (*direct)(double, Coexistence&, int&)) {
+  CoexistenceAnswer solved;
+  bool solveRun = false;
+  auto solve = [&solved, &solveRun, direct, given]() {
+    if (!solveRun) solved.found = direct(given, solved.state, solved.iterations);
+    solveRun = true;
+    return solved;
+  };
+  // Whether the search may still end on the equilibrium, asked once.
+  auto mayReach = [&solve]() {
+    const CoexistenceAnswer equilibrium = solve();
+    if (!equilibrium.found) return true;  // nothing tells against the search
+    return equilibrium.state.VL < CritMolarVol + DividingVolumeMargin &&
+           equilibrium.state.VV > CritMolarVol - DividingVolumeMargin;
+  };
+  bool reachAsked = false;
   Coexistence last;
-  auto f = [nudge, givenT, given, &last](double x) {
+  auto f = [nudge, givenT, given, &last, &reachAsked, &mayReach](double x) {
     const double T = givenT ? given : x;
     const double P = givenT ? x : given;
     // The equation yields inside every evaluation; an evaluation in another
@@ -101,9 +144,17 @@ CoexistenceAnswer SearchOrSolve(int nudge, bool givenT, double given, double X0,
     // writing. So this one runs without yielding (a few milliseconds at
     // most) and its arrays are copied at once; the search yields between
     // its passes.
-    const BackgroundTaskPause pause;
-    const double value = Function_LV(nudge, T, P);
-    last = EvaluatedState(T, P);
+    double value = 0.0;
+    {
+      const BackgroundTaskPause pause;
+      value = Function_LV(nudge, T, P);
+      last = EvaluatedState(T, P);
+    }
+    if (!reachAsked && !std::isnan(value) && !RootsAtItsState(last)) {
+      reachAsked = true;
+      // Not a number ends the search at once.
+      if (!mayReach()) return std::nan("");
+    }
     return value;
   };
   const SaturationSearch search = DampedSaturationSecant(f, X0, X, SearchPassLimit);
@@ -114,7 +165,7 @@ CoexistenceAnswer SearchOrSolve(int nudge, bool givenT, double given, double X0,
     answer.iterations = search.n;
     answer.state = last;
   } else {
-    answer.found = direct(given, answer.state, answer.iterations);
+    answer = solve();
   }
   if (answer.found) WriteSaturationArrays(answer.state);
   return answer;

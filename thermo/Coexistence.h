@@ -79,9 +79,10 @@ struct CoexistenceAnswer {
 // auxiliary pressure and 0.999 times it, with the liquid-minus-vapour
 // function's retries shifting the pressure (nudge 0) or the temperature
 // (nudge 1); where it gives no equilibrium, the direct solve. A search
-// whose evaluation found its roots only at a shifted state is given up at
-// once: it cannot end on the isotherm. On success the program-wide
-// saturation arrays hold the answer.
+// that cannot end on the equilibrium, because the function takes the
+// equilibrium's liquid volume for a vapour volume (from about 646.982 K and
+// 22.0164 MPa up), is given up at its first evaluation at a shifted state.
+// On success the program-wide saturation arrays hold the answer.
 CoexistenceAnswer CoexistenceAtTemperature(int nudge, double T);
 
 // The temperature of the equilibrium at P: the search from the auxiliary

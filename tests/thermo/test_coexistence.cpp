@@ -68,6 +68,11 @@ TEST(Coexistence, CheckValuesOfTheEquation) {
       {Pressure, false, 10.0, 584.180458167, 5e-10, 26.1611105, 324.735204, 5e-9, 0.0, 26},
       {Pressure, false, 22.0, 646.919101515, 5e-10, 55.0063366, 66.6004906, 5e-9, 0.0, 28},
       {Temperature, false, 22.0, 646.919101515, 5e-9, 55.0063366, 66.6004906, 1e-8, 0.0, NoSearch},
+      // Either side of where the saturated liquid reaches the volume below
+      // which the liquid-minus-vapour function takes a root for a liquid
+      // (55.948 cm3/mol): above it the search cannot end on the equilibrium.
+      {Pressure, false, 22.01636, 646.981946412, 5e-9, 55.94768, 65.61569, 1e-6, 0.0, 28},
+      {Pressure, false, 22.01637, 646.981984804, 5e-9, 55.94830, 65.61503, 1e-6, 0.0, NoSearch},
       {Pressure, false, 21.9398, 646.6874004, 5e-8, 50.77023, 69.3652, 1e-6, 0.0, NoSearch},
       {Temperature, false, 21.9398, 646.6874004, 5e-8, 50.77023, 69.3652, 1e-6, 0.0, NoSearch},
       // The pressure the single-loop solve gave for 646.72 K, which it then
