@@ -18,7 +18,7 @@ namespace Globals {
 
 enum class BracketStep {
   Bisection,  // the middle of the bracket
-  Illinois,   // the secant through both ends, the end kept twice weighted down
+  Illinois,   // the secant through both ends, the value of an end kept again halved
   // Illinois steps until the same end has been kept for two passes in a
   // row (the secant stalls, as it does at a jump), halving from then on: at
   // most the passes of bisection from the bracket it had then.
@@ -31,7 +31,8 @@ struct BracketOptions {
   // nearer 0.
   double tolerance = 1e-15;
   int maxPasses = 200;
-  // Calls the background-task hook after every pass but the last.
+  // Calls the background-task hook after every pass but one that ends the
+  // narrowing on its value or on the tolerance.
   bool yield = false;
 };
 

@@ -221,8 +221,8 @@ struct SaturationSearch {
 // returned X. Unlike the equation's own searches its points are not kept
 // above 0, equal values give a zero step (and then no root), an exact zero
 // does not end it, an evaluation that gives no number ends it, and every
-// pass yields, the last included. A caller may end it sooner, after the
-// passes numbered 0 to `passLimit`.
+// pass yields, the last included unless its evaluation gave no number. A
+// caller may end it sooner, after the passes numbered 0 to `passLimit`.
 template <class Fn>
 SaturationSearch DampedSaturationSecant(Fn&& f, double X0, double X,
                                         int passLimit = SaturationPassLimit) {

@@ -11,14 +11,14 @@
 // pressure where the vapour's Gibbs energy meets the lowest of the liquid
 // branches'.
 //
-// The windows first run the saturation search on the liquid-minus-vapour
-// fugacity function from the auxiliary saturation curve. Close to the
-// critical point that function takes its liquid root at a shifted state
-// (the auxiliary curve's critical point, 647.096 K and 22.064 MPa, lies
-// below the equation's own, about 647.127 K and 22.0542 MPa), and near the
-// second loop it may settle on a metastable liquid. Every answer is
-// therefore checked; where the search gives none that passes, the
-// equilibrium is solved for directly.
+// The equilibrium a window asks for is first sought by the saturation
+// search on the liquid-minus-vapour fugacity function from the auxiliary
+// saturation curve. Close to the critical point that function takes its
+// liquid root at a shifted state (the auxiliary curve's critical point,
+// 647.096 K and 22.064 MPa, lies below the equation's own, about 647.127 K
+// and 22.0542 MPa), and near the second loop it may settle on a metastable
+// liquid. Every answer is therefore checked; where the search gives none
+// that passes, the equilibrium is solved for directly.
 #pragma once
 
 #include "thermo/CoexistenceState.h"

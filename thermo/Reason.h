@@ -15,7 +15,7 @@ enum class Reason {
   PressureNotAboveZero,      // a state at 0 MPa or under tension
   PressureBelowRange,        // a state below the lowest pressure, 1e-30 MPa
   AboveCaloricRange,         // caloric figures above 3000 K
-  TwoPhaseState,             // an unstable state inside the two-phase region
+  TwoPhaseState,             // a state in the two-phase region: unstable or between the spinodals
   UnstableState,             // a search ended on an unstable state
   UnstableRoot,              // ... where another first approach finds a stable one
   NoRoot,                    // the state step's search found no root

@@ -23,8 +23,8 @@ using namespace Globals;
 constexpr double kHighestTemperature = 5344.0;  // K
 // The Temperatures window's automatic start above the critical pressure.
 constexpr double kSupercriticalStartTemperature = 800.0;  // K
-// Molar volumes, cm3/mol, from which the volume search starts: above
-// 647.067 K, and below 273.16 K on the liquid-like side.
+// Molar volumes, cm3/mol, from which the volume search starts: from
+// 647.067 K up, and below 273.16 K on the liquid-like side.
 constexpr double kSupercriticalStartVolume = 54.136030627024624;
 constexpr double kLiquidLikeStartVolume = 18.0;
 // Moves the start off the saturated volume, into the phase asked for.
@@ -182,7 +182,7 @@ double StableEnd(double T, double stable, double unstable) {
 }
 
 // The bracketed search along the isotherm, for where no start leads the
-// volume search to a stable root: the isotherm is scanned from
+// volume search to a state of water: the isotherm is scanned from
 // kIsothermScanStart up, each crossing of P on a stretch where the pressure
 // falls with the volume is narrowed inside its bracket, and of these roots
 // the one of the stable phase is kept. From the triple point to the
@@ -254,12 +254,12 @@ bool WaterRoot(double T, double V) { return V > 0 && MechanicallyStable(T, V) &&
 
 // The root the volume search finds from `start`, as the stable phase (see
 // StablePhase). Where that gives none, or one that is no state of water
-// (unstable, or between the spinodals), the search is
-// retried from the state step's start, from 15 cm3/mol and from the ideal
-// gas, and then bracketed along the isotherm: the answer is none only where
-// the isotherm has no stable root at P. Where the first search gives a
-// stable root, that root is kept as it is; otherwise the first result stays
-// where nothing else is found.
+// (unstable, or between the spinodals), the search is retried from the
+// state step's start, from 15 cm3/mol and from the ideal gas, and then
+// bracketed along the isotherm: the answer is none only where the isotherm
+// has no stable root at P. Where the first search gives a state of water,
+// that root is kept as it is; otherwise the first result stays where
+// nothing else is found.
 double StableRootFrom(double T, double P, double start) {
   const double first = StablePhase(T, P, Haar_Volume(T, P, start));
   if (WaterRoot(T, first)) return first;

@@ -4,16 +4,20 @@
 // Pressures window shows. Each gives a figure or the reason there is none.
 //
 // A volume search from T and P (the state step's, and the automatic first
-// approach's) whose start leads to no stable root is taken up from other
-// starts and then bracketed along the isotherm: it finds no molar volume
-// only where the isotherm has no stable root at P. Where its start leads to
-// a stable root, that root is the answer as it is.
+// approach's) whose start leads to no root that is a state of water is
+// taken up from other starts and then bracketed along the isotherm: it finds
+// no molar volume only where the isotherm has no stable root at P. Where its
+// start leads to a state of water of the stable phase, that root is the
+// answer as it is.
 //
 // A state of water is mechanically stable: its pressure falls as its
 // volume grows, M (dP/drho)_T > 0. A root inside the equation's loop, where
 // the pressure rises with the volume, is no state of water and gives no
 // figure; a metastable state (between the saturated volume and the
-// spinodal, where the pressure still falls with the volume) is one.
+// spinodal, where the pressure still falls with the volume) is one. Nor is
+// a root between the liquid and the vapour spinodal (see StateRefusal): the
+// volume searches from T and P take it up from other starts as they do an
+// unstable one.
 //
 // A molar volume or temperature these searches give is their root refined
 // to the last bits on its own stretch of the isotherm or isochore: the
@@ -70,7 +74,8 @@ Answer PressureOfState(double T, double V);
 
 // The state step from T and V: the pressure of PressureOfState where
 // StateRefusal accepts the state it completes (so none inside the two-phase
-// region, above 3000 MPa or not above 0), else none with that reason.
+// region, above 3000 MPa, below 1e-30 MPa or not above 0), else none with
+// that reason.
 Answer StateStepPressure(double T, double V);
 
 // The state step from T and P: the molar volume from the state step's

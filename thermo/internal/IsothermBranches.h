@@ -1,5 +1,6 @@
 // Internal to the liquid-vapour equilibrium (IsothermBranches.cpp,
-// CriticalPoint.cpp, EqualAreaSolve.cpp, Coexistence.cpp); not part of the
+// CriticalPoint.cpp, EqualAreaSolve.cpp, Coexistence.cpp) and to the state
+// rule's spinodals and vapour roots (StateSearch.cpp); not part of the
 // calculation layer's interface, which is Coexistence.h, and found only on
 // the calculation layer's own include path. An isotherm of the
 // equation split into its stable branches, the stable pair of roots at a
@@ -92,7 +93,7 @@ struct Isotherm {
   // where the equation gives no stiffness along it or it has no two.
   bool Find(double temperature, double criticalVolume);
 
-  // The root of the isotherm at P on branch b, if the branch reaches P; on
+  // The root of the isotherm at P on branch i, if the branch reaches P; on
   // the vapour branch the search reaches beyond the scan's end for pressures
   // below its pressure there.
   bool Root(int i, double P, double& V) const;
