@@ -25,7 +25,7 @@ using internal::FromUtf8;
 using internal::ToQColor;
 
 // Calls a handler for every key pressed in the control; the key then goes
-// on as if there were no handler (the program's KeyDown handlers return False).
+// on as if there were no handler (a KeyDown handler never takes the key).
 class KeyDownFilter : public QObject {
  public:
   KeyDownFilter(QObject* parent, std::function<void()> run)
@@ -181,7 +181,8 @@ void Window::Build() {
   for (const QPointer<QAction>& action : WindowActions())
     if (!action.isNull()) addAction(action.data());
 
-  // Placement: 0 cascades from the top-left of the screen, 2 centres.
+  // Placement: Default cascades from the top-left of the screen, Centred
+  // centres.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect avail = screen->availableGeometry();
     if (ws.placement == Placement::Centred) {

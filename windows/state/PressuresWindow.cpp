@@ -142,8 +142,9 @@ void PressuresWindow::calculate_Action() {
   // is dropped. Where there is no pressure to show the result is "no
   // result" with the reason, and the state point has no pressure either.
   // The equation's own pressure is shown also where it is no state a
-  // calculator accepts (inside the loop, above 3000 MPa, under tension):
-  // the state point then keeps the temperature and volume without it.
+  // calculator accepts (between the spinodals, above 3000 MPa, under
+  // tension): the state point then keeps the temperature and volume without
+  // it.
   const ui::AnswerGuard::Ticket inputs = guard_.Take();
   const thermo::Answer p = thermo::PressureOfState(T, V);
   if (!guard_.Current(inputs)) return;

@@ -1,16 +1,17 @@
 // The Pressures window: pressure from temperature and molar volume.
 //
 // The user types a molar volume (cm3/mol) and a temperature (K or ˚C); the
-// window shows the density of the volume and, below the critical temperature,
-// the saturated liquid and vapour volumes as the limits of the one-phase
-// states. "calculate" shows the pressure of the equation of state (inside
-// the two-phase region its loop's own pressure; a red "no result" with its
-// reason where there is none) and stores the state whole as the
+// window shows the density of the volume and, below the critical
+// temperature, the saturated liquid and vapour volumes as the limits of the
+// one-phase states. "calculate" shows the pressure of the equation of state
+// (inside the two-phase region its loop's own pressure; a red "no result"
+// with its reason where there is none) and stores the state whole as the
 // program-wide state point (thermo::StatePoint), where the isochore window
-// and the calculators find it, with no pressure for a state inside the
-// two-phase region; "Isochore calculation"
-// hands over the typed molar volume when no pressure was computed for it.
-// Changing an entry or the temperature unit empties the pressure.
+// and the calculators find it, with no pressure for a state the
+// calculators' rule refuses (inside the two-phase region, above 3000 MPa,
+// not above 0); "Isochore calculation" hands over the typed molar volume
+// when no pressure was computed for it. Changing an entry or the
+// temperature unit empties the pressure.
 #pragma once
 
 #include "ui/AnswerGuard.h"

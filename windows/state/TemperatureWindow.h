@@ -1,14 +1,16 @@
 // The Temperatures window: temperature from molar volume and pressure.
 //
 // The user types a molar volume (cm3/mol) and a pressure (MPa); below the
-// critical pressure the window shows the saturated liquid and vapour volumes
-// at the saturation temperature of that pressure as the limits of the
-// one-phase states. With a first approach ("automatic", or "manual" with a
-// start temperature in K) "calculate" runs the temperature search and shows
-// the temperature in K or ˚C, and stores the state whole as the program-wide
-// state point (thermo::StatePoint), with a temperature of 0 where the search
-// (thermo/StateSearch.h) finds no stable root; the red "no result" then has
-// its reason in `warning`. Its listing MathAnalT reads the molar volume and pressure from
+// critical pressure the window shows the saturated liquid and vapour
+// volumes at the saturation temperature of that pressure as the limits of
+// the one-phase states. With a first approach ("automatic", or "manual"
+// with a start temperature in K) "calculate" runs the temperature search
+// and shows the temperature in K or ˚C, and stores the state whole as the
+// program-wide state point (thermo::StatePoint), with a temperature of 0
+// where the search (thermo/StateSearch.h) finds no stable root, or where
+// the calculators' rule refuses the state found (which the window still
+// shows); where it shows none, the red "no result" has its reason in
+// `warning`. Its listing MathAnalT reads the molar volume and pressure from
 // there; "Mathematical Analysis" hands over the typed ones when "calculate"
 // has not stored them. Changing an entry or the first approach empties the
 // result; the unit radios show the temperature found in K or ˚C. The window

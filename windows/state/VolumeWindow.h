@@ -3,10 +3,12 @@
 // The user types a pressure (MPa) and a temperature (K or ˚C), chooses the
 // start of the volume search (its first approach: "automatic", or "manual"
 // with a typed start volume) and presses "calculate"; the window shows the
-// molar volume (cm3/mol) and the density (g/cm3), and stores the state whole
-// as the program-wide state point (thermo::StatePoint), with a molar volume
-// of 0 where the search (thermo/StateSearch.h) finds no stable root; the
-// red "no result" then has its reason in `warning`. Its listing MathAnal reads the
+// molar volume (cm3/mol) and the density (g/cm3), and stores the state
+// whole as the program-wide state point (thermo::StatePoint), with a molar
+// volume of 0 where the search (thermo/StateSearch.h) finds no stable root,
+// or where the calculators' rule refuses the state found (a root below 15
+// cm3/mol, say, which the window still shows); where it shows none, the red
+// "no result" has its reason in `warning`. Its listing MathAnal reads the
 // temperature and pressure from there; "Mathematical Analysis" hands over
 // the typed ones when "calculate" has not stored them. Changing an entry,
 // the first approach or the temperature unit empties the results.

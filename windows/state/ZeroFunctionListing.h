@@ -1,10 +1,10 @@
 // The zero-function listings "Mathematical Analysis": for the state point
-// as it is when "calculate" is pressed, Haar_Pressure - P along one
-// variable, one row per value. A change of sign between two rows brackets a
-// root the search can find, so the user can choose a manual start. Where
-// the equation gives no pressure (outside its temperature window, below its
-// covolume, or with no temperature or volume in the state point) the row
-// says "no result".
+// as it is when "calculate" is pressed, the equation's pressure less P
+// (thermo::ZeroFunction) along one variable, one row per value. A change of
+// sign between two rows brackets a root the search can find, so the user
+// can choose a manual start. Where the equation gives no pressure (outside
+// its temperature window, below its covolume, or with no temperature or
+// volume in the state point) the row says "no result".
 //
 // One window class in two configurations: MathAnal, opened by the Molar
 // Volume window, varies the molar volume (501 values from 16.16 cm3/mol

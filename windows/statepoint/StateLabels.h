@@ -1,6 +1,7 @@
 // The saturation limit lines the state windows show beside a typed
-// temperature or pressure, and the density line under a typed molar volume,
-// with the labels that show them: shared by the state and phase windows.
+// temperature or pressure, the density line under a typed molar volume and
+// the red "no result" with its reason, with the labels that show them:
+// shared by the state and phase windows.
 #pragma once
 
 #include <QString>
@@ -49,8 +50,7 @@ inline void ShowLimits(const ui::Window& w, const char* headingName, const QStri
   w.Label("vapourlimit")->SetText(LimitLine("  Vm (vapour) > ", vapour));
 }
 
-// Empties the three limit labels: above the critical point, and whenever
-// the window is cleared or activated.
+// Empties the three limit labels, when the window is cleared or activated.
 inline void ClearLimits(const ui::Window& w, const char* headingName) {
   w.Label(headingName)->SetText(QString());
   w.Label("liquidlimit")->SetText(QString());

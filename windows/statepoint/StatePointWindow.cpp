@@ -374,9 +374,9 @@ void StatePointWindow::PushButton1_Action() {
   }
   if (tv) {
     const double V = given;
-    // No pressure below 15 cm3/mol or 260 K, inside the two-phase region,
-    // nor where the equation declines the state: the state point then has
-    // none either.
+    // No pressure below 15 cm3/mol or 260 K, above 3000 MPa, inside the
+    // two-phase region, nor where the equation declines the state: the
+    // state point then has none either.
     const thermo::Answer P = thermo::StateStepPressure(T, V);
     if (!guard_.Current(inputs)) return;
     state.P = P.value;

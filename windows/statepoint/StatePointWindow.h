@@ -59,17 +59,17 @@
 // Parameter1, ResultPV, Unit1, UnitSup1, Density2 (the computed quantity),
 // calculate, warning (red), Line1, Clear.
 //
-// Where the state step finds no value (the volume search fails or ends on
-// an unstable state, the equation declines the state, or the state it
-// completes is one the calculators' rule refuses: below 260 K, below 15
-// cm3/mol, above 3000 MPa, not above 0 MPa, inside the two-phase region) ResultPV shows a
+// Where the state step finds no value (the volume search fails or ends on an
+// unstable state, the equation declines the state, or the state it completes
+// is one the calculators' rule refuses: below 260 K, below 15 cm3/mol, above
+// 3000 MPa, below 1e-30 MPa, inside the two-phase region: mechanically
+// unstable or between the liquid and the vapour spinodal) ResultPV shows a
 // red "no result", the warning says why, and the missing variable of the
 // state point is stored as 0, so "calculate" refuses rather than evaluate a
 // state nobody entered. A step whose entries change while its search runs
-// stores and shows nothing. While a state step's search
-// runs, the state step, "clear" and "calculate" of every window on this
-// skeleton are ignored: the search is completing the state point they read
-// and write.
+// stores and shows nothing. While a state step's search runs, the state
+// step, "clear" and "calculate" of every window on this skeleton are
+// ignored: the search is completing the state point they read and write.
 #pragma once
 
 #include <QString>
@@ -111,8 +111,8 @@ class StatePointWindow : public ui::Window {
 
   // The first step of every hook: the complete state the window shows (see
   // "calculate" above), or nothing, with the results emptied and, unless the
-  // state step just reported its own failure, the warning "warning: put a
-  // number for temperature, molar volume, and pressure".
+  // state step or the calculators' rule gave its own reason, the warning
+  // "warning: put a number for temperature, molar volume, and pressure".
   std::optional<StatePoint> CheckedStatePoint();
   // Writes the texts into the labels of the result set, in its order, in
   // black, then empties the warning. The writers below write nothing when
