@@ -83,7 +83,7 @@ TEST_F(BubbleDewPointTest, UnitSwitchesShowTheComputedTemperature) {
 }
 
 // The mode shows its picture; the passes of the search's own answer are
-// checked where nothing disturbs the search.
+// checked once, in NothingDuringTheSearchDisturbsIt.
 TEST_F(BubbleDewPointTest, ShowsBothPhasesAndFramesTheOneHomogenizedInto) {
   const struct {
     const char* mode;

@@ -46,7 +46,7 @@ ui::Window* SharedWindow() {
 const Listing kListings[] = {
     // 501 molar volumes on a geometric grid from 16.16 cm3/mol. NBS/NRC Steam
     // Tables: 298.15 K and 10 MPa, 1001.475 kg/m3, that is 17.98875 cm3/mol,
-    // between the grid's 12th (17.851) and 13th (18.030) volumes: the zero
+    // between the grid's 11th (17.851) and 12th (18.029) volumes: the zero
     // function changes sign there, from positive to negative.
     {.what = "Volume",
      .listing = &SharedWindow<MathAnal>,

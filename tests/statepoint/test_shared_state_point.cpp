@@ -161,8 +161,9 @@ TEST_F(SharedStatePointTest, TypingElsewhereDuringASearchLeavesTheStatePointWhol
 // MPa (its "calculate" then refuses the half-typed state); a "clear" while
 // the fugacity is evaluated; a guide for an entry typed over while its
 // solve runs gives way to the guide of the entry as it ends up. Where a
-// state is stored, the change comes at each background step in turn, the
-// store's included, after a second "calculate", which starts nothing.
+// state is stored, the change comes at each background step in turn up to
+// the last (the store itself runs none), after a second "calculate", which
+// starts nothing.
 TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
   auto press = [](const char* button) { return [button](ui::Window* w) { Press(w, button); }; };
   auto type = [](const char* field, const char* text) {

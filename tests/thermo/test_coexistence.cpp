@@ -45,7 +45,9 @@ TEST(Coexistence, CheckValuesOfTheEquation) {
       // In vapour mode the search fails at once at 646.5 K; the direct
       // solve gives the same equilibrium.
       {Temperature, true, 646.5, 21.8906265, 5e-8, 46.3915156, 71.315574, 1e-8, 14.2935524, NoSearch},
-      // Here the search ends on a liquid root of a shifted state.
+      // From here up the saturated liquid is wider than the volume that
+      // divides the function's liquid roots from its vapour roots: the
+      // search is given up for the direct solve.
       {Pressure, true, 647.0, 22.0210632, 5e-8, 56.2495, 65.2957, 1e-6, 14.3554429, NoSearch},
       {Pressure, true, 647.05, 22.0340972, 5e-8, 57.2179, 64.2687, 1e-6, 14.3616278, NoSearch},
       {Pressure, true, 647.096, 22.0460994, 5e-8, 58.4690, 62.9561, 1e-6, 14.3673195, NoSearch},
@@ -135,9 +137,9 @@ TEST(Coexistence, DirectSolveGivesTheSteamTablesSaturationPressures) {
   }
 }
 
-// The search's end at 647.0 K lies on the liquid root of a state shifted by
-// the liquid-minus-vapour function's retries, not on the isotherm at the
-// pressure found: the check refuses it.
+// At 647.0 K the liquid-minus-vapour function's liquid root lies at a state
+// shifted by its retries, not on the isotherm at the pressure given: the
+// check refuses such a pair.
 TEST(Coexistence, CheckRefusesAStateOffTheIsotherm) {
   const double T = 647.0;
   const double P = 22.0210678841;
