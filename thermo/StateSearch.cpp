@@ -404,7 +404,12 @@ Answer VolumeFromApproach(double T, double P, Approach approach, double manualSt
     }
   }
   if (V == 0) return Answer::None(Reason::NoRootFromApproach);
-  return StableRoot(T, detail::PolishedVolume(T, P, V), Reason::UnstableRoot);
+  const Answer root = StableRoot(T, detail::PolishedVolume(T, P, V), Reason::UnstableRoot);
+  // A start inside the two-phase region can lead to a stable root on the
+  // stretch between the spinodals, where the pressure falls again at
+  // hundreds of MPa: a root of the equation, but no volume of water.
+  if (root.HasFigure() && BetweenSpinodals(T, root.value)) return Answer::None(Reason::TwoPhaseState);
+  return root;
 }
 
 Answer TemperatureFromApproach(double P, double V, Approach approach, double manualStart) {

@@ -105,7 +105,8 @@ enum class Approach { None, Automatic, Manual };
 // the auxiliary saturation pressure puts P on, from the ideal gas above
 // 647.073 K, and below 273.16 K as the state step does; its root is the
 // stable phase as in StateStepVolume. A manual start gives the root it
-// leads to, metastable or stable.
+// leads to, metastable or stable; a root between the liquid and vapour
+// spinodals, which is no volume of water, is refused as two-phase.
 Answer VolumeFromApproach(double T, double P, Approach approach, double manualStart);
 
 // The Temperatures window: the temperature at which the equation gives P at

@@ -43,6 +43,10 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
        [] { return TemperatureFromApproach(1, 100, kAuto, 0); }, Reason::TwoPhaseState},
       {"Molar Volume, 573.15 K, 8.216134 MPa, manual start 100",
        [] { return VolumeFromApproach(573.15, 8.216134, Approach::Manual, 100); }, Reason::UnstableRoot},
+      // Nor is a root on the stretch between the spinodals (1741.72 MPa at
+      // 300 K and 50 cm3/mol), where water is compressed liquid.
+      {"Molar Volume, 300 K, 1741.72 MPa, manual start 50",
+       [] { return VolumeFromApproach(300, 1741.72, Approach::Manual, 50); }, Reason::TwoPhaseState},
       {"state step, 600 K, 60 cm3/mol", [] { return StateStepPressure(600, 60); }, Reason::TwoPhaseState},
       {"state step, 400 K, 1000 cm3/mol", [] { return StateStepPressure(400, 1000); }, Reason::TwoPhaseState},
       {"state step, 500 K, 100 cm3/mol", [] { return StateStepPressure(500, 100); }, Reason::TwoPhaseState},
