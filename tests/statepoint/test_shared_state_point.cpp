@@ -158,7 +158,9 @@ TEST_F(SharedStatePointTest, TypingElsewhereDuringASearchLeavesTheStatePointWhol
 // change made while the search runs, then what the window shows. Where
 // the window's entries do not set it, the state point keeps what it held.
 // 600 K typed while the Cp window's state step searches at 500 K and 10
-// MPa (its "calculate" then refuses the half-typed state); a "clear" while
+// MPa (its "calculate" then refuses the half-typed state); an answer whose
+// own inputs did not change (a unit an answer is only shown in, the
+// temperature beside Th of a volume) is kept; a "clear" while
 // the fugacity is evaluated; a guide for an entry typed over while its
 // solve runs gives way to the guide of the entry as it ends up. Where a
 // state is stored, the change comes at each background step in turn up to
@@ -314,8 +316,10 @@ TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
        press("RadioButtonPh"), press("calculate"), homogenizationShown, "||white"},
       {"Homogenization, the pressure", homogenization("RadioButtonPh", "Liquid", "1"),
        type("dataEntry", "10"), press("calculate"), homogenizationShown, "10||white"},
+      // The answer to a pressure does not depend on the unit it is shown in:
+      // 179.9162 ˚C on the equation's own curve (IPTS-68; ITS-90 179.886).
       {"Homogenization, the unit", homogenization("RadioButtonPh", "Liquid", "1"), press("Celsius"),
-       press("calculate"), homogenizationShown, "1||white"},
+       press("calculate"), texts({"dataEntry", "Answer", "Unit2"}), "1|179.9162|˚Celsius"},
       {"Homogenization, the mode", homogenization("RadioButtonTh", "Liquid", "500"), press("Vapour"),
        press("calculate"), homogenizationShown, "500||white"},
       {"Liquid-Vapour Equilibrium, Th",

@@ -194,10 +194,12 @@ void BubbleDewPoint::Clear_Action() {
 
 // A change of the temperature unit: where the typed number is a temperature
 // it is discarded with every result; where the answer is one, it is shown
-// anew, from the temperature as computed, in the new unit.
+// anew, from the temperature as computed, in the new unit. Only in the
+// first case is it a change of the calculation's input: an answer to a
+// pressure still being calculated is shown in the unit on when it ends.
 void BubbleDewPoint::UnitChanged() {
-  guard_.Changed();
   if (Radio("RadioButtonTh")->Value()) {
+    guard_.Changed();
     Label("unit1")->SetText(temperature_entry::UnitText(*this));
     Field("dataEntry")->SetText(QString());
     EmptyResults();
