@@ -277,22 +277,19 @@ TEST(StateSearch, TheRootGivesTheAskedPressureBack) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
+    const auto back = [&c](const char* search, const Answer& T, const Answer& V) {
+      ASSERT_TRUE(T.HasFigure() && V.HasFigure()) << search;
+      EXPECT_LE(std::abs(PressureOfState(T.value, V.value).value / c.P - 1), 1e-8) << search;
+    };
+    const Answer atT = Answer::Figure(c.T);
     const Answer automatic = VolumeFromApproach(c.T, c.P, kAuto, 0);
     const Answer manual = VolumeFromApproach(c.T, c.P, Approach::Manual, c.startV);
-    const struct {
-      const char* search;
-      Answer T, V;  // the temperature searches at the volumes found
-    } found[] = {
-        {"state step", Answer::Figure(c.T), StateStepVolume(c.T, c.P)},
-        {"automatic", Answer::Figure(c.T), automatic},
-        {"manual", Answer::Figure(c.T), manual},
-        {"temperature, automatic", TemperatureFromApproach(c.P, automatic.value, kAuto, 0), automatic},
-        {"temperature, manual", TemperatureFromApproach(c.P, manual.value, Approach::Manual, c.startT), manual},
-    };
-    for (const auto& f : found) {
-      ASSERT_TRUE(f.T.HasFigure() && f.V.HasFigure()) << f.search;
-      EXPECT_LE(std::abs(PressureOfState(f.T.value, f.V.value).value / c.P - 1), 1e-8) << f.search;
-    }
+    back("state step", atT, StateStepVolume(c.T, c.P));
+    back("automatic", atT, automatic);
+    back("manual", atT, manual);
+    // The temperature searches at the volumes found.
+    back("temperature, automatic", TemperatureFromApproach(c.P, automatic.value, kAuto, 0), automatic);
+    back("temperature, manual", TemperatureFromApproach(c.P, manual.value, Approach::Manual, c.startT), manual);
   }
 }
 
