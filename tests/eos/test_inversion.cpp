@@ -260,13 +260,14 @@ TEST(Inversion, TinyStepFarFromTheRootIsNoResult) {
 TEST(Bracket, HalvingTakesOverAtAJump) {
   auto jump = [](double x) { return x < 0.3 ? -1e-3 + 1e-3 * x : 1.0 + x; };
   auto smooth = [](double x) { return x * x * x - 0.1; };
-  BracketOptions options;
-  options.tolerance = 1e-10;
-  const Bracket start{.a = 0.0, .fa = jump(0.0), .b = 1.0, .fb = jump(1.0)};
-  options.step = BracketStep::IllinoisThenBisection;
-  const Bracket fast = NarrowBracket(jump, start, options);
-  options.step = BracketStep::Illinois;
-  const Bracket slow = NarrowBracket(jump, start, options);
+  const auto narrow = [](const auto& f, BracketStep step) {
+    BracketOptions options;
+    options.tolerance = 1e-10;
+    options.step = step;
+    return NarrowBracket(f, Bracket{.a = 0.0, .fa = f(0.0), .b = 1.0, .fb = f(1.0)}, options);
+  };
+  const Bracket fast = narrow(jump, BracketStep::IllinoisThenBisection);
+  const Bracket slow = narrow(jump, BracketStep::Illinois);
   for (const Bracket& br : {fast, slow}) {
     EXPECT_FALSE(br.failed);
     EXPECT_LT(std::min(br.a, br.b), 0.3);
@@ -276,13 +277,9 @@ TEST(Bracket, HalvingTakesOverAtAJump) {
   EXPECT_LE(fast.passes, 40);
   EXPECT_GT(slow.passes, fast.passes);
 
-  const double root = std::cbrt(0.1);
-  const Bracket smoothStart{.a = 0.0, .fa = smooth(0.0), .b = 1.0, .fb = smooth(1.0)};
-  const Bracket illinois = NarrowBracket(smooth, smoothStart, options);
-  options.step = BracketStep::IllinoisThenBisection;
-  const Bracket switching = NarrowBracket(smooth, smoothStart, options);
-  EXPECT_NEAR(illinois.Closer(), root, 1e-10);
-  EXPECT_NEAR(switching.Closer(), root, 1e-10);
+  const Bracket switching = narrow(smooth, BracketStep::IllinoisThenBisection);
+  EXPECT_NEAR(narrow(smooth, BracketStep::Illinois).Closer(), std::cbrt(0.1), 1e-10);
+  EXPECT_NEAR(switching.Closer(), std::cbrt(0.1), 1e-10);
   EXPECT_LE(switching.passes, 40);
 }
 

@@ -339,18 +339,18 @@ TEST(Homogenization, VolumeFractionOnlyForTwoPhases) {
 // second time on the isotherm kept from the first), is the same to the bit.
 TEST(Coexistence, AnswerIndependentOfWhatWasSolvedBefore) {
   enum Kind { AtT, AtP, ThOfV };
-  struct Row {
+  const struct {
     Kind kind;
     int mode;
     double given;
-  };
-  const Row rows[] = {
+  } rows[] = {
       {AtT, Pressure, 646.6875}, {AtT, Temperature, 646.69}, {AtT, Pressure, 647.05},
       {AtP, Pressure, 22.046},   {AtP, Temperature, 21.9398}, {AtP, Pressure, 10.0},
       {ThOfV, 0, 50.708},        {ThOfV, 0, 57.0},
   };
   using Answer = std::array<double, 8>;
-  auto solve = [](const Row& r) {
+  auto solve = [&rows](std::size_t i) {
+    const auto& r = rows[i];
     if (r.kind == ThOfV) {
       const std::optional<double> Th = HomogenizationTemperatureOfVolume(r.given);
       return Answer{Th.has_value() ? 1.0 : 0.0, Th.value_or(0.0)};
@@ -361,13 +361,10 @@ TEST(Coexistence, AnswerIndependentOfWhatWasSolvedBefore) {
                   h.state.T, h.state.VL, h.state.VV, h.state.fL, h.state.fV};
   };
   std::vector<Answer> first;
-  for (const Row& r : rows) first.push_back(solve(r));
-  for (int i = static_cast<int>(std::size(rows)) - 1; i >= 0; --i) {
-    for (int again = 0; again < 2; ++again) {
-      const Answer a = solve(rows[i]);
-      for (std::size_t k = 0; k < a.size(); ++k)
-        EXPECT_EQ(a[k], first[i][k]) << "row " << i << " field " << k;
-    }
+  for (std::size_t i = 0; i < std::size(rows); ++i) first.push_back(solve(i));
+  for (std::size_t i = std::size(rows); i-- > 0;) {
+    EXPECT_EQ(solve(i), first[i]) << "row " << i;
+    EXPECT_EQ(solve(i), first[i]) << "row " << i << ", again";
   }
 }
 

@@ -132,31 +132,29 @@ std::vector<IsothermPoint> ScanIsotherm(double T) {
 
 // Wherever the isotherm has a stable root from 15 cm3/mol up, the state
 // step and the automatic approach give a root, stable, and of no higher
-// fugacity than any root of the scan (taken at the interpolated root, where
-// it is stationary). A root is where the pressure falls from above P to
-// below it between two grid volumes on a stretch of falling pressure (a
-// narrow loop hidden between them leaves a stable root on either side). Only
-// the compressed liquid's and the gas's stretch count: at low temperatures
-// the equation has one between them, deep in the two-phase region, that is
-// no phase of water. Pressures log-spaced, or around saturation as factors
-// of the auxiliary saturation pressure; the slow run takes each grid four
-// times as dense each way.
+// fugacity than any root of the scan (at the interpolated root, where it is
+// stationary). A root is where the pressure falls through P between two grid
+// volumes on a stretch of falling pressure (a narrow loop hidden between them
+// leaves a stable root on either side), on the compressed liquid's or the
+// gas's stretch only: at low temperatures the one between them lies deep in
+// the two-phase region and is no phase of water. Pressures log-spaced, or as
+// factors of the auxiliary saturation pressure; the slow run takes each grid
+// four times as dense each way.
 #ifdef TARVO_DENSE_GRID
 constexpr int kGridScale = 4;
 #else
 constexpr int kGridScale = 1;
 #endif
-struct Grid {
-  const char* what;
-  double T0, T1;
-  int nT;
-  double P0, P1;
-  int nP;
-  bool aroundSaturation = false;
-};
 
 TEST(StateSearch, NoRefusalWhereTheIsothermHasAStableRoot) {
-  const Grid grids[] = {
+  const struct {
+    const char* what;
+    double T0, T1;
+    int nT;
+    double P0, P1;
+    int nP;
+    bool aroundSaturation = false;
+  } grids[] = {
       {"the range", 260, 5300, 100, 1, 3000, 100},
       {"near the critical point", 646, 647.127, 40, 0.995, 1.005, 21, true},
       {"619.15 K, 206 MPa", 619.15, 619.15, 1, 206, 206, 1},
@@ -170,7 +168,7 @@ TEST(StateSearch, NoRefusalWhereTheIsothermHasAStableRoot) {
     const double t = double(i) / (n - 1);
     return log ? from * std::pow(to / from, t) : from + (to - from) * t;
   };
-  for (const Grid& g : grids) {
+  for (const auto& g : grids) {
     SCOPED_TRACE(g.what);
     const int nT = g.nT == 1 ? 1 : g.nT * kGridScale;
     const int nP = g.nP == 1 ? 1 : g.nP * kGridScale;
@@ -279,23 +277,19 @@ TEST(StateSearch, TheRootGivesTheAskedPressureBack) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const auto expectBack = [&c](const char* search, double T, const Answer& V) {
-      ASSERT_TRUE(V.HasFigure()) << search;
-      EXPECT_LE(std::abs(PressureOfState(T, V.value).value / c.P - 1), 1e-8) << search;
+    const auto back = [&c](const char* search, const Answer& T, const Answer& V) {
+      ASSERT_TRUE(T.HasFigure() && V.HasFigure()) << search;
+      EXPECT_LE(std::abs(PressureOfState(T.value, V.value).value / c.P - 1), 1e-8) << search;
     };
-    expectBack("state step", c.T, StateStepVolume(c.T, c.P));
+    const Answer atT = Answer::Figure(c.T);
     const Answer automatic = VolumeFromApproach(c.T, c.P, kAuto, 0);
-    expectBack("automatic", c.T, automatic);
     const Answer manual = VolumeFromApproach(c.T, c.P, Approach::Manual, c.startV);
-    expectBack("manual", c.T, manual);
+    back("state step", atT, StateStepVolume(c.T, c.P));
+    back("automatic", atT, automatic);
+    back("manual", atT, manual);
     // The temperature searches at the volumes found.
-    const Answer T = TemperatureFromApproach(c.P, automatic.value, kAuto, 0);
-    ASSERT_TRUE(T.HasFigure());
-    expectBack("temperature, automatic", T.value, automatic);
-    const Answer fromStart =
-        TemperatureFromApproach(c.P, manual.value, Approach::Manual, c.startT);
-    ASSERT_TRUE(fromStart.HasFigure());
-    expectBack("temperature, manual", fromStart.value, manual);
+    back("temperature, automatic", TemperatureFromApproach(c.P, automatic.value, kAuto, 0), automatic);
+    back("temperature, manual", TemperatureFromApproach(c.P, manual.value, Approach::Manual, c.startT), manual);
   }
 }
 
