@@ -202,7 +202,7 @@ thermo::Reason StatePointWindow::TakeProgramStatePoint() {
   // The state point holds only states a calculator accepts; one that is not
   // is refused here as the state step would refuse it.
   if (const thermo::Reason why = thermo::StateRefusal(s.T, s.P, s.V); why != thermo::Reason::None) {
-    PaintNoResult("ResultPV");
+    state_windows::PaintNoResult(*this, "ResultPV");
     return why;
   }
   if (temperature_entry::Read(*this, "dataEntryT") != s.T ||
@@ -249,16 +249,10 @@ void StatePointWindow::ShowNoResult(const char* name, thermo::Reason why) {
   state_windows::ShowNoResult(*this, name, why);
 }
 
-void StatePointWindow::PaintNoResult(const char* name) {
-  ui::StaticText* label = Label(name);
-  label->SetTextColor(ui::Red);
-  label->SetText(QStringLiteral("no result"));
-}
-
 void StatePointWindow::ShowNoResults(thermo::Reason why) {
   if (!InputsUnchanged()) return;
   figures_.clear();
-  for (const char* name : layout_.results) PaintNoResult(name);
+  for (const char* name : layout_.results) state_windows::PaintNoResult(*this, name);
   Label("warning")->SetText(temperature_entry::ReasonText(*this, why));
 }
 
@@ -294,7 +288,7 @@ void StatePointWindow::EmptyResults() {
 
 void StatePointWindow::SetResultPV(double value) {
   if (value == 0 || !std::isfinite(value)) {
-    PaintNoResult("ResultPV");
+    state_windows::PaintNoResult(*this, "ResultPV");
     return;
   }
   ui::StaticText* label = Label("ResultPV");
