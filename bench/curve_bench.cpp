@@ -9,7 +9,7 @@
 #include <cmath>
 #include <functional>
 
-#include "eos/Globals.h"
+#include "thermo/Constants.h"
 #include "thermo/Homogenization.h"
 
 namespace {
@@ -84,6 +84,16 @@ void WorstOfSweep(benchmark::State& state, double from, double to, double step,
   }
 }
 
+// A sweep is timed by WorstOfSweep alone, once, in milliseconds.
+void AsSweep(benchmark::internal::Benchmark* b) {
+  b->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+}
+
+// The Liquid-Vapour Equilibrium window's equilibrium at temperature T (K).
+void Equilibrium(double T) {
+  benchmark::DoNotOptimize(thermo::CoexistenceAtTemperature(thermo::NudgePressure, T));
+}
+
 // Homogenization temperature of a bulk volume: across the two stretches
 // where the stable liquid jumps between the two liquid branches, and every
 // 0.01 cm3/mol across the whole top of the curve.
@@ -93,25 +103,20 @@ void BM_WorstHomogenizationTemperatureOfVolume(benchmark::State& state, double f
                [](double V) { benchmark::DoNotOptimize(thermo::HomogenizationTemperatureOfVolume(V)); });
 }
 BENCHMARK_CAPTURE(BM_WorstHomogenizationTemperatureOfVolume, V_49_19_to_49_21, 49.19, 49.21, 0.001)
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->Apply(AsSweep);
 BENCHMARK_CAPTURE(BM_WorstHomogenizationTemperatureOfVolume, V_50_67_to_50_71, 50.67, 50.71, 0.001)
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->Apply(AsSweep);
 BENCHMARK_CAPTURE(BM_WorstHomogenizationTemperatureOfVolume, V_45_to_75_every_0_01, 45.0, 75.0, 0.01)
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->Apply(AsSweep);
 
 // The Liquid-Vapour Equilibrium window's equilibrium at a bulk volume's
 // highest two-phase temperature as shown: one unit of the shown Th's last
 // digit (0.1 mK) below Th.
 void BM_WorstEquilibriumBelowTh(benchmark::State& state, double from, double to, double step) {
-  WorstOfSweep(
-      state, from, to, step,
-      [](double T) {
-        benchmark::DoNotOptimize(thermo::CoexistenceAtTemperature(Globals::NudgeVariable::Pressure, T));
-      },
-      [](double V) { return thermo::HomogenizationTemperatureOfVolume(V).value_or(0.0) - 1e-4; });
+  WorstOfSweep(state, from, to, step, Equilibrium,
+               [](double V) { return thermo::HomogenizationTemperatureOfVolume(V).value_or(0.0) - 1e-4; });
 }
-BENCHMARK_CAPTURE(BM_WorstEquilibriumBelowTh, V_45_to_75_every_0_01, 45.0, 75.0, 0.01)
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WorstEquilibriumBelowTh, V_45_to_75_every_0_01, 45.0, 75.0, 0.01)->Apply(AsSweep);
 
 // Homogenization at a pressure close below the critical point, every
 // 1e-5 MPa from 22.03 MPa up to the highest pressure answered, and at a
@@ -120,27 +125,22 @@ void BM_WorstHomogenizeAtPressure(benchmark::State& state, int mode, double from
   WorstOfSweep(state, from, thermo::HighestHomogenizationPressure(), 1e-5,
                [mode](double P) { benchmark::DoNotOptimize(thermo::HomogenizeAtPressure(mode, P)); });
 }
-BENCHMARK_CAPTURE(BM_WorstHomogenizeAtPressure, liquid_22_03MPa_to_critical, 0, 22.03)
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WorstHomogenizeAtPressure, vapour_22_03MPa_to_critical, 1, 22.03)
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WorstHomogenizeAtPressure, liquid_22_03MPa_to_critical, 0, 22.03)->Apply(AsSweep);
+BENCHMARK_CAPTURE(BM_WorstHomogenizeAtPressure, vapour_22_03MPa_to_critical, 1, 22.03)->Apply(AsSweep);
 
 void BM_WorstHomogenizeAtTemperature(benchmark::State& state, int mode, double from, double to) {
   WorstOfSweep(state, from, to, 0.005,
                [mode](double T) { benchmark::DoNotOptimize(thermo::HomogenizeAtTemperature(mode, T)); });
 }
 BENCHMARK_CAPTURE(BM_WorstHomogenizeAtTemperature, liquid_646_6_to_647_125K, 0, 646.6, 647.125)
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->Apply(AsSweep);
 BENCHMARK_CAPTURE(BM_WorstHomogenizeAtTemperature, vapour_646_6_to_647_125K, 1, 646.6, 647.125)
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->Apply(AsSweep);
 
-// The equilibrium of the Liquid-Vapour Equilibrium window at a temperature.
+// The equilibrium across the second liquid loop up to the critical band.
 void BM_WorstEquilibriumAtTemperature(benchmark::State& state, double from, double to) {
-  WorstOfSweep(state, from, to, 0.005, [](double T) {
-    benchmark::DoNotOptimize(thermo::CoexistenceAtTemperature(Globals::NudgeVariable::Pressure, T));
-  });
+  WorstOfSweep(state, from, to, 0.005, Equilibrium);
 }
-BENCHMARK_CAPTURE(BM_WorstEquilibriumAtTemperature, T_646_6_to_647_125K, 646.6, 647.125)
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WorstEquilibriumAtTemperature, T_646_6_to_647_125K, 646.6, 647.125)->Apply(AsSweep);
 
 }  // namespace

@@ -157,12 +157,11 @@ void PressuresWindow::calculate_Action() {
     result->SetTextColor(ui::Black);
     result->SetTextSize(16);
     result->SetText(ui::Str(p.value));
+    Label("warning")->SetText(QString());
   } else {
-    result->SetTextColor(ui::Red);
     result->SetTextSize(14);
-    result->SetText(QStringLiteral("no result"));
+    state_windows::ShowNoResult(*this, "Result", p.reason);
   }
-  Label("warning")->SetText(temperature_entry::ReasonText(*this, p.reason));
 }
 
 // The typed number is read in the unit now on: a pressure computed under

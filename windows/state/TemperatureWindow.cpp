@@ -124,8 +124,7 @@ std::vector<ui::Handler> TemperatureWindow::Handlers() {
 
 void TemperatureWindow::InputsChanged() {
   guard_.Changed();
-  found_ = 0;
-  refusal_ = thermo::Reason::None;
+  found_ = {};
   stored_ = false;
   Label("Result")->SetText(QString());
   Label("warning")->SetText(QString());
@@ -182,8 +181,7 @@ void TemperatureWindow::calculate_Action() {
   // that of the inputs just checked.
   thermo::StatePoint::Set(T.value, P, V, thermo::Computed::T);
   stored_ = true;
-  found_ = T.HasFigure() ? T.value : 0.0;
-  refusal_ = T.reason;
+  found_ = T;
   ShowTemperature();
   if (!T.HasFigure()) state_windows::ShowNoResult(*this, "Result", T.reason);
 }
@@ -192,12 +190,12 @@ void TemperatureWindow::ShowTemperature() {
   // With none found the label keeps what it shows: nothing, or the red "no
   // result" beside its reason, which is worded anew for the unit now on.
   ui::StaticText* warning = Label("warning");
-  if (refusal_ != thermo::Reason::None && !warning->Text().isEmpty())
-    warning->SetText(temperature_entry::ReasonText(*this, refusal_));
-  if (!(found_ > 0)) return;
+  if (!found_.HasFigure() && !warning->Text().isEmpty())
+    warning->SetText(temperature_entry::ReasonText(*this, found_.reason));
+  if (!(found_.value > 0)) return;
   ui::StaticText* result = Label("Result");
   result->SetTextColor(ui::Black);
-  result->SetText(temperature_entry::Shown(*this, found_));
+  result->SetText(temperature_entry::Shown(*this, found_.value));
 }
 
 void TemperatureWindow::Choice0_Action() {

@@ -59,11 +59,9 @@ class TemperatureWindow : public ui::Window {
   // The pressures whose limits were asked for: only the latest's are shown
   // (their solve lets events run).
   ui::AnswerGuard guide_;
-  // The temperature found for the inputs shown (K), 0 for none.
-  double found_ = 0;
-  // Why no temperature was found for the inputs shown; None for a figure,
-  // or where nothing was calculated.
-  thermo::Reason refusal_ = thermo::Reason::None;
+  // The search's answer for the inputs shown: the temperature (K), or none
+  // with the reason; 0 with no reason where nothing was calculated.
+  thermo::Answer found_;
   // The state point holds the state computed from the inputs shown.
   bool stored_ = false;
 };

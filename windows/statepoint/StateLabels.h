@@ -13,12 +13,17 @@
 
 namespace state_windows {
 
-// A red "no result" in the label `name`, and the reason in the window's
-// warning line, in the unit of its temperature.
-inline void ShowNoResult(const ui::Window& w, const char* name, thermo::Reason why) {
+// A red "no result" in the label `name`.
+inline void PaintNoResult(const ui::Window& w, const char* name) {
   ui::StaticText* label = w.Label(name);
   label->SetTextColor(ui::Red);
   label->SetText(QStringLiteral("no result"));
+}
+
+// A red "no result" in the label `name`, and the reason in the window's
+// warning line, in the unit of its temperature.
+inline void ShowNoResult(const ui::Window& w, const char* name, thermo::Reason why) {
+  PaintNoResult(w, name);
   w.Label("warning")->SetText(temperature_entry::ReasonText(w, why));
 }
 

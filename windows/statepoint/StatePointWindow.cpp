@@ -202,7 +202,7 @@ thermo::Reason StatePointWindow::TakeProgramStatePoint() {
   // The state point holds only states a calculator accepts; one that is not
   // is refused here as the state step would refuse it.
   if (const thermo::Reason why = thermo::StateRefusal(s.T, s.P, s.V); why != thermo::Reason::None) {
-    PaintNoResult("ResultPV");
+    state_windows::PaintNoResult(*this, "ResultPV");
     return why;
   }
   if (temperature_entry::Read(*this, "dataEntryT") != s.T ||
@@ -249,16 +249,10 @@ void StatePointWindow::ShowNoResult(const char* name, thermo::Reason why) {
   state_windows::ShowNoResult(*this, name, why);
 }
 
-void StatePointWindow::PaintNoResult(const char* name) {
-  ui::StaticText* label = Label(name);
-  label->SetTextColor(ui::Red);
-  label->SetText(QStringLiteral("no result"));
-}
-
 void StatePointWindow::ShowNoResults(thermo::Reason why) {
   if (!InputsUnchanged()) return;
   figures_.clear();
-  for (const char* name : layout_.results) PaintNoResult(name);
+  for (const char* name : layout_.results) state_windows::PaintNoResult(*this, name);
   Label("warning")->SetText(temperature_entry::ReasonText(*this, why));
 }
 
@@ -294,7 +288,7 @@ void StatePointWindow::EmptyResults() {
 
 void StatePointWindow::SetResultPV(double value) {
   if (value == 0 || !std::isfinite(value)) {
-    PaintNoResult("ResultPV");
+    state_windows::PaintNoResult(*this, "ResultPV");
     return;
   }
   ui::StaticText* label = Label("ResultPV");
@@ -359,32 +353,18 @@ void StatePointWindow::PushButton1_Action() {
   // The searches let events run: an answer for entries changed meanwhile
   // is dropped.
   const ui::AnswerGuard::Ticket inputs = guard_.Take();
-  StatePoint state{.T = T};
 
-  if (tp) {
-    const double P = given;
-    // A stable root, or the failure value 0 and the reason.
-    const thermo::Answer V = thermo::StateStepVolume(T, P);
-    if (!guard_.Current(inputs)) return;
-    state.P = P;
-    state.V = V.value;
-    SetResultPV(V.value);
-    Label("warning")->SetText(temperature_entry::ReasonText(*this, V.reason));
-    Label("Density2")->SetText(DensityText(V.value));
-  }
-  if (tv) {
-    const double V = given;
-    // No pressure below 15 cm3/mol or 260 K, above 3000 MPa, inside the
-    // two-phase region, nor where the equation declines the state: the
-    // state point then has none either.
-    const thermo::Answer P = thermo::StateStepPressure(T, V);
-    if (!guard_.Current(inputs)) return;
-    state.P = P.value;
-    state.V = V;
-    SetResultPV(P.value);
-    Label("warning")->SetText(temperature_entry::ReasonText(*this, P.reason));
-    Label("Density2")->SetText(QString());
-  }
+  // Given the pressure, a stable root, or the failure value 0 and the
+  // reason. Given the molar volume, no pressure below 15 cm3/mol or 260 K,
+  // above 3000 MPa, inside the two-phase region, nor where the equation
+  // declines the state: the state point then has none either.
+  const thermo::Answer found = tp ? thermo::StateStepVolume(T, given) : thermo::StateStepPressure(T, given);
+  if (!guard_.Current(inputs)) return;
+  const StatePoint state{.T = T, .P = tp ? given : found.value, .V = tp ? found.value : given};
+  SetResultPV(found.value);
+  Label("warning")->SetText(temperature_entry::ReasonText(*this, found.reason));
+  Label("Density2")->SetText(tp ? DensityText(found.value) : QString());
+
   // The store lets no events run: the state kept is still that of the
   // entries checked above.
   thermo::StatePoint::Set(state, tp ? thermo::Computed::V : thermo::Computed::P);

@@ -150,7 +150,6 @@ class StatePointWindow : public ui::Window {
  private:
   void EmptyResults();
   void SetResultPV(double value);  // a number in black, or a red "no result" for 0
-  void PaintNoResult(const char* label);
   // The figures and texts written now belong to the inputs shown now.
   bool InputsUnchanged() const { return guard_.Current(calculatedFor_); }
   // An entry, the mode or the unit changed: the state the window completed
