@@ -180,18 +180,15 @@ TEST_F(SharedStatePointTest, TypingElsewhereDuringASearchLeavesTheStatePointWhol
 }
 
 // An answer for inputs changed during its search (the searches let events
-// run) is neither shown nor stored, in every window that searches: a
-// change made while the search runs, then what the window shows. Where
+// run) is neither shown nor stored, in every window that searches; where
 // the window's entries do not set it, the state point keeps what it held.
-// 600 K typed while the Cp window's state step searches at 500 K and 10
-// MPa (its "calculate" then refuses the half-typed state); an answer whose
-// own inputs did not change (a unit an answer is only shown in, the
-// temperature beside Th of a volume) is kept; a "clear" while
-// the fugacity is evaluated; a guide for an entry typed over while its
-// solve runs gives way to the guide of the entry as it ends up. Where a
-// state is stored, the change comes at each background step in turn up to
-// the last (the store itself runs none), after a second "calculate", which
-// starts nothing.
+// A half-typed state after a state step is refused; an answer whose own
+// inputs did not change (a unit it is only shown in, the temperature beside
+// Th of a volume) is kept; a guide for an entry typed over while its solve
+// runs gives way to the guide of the entry as it ends up. Where a state is
+// stored, the change comes at each background step in turn up to the last
+// (the store itself runs none), after a second "calculate", which starts
+// nothing.
 TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
   auto texts = [](std::initializer_list<const char*> names) {
     return [names = Words(names)](ui::Window* w) {
@@ -391,8 +388,7 @@ TEST_F(SharedStatePointTest, AStateStepThatChangesTheStateEmptiesTheFigures) {
                {vapour, Open<EnthalpyWindow>(), "19.21534", nullptr},
                {liquid, Open<CPWindow>(), "16257.93", nullptr}};
   for (const auto& c : cases) {
-    Press(c.w, "Clear");
-    Press(c.w, "RadioButtonTP");
+    Do(c.w, {"Clear", "RadioButtonTP"});
     c.source();
     ASSERT_TRUE(guitest::ShowAndWait(c.w));
     Press(c.w, "calculate");
@@ -444,16 +440,14 @@ TEST_F(SharedStatePointTest, OneRuleForTheStatesTheCalculatorsAccept) {
        "479.15 | 21.039945789279813 | 0.005876 | same"},
   };
   for (const auto& c : cases) {
-    Press(c.w, "Clear");
-    Press(c.w, c.mode);
+    Do(c.w, {"Clear", c.mode});
     EXPECT_EQ(c.source(), c.sourceShows);
     ASSERT_TRUE(guitest::ShowAndWait(c.w));
     Press(c.w, "calculate");
     const QString figure = Text(c.w, "Result");
     QString shown = Shown(c.w, "warning");
     if (!figure.isEmpty()) {
-      Press(c.w, "PushButton1");
-      Press(c.w, "calculate");
+      Do(c.w, {"PushButton1", "calculate"});
       shown = Shown(c.w, "Result");
       if (shown.endsWith(" " + figure)) shown = shown.chopped(figure.size()) + "same";
       // All the digits, shown from the first: the entry is narrower.
