@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace statetest {
@@ -119,6 +120,23 @@ inline QString Heading(const ui::Window* w, int column) {
 // Whether the label of that name is drawn in red.
 inline bool IsRed(const ui::Window* w, const char* name) {
   return guitest::LabelColour(guitest::FindControl(w, name)) == QColor(Qt::red);
+}
+
+// The saturation limits a state window shows below its entries, as the
+// numbers of the liquid's and the vapour's molar volume ("" for none). No
+// limit has no heading standing alone; limits have `heading` over them (the
+// label `headingName`), each in its sentence.
+inline std::pair<QString, QString> Limits(const ui::Window* w, const char* headingName,
+                                          const QString& heading) {
+  const QString liquid = Text(w, "liquidlimit"), vapour = Text(w, "vapourlimit");
+  if (liquid + vapour == "") {
+    EXPECT_EQ(Text(w, headingName), "");
+    return {};
+  }
+  EXPECT_EQ(Text(w, headingName), heading);
+  EXPECT_TRUE(liquid.startsWith("  Vm (liquid) < ") && liquid.endsWith(" cm3/mol")) << liquid.toStdString();
+  EXPECT_TRUE(vapour.startsWith("  Vm (vapour) > ") && vapour.endsWith(" cm3/mol")) << vapour.toStdString();
+  return {liquid.mid(16).chopped(8), vapour.mid(16).chopped(8)};
 }
 
 // The state step of a calculator window: the mode ("RadioButtonTP" or

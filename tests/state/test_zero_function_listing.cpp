@@ -26,14 +26,14 @@ struct Listing {
   int rows;
   const char* first;         // the variable in the first row, as shown
   double last;               // the variable in the last row
-  double lastTolerance;
+  double lastTolerance;      // absolute
   Entry entries[2];          // typed into the opener for the sign change
   double root;               // the published root of the zero function
   int before;                // the row just below the root
   double signBefore;         // the sign of the zero function in that row
   const char* screenshot;    // nullptr: none
-  const char* caption;
-  const char* heading;
+  const char* caption;       // the text above the list
+  const char* heading;       // of the first column
 };
 
 void PrintTo(const Listing& l, std::ostream* os) { *os << l.what; }
@@ -48,38 +48,16 @@ const Listing kListings[] = {
     // Tables: 298.15 K and 10 MPa, 1001.475 kg/m3, that is 17.98875 cm3/mol,
     // between the grid's 11th (17.851) and 12th (18.029) volumes: the zero
     // function changes sign there, from positive to negative.
-    {.what = "Volume",
-     .listing = &SharedWindow<MathAnal>,
-     .opener = &SharedWindow<VolumeWindow>,
-     .rows = 501,
-     .first = "16.16",
-     .last = 16 * std::pow(1.01, 501),
-     .lastTolerance = 0.001,
-     .entries = {{"dataEntryT", 298.15}, {"dataEntryP", 10}},
-     .root = kDensityFactor / 1001.475,
-     .before = 10,
-     .signBefore = +1,
-     .screenshot = "MathAnal-listing",
-     .caption = "Zero function = p(v,T,x) - Pressure\nvariable molar volume",
-     .heading = "Molar Volume"},
+    {"Volume", &SharedWindow<MathAnal>, &SharedWindow<VolumeWindow>, 501, "16.16", 16 * std::pow(1.01, 501),
+     0.001, {{"dataEntryT", 298.15}, {"dataEntryP", 10}}, kDensityFactor / 1001.475, 10, +1, "MathAnal-listing",
+     "Zero function = p(v,T,x) - Pressure\nvariable molar volume", "Molar Volume"},
     // 1001 temperatures one kelvin apart from 273.16 K, the last shown
     // exactly. NBS/NRC Steam Tables: 871.032 kg/m3 at 10 MPa is 473.15 K,
     // between the rows 472.16 K and 473.16 K, where the zero function turns
     // positive.
-    {.what = "Temperature",
-     .listing = &SharedWindow<MathAnalT>,
-     .opener = &SharedWindow<TemperatureWindow>,
-     .rows = 1001,
-     .first = "273.16",
-     .last = 1273.16,
-     .lastTolerance = 0.0,
-     .entries = {{"dataEntry", kDensityFactor / 871.032}, {"dataEntry1", 10}},
-     .root = 473.15,
-     .before = 199,
-     .signBefore = -1,
-     .screenshot = nullptr,
-     .caption = "Zero function = p(v,T,x) - Pressure\nvariable temperature",
-     .heading = "Temperature"},
+    {"Temperature", &SharedWindow<MathAnalT>, &SharedWindow<TemperatureWindow>, 1001, "273.16", 1273.16, 0.0,
+     {{"dataEntry", kDensityFactor / 871.032}, {"dataEntry1", 10}}, 473.15, 199, -1, nullptr,
+     "Zero function = p(v,T,x) - Pressure\nvariable temperature", "Temperature"},
 };
 
 class ZeroFunctionListingTest : public StateTest, public ::testing::WithParamInterface<Listing> {

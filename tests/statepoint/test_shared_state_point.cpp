@@ -19,8 +19,10 @@
 
 #include <QStringList>
 
+#include <cstring>
 #include <functional>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 namespace {
@@ -43,6 +45,30 @@ using SharedStatePointTest = statetest::PicturesTest;
 QString Shown(const ui::Window* w, const char* result) {
   return Text(w, "dataEntryT") + " | " + Text(w, "dataEntryPV") + " | " + Text(w, "ResultPV") + " | " +
          Text(w, result);
+}
+
+// What a user does to a window, in order: "name=text" types the text into
+// the field, "name" presses the control.
+using Words = std::vector<const char*>;
+void Do(const ui::Window* w, const Words& words) {
+  for (const char* word : words) {
+    const char* eq = std::strchr(word, '=');
+    if (eq == nullptr) {
+      Press(w, word);
+    } else {
+      Enter(w, std::string(word, eq).c_str(), QString::fromUtf8(eq + 1));
+    }
+  }
+}
+
+// The shared window of class W, opened, with `words` done to it.
+template <class W>
+std::function<ui::Window*()> Opened(Words words) {
+  return [words] {
+    ui::Window* w = Open<W>();
+    Do(w, words);
+    return w;
+  };
 }
 
 // Enthalpy, 25 ˚C and 0.1 MPa completed and calculated; then the Molar
@@ -154,25 +180,18 @@ TEST_F(SharedStatePointTest, TypingElsewhereDuringASearchLeavesTheStatePointWhol
 }
 
 // An answer for inputs changed during its search (the searches let events
-// run) is neither shown nor stored, in every window that searches: a
-// change made while the search runs, then what the window shows. Where
+// run) is neither shown nor stored, in every window that searches; where
 // the window's entries do not set it, the state point keeps what it held.
-// 600 K typed while the Cp window's state step searches at 500 K and 10
-// MPa (its "calculate" then refuses the half-typed state); an answer whose
-// own inputs did not change (a unit an answer is only shown in, the
-// temperature beside Th of a volume) is kept; a "clear" while
-// the fugacity is evaluated; a guide for an entry typed over while its
-// solve runs gives way to the guide of the entry as it ends up. Where a
-// state is stored, the change comes at each background step in turn up to
-// the last (the store itself runs none), after a second "calculate", which
-// starts nothing.
+// A half-typed state after a state step is refused; an answer whose own
+// inputs did not change (a unit it is only shown in, the temperature beside
+// Th of a volume) is kept; a guide for an entry typed over while its solve
+// runs gives way to the guide of the entry as it ends up. Where a state is
+// stored, the change comes at each background step in turn up to the last
+// (the store itself runs none), after a second "calculate", which starts
+// nothing.
 TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
-  auto press = [](const char* button) { return [button](ui::Window* w) { Press(w, button); }; };
-  auto type = [](const char* field, const char* text) {
-    return [field, text](ui::Window* w) { Enter(w, field, text); };
-  };
   auto texts = [](std::initializer_list<const char*> names) {
-    return [names = std::vector<const char*>(names)](ui::Window* w) {
+    return [names = Words(names)](ui::Window* w) {
       QStringList shown;
       for (const char* name : names) shown << Text(w, name);
       return shown.join('|');
@@ -190,25 +209,11 @@ TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
       return entry + "|" + (shown == Text(w, guide) && shown != ofFirst ? "its own" : shown);
     };
   };
-  auto pressAndType = [](const char* field, const char* text) {
-    return [field, text](ui::Window* w) { Press(w, "calculate"); Enter(w, field, text); };
-  };
   // A calculator's rows, then its "calculate".
   auto stepShown = [](ui::Window* w) {
     const QString shown = Shown(w, "Result");
     Press(w, "calculate");
     return shown + "|" + Text(w, "warning") + "|" + Text(w, "Result");
-  };
-  auto homogenization = [](const char* input, const char* mode, const char* number) {
-    return [=] {
-      BubbleDewPoint* w = Open<BubbleDewPoint>();
-      Press(w, "Clear");
-      Press(w, "Kelvin");
-      Press(w, input);
-      Press(w, mode);
-      Enter(w, "dataEntry", number);
-      return static_cast<ui::Window*>(w);
-    };
   };
   // The entry, every result, and whether both frames are white.
   auto homogenizationShown = [](ui::Window* w) {
@@ -223,15 +228,11 @@ TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
   // Th asked for 30 cm3/mol and the phases calculated at 600 K, then 500 K
   // typed.
   auto equilibrium = [] {
-    LiquidVapourEq* w = Open<LiquidVapourEq>();
-    Enter(w, "DataEntryV", "30");
-    Press(w, "calTh");
-    Press(w, "Kelvin");
-    Enter(w, "DataEntryT", "600");
-    Press(w, "calculate");
+    ui::Window* w =
+        Opened<LiquidVapourEq>({"DataEntryV=30", "calTh", "Kelvin", "DataEntryT=600", "calculate"})();
     EXPECT_NE(Text(w, "frac1"), "");
     Enter(w, "DataEntryT", "500");
-    return static_cast<ui::Window*>(w);
+    return w;
   };
   auto equilibriumShown =
       texts({"Answer", "MolarV1", "MolarV2", "Dens1", "frac1", "frac2", "tensions"});
@@ -239,118 +240,63 @@ TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
   const struct {
     const char* what;
     std::function<ui::Window*()> open;  // the window with its inputs typed
-    std::function<void(ui::Window*)> during;  // while the search runs
-    std::function<void(ui::Window*)> start;   // starts the search
+    Words during;                       // done while the search runs
+    Words start;                        // starts the search
     std::function<QString(ui::Window*)> shown;
     QString expected;
     bool everyStep = false;
     bool keepsStatePoint = true;
   } cases[] = {
-      {"Cp state step",
-       [] {
-         CPWindow* w = Open<CPWindow>();
-         Press(w, "RadioButtonTP");
-         Enter(w, "dataEntryT", "500");
-         Enter(w, "dataEntryPV", "10");
-         return static_cast<ui::Window*>(w);
-       },
-       type("dataEntryT", "600"), press("PushButton1"), stepShown, "600 |  |  | |" + kRefused + "|"},
+      {"Cp state step", Opened<CPWindow>({"RadioButtonTP", "dataEntryT=500", "dataEntryPV=10"}),
+       {"dataEntryT=600"}, {"PushButton1"}, stepShown, "600 |  |  | |" + kRefused + "|"},
       {"Internal Energy state step, T,V",
-       [] {
-         InternalEnergyWindow* w = Open<InternalEnergyWindow>();
-         Press(w, "RadioButtonTV");
-         Enter(w, "dataEntryT", "908");
-         Enter(w, "dataEntryPV", "42");
-         return static_cast<ui::Window*>(w);
-       },
-       type("dataEntryT", "5908"), press("PushButton1"), stepShown, "5908 |  |  | |" + kRefused + "|",
-       true},
+       Opened<InternalEnergyWindow>({"RadioButtonTV", "dataEntryT=908", "dataEntryPV=42"}),
+       {"dataEntryT=5908"}, {"PushButton1"}, stepShown, "5908 |  |  | |" + kRefused + "|", true},
       {"Fugacity, a clear",
-       [] {
-         FugacityWindow* w = Open<FugacityWindow>();
-         StateStep(w, "RadioButtonTP", "500", "10");
-         return static_cast<ui::Window*>(w);
-       },
-       press("Clear"), press("calculate"),
+       Opened<FugacityWindow>({"RadioButtonTP", "dataEntryT=500", "dataEntryPV=10", "PushButton1"}),
+       {"Clear"}, {"calculate"},
        [](ui::Window* w) {
          return Text(w, "FugacityResult") + Text(w, "CoefficientResult") + "|" + ui::Str(Shared().P);
        },
        "|0", false, false},
-      {"Pressures",
-       [] {
-         PressuresWindow* w = Open<PressuresWindow>();
-         Enter(w, "dataEntry", "30");
-         Enter(w, "dataEntry1", "700");
-         return static_cast<ui::Window*>(w);
-       },
-       pressAndType("dataEntry1", "800"), press("calculate"), texts({"Result", "warning"}), "|", true},
-      {"Molar Volume",
-       [] {
-         VolumeWindow* w = Open<VolumeWindow>();
-         Enter(w, "dataEntryT", "700");
-         Enter(w, "dataEntryP", "30");
-         Press(w, "Choice0");
-         return static_cast<ui::Window*>(w);
-       },
-       pressAndType("dataEntryP", "40"), press("calculate"), texts({"Result", "DensityResult"}), "|", true},
-      {"Temperatures",
-       [] {
-         TemperatureWindow* w = Open<TemperatureWindow>();
-         Enter(w, "dataEntry", "100");
-         Enter(w, "dataEntry1", "30");
-         Press(w, "Choice0");
-         return static_cast<ui::Window*>(w);
-       },
-       pressAndType("dataEntry", "90"), press("calculate"), texts({"Result", "warning"}), "|", true},
-      {"Isochore, the range",
-       [] {
-         Isochore* w = Open<Isochore>();
-         Enter(w, "minimum", "0");
-         Enter(w, "maximum", "999");
-         Enter(w, "interval", "1");
-         return static_cast<ui::Window*>(w);
-       },
-       type("maximum", "100"), press("calculate"),
-       [](ui::Window* w) { return QString::number(statetest::Rows(w)); }, "0"},
-      {"Homogenization, the given quantity", homogenization("RadioButtonTh", "Vapour", "274.87376"),
-       press("RadioButtonPh"), press("calculate"), homogenizationShown, "||white"},
-      {"Homogenization, the pressure", homogenization("RadioButtonPh", "Liquid", "1"),
-       type("dataEntry", "10"), press("calculate"), homogenizationShown, "10||white"},
+      {"Pressures", Opened<PressuresWindow>({"dataEntry=30", "dataEntry1=700"}),
+       {"calculate", "dataEntry1=800"}, {"calculate"}, texts({"Result", "warning"}), "|", true},
+      {"Molar Volume", Opened<VolumeWindow>({"dataEntryT=700", "dataEntryP=30", "Choice0"}),
+       {"calculate", "dataEntryP=40"}, {"calculate"}, texts({"Result", "DensityResult"}), "|", true},
+      {"Temperatures", Opened<TemperatureWindow>({"dataEntry=100", "dataEntry1=30", "Choice0"}),
+       {"calculate", "dataEntry=90"}, {"calculate"}, texts({"Result", "warning"}), "|", true},
+      {"Isochore, the range", Opened<Isochore>({"minimum=0", "maximum=999", "interval=1"}), {"maximum=100"},
+       {"calculate"}, [](ui::Window* w) { return QString::number(statetest::Rows(w)); }, "0"},
+      {"Homogenization, the given quantity",
+       Opened<BubbleDewPoint>({"Clear", "Kelvin", "RadioButtonTh", "Vapour", "dataEntry=274.87376"}),
+       {"RadioButtonPh"}, {"calculate"}, homogenizationShown, "||white"},
+      {"Homogenization, the pressure",
+       Opened<BubbleDewPoint>({"Clear", "Kelvin", "RadioButtonPh", "Liquid", "dataEntry=1"}),
+       {"dataEntry=10"}, {"calculate"}, homogenizationShown, "10||white"},
       // The answer to a pressure does not depend on the unit it is shown in:
       // 179.9162 ˚C on the equation's own curve (IPTS-68; ITS-90 179.886).
-      {"Homogenization, the unit", homogenization("RadioButtonPh", "Liquid", "1"), press("Celsius"),
-       press("calculate"), texts({"dataEntry", "Answer", "Unit2"}), "1|179.9162|˚Celsius"},
-      {"Homogenization, the mode", homogenization("RadioButtonTh", "Liquid", "500"), press("Vapour"),
-       press("calculate"), homogenizationShown, "500||white"},
-      {"Liquid-Vapour Equilibrium, Th",
-       [] {
-         LiquidVapourEq* w = Open<LiquidVapourEq>();
-         Enter(w, "DataEntryV", "30");
-         return static_cast<ui::Window*>(w);
-       },
-       type("DataEntryV", "1000"), press("calTh"), texts({"nummerTh"}), "", false, false},
-      {"Liquid-Vapour Equilibrium, Th, the temperature",
-       [] {
-         LiquidVapourEq* w = Open<LiquidVapourEq>();
-         Enter(w, "DataEntryV", "30");
-         return static_cast<ui::Window*>(w);
-       },
-       type("DataEntryT", "500"), press("calTh"), texts({"nummerTh"}), "343.054"},
-      {"Liquid-Vapour Equilibrium, the volume", equilibrium, type("DataEntryV", "1000"),
-       press("calculate"), equilibriumShown, "||||||", false, false},
-      {"Liquid-Vapour Equilibrium, the temperature", equilibrium, type("DataEntryT", "510"),
-       press("calculate"), equilibriumShown, "||||||"},
-      {"Liquid-Vapour Equilibrium, the unit", equilibrium, press("Celsius"), press("calculate"),
+      {"Homogenization, the unit",
+       Opened<BubbleDewPoint>({"Clear", "Kelvin", "RadioButtonPh", "Liquid", "dataEntry=1"}), {"Celsius"},
+       {"calculate"}, texts({"dataEntry", "Answer", "Unit2"}), "1|179.9162|˚Celsius"},
+      {"Homogenization, the mode",
+       Opened<BubbleDewPoint>({"Clear", "Kelvin", "RadioButtonTh", "Liquid", "dataEntry=500"}), {"Vapour"},
+       {"calculate"}, homogenizationShown, "500||white"},
+      {"Liquid-Vapour Equilibrium, Th", Opened<LiquidVapourEq>({"DataEntryV=30"}), {"DataEntryV=1000"},
+       {"calTh"}, texts({"nummerTh"}), "", false, false},
+      {"Liquid-Vapour Equilibrium, Th, the temperature", Opened<LiquidVapourEq>({"DataEntryV=30"}),
+       {"DataEntryT=500"}, {"calTh"}, texts({"nummerTh"}), "343.054"},
+      {"Liquid-Vapour Equilibrium, the volume", equilibrium, {"DataEntryV=1000"}, {"calculate"},
+       equilibriumShown, "||||||", false, false},
+      {"Liquid-Vapour Equilibrium, the temperature", equilibrium, {"DataEntryT=510"}, {"calculate"},
        equilibriumShown, "||||||"},
-      {"Cp saturation box", []() -> ui::Window* { return Open<CPWindow>(); },
-       type("dataEntryT", "600"), type("dataEntryT", "500"), guideOf("dataEntryT", "satliq", "500"),
-       "600|its own"},
-      {"Pressures limits", []() -> ui::Window* { return Open<PressuresWindow>(); },
-       type("dataEntry1", "600"), type("dataEntry1", "500"), guideOf("dataEntry1", "liquidlimit", "500"),
-       "600|its own"},
-      {"Temperatures limits", []() -> ui::Window* { return Open<TemperatureWindow>(); },
-       type("dataEntry1", "10"), type("dataEntry1", "1"), guideOf("dataEntry1", "liquidlimit", "1"),
-       "10|its own"},
+      {"Liquid-Vapour Equilibrium, the unit", equilibrium, {"Celsius"}, {"calculate"}, equilibriumShown,
+       "||||||"},
+      {"Cp saturation box", Opened<CPWindow>({}), {"dataEntryT=600"}, {"dataEntryT=500"},
+       guideOf("dataEntryT", "satliq", "500"), "600|its own"},
+      {"Pressures limits", Opened<PressuresWindow>({}), {"dataEntry1=600"}, {"dataEntry1=500"},
+       guideOf("dataEntry1", "liquidlimit", "500"), "600|its own"},
+      {"Temperatures limits", Opened<TemperatureWindow>({}), {"dataEntry1=10"}, {"dataEntry1=1"},
+       guideOf("dataEntry1", "liquidlimit", "1"), "10|its own"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -359,8 +305,8 @@ TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
       thermo::StatePoint::Set(300, 5, 18);
       ui::Window* w = c.open();
       const thermo::State before = Shared();
-      statetest::DoDuringNextLoop([w, &c] { c.during(w); }, step);
-      c.start(w);
+      statetest::DoDuringNextLoop([w, &c] { Do(w, c.during); }, step);
+      Do(w, c.start);
       Globals::SetBackgroundTask(nullptr);
       if (step > 1 && !statetest::ActionDone()) break;  // past the last step
       ASSERT_TRUE(statetest::ActionDone()) << "the search let events run";
@@ -431,14 +377,8 @@ TEST_F(SharedStatePointTest, ChangingAnInputEmptiesTheWindowsFigures) {
 // Molar Volume's liquid at 400 K, 0.2 MPa (from a start of 18) to the vapour.
 TEST_F(SharedStatePointTest, AStateStepThatChangesTheStateEmptiesTheFigures) {
   const auto vapour = [] { StateStep(Open<FugacityWindow>(), "RadioButtonTV", "400", "12000"); };
-  const auto liquid = [] {
-    VolumeWindow* v = Open<VolumeWindow>();
-    Enter(v, "dataEntryT", "400");
-    Enter(v, "dataEntryP", "0.2");
-    Press(v, "Choice1");
-    Enter(v, "dataEntryV", "18");
-    Press(v, "calculate");
-  };
+  const auto liquid =
+      Opened<VolumeWindow>({"dataEntryT=400", "dataEntryP=0.2", "Choice1", "dataEntryV=18", "calculate"});
   const struct {
     std::function<void()> source;
     ui::Window* w;
@@ -448,8 +388,7 @@ TEST_F(SharedStatePointTest, AStateStepThatChangesTheStateEmptiesTheFigures) {
                {vapour, Open<EnthalpyWindow>(), "19.21534", nullptr},
                {liquid, Open<CPWindow>(), "16257.93", nullptr}};
   for (const auto& c : cases) {
-    Press(c.w, "Clear");
-    Press(c.w, "RadioButtonTP");
+    Do(c.w, {"Clear", "RadioButtonTP"});
     c.source();
     ASSERT_TRUE(guitest::ShowAndWait(c.w));
     Press(c.w, "calculate");
@@ -478,20 +417,11 @@ TEST_F(SharedStatePointTest, OneRuleForTheStatesTheCalculatorsAccept) {
     return Text(Open<CPWindow>(), "ResultPV") + " " + Text(Open<CPWindow>(), "warning");
   };
   const auto volume = [] {
-    VolumeWindow* v = Open<VolumeWindow>();
-    Enter(v, "dataEntryT", "479.15");
-    Enter(v, "dataEntryP", "0.005876");
-    Press(v, "Choice1");
-    Enter(v, "dataEntryV", "21");
-    Press(v, "calculate");
-    return Text(v, "Result");
+    return Text(Opened<VolumeWindow>({"dataEntryT=479.15", "dataEntryP=0.005876", "Choice1", "dataEntryV=21",
+                                      "calculate"})(), "Result");
   };
   const auto pressures = [] {
-    PressuresWindow* p = Open<PressuresWindow>();
-    Enter(p, "dataEntry", "15");
-    Enter(p, "dataEntry1", "1800");
-    Press(p, "calculate");
-    return Text(p, "Result");
+    return Text(Opened<PressuresWindow>({"dataEntry=15", "dataEntry1=1800", "calculate"})(), "Result");
   };
   const struct {
     std::function<QString()> source;
@@ -510,16 +440,14 @@ TEST_F(SharedStatePointTest, OneRuleForTheStatesTheCalculatorsAccept) {
        "479.15 | 21.039945789279813 | 0.005876 | same"},
   };
   for (const auto& c : cases) {
-    Press(c.w, "Clear");
-    Press(c.w, c.mode);
+    Do(c.w, {"Clear", c.mode});
     EXPECT_EQ(c.source(), c.sourceShows);
     ASSERT_TRUE(guitest::ShowAndWait(c.w));
     Press(c.w, "calculate");
     const QString figure = Text(c.w, "Result");
     QString shown = Shown(c.w, "warning");
     if (!figure.isEmpty()) {
-      Press(c.w, "PushButton1");
-      Press(c.w, "calculate");
+      Do(c.w, {"PushButton1", "calculate"});
       shown = Shown(c.w, "Result");
       if (shown.endsWith(" " + figure)) shown = shown.chopped(figure.size()) + "same";
       // All the digits, shown from the first: the entry is narrower.
