@@ -51,43 +51,55 @@ struct Spinodals {
   double vapour = 0.0;  // cm3/mol
 };
 
-Spinodals FindSpinodals(double T) {
+// What the searches below ask of the isotherm at T: its spinodals, and the
+// equation's own equilibrium there, solved from the triple point up to the
+// critical temperature (`equilibrium` false elsewhere, or where it is not
+// found).
+struct IsothermFacts {
   Spinodals s;
-  if (!(T < EquationCriticalPoint().T)) return s;
-  detail::Isotherm iso;
-  if (!detail::FindIsotherm(iso, T, EquationCriticalPoint().V)) return s;
-  int liquid = 0;
+  bool equilibrium = false;
   Coexistence c;
+};
+
+IsothermFacts FindFacts(double T) {
+  IsothermFacts facts;
+  if (!(T < EquationCriticalPoint().T)) return facts;
+  detail::Isotherm iso;
+  if (!detail::FindIsotherm(iso, T, EquationCriticalPoint().V)) return facts;
   int passes = 0;
-  if (T >= TriplePointTemp && SolveCoexistenceAtTemperature(T, c, passes)) {
+  facts.equilibrium = T >= TriplePointTemp && SolveCoexistenceAtTemperature(T, facts.c, passes);
+  int liquid = 0;
+  if (facts.equilibrium) {
     for (int i = 0; i + 1 < iso.count; ++i) {
-      if (iso.branches[i].lo <= c.VL && c.VL <= iso.branches[i].hi) liquid = i;
+      if (iso.branches[i].lo <= facts.c.VL && facts.c.VL <= iso.branches[i].hi) liquid = i;
     }
   }
-  s.found = true;
-  s.liquid = iso.branches[liquid].hi;
-  s.vapour = iso.branches[iso.count - 1].lo;
-  return s;
+  facts.s.found = true;
+  facts.s.liquid = iso.branches[liquid].hi;
+  facts.s.vapour = iso.branches[iso.count - 1].lo;
+  return facts;
 }
 
-// The spinodals at T, kept per thread for the last temperature asked: the
-// state rule runs on every state stored, mostly at one temperature after
-// another.
-Spinodals SpinodalsAt(double T) {
+// The facts at T, kept per thread for the last temperature asked: the state
+// rule runs on every state stored, mostly at one temperature after another,
+// and a volume search asks them of one isotherm for each start it tries.
+// Returned as a copy: the equilibrium solve lets events run, whose handlers
+// may ask at another temperature meanwhile.
+IsothermFacts FactsAt(double T) {
   struct Kept {
     bool valid = false;
     double T = 0.0;
-    Spinodals s;
+    IsothermFacts facts;
   };
   thread_local Kept kept;
-  if (!(kept.valid && kept.T == T)) kept = Kept{true, T, FindSpinodals(T)};
-  return kept.s;
+  if (!(kept.valid && kept.T == T)) kept = Kept{true, T, FindFacts(T)};
+  return kept.facts;
 }
 
 // Whether V lies strictly between the spinodals of the isotherm at T.
 bool BetweenSpinodals(double T, double V) {
   if (!(T < EquationCriticalPoint().T)) return false;
-  const Spinodals s = SpinodalsAt(T);
+  const Spinodals s = FactsAt(T).s;
   return s.found && s.liquid < V && V < s.vapour;
 }
 
@@ -113,14 +125,14 @@ double StablePhase(double T, double P, double V) {
   if (!(V > 0)) return V;
   if (T < TriplePointTemp) {
     if (!(P < TriplePointPres)) return V;
-    const Spinodals s = SpinodalsAt(T);
+    const Spinodals s = FactsAt(T).s;
     if (!s.found || V >= s.vapour) return V;
     return VapourRoot(T, P);
   }
   if (!(T < EquationCriticalPoint().T)) return V;
-  Coexistence c;
-  int passes = 0;
-  if (!SolveCoexistenceAtTemperature(T, c, passes)) return V;
+  const IsothermFacts facts = FactsAt(T);
+  if (!facts.equilibrium) return V;
+  const Coexistence& c = facts.c;
   if (P > c.P && V > c.VL) return Haar_Volume(T, P, c.VL);  // the liquid is stable
   if (P < c.P && V < c.VV) {                                // the vapour is stable
     const double vapour = Haar_Volume(T, P, c.VV);
@@ -223,13 +235,12 @@ double BracketedStableRoot(double T, double P) {
     p1 = p2;
     stable1 = stable2;
   }
-  Coexistence c;
-  int passes = 0;
-  const bool equilibrium = T >= TriplePointTemp && T < EquationCriticalPoint().T &&
-                           SolveCoexistenceAtTemperature(T, c, passes);
+  const IsothermFacts facts = FactsAt(T);
+  const bool equilibrium = facts.equilibrium;
+  const Coexistence& c = facts.c;
+  const Spinodals& s = facts.s;
   double V = 0.0;
   double f = std::numeric_limits<double>::infinity();
-  const Spinodals s = SpinodalsAt(T);
   auto stablePhase = [&](const IsothermRoot& r) {
     if (equilibrium) return P >= c.P ? r.V <= c.VL : r.V >= c.VV;
     if (!s.found) return true;  // one stable stretch
