@@ -298,13 +298,6 @@ Reason PressureRange(double P) {
   return Reason::None;
 }
 
-// Refusals before any volume search at (T, P) of the Molar Volume window.
-Reason VolumeRange(double T, double P) {
-  if (const Reason r = PressureRange(P); r != Reason::None) return r;
-  if (!Haar_InTemperatureWindow(T)) return Reason::OutsideTemperatureWindow;
-  return Reason::None;
-}
-
 // The temperatures of the states the calculators accept: from 260 K up to
 // the top of the equation's window (whose bottom, about 200.6 K, lies below
 // 260 K).
@@ -390,7 +383,9 @@ Answer StateStepVolume(double T, double P) {
 }
 
 Answer VolumeFromApproach(double T, double P, Approach approach, double manualStart) {
-  if (const Reason r = VolumeRange(T, P); r != Reason::None) return Answer::None(r);
+  // Refusals before any volume search: the whole window of the equation.
+  if (const Reason r = PressureRange(P); r != Reason::None) return Answer::None(r);
+  if (!Haar_InTemperatureWindow(T)) return Answer::None(Reason::OutsideTemperatureWindow);
   double V = 0;
   switch (approach) {
     case Approach::None:
