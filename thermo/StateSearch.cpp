@@ -146,14 +146,8 @@ double StablePhase(double T, double P, double V) {
 // MPa, so every root up to 3000 MPa lies above it (the compressed liquid's
 // below 15 cm3/mol included, which the state rule then refuses by name).
 constexpr double kIsothermScanStart = 12.0;  // cm3/mol
-// Its steps in volume: fine where the loops near the critical point and the
-// second liquid loop are a few tenths of a cm3/mol wide, wider in the gas.
-constexpr double kFineScanFactor = 1.002;
-constexpr double kFineScanBelow = 100.0;  // cm3/mol
-constexpr double kMiddleScanFactor = 1.01;
-constexpr double kMiddleScanBelow = 1000.0;  // cm3/mol
-constexpr double kCoarseScanFactor = 1.05;
-// The scan runs into the gas stretch, which at every temperature of the
+// Its steps in volume are those of the isotherm's split (ScanFactor). The
+// scan runs into the gas stretch, which at every temperature of the
 // equation's window begins below kGasScanVolume, past twice the ideal-gas
 // volume, and on while the pressure is still above P (a dense gas beyond
 // its ideal volume), but never more than kMaxScanSteps steps, which reach
@@ -181,18 +175,6 @@ bool NarrowedStableRoot(double T, double P, double a, double b, IsothermRoot& ro
   return MechanicallyStable(T, root.V) && root.f > 0.0;
 }
 
-// The last stable volume between the stable `stable` and the unstable
-// `unstable` (in either order), by bisection on the stiffness.
-double StableEnd(double T, double stable, double unstable) {
-  BracketOptions options;
-  options.step = BracketStep::Bisection;
-  const Bracket br = NarrowBracket(
-      [T](double v) { return Haar_dPdRho(T, v); },
-      Bracket{.a = stable, .fa = Haar_dPdRho(T, stable), .b = unstable, .fb = Haar_dPdRho(T, unstable)},
-      options);
-  return br.fa > 0.0 ? br.a : stable;
-}
-
 // The bracketed search along the isotherm, for where no start leads the
 // volume search to a state of water: the isotherm is scanned from
 // kIsothermScanStart up, each crossing of P on a stretch where the pressure
@@ -218,18 +200,15 @@ double BracketedStableRoot(double T, double P) {
     if (count < kMaxRoots && NarrowedStableRoot(T, P, a, b, roots[count])) ++count;
   };
   for (int step = 0; step < kMaxScanSteps && (v1 < end || p1 > P); ++step) {
-    const double factor = v1 < kFineScanBelow     ? kFineScanFactor
-                          : v1 < kMiddleScanBelow ? kMiddleScanFactor
-                                                  : kCoarseScanFactor;
-    const double v2 = v1 * factor;
+    const double v2 = v1 * detail::ScanFactor(v1);
     const double p2 = Haar_Pressure(T, v2);
     const bool stable2 = MechanicallyStable(T, v2);
     if (stable1 && stable2) {
       if (p1 >= P && p2 < P) add(v1, v2);
     } else if (stable1) {
-      add(v1, StableEnd(T, v1, v2));
+      add(v1, detail::StabilityEdge(T, v1, v2, detail::RootTolerance));
     } else if (stable2) {
-      add(StableEnd(T, v2, v1), v2);
+      add(detail::StabilityEdge(T, v2, v1, detail::RootTolerance), v2);
     }
     v1 = v2;
     p1 = p2;
