@@ -16,28 +16,18 @@ using namespace Globals;
 
 namespace {
 
-// The isotherm is scanned for its stable branches in steps of these factors
-// in volume: fine where loops of a few tenths of a cm3/mol occur (the
-// unstable stretch near the critical point, the second liquid loop), wider
-// in the gas. A narrower loop between two scan points shows as a dip (or a
-// bump) of the stiffness, which is followed to its extremum.
-constexpr double FineScanFactor = 1.002;
-constexpr double FineScanBelow = 100.0;     // cm3/mol
-constexpr double MiddleScanFactor = 1.01;
-constexpr double MiddleScanBelow = 1000.0;  // cm3/mol
-constexpr double CoarseScanFactor = 1.05;
 // The scan ends where water is an ideal gas at this pressure, well below
 // the triple-point pressure.
 constexpr double DilutePressure = 1e-4;     // MPa
 // Doublings of the vapour root's bracket beyond its first top.
 constexpr int MaxWidening = 60;
 
-// The boundary between a stable volume and an unstable one, by bisection:
-// the last stable volume found.
-double StabilityEdge(double T, double stable, double unstable) {
+}  // namespace
+
+double StabilityEdge(double T, double stable, double unstable, double tolerance) {
   BracketOptions options;
   options.step = BracketStep::Bisection;
-  options.tolerance = 0.0;  // down to neighbouring doubles
+  options.tolerance = tolerance;
   options.maxPasses = MaxBracketPasses;
   const Bracket br = NarrowBracket([T](double V) { return Haar_dPdRho(T, V); },
                                    Bracket{.a = stable, .fa = Haar_dPdRho(T, stable), .b = unstable,
@@ -45,8 +35,6 @@ double StabilityEdge(double T, double stable, double unstable) {
                                    options);
   return br.fa > 0.0 ? br.a : stable;
 }
-
-}  // namespace
 
 bool Isotherm::Find(double temperature, double criticalVolume) {
   T = temperature;
@@ -65,18 +53,15 @@ bool Isotherm::Find(double temperature, double criticalVolume) {
     // unstable `to` (in either order of volume).
     if (stable) {
       if (count == MaxBranches) return false;
-      branches[count++] = Branch{start, StabilityEdge(T, from, to)};
+      branches[count++] = Branch{start, StabilityEdge(T, from, to, 0.0)};
     } else {
-      start = StabilityEdge(T, from, to);
+      start = StabilityEdge(T, from, to, 0.0);
     }
     stable = !stable;
     return true;
   };
   while (v1 < end) {
-    const double factor = v1 < FineScanBelow     ? FineScanFactor
-                          : v1 < MiddleScanBelow ? MiddleScanFactor
-                                                 : CoarseScanFactor;
-    const double v2 = std::min(v1 * factor, end);
+    const double v2 = std::min(v1 * ScanFactor(v1), end);
     const double s2 = Haar_dPdRho(T, v2);
     if (std::isnan(s2)) return false;
     if ((s2 > 0.0) != stable) {

@@ -38,6 +38,17 @@ constexpr int kMaxPasses = 200;
 constexpr double kCloseShare = 1e-9;
 constexpr int kMaxNeighbours = 8192;
 
+// Takes y for `best` where its residual lies nearer 0 than `bestResidual`
+// and it is stable.
+template <class Residual, class Stable>
+void KeepIfNearer(Residual& residual, Stable& stable, double y, double& best, double& bestResidual) {
+  const double fy = std::abs(residual(y));
+  if (fy < bestResidual && stable(y)) {
+    best = y;
+    bestResidual = fy;
+  }
+}
+
 // The root of `residual` (the equation's pressure less P, not a number
 // where the equation gives none) nearest the stable x0 on the stretch around
 // it where `stable` holds and the residual is monotonic, to the last bits;
@@ -83,13 +94,7 @@ double Narrowed(Residual& residual, Stable& stable, double x0, double slope) {
   // steps weigh the kept end's value down, so both are evaluated afresh.
   double best = x0;
   double bestResidual = std::abs(f0);
-  for (const double x : {br.a, br.b}) {
-    const double fx = std::abs(residual(x));
-    if (fx < bestResidual && stable(x)) {
-      best = x;
-      bestResidual = fx;
-    }
-  }
+  for (const double x : {br.a, br.b}) KeepIfNearer(residual, stable, x, best, bestResidual);
   return best;
 }
 
@@ -106,13 +111,7 @@ double NearestNeighbour(Residual& residual, Stable& stable, double x, double clo
   for (int k = 0; k < kMaxNeighbours && !(bestResidual <= close); ++k) {
     below = std::nextafter(below, 0.0);
     above = std::nextafter(above, std::numeric_limits<double>::infinity());
-    for (const double y : {below, above}) {
-      const double fy = std::abs(residual(y));
-      if (fy < bestResidual && stable(y)) {
-        best = y;
-        bestResidual = fy;
-      }
-    }
+    for (const double y : {below, above}) KeepIfNearer(residual, stable, y, best, bestResidual);
   }
   return best;
 }

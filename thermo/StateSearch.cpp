@@ -51,43 +51,55 @@ struct Spinodals {
   double vapour = 0.0;  // cm3/mol
 };
 
-Spinodals FindSpinodals(double T) {
+// What the searches below ask of the isotherm at T: its spinodals, and the
+// equation's own equilibrium there, solved from the triple point up to the
+// critical temperature (`equilibrium` false elsewhere, or where it is not
+// found).
+struct IsothermFacts {
   Spinodals s;
-  if (!(T < EquationCriticalPoint().T)) return s;
-  detail::Isotherm iso;
-  if (!detail::FindIsotherm(iso, T, EquationCriticalPoint().V)) return s;
-  int liquid = 0;
+  bool equilibrium = false;
   Coexistence c;
+};
+
+IsothermFacts FindFacts(double T) {
+  IsothermFacts facts;
+  if (!(T < EquationCriticalPoint().T)) return facts;
+  detail::Isotherm iso;
+  if (!detail::FindIsotherm(iso, T, EquationCriticalPoint().V)) return facts;
   int passes = 0;
-  if (T >= TriplePointTemp && SolveCoexistenceAtTemperature(T, c, passes)) {
+  facts.equilibrium = T >= TriplePointTemp && SolveCoexistenceAtTemperature(T, facts.c, passes);
+  int liquid = 0;
+  if (facts.equilibrium) {
     for (int i = 0; i + 1 < iso.count; ++i) {
-      if (iso.branches[i].lo <= c.VL && c.VL <= iso.branches[i].hi) liquid = i;
+      if (iso.branches[i].lo <= facts.c.VL && facts.c.VL <= iso.branches[i].hi) liquid = i;
     }
   }
-  s.found = true;
-  s.liquid = iso.branches[liquid].hi;
-  s.vapour = iso.branches[iso.count - 1].lo;
-  return s;
+  facts.s.found = true;
+  facts.s.liquid = iso.branches[liquid].hi;
+  facts.s.vapour = iso.branches[iso.count - 1].lo;
+  return facts;
 }
 
-// The spinodals at T, kept per thread for the last temperature asked: the
-// state rule runs on every state stored, mostly at one temperature after
-// another.
-Spinodals SpinodalsAt(double T) {
+// The facts at T, kept per thread for the last temperature asked: the state
+// rule runs on every state stored, mostly at one temperature after another,
+// and a volume search asks them of one isotherm for each start it tries.
+// Returned as a copy: the equilibrium solve lets events run, whose handlers
+// may ask at another temperature meanwhile.
+IsothermFacts FactsAt(double T) {
   struct Kept {
     bool valid = false;
     double T = 0.0;
-    Spinodals s;
+    IsothermFacts facts;
   };
   thread_local Kept kept;
-  if (!(kept.valid && kept.T == T)) kept = Kept{true, T, FindSpinodals(T)};
-  return kept.s;
+  if (!(kept.valid && kept.T == T)) kept = Kept{true, T, FindFacts(T)};
+  return kept.facts;
 }
 
 // Whether V lies strictly between the spinodals of the isotherm at T.
 bool BetweenSpinodals(double T, double V) {
   if (!(T < EquationCriticalPoint().T)) return false;
-  const Spinodals s = SpinodalsAt(T);
+  const Spinodals s = FactsAt(T).s;
   return s.found && s.liquid < V && V < s.vapour;
 }
 
@@ -113,14 +125,14 @@ double StablePhase(double T, double P, double V) {
   if (!(V > 0)) return V;
   if (T < TriplePointTemp) {
     if (!(P < TriplePointPres)) return V;
-    const Spinodals s = SpinodalsAt(T);
+    const Spinodals s = FactsAt(T).s;
     if (!s.found || V >= s.vapour) return V;
     return VapourRoot(T, P);
   }
   if (!(T < EquationCriticalPoint().T)) return V;
-  Coexistence c;
-  int passes = 0;
-  if (!SolveCoexistenceAtTemperature(T, c, passes)) return V;
+  const IsothermFacts facts = FactsAt(T);
+  if (!facts.equilibrium) return V;
+  const Coexistence& c = facts.c;
   if (P > c.P && V > c.VL) return Haar_Volume(T, P, c.VL);  // the liquid is stable
   if (P < c.P && V < c.VV) {                                // the vapour is stable
     const double vapour = Haar_Volume(T, P, c.VV);
@@ -134,14 +146,8 @@ double StablePhase(double T, double P, double V) {
 // MPa, so every root up to 3000 MPa lies above it (the compressed liquid's
 // below 15 cm3/mol included, which the state rule then refuses by name).
 constexpr double kIsothermScanStart = 12.0;  // cm3/mol
-// Its steps in volume: fine where the loops near the critical point and the
-// second liquid loop are a few tenths of a cm3/mol wide, wider in the gas.
-constexpr double kFineScanFactor = 1.002;
-constexpr double kFineScanBelow = 100.0;  // cm3/mol
-constexpr double kMiddleScanFactor = 1.01;
-constexpr double kMiddleScanBelow = 1000.0;  // cm3/mol
-constexpr double kCoarseScanFactor = 1.05;
-// The scan runs into the gas stretch, which at every temperature of the
+// Its steps in volume are those of the isotherm's split (ScanFactor). The
+// scan runs into the gas stretch, which at every temperature of the
 // equation's window begins below kGasScanVolume, past twice the ideal-gas
 // volume, and on while the pressure is still above P (a dense gas beyond
 // its ideal volume), but never more than kMaxScanSteps steps, which reach
@@ -169,18 +175,6 @@ bool NarrowedStableRoot(double T, double P, double a, double b, IsothermRoot& ro
   return MechanicallyStable(T, root.V) && root.f > 0.0;
 }
 
-// The last stable volume between the stable `stable` and the unstable
-// `unstable` (in either order), by bisection on the stiffness.
-double StableEnd(double T, double stable, double unstable) {
-  BracketOptions options;
-  options.step = BracketStep::Bisection;
-  const Bracket br = NarrowBracket(
-      [T](double v) { return Haar_dPdRho(T, v); },
-      Bracket{.a = stable, .fa = Haar_dPdRho(T, stable), .b = unstable, .fb = Haar_dPdRho(T, unstable)},
-      options);
-  return br.fa > 0.0 ? br.a : stable;
-}
-
 // The bracketed search along the isotherm, for where no start leads the
 // volume search to a state of water: the isotherm is scanned from
 // kIsothermScanStart up, each crossing of P on a stretch where the pressure
@@ -206,30 +200,26 @@ double BracketedStableRoot(double T, double P) {
     if (count < kMaxRoots && NarrowedStableRoot(T, P, a, b, roots[count])) ++count;
   };
   for (int step = 0; step < kMaxScanSteps && (v1 < end || p1 > P); ++step) {
-    const double factor = v1 < kFineScanBelow     ? kFineScanFactor
-                          : v1 < kMiddleScanBelow ? kMiddleScanFactor
-                                                  : kCoarseScanFactor;
-    const double v2 = v1 * factor;
+    const double v2 = v1 * detail::ScanFactor(v1);
     const double p2 = Haar_Pressure(T, v2);
     const bool stable2 = MechanicallyStable(T, v2);
     if (stable1 && stable2) {
       if (p1 >= P && p2 < P) add(v1, v2);
     } else if (stable1) {
-      add(v1, StableEnd(T, v1, v2));
+      add(v1, detail::StabilityEdge(T, v1, v2, detail::RootTolerance));
     } else if (stable2) {
-      add(StableEnd(T, v2, v1), v2);
+      add(detail::StabilityEdge(T, v2, v1, detail::RootTolerance), v2);
     }
     v1 = v2;
     p1 = p2;
     stable1 = stable2;
   }
-  Coexistence c;
-  int passes = 0;
-  const bool equilibrium = T >= TriplePointTemp && T < EquationCriticalPoint().T &&
-                           SolveCoexistenceAtTemperature(T, c, passes);
+  const IsothermFacts facts = FactsAt(T);
+  const bool equilibrium = facts.equilibrium;
+  const Coexistence& c = facts.c;
+  const Spinodals& s = facts.s;
   double V = 0.0;
   double f = std::numeric_limits<double>::infinity();
-  const Spinodals s = SpinodalsAt(T);
   auto stablePhase = [&](const IsothermRoot& r) {
     if (equilibrium) return P >= c.P ? r.V <= c.VL : r.V >= c.VV;
     if (!s.found) return true;  // one stable stretch
@@ -284,13 +274,6 @@ bool BelowLowestPressure(double P) { return P < MinPressure * (1.0 - 5e-8); }
 Reason PressureRange(double P) {
   if (P > MaxPressure) return Reason::PressureAboveRange;
   if (P > 0 && BelowLowestPressure(P)) return Reason::PressureBelowRange;
-  return Reason::None;
-}
-
-// Refusals before any volume search at (T, P) of the Molar Volume window.
-Reason VolumeRange(double T, double P) {
-  if (const Reason r = PressureRange(P); r != Reason::None) return r;
-  if (!Haar_InTemperatureWindow(T)) return Reason::OutsideTemperatureWindow;
   return Reason::None;
 }
 
@@ -379,7 +362,9 @@ Answer StateStepVolume(double T, double P) {
 }
 
 Answer VolumeFromApproach(double T, double P, Approach approach, double manualStart) {
-  if (const Reason r = VolumeRange(T, P); r != Reason::None) return Answer::None(r);
+  // Refusals before any volume search: the whole window of the equation.
+  if (const Reason r = PressureRange(P); r != Reason::None) return Answer::None(r);
+  if (!Haar_InTemperatureWindow(T)) return Answer::None(Reason::OutsideTemperatureWindow);
   double V = 0;
   switch (approach) {
     case Approach::None:

@@ -1,10 +1,10 @@
 // Internal to the liquid-vapour equilibrium (IsothermBranches.cpp,
 // CriticalPoint.cpp, EqualAreaSolve.cpp, Coexistence.cpp) and to the state
-// rule's spinodals and vapour roots (StateSearch.cpp); not part of the
-// calculation layer's interface, which is Coexistence.h, and found only on
-// the calculation layer's own include path. An isotherm of the
-// equation split into its stable branches, the stable pair of roots at a
-// pressure on it, and the check every equilibrium passes.
+// rule's spinodals, vapour roots and bracketed root scan (StateSearch.cpp);
+// not part of the calculation layer's interface, which is Coexistence.h,
+// and found only on the calculation layer's own include path. An isotherm
+// of the equation split into its stable branches, the stable pair of roots
+// at a pressure on it, and the check every equilibrium passes.
 #pragma once
 
 #include <algorithm>
@@ -23,6 +23,24 @@ inline constexpr double RootTolerance = 1e-15;
 inline constexpr int MaxExtremumPasses = 200;
 // Fugacities of two roots at P agree to this share of P.
 inline constexpr double FugacityTolerance = 1e-10;  // relative to P
+
+// A scan along an isotherm steps from the volume v to v times this factor:
+// fine where loops of a few tenths of a cm3/mol occur (the unstable stretch
+// near the critical point, the second liquid loop), wider in the gas.
+inline double ScanFactor(double v) {
+  constexpr double FineScanFactor = 1.002;
+  constexpr double FineScanBelow = 100.0;  // cm3/mol
+  constexpr double MiddleScanFactor = 1.01;
+  constexpr double MiddleScanBelow = 1000.0;  // cm3/mol
+  constexpr double CoarseScanFactor = 1.05;
+  return v < FineScanBelow ? FineScanFactor : v < MiddleScanBelow ? MiddleScanFactor : CoarseScanFactor;
+}
+
+// The boundary between the stable volume `stable` and the unstable
+// `unstable` of the isotherm at T (in either order), by bisection on the
+// stiffness down to `tolerance` relative (0: to neighbouring doubles): the
+// last stable volume found.
+double StabilityEdge(double T, double stable, double unstable, double tolerance);
 
 // Stable branches of one isotherm: two at most temperatures, four near the
 // second liquid loop, a few more where the unstable stretch is wavy.
