@@ -151,6 +151,16 @@ TEST_F(IsochoreTest, EachFailedCheckMarksItsOwnField) {
   EXPECT_EQ(Text(w, "minimum"), "");
   EXPECT_EQ(Text(w, "maximum"), "put number");
   EXPECT_EQ(Text(w, "interval"), "put number");
+
+  // A minimum that is no number is marked ("12abc" gave a table from 0 ˚C),
+  // and so is the mark itself at the export.
+  for (const char* min : {"abc", "1,5", "12abc"}) {
+    Range(min, "100", "10");
+    Press(w, "calculate");
+    Press(w, "Export");
+    EXPECT_EQ(Text(w, "minimum") + "|" + QString::number(Rows(w)), "put number|0") << min;
+    EXPECT_TRUE(FolderEntries().isEmpty()) << min;
+  }
 }
 
 TEST_F(IsochoreTest, FileBytesForEighteenCubicCentimetres) {
