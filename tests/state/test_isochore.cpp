@@ -390,10 +390,8 @@ TEST_F(IsochoreTest, ActivationEmptiesTableAndFileLabels) {
 // The table, the file and its name are of the molar volume the window
 // shows, taken when it was last activated: another window moving the state
 // point on does not change them (they were of V 30 under the label
-// 17.92899, in "30.txt"), and "Isochore calculation" pressed again then
-// hands on the 17.92899 that Pressures still shows (the isochore took 30);
-// an activation while the table is filled stops it, one during an export
-// takes the file's line (it stood beside 30) with it.
+// 17.92899, in "30.txt"); an activation while the table is filled stops it,
+// one during an export takes the file's line (it stood beside 30) with it.
 // 17.92899 cm3/mol is 1004.813 kg/m3, published at 0 ˚C and 10 MPa.
 TEST_F(IsochoreTest, RowsAndFileAreOfTheVolumeShown) {
   auto pressuresAt30 = [] {
@@ -417,7 +415,7 @@ TEST_F(IsochoreTest, RowsAndFileAreOfTheVolumeShown) {
        [this, pressuresAt30] { pressuresAt30(); guitest::ShowAndWait(w); }, "calculate", "30", "30"},
       {"the same during the export",
        [this, pressuresAt30] { pressuresAt30(); guitest::ShowAndWait(w); }, "Export", "30", "17.92899"},
-      {"V 30 typed in Liquid-Vapour Equilibrium, then Isochore calculation pressed again", [this] {
+      {"V 30 typed in Liquid-Vapour Equilibrium, then Isochore calculation (it took 30)", [this] {
          Enter(Open<LiquidVapourEq>(), "DataEntryV", "30");
          Press(Open<PressuresWindow>(), "PushButton1");
          guitest::ShowAndWait(w);
