@@ -9,8 +9,8 @@
 // holds is always one the calculators accept (thermo::StateRefusal): what
 // a window computed beyond that range (the Pressures window's loop
 // pressure, a molar volume below 15 cm3/mol) is shown there but not handed
-// on. Incomplete states (T and P, P and V, V alone) are what the zero
-// function listings and the isochore read.
+// on. Incomplete states (T and P, P and V, T and V, V alone) are what the
+// zero function listings and the isochore read.
 #pragma once
 
 namespace thermo {

@@ -151,6 +151,16 @@ TEST_F(IsochoreTest, EachFailedCheckMarksItsOwnField) {
   EXPECT_EQ(Text(w, "minimum"), "");
   EXPECT_EQ(Text(w, "maximum"), "put number");
   EXPECT_EQ(Text(w, "interval"), "put number");
+
+  // A minimum that is no number is marked ("12abc" gave a table from 0 ˚C),
+  // and so is the mark itself at the export.
+  for (const char* min : {"abc", "1,5", "12abc"}) {
+    Range(min, "100", "10");
+    Press(w, "calculate");
+    Press(w, "Export");
+    EXPECT_EQ(Text(w, "minimum") + "|" + QString::number(Rows(w)), "put number|0") << min;
+    EXPECT_TRUE(FolderEntries().isEmpty()) << min;
+  }
 }
 
 TEST_F(IsochoreTest, FileBytesForEighteenCubicCentimetres) {
@@ -405,6 +415,11 @@ TEST_F(IsochoreTest, RowsAndFileAreOfTheVolumeShown) {
        [this, pressuresAt30] { pressuresAt30(); guitest::ShowAndWait(w); }, "calculate", "30", "30"},
       {"the same during the export",
        [this, pressuresAt30] { pressuresAt30(); guitest::ShowAndWait(w); }, "Export", "30", "17.92899"},
+      {"V 30 typed in Liquid-Vapour Equilibrium, then Isochore calculation (it took 30)", [this] {
+         Enter(Open<LiquidVapourEq>(), "DataEntryV", "30");
+         Press(Open<PressuresWindow>(), "PushButton1");
+         guitest::ShowAndWait(w);
+       }, "", "17.92899", "17.92899"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 using ui::ControlLayout;
 using ui::Kind;
@@ -79,6 +80,13 @@ const QString kPutNumber = QStringLiteral("put number");
 // The text of a row whose pressure the Pressures window would not show.
 const QString kNoResult = QStringLiteral("no result");
 
+// The number an isochore entry stands for: an empty entry is 0, text that
+// is no number ("abc", "1,5", "12abc", the mark "put number" itself) is
+// none, so that it is marked rather than read as 0.
+std::optional<double> EntryNumber(const QString& text) {
+  return text.trimmed().isEmpty() ? 0.0 : ui::EnteredNumber(text);
+}
+
 // The number of rows from min to max by step: the temperatures are
 // min + i·step for i = 0, 1, ..., each computed afresh rather than summed,
 // up to the last one not above max or equal to it to within the rounding of
@@ -119,20 +127,24 @@ void Isochore::Event_Activate() {
 }
 
 // Three independent checks, each marking its own field, so every offending
-// field is marked at once. 0 ˚C itself is an accepted minimum. The step must
+// field is marked at once: text that is no number is marked as a figure out
+// of range is, and is taken as 0 for the checks of the other fields. An
+// empty minimum, like 0 ˚C itself, is an accepted minimum. The step must
 // be positive and large enough to tell one temperature from the next (a
 // billionth of the temperature in kelvin); a step that would give more than
 // MaxRows rows stays as typed and the file labels say the limit.
 bool Isochore::ReadAndCheck(Range& r) {
-  r.min = ui::Val(Field("minimum")->Text());
-  r.max = ui::Val(Field("maximum")->Text());
-  r.step = ui::Val(Field("interval")->Text());
+  const std::optional<double> min = EntryNumber(Field("minimum")->Text());
+  const std::optional<double> max = EntryNumber(Field("maximum")->Text());
+  r.min = min.value_or(0);
+  r.max = max.value_or(0);
+  r.step = EntryNumber(Field("interval")->Text()).value_or(0);  // 0 is no step
   bool valid = true;
-  if (r.min < 0) {
+  if (!min || r.min < 0) {
     Field("minimum")->SetText(kPutNumber);
     valid = false;
   }
-  if (!(r.max > r.min)) {
+  if (!max || !(r.max > r.min)) {
     Field("maximum")->SetText(kPutNumber);
     valid = false;
   }

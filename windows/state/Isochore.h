@@ -47,8 +47,8 @@ class Isochore : public ui::Window {
     double min = 0, max = 0, step = 0;
     double rows = 0;  // temperatures min + i·step, i = 0 .. rows - 1
   };
-  // Reads the three fields and marks each field that fails its check with
-  // "put number", then counts the rows; true when none failed and the rows
+  // Reads the three fields and marks each field that fails its check, text
+  // that is no number among them, with "put number", then counts the rows; true when none failed and the rows
   // are within MaxRows.
   bool ReadAndCheck(Range& range);
   // Whether the molar volume has an isochore; says so in the file labels

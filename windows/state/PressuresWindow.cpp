@@ -97,7 +97,7 @@ double PressuresWindow::ReadTemperature() { return temperature_entry::Read(*this
 
 void PressuresWindow::InputsChanged() {
   guard_.Changed();
-  stored_ = false;
+  pressure_ = 0;
   Label("Result")->SetText(QString());
   Label("warning")->SetText(QString());
 }
@@ -151,7 +151,7 @@ void PressuresWindow::calculate_Action() {
   // The store lets no events run: the answer written after it is still
   // that of the inputs just checked.
   thermo::StatePoint::Set(T, p.value, V, thermo::Computed::P);
-  stored_ = true;
+  pressure_ = p.value;
   ui::StaticText* result = Label("Result");
   if (p.HasFigure()) {
     result->SetTextColor(ui::Black);
@@ -171,11 +171,12 @@ void PressuresWindow::UnitChanged() {
   if (!Field("dataEntry1")->Text().isEmpty()) ShowTemperatureLimits();
 }
 
-// The isochore is that of the molar volume typed here: unless "calculate"
-// stored the state of these entries, the volume alone is handed over.
+// The isochore is that of the molar volume shown here, whatever another
+// window has stored since "calculate": the state shown is handed over as
+// "calculate" stores it, without a pressure the calculators refuse.
 void PressuresWindow::PushButton1_Action() {
-  const double V = ui::Val(Field("dataEntry")->Text());
-  if (!stored_ && V > 0) thermo::StatePoint::Set(0, 0, V);
+  thermo::StatePoint::Set(ReadTemperature(), pressure_, ui::Val(Field("dataEntry")->Text()),
+                          thermo::Computed::P);
   ui::Shared<Isochore>()->Show();
 }
 

@@ -9,9 +9,10 @@
 // program-wide state point (thermo::StatePoint), where the isochore window
 // and the calculators find it, with no pressure for a state the
 // calculators' rule refuses (inside the two-phase region, above 3000 MPa,
-// not above 0); "Isochore calculation" hands over the typed molar volume
-// when no pressure was computed for it. Changing an entry or the
-// temperature unit empties the pressure.
+// not above 0); "Isochore calculation" hands over the state the window
+// shows, the typed temperature and molar volume with the pressure shown for
+// them, under the same rule. Changing an entry or the temperature unit
+// empties the pressure.
 #pragma once
 
 #include "ui/AnswerGuard.h"
@@ -49,6 +50,6 @@ class PressuresWindow : public ui::Window {
   // The temperatures whose limits were asked for: only the latest's are
   // shown (their solve lets events run).
   ui::AnswerGuard guide_;
-  // The state point holds the state computed from the inputs shown.
-  bool stored_ = false;
+  // The pressure shown, computed for the inputs shown (MPa); 0 where none is.
+  double pressure_ = 0;
 };

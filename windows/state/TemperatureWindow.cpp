@@ -125,7 +125,6 @@ std::vector<ui::Handler> TemperatureWindow::Handlers() {
 void TemperatureWindow::InputsChanged() {
   guard_.Changed();
   found_ = {};
-  stored_ = false;
   Label("Result")->SetText(QString());
   Label("warning")->SetText(QString());
 }
@@ -180,7 +179,6 @@ void TemperatureWindow::calculate_Action() {
   // The store lets no events run: the answer written after it is still
   // that of the inputs just checked.
   thermo::StatePoint::Set(T.value, P, V, thermo::Computed::T);
-  stored_ = true;
   found_ = T;
   ShowTemperature();
   if (!T.HasFigure()) state_windows::ShowNoResult(*this, "Result", T.reason);
@@ -211,13 +209,13 @@ void TemperatureWindow::Choice1_Action() {
 
 void TemperatureWindow::dataEntryT_TextChange() { InputsChanged(); }
 
-// The listing is that of the molar volume and pressure typed here: unless
-// "calculate" stored the state of these entries, they are handed over with
-// no temperature.
+// The listing is that of the molar volume and pressure shown here, whatever
+// another window has stored since "calculate": the state shown is handed
+// over as "calculate" stores it, without a temperature the calculators
+// refuse. The unit radios change only how the temperature is shown.
 void TemperatureWindow::Analysis_Action() {
-  const double V = ui::Val(Field("dataEntry")->Text());
-  const double P = ui::Val(Field("dataEntry1")->Text());
-  if (!stored_ && V > 0 && P > 0) thermo::StatePoint::Set(0, P, V);
+  thermo::StatePoint::Set(found_.value, ui::Val(Field("dataEntry1")->Text()),
+                          ui::Val(Field("dataEntry")->Text()), thermo::Computed::T);
   ui::Shared<MathAnalT>()->Show();
 }
 

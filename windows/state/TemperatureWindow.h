@@ -11,10 +11,11 @@
 // the calculators' rule refuses the state found (which the window still
 // shows); where it shows none, the red "no result" has its reason in
 // `warning`. Its listing MathAnalT reads the molar volume and pressure from
-// there; "Mathematical Analysis" hands over the typed ones when "calculate"
-// has not stored them. Changing an entry or the first approach empties the
-// result; the unit radios show the temperature found in K or ˚C. The window
-// is built hidden and appears at its first Show().
+// there; "Mathematical Analysis" hands over the state the window shows, the
+// typed volume and pressure with the temperature shown for them, under the
+// same rule. Changing an entry or the first approach empties the result;
+// the unit radios show the temperature found in K or ˚C. The window is
+// built hidden and appears at its first Show().
 #pragma once
 
 #include "thermo/Reason.h"
@@ -62,6 +63,4 @@ class TemperatureWindow : public ui::Window {
   // The search's answer for the inputs shown: the temperature (K), or none
   // with the reason; 0 with no reason where nothing was calculated.
   thermo::Answer found_;
-  // The state point holds the state computed from the inputs shown.
-  bool stored_ = false;
 };

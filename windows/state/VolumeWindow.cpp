@@ -130,7 +130,7 @@ double VolumeWindow::ReadTemperature() { return temperature_entry::Read(*this, "
 
 void VolumeWindow::InputsChanged() {
   guard_.Changed();
-  stored_ = false;
+  volume_ = 0;
   Label("Result")->SetText(QString());
   Label("DensityResult")->SetText(QString());
   Label("warning")->SetText(QString());
@@ -173,7 +173,7 @@ void VolumeWindow::calculate_Action() {
   // The store lets no events run: the answer written after it is still
   // that of the inputs just checked.
   thermo::StatePoint::Set(T, P, V.value, thermo::Computed::V);
-  stored_ = true;
+  volume_ = V.value;
   if (V.HasFigure()) {
     ui::StaticText* result = Label("Result");
     result->SetTextColor(ui::Black);
@@ -200,13 +200,12 @@ void VolumeWindow::Choice1_Action() {
   if (Radio("Choice1")->Value()) InputsChanged();
 }
 
-// The listing is that of the temperature and pressure typed here: unless
-// "calculate" stored the state of these entries, they are handed over with
-// no molar volume.
+// The listing is that of the temperature and pressure shown here, whatever
+// another window has stored since "calculate": the state shown is handed
+// over as "calculate" stores it, without a volume the calculators refuse.
 void VolumeWindow::Analysis_Action() {
-  const double T = ReadTemperature();
-  const double P = ui::Val(Field("dataEntryP")->Text());
-  if (!stored_ && T > 0 && P > 0) thermo::StatePoint::Set(T, P, 0);
+  thermo::StatePoint::Set(ReadTemperature(), ui::Val(Field("dataEntryP")->Text()), volume_,
+                          thermo::Computed::V);
   ui::Shared<MathAnal>()->Show();
 }
 

@@ -10,8 +10,9 @@
 // cm3/mol, say, which the window still shows); where it shows none, the red
 // "no result" has its reason in `warning`. Its listing MathAnal reads the
 // temperature and pressure from there; "Mathematical Analysis" hands over
-// the typed ones when "calculate" has not stored them. Changing an entry,
-// the first approach or the temperature unit empties the results.
+// the state the window shows, the typed temperature and pressure with the
+// volume shown for them, under the same rule. Changing an entry, the first
+// approach or the temperature unit empties the results.
 #pragma once
 
 #include "ui/AnswerGuard.h"
@@ -46,6 +47,7 @@ class VolumeWindow : public ui::Window {
   // search lets events run) is dropped. Running while "calculate" runs: a
   // second press meanwhile starts nothing.
   ui::AnswerGuard guard_;
-  // The state point holds the state computed from the inputs shown.
-  bool stored_ = false;
+  // The molar volume shown, found for the inputs shown (cm3/mol); 0 where
+  // none is.
+  double volume_ = 0;
 };
