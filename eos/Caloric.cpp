@@ -23,17 +23,22 @@ double SumOfParts(int sel, double T, double V) {
 // Cv (J/(mol K)) and the two pressure derivatives dPdRho = M dP/drho
 // (MPa cm3/mol) and dPdT = dP/dT (MPa/K) at one state, each part evaluated
 // once; the sums are those of the parts' Cv, dPdRho and dPdT selectors.
+// The departures are those of the derivatives from the ideal gas, divided
+// by rho and rho^2 (see HeatCapacityTerms).
 struct CaloricDerivatives {
   double cv;
   double dPdRho;
   double dPdT;
+  double dPdRhoDeparture;
+  double dPdTDeparture;
 };
 
 CaloricDerivatives DerivativesAt(double T, double V) {
   const HeatCapacityTerms base = BaseHeatCapacityTerms(T, V);
   const HeatCapacityTerms residual = ResidualHeatCapacityTerms(T, V);
   return {base.cv + residual.cv + IdealPart(Haar_Quantity::Cv, T), base.dPdRho + residual.dPdRho,
-          base.dPdT + residual.dPdT};
+          base.dPdT + residual.dPdT, base.dPdRhoDeparture + residual.dPdRhoDeparture,
+          base.dPdTDeparture + residual.dPdTDeparture};
 }
 
 // Cp from Cv and the two pressure derivatives:
@@ -68,8 +73,18 @@ double JouleThomson(double T, double V) {
   if (!InRange(T, V)) return 0.0;
   const CaloricDerivatives d = DerivativesAt(T, V);
   // mu = -(V - T (dV/dT)_P) / Cp, with (dV/dT)_P = V^2 (dP/dT) / (M dP/drho).
+  // In the dilute gas V and T (dV/dT)_P agree to all but their last digits,
+  // both being RT/P for the ideal gas. With the derivatives split into the
+  // ideal gas's share (RT and rho R / M) and the departures rho D and
+  // rho^2 P' (D and P' as the parts give them), the ideal-gas shares cancel
+  // exactly and, as V rho = M,
+  //   V - T V^2 (dP/dT) / (M dP/drho) = M (D - M T P') / (M dP/drho),
+  // which tends to B - T dB/dT as rho goes to 0 (B the second virial
+  // coefficient) and keeps its digits down to the lowest pressures.
   double bracket = 0.0;
-  if (d.dPdRho != 0.0) bracket = V - (((T * V) * V) * d.dPdT) / d.dPdRho;
+  if (d.dPdRho != 0.0) {
+    bracket = (MolarMassH2O * (d.dPdRhoDeparture - (MolarMassH2O * T) * d.dPdTDeparture)) / d.dPdRho;
+  }
   const double cp = HeatCapacityP(T, V, d);
   if (cp > 0.0) return (-bracket) / cp;
   return 0.0;

@@ -92,17 +92,22 @@ class BaseState {
 
   double w() const { return w_; }
 
-  // d Phi / d rho, and X = R' T Phi_rho in bar cm3/g.
-  double PhiR() const {
+  // d Phi / d rho, and X = R' T Phi_rho in bar cm3/g. The ideal gas's share
+  // is the 1 / rho of ln rho; the rest, the departure from it, tends to B(T)
+  // as rho goes to 0.
+  double PhiRDeparture() const {
     const double q = q_;
-    return q * iw_ - c1 * q * iw2_ + c2 * q * iw3_ + 4.0 * q * bRatio_ + 1.0 / rho_;
+    return q * iw_ - c1 * q * iw2_ + c2 * q * iw3_ + 4.0 * q * bRatio_;
   }
+  double PhiR() const { return PhiRDeparture() + 1.0 / rho_; }
   double X() const { return SpecificGasConstant * T_ * PhiR(); }
 
-  double PhiRR() const {
+  // d2 Phi / d rho2, likewise the departure and the ideal gas's -1 / rho^2.
+  double PhiRRDeparture() const {
     const double q2 = q_ * q_;
-    return q2 * iw2_ - 2.0 * c1 * q2 * iw3_ + 3.0 * c2 * q2 * iw4_ - 1.0 / (rho_ * rho_);
+    return q2 * iw2_ - 2.0 * c1 * q2 * iw3_ + 3.0 * c2 * q2 * iw4_;
   }
+  double PhiRR() const { return PhiRRDeparture() - 1.0 / (rho_ * rho_); }
 
   double PhiT() const {
     const double yT = bT() * rho_ / 4.0;
@@ -171,6 +176,16 @@ double PressureDensityDerivative(const BaseState& s, double T, double rho) {
 double PressureTemperatureDerivative(const BaseState& s, double T, double rho) {
   return rho * rho * (SpecificGasConstant * s.PhiR() + T * SpecificGasConstant * s.PhiRT()) /
          10.0;
+}
+// The same two derivatives less the ideal gas's RT and rho R / M, divided
+// by rho and rho^2 (see HeatCapacityTerms).
+double PressureDensityDeparture(const BaseState& s, double T, double rho) {
+  return (2.0 * SpecificGasConstant * T * s.PhiRDeparture() +
+          rho * T * SpecificGasConstant * s.PhiRRDeparture()) *
+         MolarMassH2O / 10.0;
+}
+double PressureTemperatureDeparture(const BaseState& s, double T) {
+  return (SpecificGasConstant * s.PhiRDeparture() + T * SpecificGasConstant * s.PhiRT()) / 10.0;
 }
 double HeatCapacityV(const BaseState& s, double T) {
   const double aTT = 2.0 * GasConstantR * s.PhiT() + GasConstantR * T * s.PhiTT();
@@ -247,7 +262,8 @@ HeatCapacityTerms BaseHeatCapacityTerms(double T, double V) {
   const BaseState s(T, rho);
   if (s.w() == 0.0) return {};
   return {HeatCapacityV(s, T), PressureDensityDerivative(s, T, rho),
-          PressureTemperatureDerivative(s, T, rho)};
+          PressureTemperatureDerivative(s, T, rho), PressureDensityDeparture(s, T, rho),
+          PressureTemperatureDeparture(s, T)};
 }
 
 }  // namespace Globals

@@ -24,10 +24,19 @@ bool AboveBaseCovolume(double T, double V);
 // Cv and the two pressure derivatives of one part at one state, from one
 // evaluation of that part: each the same, bit for bit, as the part gives
 // for that selector alone.
+//
+// With them, the two derivatives less the ideal gas's share (RT and R/V, held
+// by the base part alone), divided by rho and rho^2 (rho in g/cm3). In the
+// dilute gas that share is nearly all of each derivative; formed without it,
+// these keep their digits down to any density and stay finite as rho goes to
+// 0, where they tend to 2 R T B / M and R (B + T dB/dT) / M^2, with B the
+// second virial coefficient in cm3/mol.
 struct HeatCapacityTerms {
-  double cv = 0.0;      // J/(mol K), Haar_Quantity::Cv
-  double dPdRho = 0.0;  // MPa cm3/mol, Haar_Quantity::dPdRho
-  double dPdT = 0.0;    // MPa/K, Haar_Quantity::dPdT
+  double cv = 0.0;               // J/(mol K), Haar_Quantity::Cv
+  double dPdRho = 0.0;           // MPa cm3/mol, Haar_Quantity::dPdRho
+  double dPdT = 0.0;             // MPa/K, Haar_Quantity::dPdT
+  double dPdRhoDeparture = 0.0;  // (M dP/drho - RT) / rho, MPa cm6/(g mol)
+  double dPdTDeparture = 0.0;    // (dP/dT - rho R / M) / rho^2, MPa cm6/(g2 K)
 };
 
 HeatCapacityTerms BaseHeatCapacityTerms(double T, double V);

@@ -254,6 +254,11 @@ double PressureDensityDerivative(const ResidualSums& s, double rho) {
 double PressureTemperatureDerivative(const ResidualSums& s, double rho) {
   return (rho * rho) * s.Art;
 }
+// The first divided by rho; the second divided by rho^2 is Art. This part
+// holds none of the ideal gas, so these are its departures too.
+double PressureDensityDeparture(const ResidualSums& s, double rho) {
+  return (2.0 * s.Ar + rho * s.Arr) * MolarMassH2O;
+}
 
 }  // namespace
 
@@ -308,7 +313,7 @@ HeatCapacityTerms ResidualHeatCapacityTerms(double T, double V) {
   if (rho == 0.0) return {};
   const ResidualSums s = Sums<SumAr | SumArr | SumAtt | SumArt>(T, rho);
   return {HeatCapacityV(s, T), PressureDensityDerivative(s, rho),
-          PressureTemperatureDerivative(s, rho)};
+          PressureTemperatureDerivative(s, rho), PressureDensityDeparture(s, rho), s.Art};
 }
 
 }  // namespace Globals

@@ -3,9 +3,11 @@
 // the quantity can be, and mechanically unstable states.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 #include "thermo/ResponseValues.h"
+#include "thermo/StateSearch.h"
 
 namespace {
 
@@ -48,6 +50,22 @@ TEST(ResponseValues, FigureOrNoResult) {
     EXPECT_EQ(JouleThomsonCoefficient(c.T, c.V).HasFigure(), c.joule);
     EXPECT_EQ(Viscosity(c.T, c.V).HasFigure(), c.viscosity);
     EXPECT_EQ(DielectricConstant(c.T, c.V).HasFigure(), c.dielectric);
+  }
+}
+
+// In the dilute gas every figure settles to its ideal-gas limit: from 1e-6 MPa
+// down to the lowest pressure it moves by less than 1e-5 relative (the
+// Joule-Thomson coefficient to (T dB/dT - B) / Cp, 189.75 K/MPa at 300 K).
+TEST(ResponseValues, SettleInTheDiluteGas) {
+  for (double T : {300.0, 500.0, 1000.0, 2000.0}) {
+    const double V0 = StateStepVolume(T, 1e-6).value;
+    for (int decade = 7; decade <= 30; ++decade) {
+      const double V = StateStepVolume(T, std::pow(10.0, -decade)).value;
+      SCOPED_TRACE(testing::Message() << T << " K, 1e-" << decade << " MPa");
+      for (auto figure : {IsochoricHeatCapacity, IsobaricHeatCapacity, SpeedOfSound,
+                          JouleThomsonCoefficient, Viscosity, DielectricConstant})
+        EXPECT_NEAR(figure(T, V).value / figure(T, V0).value, 1, 1e-5);
+    }
   }
 }
 
