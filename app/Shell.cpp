@@ -1,10 +1,15 @@
 #include "app/Shell.h"
 
+#include <QString>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
 
 #include "app/App.h"
 #include "app/MenuBar1.h"
@@ -34,6 +39,73 @@ void ReportUnhandled(const std::exception_ptr& error) {
   std::fflush(stderr);
 }
 
+// What Qt says while the application object connects to the window system,
+// held back until it is known whether the connection came about. Without a
+// display Qt's platform plugin warns ("could not connect to display :99")
+// and then ends the process with a fatal error that suggests reinstalling;
+// instead the program says in one line which display it could not reach and
+// exits with status 1. Once connected, what was held back is passed on as
+// it would have been.
+class WindowSystemConnection {
+ public:
+  WindowSystemConnection() { previous = qInstallMessageHandler(&Hold); }
+  ~WindowSystemConnection() {
+    std::vector<Held> messages;
+    {
+      const std::lock_guard<std::mutex> lock(mutex);
+      qInstallMessageHandler(previous);
+      messages.swap(held);
+    }
+    for (const Held& m : messages) {
+      if (previous == nullptr) break;
+      const QMessageLogContext context(m.file.c_str(), m.line, m.function.c_str(),
+                                       m.category.c_str());
+      previous(m.type, context, m.text);
+    }
+  }
+  WindowSystemConnection(const WindowSystemConnection&) = delete;
+  WindowSystemConnection& operator=(const WindowSystemConnection&) = delete;
+
+ private:
+  struct Held {
+    QtMsgType type;
+    std::string file, function, category;
+    int line;
+    QString text;
+  };
+
+  static void Hold(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    // Qt may start threads of its own while it connects.
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (type == QtFatalMsg) NoDisplay(message);
+    const auto text = [](const char* s) { return std::string(s != nullptr ? s : ""); };
+    held.push_back({type, text(context.file), text(context.function), text(context.category),
+                    context.line, message});
+  }
+
+  // The one line, in the platform plugin's own words where it gave any
+  // (they name the display it tried), and the exit. The application object
+  // is half built, so nothing of the program's shutdown can run.
+  [[noreturn]] static void NoDisplay(const QString& fatal) {
+    std::string reason = fatal.section(QLatin1Char('\n'), 0, 0).trimmed().toStdString();
+    for (const Held& m : held) {
+      if (m.category.starts_with("qt.qpa.") && m.type == QtWarningMsg) {
+        reason = m.text.trimmed().toStdString();
+        break;
+      }
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+      reason += " (DISPLAY is not set)";
+    std::fprintf(stderr, "tarvo-hgk: no display: %s\n", reason.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+  }
+
+  static inline QtMessageHandler previous = nullptr;
+  static inline std::mutex mutex;
+  static inline std::vector<Held> held;
+};
+
 // Start-up steps and the event loop; the exit status of the loop.
 int Main(std::unique_ptr<App>& application, int& argc, char** argv,
          const std::function<void()>& whileRunning) {
@@ -42,7 +114,10 @@ int Main(std::unique_ptr<App>& application, int& argc, char** argv,
   Globals::SetBackgroundTask(&ui::BackgroundTask);
   Step("picture source and background task");
 
-  application = std::make_unique<App>(argc, argv);
+  {
+    WindowSystemConnection connecting;
+    application = std::make_unique<App>(argc, argv);
+  }
   Step("App");
 
   MenuBar1::Shared();

@@ -50,6 +50,17 @@ QList<QPointer<QAction>>& WindowActions() {
 
 int cascadeCount = 0;
 
+// Where a frame of that size, wanted at `wanted`, lies within `area`: moved
+// back from the right and bottom edges as far as it goes over them, but
+// never past the left and top edges.
+QPoint KeepInside(QPoint wanted, QSize frame, const QRect& area) {
+  const auto along = [](int want, int size, int start, int length) {
+    return std::max(start, std::min(want, start + length - size));
+  };
+  return {along(wanted.x(), frame.width(), area.left(), area.width()),
+          along(wanted.y(), frame.height(), area.top(), area.height())};
+}
+
 QWidget* CreateControl(QWidget* window, const ControlLayout& cs) {
   switch (cs.kind) {
     case Kind::StaticText: return new StaticText(window);
@@ -181,16 +192,24 @@ void Window::Build() {
   for (const QPointer<QAction>& action : WindowActions())
     if (!action.isNull()) addAction(action.data());
 
-  // Placement: Default cascades from the top-left of the screen, Centred
-  // centres.
+  // Placement: Default cascades from the top-left of the screen's free area
+  // (the desktop's panels left out), Centred centres on it. Either way the
+  // window is then moved as little as needed to lie within that area, and
+  // one larger than it opens at its top-left, so its title bar is never off
+  // the screen (a tall window on a small or scaled screen). Creating the
+  // platform window first lets the frame count, as far as the platform
+  // knows it before the window is shown.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect avail = screen->availableGeometry();
+    create();
+    QPoint wanted;
     if (ws.placement == Placement::Centred) {
-      move(avail.center() - QPoint(ws.width / 2, ws.height / 2));
+      wanted = avail.center() - QPoint(ws.width / 2, ws.height / 2);
     } else {
       const int step = 24 * (cascadeCount++ % 10);
-      move(avail.topLeft() + QPoint(40 + step, 40 + step));
+      wanted = avail.topLeft() + QPoint(40 + step, 40 + step);
     }
+    move(KeepInside(wanted, frameGeometry().size(), avail));
   }
 
   // Handlers by control name (and index).

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -197,6 +198,27 @@ TEST_F(ShellTest, AnExceptionOfAnyTypeIsCaughtToo) {
   EXPECT_EQ(status, 1);
   EXPECT_NE(err.find("unhandled exception"), std::string::npos) << err;
   EXPECT_EQ(Tail(Shutdown().size()), Shutdown());
+}
+
+// Without a display the program says which one it could not reach, in one
+// line, and exits with status 1 (Qt by itself aborts).
+TEST(NoDisplay, OneLineNamesTheDisplayAndTheStatusIsOne) {
+  const char* rows[][2] = {  // DISPLAY, what the program says
+      {nullptr, "tarvo-hgk: no display: could not connect to display (DISPLAY is not set)\n"},
+      {":7391", "tarvo-hgk: no display: could not connect to display :7391\n"},
+  };
+  for (const auto& [display, line] : rows) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "QT_QPA_PLATFORM"})
+      env.remove(v);
+    if (display != nullptr) env.insert("DISPLAY", display);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(TARVO_PROGRAM, {});
+    ASSERT_TRUE(program.waitForFinished(60000)) << line;
+    EXPECT_EQ(program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, 1) << line;
+    EXPECT_EQ(program.readAllStandardError().toStdString(), line);
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPixmap>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -241,6 +242,36 @@ TEST_F(WindowTest, ClosingTheLastVisibleWindowEndsTheEventLoop) {
   QApplication::setQuitOnLastWindowClosed(false);
   EXPECT_EQ(result, 0);
   EXPECT_EQ(ui::FindShared(Form::ClassName), form) << "the instance survives its closing";
+}
+
+// A window without controls, of the size and placement a test gives it.
+struct Sized : ui::Window {
+  explicit Sized(const ui::WindowLayout& l) : layout(l) {}
+  const ui::WindowLayout& Layout() const override { return layout; }
+  std::span<const ui::ControlLayout> Controls() const override { return {}; }
+  ui::WindowLayout layout;
+};
+
+// On the offscreen 800 x 800 screen a window's frame lies within the free
+// area where it fits, and starts at its left or top edge where it does not.
+TEST_F(WindowTest, AWindowOpensWithinTheScreenOrAtItsTopLeft) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  const auto placed = [](int at, int size, int start, int length) {
+    return size > length ? at == start : at >= start && at + size <= start + length;
+  };
+  const struct { ui::Placement placement; int width, height; } rows[] = {
+      {ui::Placement::Centred, 460, 1068},  // taller than the screen
+      {ui::Placement::Default, 460, 780},   // fits, but not where the cascade puts it
+      {ui::Placement::Default, 900, 900},   // larger both ways
+  };
+  for (const auto& [placement, width, height] : rows) {
+    Sized window({.className = "Sized", .width = width, .height = height, .placement = placement});
+    window.Build();
+    ASSERT_TRUE(guitest::ShowAndWait(&window));
+    const QRect f = window.frameGeometry();
+    EXPECT_TRUE(placed(f.left(), f.width(), area.left(), area.width())) << width;
+    EXPECT_TRUE(placed(f.top(), f.height(), area.top(), area.height())) << height;
+  }
 }
 
 TEST_F(WindowTest, ReleasingTheSharedWindowsBuildsAFreshOneNextTime) {
