@@ -18,8 +18,8 @@ namespace {
 using namespace Globals;
 
 // The highest temperature at which a failed temperature search still asks
-// whether the isochore reaches the pressure: just inside the equation's
-// temperature window.
+// whether the isochore reaches the pressure, and where the scan of the
+// isochore ends: just inside the equation's temperature window.
 constexpr double kHighestTemperature = 5344.0;  // K
 // The Temperatures window's automatic start above the critical pressure.
 constexpr double kSupercriticalStartTemperature = 800.0;  // K
@@ -292,13 +292,50 @@ Answer StableRoot(double T, double V, Reason unstable) {
   return Answer::Figure(V);
 }
 
-// Whether (P, V) lies inside the equation's two-phase region: P below its
-// critical pressure and V between the saturated volumes at P.
-bool InsideTwoPhaseRegion(double P, double V) {
-  Coexistence c;
-  int passes = 0;
-  if (!SolveCoexistenceAtPressure(P, c, passes)) return false;
-  return c.VL < V && V < c.VV;
+// The scan of an isochore steps kIsochoreStep up to kIsochoreFineTop,
+// across the two-phase region and the critical point, where accepted and
+// refused stretches of the isochore alternate within a few kelvin, and by
+// kIsochoreFactor beyond, where the pressure rises smoothly with the
+// temperature: some 4700 pressures from 260 K to kHighestTemperature.
+constexpr double kIsochoreStep = 0.25;       // K
+constexpr double kIsochoreFineTop = 1000.0;  // K
+constexpr double kIsochoreFactor = 1.001;
+constexpr int kMaxIsochoreSteps = 10000;
+
+// The temperature nearest `start` at which the equation gives P at V and
+// the state rule accepts the state; 0 where there is none. Along an
+// isochore the equation's pressure is smooth in the temperature, also
+// across the edges of stability (which are edges in volume), so the scan
+// brackets each crossing of P, stable or not, narrows it to its root and
+// refines that on its stable stretch; the rule then judges each root.
+double AcceptedIsochoreRoot(double P, double V, double start) {
+  auto residual = [P, V](double T) { return Haar_Pressure(T, V) - P; };
+  double best = 0.0;
+  auto consider = [&](double T) {
+    T = detail::PolishedTemperature(P, V, T);
+    if (StateRefusal(T, P, V) != Reason::None) return;
+    if (best == 0.0 || std::abs(T - start) < std::abs(best - start)) best = T;
+  };
+  BracketOptions options;
+  options.tolerance = detail::RootTolerance;
+  options.maxPasses = detail::MaxBracketPasses;
+  double t1 = MinTempKelvin;
+  double f1 = residual(t1);
+  if (f1 == 0.0) consider(t1);
+  for (int step = 0; step < kMaxIsochoreSteps && t1 < kHighestTemperature; ++step) {
+    const double t2 = std::min(t1 < kIsochoreFineTop ? t1 + kIsochoreStep : t1 * kIsochoreFactor,
+                               kHighestTemperature);
+    const double f2 = residual(t2);
+    if (f2 == 0.0) {
+      consider(t2);
+    } else if (f1 != 0.0 && (f1 > 0.0) != (f2 > 0.0)) {
+      const Bracket br = NarrowBracket(residual, Bracket{.a = t1, .fa = f1, .b = t2, .fb = f2}, options);
+      if (!br.failed) consider(br.Closer());
+    }
+    t1 = t2;
+    f1 = f2;
+  }
+  return best;
 }
 
 }  // namespace
@@ -398,6 +435,9 @@ Answer VolumeFromApproach(double T, double P, Approach approach, double manualSt
 }
 
 Answer TemperatureFromApproach(double P, double V, Approach approach, double manualStart) {
+  // Inputs no temperature makes a state of: the bounds of every state.
+  if (!(V >= MinMolarVol)) return Answer::None(Reason::VolumeBelowRange);
+  if (const Reason r = PressureRange(P); r != Reason::None) return Answer::None(r);
   double start = 0;
   switch (approach) {
     case Approach::None:
@@ -420,16 +460,20 @@ Answer TemperatureFromApproach(double P, double V, Approach approach, double man
   }
   const double T = Haar_Temperature(P, V, start);
   if (T == 0) {
-    // Inputs no first approach can help: name the range instead.
-    if (P > MaxPressure) return Answer::None(Reason::PressureAboveRange);
-    if (!(V >= MinMolarVol)) return Answer::None(Reason::VolumeBelowRange);
+    // Where no temperature reaches the pressure, no first approach can help.
     if (!(P <= Haar_Pressure(kHighestTemperature, V))) return Answer::None(Reason::NoTemperatureForPressure);
     return Answer::None(Reason::NoRootFromApproach);
   }
-  if (MechanicallyStable(T, V)) return Answer::Figure(detail::PolishedTemperature(P, V, T));
-  // Inside the two-phase region no temperature gives a stable state.
-  if (InsideTwoPhaseRegion(P, V)) return Answer::None(Reason::TwoPhaseState);
-  return Answer::None(Reason::UnstableRoot);
+  // The root reached, refined on its stable stretch, where it is a state of
+  // water; else the accepted root of the isochore nearest the start, or
+  // none, for the reason the root reached is refused (between the
+  // spinodals, say, where the isochore has no other root).
+  const double root = detail::PolishedTemperature(P, V, T);
+  const Reason refused = StateRefusal(root, P, V);
+  if (refused == Reason::None) return Answer::Figure(root);
+  const double accepted = AcceptedIsochoreRoot(P, V, start);
+  if (accepted > 0) return Answer::Figure(accepted);
+  return Answer::None(refused);
 }
 
 std::optional<double> ZeroFunction(double T, double V, double P) {

@@ -113,7 +113,11 @@ Answer VolumeFromApproach(double T, double P, Approach approach, double manualSt
 // V, from the chosen start. Automatic starts at 800 K above 22.064 MPa,
 // else at the auxiliary saturation temperature, 1 K below it for a volume
 // below the saturated liquid and 1 K above it for one above the saturated
-// vapour.
+// vapour. Its answer is always a state StateRefusal accepts: none below 15
+// cm3/mol, above 3000 MPa or below 1e-30 MPa; where the root the search
+// reaches is refused (between the spinodals, below 260 K), the accepted
+// root of the isochore nearest the start, and where the isochore has none
+// from 260 K up, none with the reason the root reached is refused.
 Answer TemperatureFromApproach(double P, double V, Approach approach, double manualStart);
 
 // The zero function of the searches above at T (K), V (cm3/mol) and P

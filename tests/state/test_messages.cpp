@@ -92,6 +92,14 @@ TEST_F(MessageTest, EachNoResultShowsItsReason) {
        Reason::NoRootFromApproach},
       {"Temperatures, no first approach", [] { return Temperatures("20", "10", nullptr); }, "Result",
        Reason::NoApproachChosen},
+      {"Temperatures, 0.1 MPa and 60 cm3/mol: between the spinodals, no other root",
+       [] { return Temperatures("60", "0.1", "Choice0"); }, "Result", Reason::TwoPhaseState},
+      {"Temperatures, 3500 MPa", [] { return Temperatures("20", "3500", "Choice0"); }, "Result",
+       Reason::PressureAboveRange},
+      {"Temperatures, 14.9 cm3/mol", [] { return Temperatures("14.9", "1000", "Choice0"); }, "Result",
+       Reason::VolumeBelowRange},
+      {"Temperatures, 18 cm3/mol and 1 MPa from 290 K: a root at 201.5 K",
+       [] { return Temperatures("18", "1", "Choice1", "290"); }, "Result", Reason::TemperatureBelowRange},
       {"state step, 600 K and 60 cm3/mol", [] { return Calculator("RadioButtonTV", "600", "60", false); },
        "ResultPV", Reason::TwoPhaseState},
       {"state step, 300 K and 50 cm3/mol: the equation's loop",
@@ -121,7 +129,7 @@ TEST_F(MessageTest, EachNoResultShowsItsReason) {
 // is answered as printed (a refusal has a warning, an answer none).
 TEST_F(MessageTest, EveryPrintedTemperatureBoundIsAnswered) {
   const std::pair<std::function<ui::Window*(const QString&, const char*)>, std::vector<double>> cases[] = {
-      {[](auto T, auto u) { return Pressures("1000", T, u); }, {100, 6000}},
+      {[](auto T, auto u) { return Pressures("1e8", T, u); }, {100, 6000}},
       {[](auto T, auto u) { return Volume(T, "1", "Choice0", "", u); }, {100}},
       {[](auto T, auto u) { return Calculator("RadioButtonTP", T, "1", false, u); }, {100, 6000}},
       {[](auto T, auto u) { return Calculator("RadioButtonTP", T, "1", true, u); }, {3500}},

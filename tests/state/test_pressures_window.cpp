@@ -79,17 +79,29 @@ TEST_F(PressuresTest, NoPressureAboveTheTemperatureWindowIsNoResult) {
   EXPECT_EQ(statetest::Shared().P, 0) << "no pressure of another state beside 6000 K";
 }
 
-// Inside the two-phase region the window shows the equation's own loop
-// pressure, but hands no unstable state to "calculate" elsewhere.
+// The equation's own pressure, in black, also for a state the calculators
+// refuse: the warning gives the reason, and the state point has no pressure.
 TEST_F(PressuresTest, TheLoopPressureIsShownButNoStateOfWater) {
-  Enter(w, "dataEntry", "60");
-  Enter(w, "dataEntry1", "600");
-  Press(w, "calculate");
-  EXPECT_NEAR(Number(w, "Result"), 10.61993, 1e-5);
-  EXPECT_EQ(Result()->TextColor().r, 0);
-  EXPECT_EQ(Text(w, "warning"), "");
-  const thermo::State s = statetest::Shared();
-  EXPECT_TRUE(s.T == 600 && s.P == 0 && s.V == 60);
+  // The pressure shown in MPa; Reason::None: accepted, handed on, no warning.
+  const struct { const char *V, *T; double shown; Reason why; } cases[] = {
+      {"60", "600", 10.61993, Reason::TwoPhaseState},     {"25", "298.15", 464.8917, Reason::TwoPhaseState},
+      {"1000", "260", -13.43594, Reason::TwoPhaseState},  {"18", "300", 9.74609, Reason::None},
+      {"18.2", "300", -14.60646, Reason::PressureNotAboveZero},
+      {"15", "1800", 3261.401, Reason::PressureAboveRange},
+  };
+  for (const auto& c : cases) {
+    Enter(w, "dataEntry", c.V);
+    Enter(w, "dataEntry1", c.T);
+    Press(w, "calculate");
+    const QString warning = Text(w, "warning");
+    const bool warned = warning.contains("not handed on") && warning.endsWith(Why(c.why).remove("no result: "));
+    const thermo::State s = statetest::Shared();
+    EXPECT_TRUE(Number(w, "Result") == c.shown && Result()->TextColor().r == 0 && s.T == ui::Val(c.T) &&
+                s.V == ui::Val(c.V) && (s.P != 0) == (c.why == Reason::None) &&
+                (c.why == Reason::None ? warning.isEmpty() : warned))
+        << c.V << " cm3/mol, " << c.T << " K: " << warning.toStdString();
+    guitest::ExpectTextsFit(w);
+  }
 }
 
 TEST_F(PressuresTest, CelsiusIsConvertedWhenRead) {

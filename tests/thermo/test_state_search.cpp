@@ -41,6 +41,8 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
       // Roots where the pressure rises with the volume are no state of water.
       {"Temperatures, 100 cm3/mol, 1 MPa: inside the two-phase region",
        [] { return TemperatureFromApproach(1, 100, kAuto, 0); }, Reason::TwoPhaseState},
+      {"Temperatures, 45 cm3/mol, 500 MPa from 350 K: not the root between the spinodals, 362.448 K",
+       [] { return TemperatureFromApproach(500, 45, Approach::Manual, 350); }, Reason::None, 2054.1888, 1e-3},
       {"Molar Volume, 573.15 K, 8.216134 MPa, manual start 100",
        [] { return VolumeFromApproach(573.15, 8.216134, Approach::Manual, 100); }, Reason::UnstableRoot},
       // Nor is a root on the stretch between the spinodals (1741.72 MPa at

@@ -70,6 +70,16 @@ constexpr ControlLayout kControls[] = {
      .text = "", .font = {.size = 12}, .multiline = true},
 };
 
+// The warning beside a pressure whose state the calculators refuse: the
+// rule's reason, worded as beside a red "no result" but without those
+// words, since the figure stands.
+QString NotHandedOn(const ui::Window& w, thermo::Reason why) {
+  QString reason = temperature_entry::ReasonText(w, why);
+  const QString noResult = QStringLiteral("no result: ");
+  if (reason.startsWith(noResult)) reason.remove(0, noResult.size());
+  return QStringLiteral("not handed on to other windows: ") + reason;
+}
+
 }  // namespace
 
 const ui::WindowLayout& PressuresWindow::Layout() const { return kWindow; }
@@ -138,15 +148,16 @@ void PressuresWindow::calculate_Action() {
     Label("warning")->SetText(QStringLiteral("warning: put a number for temperature and molar volume"));
     return;
   }
-  // The evaluation lets events run: a pressure for inputs changed meanwhile
-  // is dropped. Where there is no pressure to show the result is "no
-  // result" with the reason, and the state point has no pressure either.
-  // The equation's own pressure is shown also where it is no state a
-  // calculator accepts (between the spinodals, above 3000 MPa, under
-  // tension): the state point then keeps the temperature and volume without
-  // it.
+  // The evaluation and the state rule let events run: a pressure for inputs
+  // changed meanwhile is dropped. Where there is no pressure to show the
+  // result is "no result" with the reason, and the state point has no
+  // pressure either. The equation's own pressure is shown also where it is
+  // no state a calculator accepts (between the spinodals, above 3000 MPa,
+  // under tension): the warning line then says why, and that the state
+  // point keeps the temperature and volume without it.
   const ui::AnswerGuard::Ticket inputs = guard_.Take();
   const thermo::Answer p = thermo::PressureOfState(T, V);
+  const thermo::Reason refused = p.HasFigure() ? thermo::StateRefusal(T, p.value, V) : thermo::Reason::None;
   if (!guard_.Current(inputs)) return;
   // The store lets no events run: the answer written after it is still
   // that of the inputs just checked.
@@ -157,7 +168,7 @@ void PressuresWindow::calculate_Action() {
     result->SetTextColor(ui::Black);
     result->SetTextSize(16);
     result->SetText(ui::Str(p.value));
-    Label("warning")->SetText(QString());
+    Label("warning")->SetText(refused == thermo::Reason::None ? QString() : NotHandedOn(*this, refused));
   } else {
     result->SetTextSize(14);
     state_windows::ShowNoResult(*this, "Result", p.reason);

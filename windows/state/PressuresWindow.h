@@ -4,8 +4,9 @@
 // window shows the density of the volume and, below the critical
 // temperature, the saturated liquid and vapour volumes as the limits of the
 // one-phase states. "calculate" shows the pressure of the equation of state
-// (inside the two-phase region its loop's own pressure; a red "no result"
-// with its reason where there is none) and stores the state whole as the
+// (inside the two-phase region its loop's own pressure, beside a warning
+// that the state is refused and why; a red "no result" with its reason
+// where there is none) and stores the state whole as the
 // program-wide state point (thermo::StatePoint), where the isochore window
 // and the calculators find it, with no pressure for a state the
 // calculators' rule refuses (inside the two-phase region, above 3000 MPa,

@@ -170,8 +170,8 @@ void TemperatureWindow::calculate_Action() {
   // is dropped.
   const ui::AnswerGuard::Ticket inputs = guard_.Take();
 
-  // The first approach chosen, and the search from it: a stable root, or
-  // none and the reason.
+  // The first approach chosen, and the search from it: a temperature at
+  // which the calculators' rule accepts the state, or none and the reason.
   const thermo::Approach approach = state_windows::ChosenApproach(*this);
   const thermo::Answer T =
       thermo::TemperatureFromApproach(P, V, approach, ui::Val(Field("dataEntryT")->Text()));

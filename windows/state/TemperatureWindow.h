@@ -7,15 +7,14 @@
 // with a start temperature in K) "calculate" runs the temperature search
 // and shows the temperature in K or ˚C, and stores the state whole as the
 // program-wide state point (thermo::StatePoint), with a temperature of 0
-// where the search (thermo/StateSearch.h) finds no stable root, or where
-// the calculators' rule refuses the state found (which the window still
-// shows); where it shows none, the red "no result" has its reason in
-// `warning`. Its listing MathAnalT reads the molar volume and pressure from
-// there; "Mathematical Analysis" hands over the state the window shows, the
-// typed volume and pressure with the temperature shown for them, under the
-// same rule. Changing an entry or the first approach empties the result;
-// the unit radios show the temperature found in K or ˚C. The window is
-// built hidden and appears at its first Show().
+// where the search (thermo/StateSearch.h) finds no temperature at which
+// the calculators' rule accepts the state; there the red "no result" has
+// its reason in `warning`. Its listing MathAnalT reads the molar volume and
+// pressure from there; "Mathematical Analysis" hands over the state the
+// window shows, the typed volume and pressure with the temperature shown
+// for them, under the same rule. Changing an entry or the first approach
+// empties the result; the unit radios show the temperature found in K or
+// ˚C. The window is built hidden and appears at its first Show().
 #pragma once
 
 #include "thermo/Reason.h"
