@@ -126,7 +126,8 @@ TEST_F(MessageTest, EachNoResultShowsItsReason) {
 }
 
 // Every temperature bound a message prints is in the unit of the entry and
-// is answered as printed (a refusal has a warning, an answer none).
+// is answered as printed (a refusal has a warning, an answer none, or, for
+// a volume below 260 K, only that its state is not handed on).
 TEST_F(MessageTest, EveryPrintedTemperatureBoundIsAnswered) {
   const std::pair<std::function<ui::Window*(const QString&, const char*)>, std::vector<double>> cases[] = {
       {[](auto T, auto u) { return Pressures("1e8", T, u); }, {100, 6000}},
@@ -142,8 +143,10 @@ TEST_F(MessageTest, EveryPrintedTemperatureBoundIsAnswered) {
         const QString warning = Text(act(ui::Str(T - (celsius ? 273.15 : 0)), unit), "warning");
         SCOPED_TRACE(warning.toStdString());
         EXPECT_TRUE(warning.endsWith(celsius ? " ˚C" : " K") && bound.match(warning).hasMatch());
-        for (auto m = bound.globalMatch(warning); m.hasNext();)
-          EXPECT_EQ(Text(act(m.next().captured(), unit), "warning"), "");
+        for (auto m = bound.globalMatch(warning); m.hasNext();) {
+          const QString answered = Text(act(m.next().captured(), unit), "warning");
+          EXPECT_TRUE(answered.isEmpty() || answered.startsWith("not handed on")) << answered.toStdString();
+        }
       }
 }
 

@@ -102,6 +102,10 @@ TEST_F(TemperatureTest, FailedSearchAsksForAnotherStart) {
   EXPECT_EQ(Text(w, "Result"), "no result");
   Press(w, "Kelvin");
   EXPECT_EQ(Text(w, "Result"), "no result");
+  // Nor does the window coming back to the front part them.
+  Press(w, "Analysis");
+  ASSERT_TRUE(guitest::ShowAndWait(w));
+  EXPECT_EQ(Text(w, "warning"), Why(Reason::NoRootFromApproach));
 }
 
 // With no first approach chosen there is no start to search from: the

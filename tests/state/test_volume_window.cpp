@@ -109,6 +109,28 @@ TEST_F(VolumeTest, ManualStartAndFailedSearches) {
   EXPECT_LT(Number(w, "Result"), Globals::SaturationV(Globals::SaturationPhase::Liquid, 619.15));
 }
 
+// A volume the window finds where the calculators refuse the state stands,
+// with the reason it is not handed on; the reason stays when the window
+// comes back to the front, as does that of a red "no result".
+TEST_F(VolumeTest, AVolumeOfNoStateOfWaterSaysWhy) {
+  const struct { const char *T, *P; Reason why; bool figure; } cases[] = {
+      {"230", "100", Reason::TemperatureBelowRange, true}, {"596.44", "3000", Reason::VolumeBelowRange, true},
+      {"298.15", "3500", Reason::PressureAboveRange, false}, {"298.15", "0.1", Reason::None, true}};
+  for (const auto& c : cases) {
+    State(c.T, c.P);
+    Press(w, "Choice0");
+    Press(w, "calculate");
+    const QString warning = Text(w, "warning");
+    EXPECT_EQ(Text(w, "Result") != "no result", c.figure) << c.T << " K, " << c.P << " MPa";
+    const QString notHandedOn = "not handed on to other windows: " + Why(c.why).remove("no result: ");
+    EXPECT_EQ(warning, c.why == Reason::None ? "" : c.figure ? notHandedOn : Why(c.why));
+    EXPECT_EQ(statetest::Shared().V > 0, c.why == Reason::None);
+    Press(w, "Analysis");
+    ASSERT_TRUE(guitest::ShowAndWait(w));
+    EXPECT_EQ(Text(w, "warning"), warning);
+  }
+}
+
 // With no first approach chosen there is no start to search from: the
 // window asks for one.
 TEST_F(VolumeTest, NoFirstApproachChosenAsksForOne) {

@@ -70,16 +70,6 @@ constexpr ControlLayout kControls[] = {
      .text = "", .font = {.size = 12}, .multiline = true},
 };
 
-// The warning beside a pressure whose state the calculators refuse: the
-// rule's reason, worded as beside a red "no result" but without those
-// words, since the figure stands.
-QString NotHandedOn(const ui::Window& w, thermo::Reason why) {
-  QString reason = temperature_entry::ReasonText(w, why);
-  const QString noResult = QStringLiteral("no result: ");
-  if (reason.startsWith(noResult)) reason.remove(0, noResult.size());
-  return QStringLiteral("not handed on to other windows: ") + reason;
-}
-
 }  // namespace
 
 const ui::WindowLayout& PressuresWindow::Layout() const { return kWindow; }
@@ -108,6 +98,7 @@ double PressuresWindow::ReadTemperature() { return temperature_entry::Read(*this
 void PressuresWindow::InputsChanged() {
   guard_.Changed();
   pressure_ = 0;
+  resultNote_.clear();
   Label("Result")->SetText(QString());
   Label("warning")->SetText(QString());
 }
@@ -168,11 +159,13 @@ void PressuresWindow::calculate_Action() {
     result->SetTextColor(ui::Black);
     result->SetTextSize(16);
     result->SetText(ui::Str(p.value));
-    Label("warning")->SetText(refused == thermo::Reason::None ? QString() : NotHandedOn(*this, refused));
+    Label("warning")->SetText(refused == thermo::Reason::None ? QString()
+                                                              : state_windows::NotHandedOn(*this, refused));
   } else {
     result->SetTextSize(14);
     state_windows::ShowNoResult(*this, "Result", p.reason);
   }
+  resultNote_ = Label("warning")->Text();
 }
 
 // The typed number is read in the unit now on: a pressure computed under
@@ -200,7 +193,9 @@ void PressuresWindow::Clear_Action() {
   state_windows::ClearLimits(*this, "temperaturelimit");
 }
 
+// A message about the entries goes; the reason beside the result shown
+// stays with it.
 void PressuresWindow::Event_Activate() {
-  Label("warning")->SetText(QString());
+  Label("warning")->SetText(resultNote_);
   state_windows::ClearLimits(*this, "temperaturelimit");
 }

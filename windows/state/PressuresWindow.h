@@ -16,6 +16,8 @@
 // empties the pressure.
 #pragma once
 
+#include <QString>
+
 #include "ui/AnswerGuard.h"
 #include "ui/Window.h"
 
@@ -53,4 +55,7 @@ class PressuresWindow : public ui::Window {
   ui::AnswerGuard guide_;
   // The pressure shown, computed for the inputs shown (MPa); 0 where none is.
   double pressure_ = 0;
+  // What the warning line says of the pressure shown (why it is not handed
+  // on, or why there is none): kept when the window comes to the front.
+  QString resultNote_;
 };

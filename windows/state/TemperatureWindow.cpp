@@ -231,7 +231,9 @@ void TemperatureWindow::Clear_Action() {
   state_windows::ClearLimits(*this, "pressurelimit");
 }
 
+// A message about the entries goes; the reason beside a red "no result"
+// stays with it.
 void TemperatureWindow::Event_Activate() {
-  Label("warning")->SetText(QString());
+  Label("warning")->SetText(found_.HasFigure() ? QString() : temperature_entry::ReasonText(*this, found_.reason));
   state_windows::ClearLimits(*this, "pressurelimit");
 }

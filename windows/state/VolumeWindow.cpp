@@ -131,6 +131,7 @@ double VolumeWindow::ReadTemperature() { return temperature_entry::Read(*this, "
 void VolumeWindow::InputsChanged() {
   guard_.Changed();
   volume_ = 0;
+  resultNote_.clear();
   Label("Result")->SetText(QString());
   Label("DensityResult")->SetText(QString());
   Label("warning")->SetText(QString());
@@ -169,6 +170,10 @@ void VolumeWindow::calculate_Action() {
   const thermo::Approach approach = state_windows::ChosenApproach(*this);
   const thermo::Answer V =
       thermo::VolumeFromApproach(T, P, approach, ui::Val(Field("dataEntryV")->Text()));
+  // The window searches the equation's whole temperature window and shows
+  // a volume also where the calculators refuse its state (below 260 K,
+  // below 15 cm3/mol): the warning line then says so.
+  const thermo::Reason refused = V.HasFigure() ? thermo::StateRefusal(T, P, V.value) : thermo::Reason::None;
   if (!guard_.Current(inputs)) return;
   // The store lets no events run: the answer written after it is still
   // that of the inputs just checked.
@@ -179,10 +184,13 @@ void VolumeWindow::calculate_Action() {
     result->SetTextColor(ui::Black);
     result->SetText(ui::Str(V.value));
     Label("DensityResult")->SetText(ui::Str(thermo::DensityGcm3(V.value)));
+    if (refused != thermo::Reason::None)
+      Label("warning")->SetText(state_windows::NotHandedOn(*this, refused));
   } else {
     state_windows::ShowNoResult(*this, "Result", V.reason);
     Label("DensityResult")->SetText(QString());
   }
+  resultNote_ = Label("warning")->Text();
 }
 
 // The typed temperature is read in the unit now on: a volume found under the
@@ -220,4 +228,6 @@ void VolumeWindow::Clear_Action() {
   Label("warning")->SetText(QString());
 }
 
-void VolumeWindow::Event_Activate() { Label("warning")->SetText(QString()); }
+// A message about the entries goes; the reason beside the result shown
+// stays with it.
+void VolumeWindow::Event_Activate() { Label("warning")->SetText(resultNote_); }

@@ -15,6 +15,8 @@
 // approach or the temperature unit empties the results.
 #pragma once
 
+#include <QString>
+
 #include "ui/AnswerGuard.h"
 #include "ui/Window.h"
 
@@ -50,4 +52,7 @@ class VolumeWindow : public ui::Window {
   // The molar volume shown, found for the inputs shown (cm3/mol); 0 where
   // none is.
   double volume_ = 0;
+  // What the warning line says of the volume shown (why it is not handed
+  // on, or why there is none): kept when the window comes to the front.
+  QString resultNote_;
 };

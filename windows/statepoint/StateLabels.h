@@ -27,6 +27,17 @@ inline void ShowNoResult(const ui::Window& w, const char* name, thermo::Reason w
   w.Label("warning")->SetText(temperature_entry::ReasonText(w, why));
 }
 
+// The warning beside a figure the window shows whose state the calculators
+// refuse (a loop pressure, a volume below 15 cm3/mol): the rule's reason,
+// worded as beside a red "no result" but without those words, since the
+// figure stands, and that the state is not handed on.
+inline QString NotHandedOn(const ui::Window& w, thermo::Reason why) {
+  QString reason = temperature_entry::ReasonText(w, why);
+  const QString noResult = QStringLiteral("no result: ");
+  if (reason.startsWith(noResult)) reason.remove(0, noResult.size());
+  return QStringLiteral("not handed on to other windows: ") + reason;
+}
+
 // A saturation limit line, the prefix then the volume ("  Vm (liquid) < "
 // "18.0695 cm3/mol"). Where the curve has no volume (0: below the triple
 // point, or nothing typed) a limit of 0 would be no limit, and the line
