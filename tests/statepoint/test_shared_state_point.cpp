@@ -185,7 +185,8 @@ TEST_F(SharedStatePointTest, TypingElsewhereDuringASearchLeavesTheStatePointWhol
 // A half-typed state after a state step is refused; an answer whose own
 // inputs did not change (a unit it is only shown in, the temperature beside
 // Th of a volume) is kept; a guide for an entry typed over while its solve
-// runs gives way to the guide of the entry as it ends up. Where a state is
+// runs gives way to the guide of the entry as it ends up; a calculator
+// taking the state point stops at the change. Where a state is
 // stored, the change comes at each background step in turn up to the last
 // (the store itself runs none), after a second "calculate", which starts
 // nothing.
@@ -252,6 +253,8 @@ TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
       {"Internal Energy state step, T,V",
        Opened<InternalEnergyWindow>({"RadioButtonTV", "dataEntryT=908", "dataEntryPV=42"}),
        {"dataEntryT=5908"}, {"PushButton1"}, stepShown, "5908 |  |  | |" + kRefused + "|", true},
+      {"Cp, a take", Opened<CPWindow>({"RadioButtonTP", "dataEntryT=", "dataEntryPV="}), {"RadioButtonTV"},
+       {"calculate"}, texts({"dataEntryT", "dataEntryPV", "ResultPV", "Result", "Parameter"}), "300||||Molar Volume"},
       {"Fugacity, a clear",
        Opened<FugacityWindow>({"RadioButtonTP", "dataEntryT=500", "dataEntryPV=10", "PushButton1"}),
        {"Clear"}, {"calculate"},
