@@ -286,6 +286,22 @@ Reason TemperatureRefusal(double T) {
   return Reason::None;
 }
 
+// A state handed on at an edge of the state rule comes back through the
+// other state step: the volume refined for the pressure the equation gives
+// at 15 cm3/mol may lie a few units in the last place below 15, and the
+// pressure at a volume refined for 3000 MPa a few above 3000. A value that
+// a state step computes beyond an edge by no more than this share of it,
+// far below the shown digits and far above the last bits of a refined root,
+// is the edge itself; one further out is refused, one inside kept.
+constexpr double kEdgeShare = 1e-9;
+
+double OntoLowerEdge(double x, double edge) {
+  return x < edge && x >= edge * (1.0 - kEdgeShare) ? edge : x;
+}
+double OntoUpperEdge(double x, double edge) {
+  return x > edge && x <= edge * (1.0 + kEdgeShare) ? edge : x;
+}
+
 // A stable root V, or the reason `unstable` where the root is unstable.
 Answer StableRoot(double T, double V, Reason unstable) {
   if (!MechanicallyStable(T, V)) return Answer::None(unstable);
@@ -364,8 +380,9 @@ Answer PressureOfState(double T, double V) {
 }
 
 Answer StateStepPressure(double T, double V) {
-  const Answer P = PressureOfState(T, V);
+  Answer P = PressureOfState(T, V);
   if (!P.HasFigure()) return P;
+  P.value = OntoUpperEdge(P.value, MaxPressure);
   if (const Reason r = StateRefusal(T, P.value, V); r != Reason::None) return Answer::None(r);
   return P;
 }
@@ -389,7 +406,8 @@ Answer StateStepVolume(double T, double P) {
   // Volume window searches in.
   if (const Reason r = PressureRange(P); r != Reason::None) return Answer::None(r);
   if (const Reason r = TemperatureRefusal(T); r != Reason::None) return Answer::None(r);
-  const double V = detail::PolishedVolume(T, P, StableRootFrom(T, P, VolumeSearchStart(T, P)));
+  const double V =
+      OntoLowerEdge(detail::PolishedVolume(T, P, StableRootFrom(T, P, VolumeSearchStart(T, P))), MinMolarVol);
   if (V == 0) return Answer::None(Reason::NoRoot);
   const Answer root = StableRoot(T, V, Reason::UnstableState);
   if (!root.HasFigure()) return root;

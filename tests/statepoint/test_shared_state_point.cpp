@@ -185,7 +185,8 @@ TEST_F(SharedStatePointTest, TypingElsewhereDuringASearchLeavesTheStatePointWhol
 // A half-typed state after a state step is refused; an answer whose own
 // inputs did not change (a unit it is only shown in, the temperature beside
 // Th of a volume) is kept; a guide for an entry typed over while its solve
-// runs gives way to the guide of the entry as it ends up. Where a state is
+// runs gives way to the guide of the entry as it ends up; a calculator
+// taking the state point stops at the change. Where a state is
 // stored, the change comes at each background step in turn up to the last
 // (the store itself runs none), after a second "calculate", which starts
 // nothing.
@@ -252,6 +253,8 @@ TEST_F(SharedStatePointTest, AnAnswerForInputsChangedDuringItsSearchIsDropped) {
       {"Internal Energy state step, T,V",
        Opened<InternalEnergyWindow>({"RadioButtonTV", "dataEntryT=908", "dataEntryPV=42"}),
        {"dataEntryT=5908"}, {"PushButton1"}, stepShown, "5908 |  |  | |" + kRefused + "|", true},
+      {"Cp, a take", Opened<CPWindow>({"RadioButtonTP", "dataEntryT=", "dataEntryPV="}), {"RadioButtonTV"},
+       {"calculate"}, texts({"dataEntryT", "dataEntryPV", "ResultPV", "Result", "Parameter"}), "300||||Molar Volume"},
       {"Fugacity, a clear",
        Opened<FugacityWindow>({"RadioButtonTP", "dataEntryT=500", "dataEntryPV=10", "PushButton1"}),
        {"Clear"}, {"calculate"},
@@ -410,7 +413,8 @@ TEST_F(SharedStatePointTest, AStateStepThatChangesTheStateEmptiesTheFigures) {
 // state shows the digits that its window's own step gives back: 25 ˚C,
 // 0.1 MPa in a molar-volume entry steps to 0.1 MPa (not 0.09960192), and
 // Molar Volume's liquid at 479.15 K, 0.005876 MPa (from a start of 21) to
-// 0.005876 MPa (not 0.005876001).
+// 0.005876 MPa (not 0.005876001). So do states at 15 cm3/mol (whose
+// volume refined from the pressure lies a hair below), 3000 MPa and 260 K.
 TEST_F(SharedStatePointTest, OneRuleForTheStatesTheCalculatorsAccept) {
   const auto step = [](const char* mode, const char* T, const char* given) {
     StateStep(Open<CPWindow>(), mode, T, given);
@@ -420,8 +424,8 @@ TEST_F(SharedStatePointTest, OneRuleForTheStatesTheCalculatorsAccept) {
     return Text(Opened<VolumeWindow>({"dataEntryT=479.15", "dataEntryP=0.005876", "Choice1", "dataEntryV=21",
                                       "calculate"})(), "Result");
   };
-  const auto pressures = [] {
-    return Text(Opened<PressuresWindow>({"dataEntry=15", "dataEntry1=1800", "calculate"})(), "Result");
+  const auto pressures = [](const Words& typed) {
+    return Text(Opened<PressuresWindow>(typed)(), "Result");
   };
   const struct {
     std::function<QString()> source;
@@ -433,14 +437,21 @@ TEST_F(SharedStatePointTest, OneRuleForTheStatesTheCalculatorsAccept) {
       {[&] { return step("RadioButtonTP", "596.44", "3000"); },
        "no result " + statetest::Why(statetest::Reason::VolumeBelowRange), Open<GibbsWindow>(), "RadioButtonTV",
        " |  |  | " + kRefused},
-      {pressures, "3261.401", Open<EntropyWindow>(), "RadioButtonTP", " |  |  | " + kRefused},
+      {[&] { return pressures({"dataEntry=15", "dataEntry1=1800", "calculate"}); }, "3261.401", Open<EntropyWindow>(),
+       "RadioButtonTP", " |  |  | " + kRefused},
       {[&] { return step("RadioButtonTP", "298.15", "0.1"); }, "18.06838 ", Open<GibbsWindow>(), "RadioButtonTV",
        "298.15 | 18.068376747561505 | 0.1 | same"},
       {volume, "21.03995", Open<ViscosityWindow>(), "RadioButtonTV",
        "479.15 | 21.039945789279813 | 0.005876 | same"},
+      {[&] { return pressures({"dataEntry=15", "dataEntry1=600", "calculate"}); }, "1595.474", Open<GibbsWindow>(),
+       "RadioButtonTP", "600 | 1595.4738522503492 | 15 | same"},
+      {[&] { return step("RadioButtonTP", "1563", "3000"); }, "15.01332 ", Open<GibbsWindow>(), "RadioButtonTV",
+       "1563 | 15.013321417665013 | 3000 | same"},
+      {[&] { Press(Open<GibbsWindow>(), "Celsius"); return step("RadioButtonTP", "260", "1"); }, "18.06745 ",
+       Open<GibbsWindow>(), "RadioButtonTV", "-13.15 | 18.06744563406925 | 1 | same"},
   };
   for (const auto& c : cases) {
-    Do(c.w, {"Clear", c.mode});
+    Do(c.w, {"Clear", "Kelvin", c.mode});
     EXPECT_EQ(c.source(), c.sourceShows);
     ASSERT_TRUE(guitest::ShowAndWait(c.w));
     Press(c.w, "calculate");

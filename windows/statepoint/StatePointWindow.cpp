@@ -164,9 +164,8 @@ std::optional<StatePointWindow::StatePoint> StatePointWindow::CheckedStatePoint(
     const QString given = Field("dataEntryPV")->Text().trimmed();
     const bool mode = Radio("RadioButtonTP")->Value() || Radio("RadioButtonTV")->Value();
     if (t.isEmpty() && given.isEmpty()) {
-      if (const thermo::Reason why = TakeProgramStatePoint(); why != thermo::Reason::None) {
+      if (TakeProgramStatePoint() && !completed_) {
         EmptyResults();
-        Label("warning")->SetText(temperature_entry::ReasonText(*this, why));
         return std::nullopt;
       }
     } else if (mode && !t.isEmpty() && !given.isEmpty()) {
@@ -188,34 +187,43 @@ std::optional<StatePointWindow::StatePoint> StatePointWindow::CheckedStatePoint(
   return completed_;
 }
 
-thermo::Reason StatePointWindow::TakeProgramStatePoint() {
+bool StatePointWindow::TakeProgramStatePoint() {
   const thermo::State s = thermo::StatePoint::Get();
-  if (!s.Complete()) return thermo::Reason::None;
+  if (!s.Complete()) return false;
   const bool tv = Radio("RadioButtonTV")->Value();
   if (!tv && !Radio("RadioButtonTP")->Value()) Radio("RadioButtonTP")->SetValue(true);
   // The temperature first: its change empties the given quantity. Each
   // entry shows the digits that read back as the state's own number, so
-  // the window's step on what it shows gives this state back.
+  // the window's step on what it shows gives this state back. The
+  // temperature's saturation guide and the state rule let events run: where
+  // an input changes meanwhile (a mode or unit chosen, an entry typed), the
+  // take ends there, and the window is as that change leaves it.
   const double given = tv ? s.V : s.P;
   Field("dataEntryT")->SetText(temperature_entry::ShownExactly(*this, s.T));
+  if (!guideUndisturbed_) return true;
   Field("dataEntryPV")->SetText(ui::ExactStr(given));
+  const ui::AnswerGuard::Ticket shown = guard_.Take();
   // The state point holds only states a calculator accepts; one that is not
   // is refused here as the state step would refuse it.
-  if (const thermo::Reason why = thermo::StateRefusal(s.T, s.P, s.V); why != thermo::Reason::None) {
+  const thermo::Reason why = thermo::StateRefusal(s.T, s.P, s.V);
+  if (!guard_.Current(shown)) return true;
+  if (why != thermo::Reason::None) {
     state_windows::PaintNoResult(*this, "ResultPV");
-    return why;
+    Label("warning")->SetText(temperature_entry::ReasonText(*this, why));
+    return true;
   }
   if (temperature_entry::Read(*this, "dataEntryT") != s.T ||
       ui::Val(Field("dataEntryPV")->Text()) != given) {
     // No text in the unit chosen stands for this temperature exactly: the
-    // state is that of the entries, completed by the window's own step.
+    // state is that of the entries, completed by the window's own step,
+    // which says why where it finds none.
     PushButton1_Action();
-    return thermo::Reason::None;
+    return true;
   }
   SetResultPV(tv ? s.P : s.V);
   Label("Density2")->SetText(tv ? QString() : DensityText(s.V));
   completed_ = s;
-  return thermo::Reason::None;
+  return true;
 }
 
 void StatePointWindow::InputsChanged() {
@@ -415,6 +423,7 @@ void StatePointWindow::dataEntryT_TextChange() {
   Label("ResultPV")->SetText(QString());
   Label("warning")->SetText(QString());
   EmptyResults();
+  const ui::AnswerGuard::Ticket cleared = guard_.Take();
 
   // An entry that is no number is no temperature, in either unit.
   const double T =
@@ -424,6 +433,7 @@ void StatePointWindow::dataEntryT_TextChange() {
   // fluid twice. The solve lets events run: a guide for a temperature
   // typed over meanwhile is not shown.
   const thermo::SaturationGuide guide = thermo::SaturationGuideAtTemperature(T);
+  guideUndisturbed_ = guard_.Current(cleared);
   if (!guide_.Current(asked)) return;
   QString liquid, vapour;
   switch (guide.region) {

@@ -156,9 +156,11 @@ class StatePointWindow : public ui::Window {
   // and the figures computed for it no longer belong to what it shows.
   void InputsChanged();
   // Both entries empty: the program-wide state point, when complete, shown
-  // in the entries and taken as the window's own state; the reason where
-  // the calculators' rule refuses it (then nothing is taken).
-  thermo::Reason TakeProgramStatePoint();
+  // in the entries and taken as the window's own state. False where there
+  // is none to take. True where one is shown, also where it is not taken:
+  // the calculators' rule or the window's own step refused it (the warning
+  // says why), or an input changed while the take let events run.
+  bool TakeProgramStatePoint();
 
   void Clear_Action();
   void dataEntryPV_TextChange();
@@ -186,6 +188,9 @@ class StatePointWindow : public ui::Window {
   // running or last "calculate" started from.
   ui::AnswerGuard guard_;
   ui::AnswerGuard::Ticket calculatedFor_;
+  // No input changed while the latest temperature's saturation guide was
+  // solved (the solve lets events run).
+  bool guideUndisturbed_ = true;
   // The temperatures typed: the saturation box shows the guide of the
   // latest only (its solve lets events run).
   ui::AnswerGuard guide_;

@@ -24,9 +24,15 @@ QString Shown(const ui::Window& w, double kelvin) {
 
 QString ShownExactly(const ui::Window& w, double kelvin) {
   if (!Celsius(w)) return ui::ExactStr(kelvin);
-  // The difference, or a neighbour of it, whose sum with the offset is the
-  // temperature again.
+  // The difference to the fewest significant digits whose sum with the
+  // offset is the temperature again: -13.15 for 260 K, where the difference
+  // itself is -13.149999999999977.
   const double nearest = kelvin - thermo::CelsiusOffset;
+  for (int digits = 1; digits <= 17; ++digits) {
+    const QString text = ui::ExactStr(ui::Val(QString::number(nearest, 'g', digits)));
+    if (Kelvin(text, true) == kelvin) return text;
+  }
+  // Else a neighbour of the difference that gives it.
   double below = nearest, above = nearest;
   for (int step = 0; step < 4; ++step) {
     for (const double c : {above, below}) {
