@@ -444,7 +444,10 @@ Answer VolumeFromApproach(double T, double P, Approach approach, double manualSt
     }
   }
   if (V == 0) return Answer::None(Reason::NoRootFromApproach);
-  const Answer root = StableRoot(T, detail::PolishedVolume(T, P, V), Reason::UnstableRoot);
+  // As in the state step, a root a hair below 15 cm3/mol is 15: the window
+  // then hands on the state that the calculators' step gives back.
+  const Answer root =
+      StableRoot(T, OntoLowerEdge(detail::PolishedVolume(T, P, V), MinMolarVol), Reason::UnstableRoot);
   // A start inside the two-phase region can lead to a stable root on the
   // stretch between the spinodals, where the pressure falls again at
   // hundreds of MPa: a root of the equation, but no volume of water.

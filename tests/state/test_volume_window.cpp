@@ -115,7 +115,8 @@ TEST_F(VolumeTest, ManualStartAndFailedSearches) {
 TEST_F(VolumeTest, AVolumeOfNoStateOfWaterSaysWhy) {
   const struct { const char *T, *P; Reason why; bool figure; } cases[] = {
       {"230", "100", Reason::TemperatureBelowRange, true}, {"596.44", "3000", Reason::VolumeBelowRange, true},
-      {"298.15", "3500", Reason::PressureAboveRange, false}, {"298.15", "0.1", Reason::None, true}};
+      {"298.15", "3500", Reason::PressureAboveRange, false}, {"298.15", "0.1", Reason::None, true},
+      {"600", "1595.4738522503492", Reason::None, true}};  // 15 cm3/mol, handed on by Pressures
   for (const auto& c : cases) {
     State(c.T, c.P);
     Press(w, "Choice0");

@@ -234,6 +234,7 @@ void TemperatureWindow::Clear_Action() {
 // A message about the entries goes; the reason beside a red "no result"
 // stays with it.
 void TemperatureWindow::Event_Activate() {
-  Label("warning")->SetText(found_.HasFigure() ? QString() : temperature_entry::ReasonText(*this, found_.reason));
+  ui::StaticText* warning = Label("warning");
+  warning->SetText(found_.HasFigure() ? QString() : temperature_entry::ReasonText(*this, found_.reason));
   state_windows::ClearLimits(*this, "pressurelimit");
 }
