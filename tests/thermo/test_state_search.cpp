@@ -207,9 +207,13 @@ TEST(StateSearch, NoRefusalWhereTheIsothermHasAStableRoot) {
 // Below the critical temperature no state from the first volume past the
 // saturated liquid where the pressure stops falling to the last such below
 // the saturated vapour is handed on; the metastable states outside them are.
+// From 646.69 to 646.697 K the saturated liquid lies on the second liquid
+// loop's branch: the liquid runs on past the first branch's top to the second's.
 TEST(StateSearch, NoStateBetweenTheSpinodals) {
+  std::vector<double> temperatures{646.69, 646.693, 646.696};
+  for (double T = 260; T < 647; T += 7) temperatures.push_back(T);
   int wrong = 0;
-  for (double T = 260; T < 647; T += 7) {
+  for (const double T : temperatures) {
     Coexistence c;
     int passes = 0;
     ASSERT_TRUE(SolveCoexistenceAtTemperature(T, c, passes)) << T;
