@@ -14,6 +14,7 @@
 #include "thermo/ResponseValues.h"
 #include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
+#include "thermo/internal/RootPolish.h"
 
 namespace {
 
@@ -209,9 +210,13 @@ TEST(StateSearch, NoRefusalWhereTheIsothermHasAStableRoot) {
 // Below the critical temperature no state from the first volume past the
 // saturated liquid where the pressure stops falling to the last such below
 // the saturated vapour is handed on; the metastable states outside them are.
+// From 646.69 to 646.697 K the saturated liquid lies on the second liquid
+// loop's branch: the liquid runs on past the first branch's top to the second's.
 TEST(StateSearch, NoStateBetweenTheSpinodals) {
+  std::vector<double> temperatures{646.69, 646.693, 646.696};
+  for (double T = 260; T < 647; T += 7) temperatures.push_back(T);
   int wrong = 0;
-  for (double T = 260; T < 647; T += 7) {
+  for (const double T : temperatures) {
     Coexistence c;
     int passes = 0;
     ASSERT_TRUE(SolveCoexistenceAtTemperature(T, c, passes)) << T;
@@ -264,6 +269,8 @@ TEST(StateSearch, OutsideTheSaturationBandTheRootOfTheSearchStart) {
 // back to 1e-8 or better, so that a state handed on gives another window's
 // own step the digits it shows: also a liquid at a few kPa, whose pressure
 // the equation's rounding scatters by some 1e-6 from one double to the next.
+// The temperature polish does so from a start a ten-millionth off the root,
+// beyond what its last stage's steps to neighbouring doubles reach.
 TEST(StateSearch, TheRootGivesTheAskedPressureBack) {
   const struct {
     const char* what;
@@ -292,6 +299,8 @@ TEST(StateSearch, TheRootGivesTheAskedPressureBack) {
     // The temperature searches at the volumes found.
     back("temperature, automatic", TemperatureFromApproach(c.P, automatic.value, kAuto, 0), automatic);
     back("temperature, manual", TemperatureFromApproach(c.P, manual.value, Approach::Manual, c.startT), manual);
+    back("temperature polish", Answer::Figure(detail::PolishedTemperature(c.P, automatic.value, c.T * (1 + 1e-7))),
+         automatic);
   }
 }
 
