@@ -9,7 +9,10 @@
 # build's include folders mirror; one in angle brackets against the root)
 # and names each that lands in a folder its layer may not use, with file and
 # line. Includes that land outside the tree (the standard library, Qt) are
-# not the layering's business.
+# not the layering's business. It reads include lines spelled out in .h and
+# .cpp files only; what an object opened by any other way is judged by
+# CheckOpenedHeaders.cmake, while this check also holds the files that no
+# object opens, and the calculation layer's headers to none of the equation's.
 cmake_minimum_required(VERSION 3.25)
 
 if(NOT ROOT)
@@ -17,43 +20,7 @@ if(NOT ROOT)
 endif()
 cmake_path(SET root NORMALIZE "${ROOT}/")
 
-# The layer of a file, by its path from the root: windows/<folder>,
-# thermo/internal (the calculation layer's internal headers), or the top
-# folder.
-macro(layer_of rel out)
-  set(${out} "")
-  if("${rel}" MATCHES "^(windows/[^/]+|thermo/internal|[^/]+)/")
-    set(${out} "${CMAKE_MATCH_1}")
-  endif()
-endmacro()
-
-# The layers a file of `layer` may include, as a pattern. Dependencies run
-# app -> windows -> ui, catalogue and thermo -> eos; a window folder uses no
-# sibling's headers but those of windows/statepoint; thermo's own headers
-# include none of the equation's, and its internal headers serve its own
-# sources alone.
-function(allowed_of rel layer out)
-  if(layer STREQUAL "eos")
-    set(allowed "eos")
-  elseif(layer STREQUAL "thermo" AND rel MATCHES "\\.h$")
-    set(allowed "thermo")
-  elseif(layer MATCHES "^thermo")
-    set(allowed "thermo|thermo/internal|eos")
-  elseif(layer STREQUAL "ui")
-    set(allowed "ui")
-  elseif(layer STREQUAL "catalogue")
-    set(allowed "catalogue|ui")
-  elseif(layer MATCHES "^windows/")
-    set(allowed "${layer}|windows/statepoint|thermo|ui|catalogue")
-  elseif(layer STREQUAL "app")
-    set(allowed "app|windows/[^/]+|thermo|ui|catalogue")
-  endif()
-  set(${out} "${allowed}" PARENT_SCOPE)
-endfunction()
-
-# The one include of the equation above the calculation layer: the shell
-# installs the equation's background hook and creates its saturation arrays.
-set(exceptions "app/Shell.cpp -> eos/Globals.h")
+include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
 
 file(GLOB_RECURSE files RELATIVE "${root}"
   "${root}eos/*.h" "${root}eos/*.cpp"

@@ -1,0 +1,1 @@
+#include "../statepoint/Shared.h"

@@ -1,0 +1,1 @@
+#include "Globals.h"

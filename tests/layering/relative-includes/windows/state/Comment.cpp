@@ -1,0 +1,1 @@
+#include /*x*/ "../../eos/Globals.h"

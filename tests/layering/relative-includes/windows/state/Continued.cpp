@@ -1,0 +1,2 @@
+#include \
+"../../eos/Globals.h"

@@ -1,0 +1,1 @@
+../../eos/Globals.h

@@ -1,0 +1,1 @@
+#include "equation/Globals.h"

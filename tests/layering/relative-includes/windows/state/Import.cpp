@@ -1,0 +1,1 @@
+#import "../../eos/Globals.h"

@@ -1,0 +1,2 @@
+#define INTERNAL "../../thermo/internal/Branches.h"
+#include INTERNAL

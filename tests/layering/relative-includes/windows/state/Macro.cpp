@@ -1,0 +1,2 @@
+#define EQUATION "../../eos/Globals.h"
+#include EQUATION

@@ -1,0 +1,2 @@
+#define PATH(x) #x
+#include PATH(../../eos/Globals.h)
