@@ -8,9 +8,10 @@
 // saturation search of the phase-equilibrium windows runs it with the options
 // of DampedSaturationSecant.
 //
-// Above the equation only the calculation layer uses this header, for its
-// saturation search; the windows reach the equation through that layer
-// alone.
+// Above the equation the calculation layer uses this header, for its
+// saturation search, and so do the benchmarks (bench/bench_core.cpp), which
+// time the search itself; the windows reach the equation through the
+// calculation layer alone.
 #pragma once
 
 #include <cmath>

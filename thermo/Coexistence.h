@@ -43,7 +43,10 @@ const CriticalPoint& EquationCriticalPoint();
 
 // Whether the state is the stable equilibrium of the equation: the
 // equation's pressure at each volume is P to 1e-6 MPa, the fugacities
-// (recomputed at T, P and each volume) agree to 1e-10 of P, the liquid
+// (recomputed at T, P and each volume) agree to 1e-10 of P, the pressure
+// shift that would make them equal, RT |ln(fV / fL)| / (VV - VL), is below
+// 1e-10 of P (close to the critical point the fugacities agree closely even
+// off the equilibrium, and this is the measure there), the liquid
 // volume lies below the vapour volume, both roots are mechanically stable
 // (pressure falling with volume), and no other root of the isotherm at P has
 // a lower fugacity (to 1e-10 of P).

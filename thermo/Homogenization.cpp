@@ -18,7 +18,7 @@ using namespace Globals;
 // root to about the rounding of the equilibrium volumes.
 constexpr double FirstBracketStep = 0.01;  // K
 constexpr int MaxWidening = 20;  // 0.01 K * 2^20 spans the whole curve
-constexpr double ThTolerance = 1e-10;      // relative, 0.06 mK
+constexpr double ThTolerance = 1e-10;      // relative, 0.06 µK at 647 K
 constexpr int MaxThPasses = 100;
 
 // Within the critical band the two phases are one fluid: the critical

@@ -11,6 +11,13 @@
 // pressure, a molar volume below 15 cm3/mol) is shown there but not handed
 // on. Incomplete states (T and P, P and V, T and V, V alone) are what the
 // zero function listings and the isochore read.
+//
+// The calculation layer is single-threaded by design: the windows call it
+// from the one GUI thread, and it writes program-wide state (this state
+// point, and the equation's saturation arrays, which every saturation
+// search fills). Its caches are kept per thread only so that a cache is
+// never shared by mistake; calling the layer from two threads at once is
+// not supported.
 #pragma once
 
 namespace thermo {

@@ -428,6 +428,12 @@ Answer VolumeFromApproach(double T, double P, Approach approach, double manualSt
       V = Haar_Volume(T, P, manualStart);
       break;
     case Approach::Automatic: {
+      // Not VolumeSearchStart: the Molar Volume window's automatic approach
+      // is a first approach of its own (1 cm3/mol off the saturated volume
+      // up to 647.073 K, the ideal gas above), where the calculators' state
+      // step starts 0.2 cm3/mol off it up to 647.067 K and from a fixed
+      // volume above. A search's answer is the root its start leads to, so
+      // each window keeps its own start and its answers stay as they were.
       double start = 0;
       if (T > CritTempHaar) {
         start = GasConstantR * T / P;
