@@ -364,8 +364,9 @@ void StatePointWindow::PushButton1_Action() {
 
   // Given the pressure, a stable root, or the failure value 0 and the
   // reason. Given the molar volume, no pressure below 15 cm3/mol or 260 K,
-  // above 3000 MPa, inside the two-phase region, nor where the equation
-  // declines the state: the state point then has none either.
+  // above 3000 MPa, not above 0 (liquid under tension) or below the 1e-30
+  // MPa floor, inside the two-phase region, nor where the equation declines
+  // the state: the state point then has none either.
   const thermo::Answer found = tp ? thermo::StateStepVolume(T, given) : thermo::StateStepPressure(T, given);
   if (!guard_.Current(inputs)) return;
   const StatePoint state{.T = T, .P = tp ? given : found.value, .V = tp ? found.value : given};
