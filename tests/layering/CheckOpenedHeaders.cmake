@@ -23,14 +23,18 @@ include(${MANIFEST})
 file(REAL_PATH "${source_root}" source_real)
 file(REAL_PATH "${build_root}" build_real)
 
-# Each object's record, as the list deps_<object from the build root>: the
-# source first, then every file it opened, as the compiler spelled them.
+# Each target's objects from the build root, as the records name them; and
+# each object's record, as the list deps_<object>: the source first, then
+# every file it opened, as the compiler spelled them.
 set(objects "")
 foreach(target IN LISTS targets)
+  set(relative "")
   foreach(object IN LISTS objects_${target})
     file(RELATIVE_PATH object "${build_root}" "${object}")
-    list(APPEND objects "${object}")
+    list(APPEND relative "${object}")
   endforeach()
+  set(objects_${target} "${relative}")
+  list(APPEND objects ${relative})
 endforeach()
 if(NOT objects)
   message(FATAL_ERROR "CheckOpenedHeaders: ${MANIFEST} lists no object of a layer")
@@ -99,7 +103,6 @@ set(missing "")
 foreach(target IN LISTS targets)
   set(layer ${layer_${target}})
   foreach(object IN LISTS objects_${target})
-    file(RELATIVE_PATH object "${build_root}" "${object}")
     if(NOT DEFINED deps_${object})
       list(APPEND missing "${object}")
       continue()

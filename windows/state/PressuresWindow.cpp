@@ -159,8 +159,7 @@ void PressuresWindow::calculate_Action() {
     result->SetTextColor(ui::Black);
     result->SetTextSize(16);
     result->SetText(ui::Str(p.value));
-    Label("warning")->SetText(refused == thermo::Reason::None ? QString()
-                                                              : state_windows::NotHandedOn(*this, refused));
+    Label("warning")->SetText(state_windows::NotHandedOn(*this, refused));
   } else {
     result->SetTextSize(14);
     state_windows::ShowNoResult(*this, "Result", p.reason);

@@ -184,8 +184,7 @@ void VolumeWindow::calculate_Action() {
     result->SetTextColor(ui::Black);
     result->SetText(ui::Str(V.value));
     Label("DensityResult")->SetText(ui::Str(thermo::DensityGcm3(V.value)));
-    if (refused != thermo::Reason::None)
-      Label("warning")->SetText(state_windows::NotHandedOn(*this, refused));
+    Label("warning")->SetText(state_windows::NotHandedOn(*this, refused));
   } else {
     state_windows::ShowNoResult(*this, "Result", V.reason);
     Label("DensityResult")->SetText(QString());

@@ -30,8 +30,10 @@ inline void ShowNoResult(const ui::Window& w, const char* name, thermo::Reason w
 // The warning beside a figure the window shows whose state the calculators
 // refuse (a loop pressure, a volume below 15 cm3/mol): the rule's reason,
 // worded as beside a red "no result" but without those words, since the
-// figure stands, and that the state is not handed on.
+// figure stands, and that the state is not handed on; nothing for an
+// accepted state (Reason::None).
 inline QString NotHandedOn(const ui::Window& w, thermo::Reason why) {
+  if (why == thermo::Reason::None) return QString();
   QString reason = temperature_entry::ReasonText(w, why);
   const QString noResult = QStringLiteral("no result: ");
   if (reason.startsWith(noResult)) reason.remove(0, noResult.size());
