@@ -414,7 +414,9 @@ TEST_F(SharedStatePointTest, AStateStepThatChangesTheStateEmptiesTheFigures) {
 // 0.1 MPa in a molar-volume entry steps to 0.1 MPa (not 0.09960192), and
 // Molar Volume's liquid at 479.15 K, 0.005876 MPa (from a start of 21) to
 // 0.005876 MPa (not 0.005876001). So do states at 15 cm3/mol (whose
-// volume refined from the pressure lies a hair below), 3000 MPa and 260 K.
+// volume refined from the pressure lies a hair below), 3000 MPa (also as
+// Pressures computes it a hair above, from a volume Molar Volume found) and
+// 260 K.
 TEST_F(SharedStatePointTest, OneRuleForTheStatesTheCalculatorsAccept) {
   const auto step = [](const char* mode, const char* T, const char* given) {
     StateStep(Open<CPWindow>(), mode, T, given);
@@ -447,6 +449,8 @@ TEST_F(SharedStatePointTest, OneRuleForTheStatesTheCalculatorsAccept) {
        "RadioButtonTP", "600 | 1595.4738522503492 | 15 | same"},
       {[&] { return step("RadioButtonTP", "1563", "3000"); }, "15.01332 ", Open<GibbsWindow>(), "RadioButtonTV",
        "1563 | 15.013321417665013 | 3000 | same"},
+      {[&] { return pressures({"dataEntry=16.0817883132965", "dataEntry1=2000", "calculate"}); }, "3000",
+       Open<GibbsWindow>(), "RadioButtonTP", "2000 | 3000 | 16.08179 | same"},
       {[&] { Press(Open<GibbsWindow>(), "Celsius"); return step("RadioButtonTP", "260", "1"); }, "18.06745 ",
        Open<GibbsWindow>(), "RadioButtonTV", "-13.15 | 18.06744563406925 | 1 | same"},
   };

@@ -145,10 +145,14 @@ void PressuresWindow::calculate_Action() {
   // pressure either. The equation's own pressure is shown also where it is
   // no state a calculator accepts (between the spinodals, above 3000 MPa,
   // under tension): the warning line then says why, and that the state
-  // point keeps the temperature and volume without it.
+  // point keeps the temperature and volume without it. The state is judged
+  // as the calculators' T,V step judges it, so a state that step accepts
+  // (a pressure a billionth above 3000 MPa is 3000) is shown and handed on
+  // with the step's pressure.
   const ui::AnswerGuard::Ticket inputs = guard_.Take();
-  const thermo::Answer p = thermo::PressureOfState(T, V);
-  const thermo::Reason refused = p.HasFigure() ? thermo::StateRefusal(T, p.value, V) : thermo::Reason::None;
+  const thermo::Answer step = thermo::StateStepPressure(T, V);
+  const thermo::Answer p = step.HasFigure() ? step : thermo::PressureOfState(T, V);
+  const thermo::Reason refused = p.HasFigure() ? step.reason : thermo::Reason::None;
   if (!guard_.Current(inputs)) return;
   // The store lets no events run: the answer written after it is still
   // that of the inputs just checked.
