@@ -45,9 +45,11 @@ const char* ReasonText(Reason reason, TemperatureUnit unit) {
       return "no result: the search finds no molar volume here";
     case Reason::NoRootFromApproach:
       return "no root from this first approach: Change first approach";
+    case Reason::TwoPhaseRoot:
+      return "no result: the root of this first approach is no state of water. Change first approach";
     case Reason::NoTemperatureForPressure:
-      return InUnit(unit, "no result: no temperature within 200.6 - 5344 K gives this pressure at this volume",
-                    "no result: no temperature within -72.55 - 5070.85 ˚C gives this pressure at this volume");
+      return InUnit(unit, "no result: no temperature within 260 - 5344.8 K gives this pressure at this volume",
+                    "no result: no temperature within -13.15 - 5071.65 ˚C gives this pressure at this volume");
     case Reason::NoApproachChosen:
       return "warning: choose a first approach";
     case Reason::NoValue:

@@ -20,7 +20,8 @@ enum class Reason {
   UnstableRoot,              // ... where another first approach finds a stable one
   NoRoot,                    // the state step's search found no root
   NoRootFromApproach,        // no root from this first approach
-  NoTemperatureForPressure,  // no temperature of the equation's window gives P at V
+  TwoPhaseRoot,              // the root of this first approach is inside the two-phase region
+  NoTemperatureForPressure,  // no temperature of the states' range gives P at V
   NoApproachChosen,          // neither first approach chosen
   NoValue,                   // the equation gives no value for the state
 };

@@ -17,10 +17,6 @@ namespace {
 
 using namespace Globals;
 
-// The highest temperature at which a failed temperature search still asks
-// whether the isochore reaches the pressure, and where the scan of the
-// isochore ends: just inside the equation's temperature window.
-constexpr double kHighestTemperature = 5344.0;  // K
 // The Temperatures window's automatic start above the critical pressure.
 constexpr double kSupercriticalStartTemperature = 800.0;  // K
 // Molar volumes, cm3/mol, from which the volume search starts: from
@@ -312,46 +308,115 @@ Answer StableRoot(double T, double V, Reason unstable) {
 // across the two-phase region and the critical point, where accepted and
 // refused stretches of the isochore alternate within a few kelvin, and by
 // kIsochoreFactor beyond, where the pressure rises smoothly with the
-// temperature: some 4700 pressures from 260 K to kHighestTemperature.
+// temperature: some 4900 pressures across the equation's whole window.
 constexpr double kIsochoreStep = 0.25;       // K
 constexpr double kIsochoreFineTop = 1000.0;  // K
 constexpr double kIsochoreFactor = 1.001;
 constexpr int kMaxIsochoreSteps = 10000;
+// A minimum of |P(T) - P| between two steps is searched down to this width
+// (in K) for a pair of roots closer together than one step.
+constexpr double kTurnWidth = 1e-9;
+constexpr int kMaxTurnPasses = 200;
 
-// The temperature nearest `start` at which the equation gives P at V and
-// the state rule accepts the state; 0 where there is none. Along an
-// isochore the equation's pressure is smooth in the temperature, also
-// across the edges of stability (which are edges in volume), so the scan
-// brackets each crossing of P, stable or not, narrows it to its root and
-// refines that on its stable stretch; the rule then judges each root.
-double AcceptedIsochoreRoot(double P, double V, double start) {
+// The lowest and highest temperature of the equation's window, as doubles.
+double WindowEdge(double T, double towards) {
+  for (int i = 0; i < 64 && !Haar_InTemperatureWindow(T); ++i) T = std::nextafter(T, towards);
+  return T;
+}
+double WindowBottom() { return WindowEdge(0.31 * CritTempHaar, 1e4); }
+double WindowTop() { return WindowEdge(8.26 * CritTempHaar, 0.0); }
+
+// What the scan of an isochore finds of the temperatures at which the
+// equation gives P at V.
+struct IsochoreRoots {
+  double accepted = 0.0;          // the accepted root nearest the start; 0: none
+  Reason inRange = Reason::None;  // why the root from 260 K up nearest the start is refused
+  double inRangeT = 0.0;
+  bool belowRange = false;        // a root below 260 K
+  void Judge(double P, double V, double T, double start);
+};
+
+// Sorts one root T into the findings: accepted, refused from 260 K up
+// (inside the two-phase region), or below 260 K.
+void IsochoreRoots::Judge(double P, double V, double T, double start) {
+  const Reason r = StateRefusal(T, P, V);
+  auto nearer = [start](double a, double b) { return b == 0.0 || std::abs(a - start) < std::abs(b - start); };
+  if (r == Reason::None) {
+    if (nearer(T, accepted)) accepted = T;
+  } else if (r == Reason::TemperatureBelowRange) {
+    belowRange = true;
+  } else if (nearer(T, inRangeT)) {
+    inRange = r;
+    inRangeT = T;
+  }
+}
+
+// Every temperature of the equation's window at which it gives P at V,
+// judged by the state rule. Along an isochore the equation's pressure is
+// smooth in the temperature, also across the edges of stability (which are
+// edges in volume), so the scan brackets each crossing of P, stable or not,
+// narrows it to its root and refines that on its stable stretch. Where
+// |P(T) - P| has a minimum between steps without a crossing, the minimum is
+// searched: a pair of roots closer together than one step (the isochore
+// turning just past P) is found as two crossings around it.
+IsochoreRoots ScanIsochore(double P, double V, double start) {
+  IsochoreRoots found;
   auto residual = [P, V](double T) { return Haar_Pressure(T, V) - P; };
-  double best = 0.0;
-  auto consider = [&](double T) {
-    T = detail::PolishedTemperature(P, V, T);
-    if (StateRefusal(T, P, V) != Reason::None) return;
-    if (best == 0.0 || std::abs(T - start) < std::abs(best - start)) best = T;
-  };
+  auto consider = [&](double T) { found.Judge(P, V, detail::PolishedTemperature(P, V, T), start); };
   BracketOptions options;
   options.tolerance = detail::RootTolerance;
   options.maxPasses = detail::MaxBracketPasses;
-  double t1 = MinTempKelvin;
+  auto crossing = [&](double a, double fa, double b, double fb) {
+    const Bracket br = NarrowBracket(residual, Bracket{.a = a, .fa = fa, .b = b, .fb = fb}, options);
+    if (!br.failed) consider(br.Closer());
+  };
+  // The minimum of |f| on [a, b] around m, where |f(m)| lies below both
+  // ends, by golden sections; where f changes sign there, both roots.
+  auto turn = [&](double a, double fa, double m, double fm, double b, double fb) {
+    const double sign = fm > 0.0 ? 1.0 : -1.0;
+    constexpr double kGold = 0.3819660112501051;
+    for (int pass = 0; pass < kMaxTurnPasses && b - a > kTurnWidth; ++pass) {
+      const bool right = b - m > m - a;
+      const double x = right ? m + kGold * (b - m) : m - kGold * (m - a);
+      const double fx = residual(x);
+      if ((fx > 0.0) != (sign > 0.0) || fx == 0.0) {
+        crossing(a, fa, x, fx);
+        crossing(x, fx, b, fb);
+        return;
+      }
+      if (sign * fx < sign * fm) {
+        (right ? a : b) = m;
+        (right ? fa : fb) = fm;
+        m = x;
+        fm = fx;
+      } else {
+        (right ? b : a) = x;
+        (right ? fb : fa) = fx;
+      }
+    }
+  };
+  const double top = WindowTop();
+  double t0 = 0.0, f0 = 0.0;  // the step before t1, where there is one
+  double t1 = WindowBottom();
   double f1 = residual(t1);
   if (f1 == 0.0) consider(t1);
-  for (int step = 0; step < kMaxIsochoreSteps && t1 < kHighestTemperature; ++step) {
-    const double t2 = std::min(t1 < kIsochoreFineTop ? t1 + kIsochoreStep : t1 * kIsochoreFactor,
-                               kHighestTemperature);
+  for (int step = 0; step < kMaxIsochoreSteps && t1 < top; ++step) {
+    const double t2 = std::min(t1 < kIsochoreFineTop ? t1 + kIsochoreStep : t1 * kIsochoreFactor, top);
     const double f2 = residual(t2);
     if (f2 == 0.0) {
       consider(t2);
     } else if (f1 != 0.0 && (f1 > 0.0) != (f2 > 0.0)) {
-      const Bracket br = NarrowBracket(residual, Bracket{.a = t1, .fa = f1, .b = t2, .fb = f2}, options);
-      if (!br.failed) consider(br.Closer());
+      crossing(t1, f1, t2, f2);
+    } else if (t0 > 0.0 && f0 != 0.0 && f1 != 0.0 && (f0 > 0.0) == (f1 > 0.0) && (f1 > 0.0) == (f2 > 0.0) &&
+               std::abs(f1) < std::abs(f0) && std::abs(f1) < std::abs(f2)) {
+      turn(t0, f0, t1, f1, t2, f2);
     }
+    t0 = t1;
+    f0 = f1;
     t1 = t2;
     f1 = f2;
   }
-  return best;
+  return found;
 }
 
 }  // namespace
@@ -457,7 +522,13 @@ Answer VolumeFromApproach(double T, double P, Approach approach, double manualSt
   // A start inside the two-phase region can lead to a stable root on the
   // stretch between the spinodals, where the pressure falls again at
   // hundreds of MPa: a root of the equation, but no volume of water.
-  if (root.HasFigure() && BetweenSpinodals(T, root.value)) return Answer::None(Reason::TwoPhaseState);
+  // Where the automatic approach gives a volume, that root is the manual
+  // start's own: the message says to change the first approach.
+  if (root.HasFigure() && BetweenSpinodals(T, root.value)) {
+    const bool another =
+        approach == Approach::Manual && VolumeFromApproach(T, P, Approach::Automatic, 0).HasFigure();
+    return Answer::None(another ? Reason::TwoPhaseRoot : Reason::TwoPhaseState);
+  }
   return root;
 }
 
@@ -485,22 +556,22 @@ Answer TemperatureFromApproach(double P, double V, Approach approach, double man
       }
       break;
   }
+  // The root the search reaches from its start, refined on its stable
+  // stretch, where it is a state of water: the answer as it is.
   const double T = Haar_Temperature(P, V, start);
-  if (T == 0) {
-    // Where no temperature reaches the pressure, no first approach can help.
-    if (!(P <= Haar_Pressure(kHighestTemperature, V))) return Answer::None(Reason::NoTemperatureForPressure);
-    return Answer::None(Reason::NoRootFromApproach);
-  }
-  // The root reached, refined on its stable stretch, where it is a state of
-  // water; else the accepted root of the isochore nearest the start, or
-  // none, for the reason the root reached is refused (between the
-  // spinodals, say, where the isochore has no other root).
-  const double root = detail::PolishedTemperature(P, V, T);
-  const Reason refused = StateRefusal(root, P, V);
-  if (refused == Reason::None) return Answer::Figure(root);
-  const double accepted = AcceptedIsochoreRoot(P, V, start);
-  if (accepted > 0) return Answer::Figure(accepted);
-  return Answer::None(refused);
+  const double root = T > 0 ? detail::PolishedTemperature(P, V, T) : 0.0;
+  if (T > 0 && StateRefusal(root, P, V) == Reason::None) return Answer::Figure(root);
+  // Else the accepted root of the isochore nearest the start, wherever the
+  // search went. Where there is none, no first approach gives one, and the
+  // reason is what the equation's roots are: refused from 260 K up (inside
+  // the two-phase region), only below 260 K, or none from 260 K to the top
+  // of its window.
+  IsochoreRoots found = ScanIsochore(P, V, start);
+  if (found.accepted > 0) return Answer::Figure(found.accepted);
+  if (T > 0) found.Judge(P, V, root, start);
+  if (found.inRange != Reason::None) return Answer::None(found.inRange);
+  if (found.belowRange) return Answer::None(Reason::TemperatureBelowRange);
+  return Answer::None(Reason::NoTemperatureForPressure);
 }
 
 std::optional<double> ZeroFunction(double T, double V, double P) {

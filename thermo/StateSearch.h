@@ -106,7 +106,8 @@ enum class Approach { None, Automatic, Manual };
 // 647.073 K, and below 273.16 K as the state step does; its root is the
 // stable phase as in StateStepVolume. A manual start gives the root it
 // leads to, metastable or stable; a root between the liquid and vapour
-// spinodals, which is no volume of water, is refused as two-phase.
+// spinodals, which is no volume of water, is refused: as the root of this
+// first approach where the automatic one gives a volume, else as two-phase.
 Answer VolumeFromApproach(double T, double P, Approach approach, double manualStart);
 
 // The Temperatures window: the temperature at which the equation gives P at
@@ -114,10 +115,13 @@ Answer VolumeFromApproach(double T, double P, Approach approach, double manualSt
 // else at the auxiliary saturation temperature, 1 K below it for a volume
 // below the saturated liquid and 1 K above it for one above the saturated
 // vapour. Its answer is always a state StateRefusal accepts: none below 15
-// cm3/mol, above 3000 MPa or below 1e-30 MPa; where the root the search
-// reaches is refused (between the spinodals, below 260 K), the accepted
-// root of the isochore nearest the start, and where the isochore has none
-// from 260 K up, none with the reason the root reached is refused.
+// cm3/mol, above 3000 MPa or below 1e-30 MPa. The root the search reaches
+// from its start is the answer where it is accepted; else (refused, or no
+// root reached) the accepted root of the isochore nearest the start, from
+// 260 K to the top of the equation's window, whatever the start. Where the
+// isochore has none, no first approach gives one: none, with the reason
+// the equation's roots are refused (two-phase from 260 K up, or only below
+// 260 K), or that no temperature of that range gives P at V.
 Answer TemperatureFromApproach(double P, double V, Approach approach, double manualStart);
 
 // The zero function of the searches above at T (K), V (cm3/mol) and P

@@ -88,24 +88,35 @@ TEST_F(TemperatureTest, ManualStartIsKelvinWhateverTheUnit) {
   EXPECT_NEAR(Number(w, "Result"), 473.15, 0.002);
 }
 
-TEST_F(TemperatureTest, FailedSearchAsksForAnotherStart) {
+// A start from which the search reaches no root still gets the isochore's
+// accepted temperature; where the isochore has none, the reason stays
+// beside the red "no result", worded in the unit on.
+TEST_F(TemperatureTest, AnyStartFindsTheIsochoresTemperatureElseTheReason) {
   State("20", "10");
   Press(w, "Choice1");
   Enter(w, "dataEntryT", "-1");
   Press(w, "calculate");
-  EXPECT_EQ(Text(w, "warning"), Why(Reason::NoRootFromApproach));
+  EXPECT_NEAR(Number(w, "Result"), 445.5714, 1e-4);
+  EXPECT_EQ(Text(w, "Result"), ui::Str(statetest::Shared().T));
+
+  State("18", "0.001");
+  Press(w, "Choice1");
+  Enter(w, "dataEntryT", "-1");
+  Press(w, "calculate");
+  EXPECT_EQ(Text(w, "warning"), Why(Reason::TemperatureBelowRange));
   EXPECT_EQ(Text(w, "Result"), "no result");
   const thermo::State s = statetest::Shared();
-  EXPECT_TRUE(s.T == 0 && s.P == 10 && s.V == 20) << "no temperature found, none stored";
-  // No temperature in either unit: the "no result" stays beside its reason.
+  EXPECT_TRUE(s.T == 0 && s.P == 0.001 && s.V == 18) << "no temperature found, none stored";
   Press(w, "Celsius");
   EXPECT_EQ(Text(w, "Result"), "no result");
+  EXPECT_EQ(Text(w, "warning"), QString::fromUtf8(thermo::ReasonText(Reason::TemperatureBelowRange,
+                                                                     thermo::TemperatureUnit::Celsius)));
   Press(w, "Kelvin");
   EXPECT_EQ(Text(w, "Result"), "no result");
   // Nor does the window coming back to the front part them.
   Press(w, "Analysis");
   ASSERT_TRUE(guitest::ShowAndWait(w));
-  EXPECT_EQ(Text(w, "warning"), Why(Reason::NoRootFromApproach));
+  EXPECT_EQ(Text(w, "warning"), Why(Reason::TemperatureBelowRange));
 }
 
 // With no first approach chosen there is no start to search from: the

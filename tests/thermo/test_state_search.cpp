@@ -49,7 +49,24 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
       // Nor is a root on the stretch between the spinodals (1741.72 MPa at
       // 300 K and 50 cm3/mol), where water is compressed liquid.
       {"Molar Volume, 300 K, 1741.72 MPa, manual start 50",
-       [] { return VolumeFromApproach(300, 1741.72, Approach::Manual, 50); }, Reason::TwoPhaseState},
+       [] { return VolumeFromApproach(300, 1741.72, Approach::Manual, 50); }, Reason::TwoPhaseRoot},
+      {"Molar Volume, 260 K, 1e-6 MPa, manual start 40: the vapour from another start",
+       [] { return VolumeFromApproach(260, 1e-6, Approach::Manual, 40); }, Reason::TwoPhaseRoot},
+      // Temperatures answers the isochore's accepted root wherever it has
+      // one, also where the search from its start reaches none (349.8495 K
+      // gives 0.0009999689 MPa at 18.5 cm3/mol), up to the top of the
+      // equation's window; where it has none, the reason its roots have.
+      {"Temperatures, 18.5 cm3/mol, 0.001 MPa", [] { return TemperatureFromApproach(0.001, 18.5, kAuto, 0); },
+       Reason::None, 349.8495, 1e-4},
+      {"Temperatures, 40 cm3/mol, 1671.7774166100476 MPa from 290 K",
+       [] { return TemperatureFromApproach(1671.7774166100476, 40, Approach::Manual, 290); }, Reason::None,
+       5344.5, 1e-6},
+      {"Temperatures, 60 cm3/mol, 1000 MPa: only inside the loop, about 295 K",
+       [] { return TemperatureFromApproach(1000, 60, kAuto, 0); }, Reason::TwoPhaseState},
+      {"Temperatures, 18 cm3/mol, 0.001 MPa: only below 260 K",
+       [] { return TemperatureFromApproach(0.001, 18, kAuto, 0); }, Reason::TemperatureBelowRange},
+      {"Temperatures, 15 cm3/mol, 1e-30 MPa: none at all",
+       [] { return TemperatureFromApproach(1e-30, 15, kAuto, 0); }, Reason::NoTemperatureForPressure},
       {"state step, 600 K, 60 cm3/mol", [] { return StateStepPressure(600, 60); }, Reason::TwoPhaseState},
       {"state step, 400 K, 1000 cm3/mol", [] { return StateStepPressure(400, 1000); }, Reason::TwoPhaseState},
       {"state step, 500 K, 100 cm3/mol", [] { return StateStepPressure(500, 100); }, Reason::TwoPhaseState},
