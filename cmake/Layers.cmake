@@ -1,6 +1,6 @@
 # The layers of the tree and what each may use, for the checks of the
-# includes (CheckIncludes.cmake) and of the headers each object opened
-# (CheckOpenedHeaders.cmake).
+# includes (tests/layering/CheckIncludes.cmake) and of the headers each
+# object opened (CheckOpenedHeaders.cmake).
 
 # The layer of a file, by its path from the root: windows/<folder>,
 # thermo/internal (the calculation layer's internal headers), or the top
