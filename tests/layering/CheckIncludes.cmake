@@ -11,7 +11,7 @@
 # line. Includes that land outside the tree (the standard library, Qt) are
 # not the layering's business. It reads include lines spelled out in .h and
 # .cpp files only; what an object opened by any other way is judged by
-# CheckOpenedHeaders.cmake, while this check also holds the files that no
+# cmake/CheckOpenedHeaders.cmake, while this check also holds the files that no
 # object opens, and the calculation layer's headers to none of the equation's.
 cmake_minimum_required(VERSION 3.25)
 
@@ -20,7 +20,7 @@ if(NOT ROOT)
 endif()
 cmake_path(SET root NORMALIZE "${ROOT}/")
 
-include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/Layers.cmake)
 
 file(GLOB_RECURSE files RELATIVE "${root}"
   "${root}eos/*.h" "${root}eos/*.cpp"

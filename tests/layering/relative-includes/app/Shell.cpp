@@ -1,1 +1,2 @@
+#include "../windows/state/Reaches.h"
 #include "../eos/Globals.h"

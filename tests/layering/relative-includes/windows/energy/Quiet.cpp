@@ -1,0 +1,1 @@
+// Compiled with no record of what it opened.
