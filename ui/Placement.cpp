@@ -14,10 +14,20 @@ namespace {
 
 QMargins lastFrame;
 
+// Where the frame of a window goes within the free area of the screen it
+// is on, the window's client at `client` and its frame as given.
+QPoint FrameInside(const QScreen* screen, const QRect& client, const QMargins& frame) {
+  const QPoint now = client.topLeft() - QPoint(frame.left(), frame.top());
+  return screen != nullptr ? FrameTopLeft(now, client.size(), frame, screen->availableGeometry())
+                           : now;
+}
+
 // Looks at the window's frame at every exposure, move and resize of its
-// platform window until the frame is known: a window manager that frames a
-// window where it stands reports no move of it, but the window is exposed
-// once it is framed and mapped.
+// platform window until the frame is known and lies within the free area: a
+// window manager that frames a window where it stands reports no move of
+// it, but the window is exposed once it is framed and mapped. A frame off
+// the area is moved on, and looked at again after the move; a window
+// manager that keeps it off gets two tries, not a tug of war.
 class FrameWatch : public QObject {
  public:
   FrameWatch(QWindow* handle, QWidget* window) : QObject(handle), window_(window) {}
@@ -35,25 +45,29 @@ class FrameWatch : public QObject {
     const QMargins frame = handle->frameMargins();
     if (frame.isNull()) return;  // not framed yet, or never
     lastFrame = frame;
-    handle->removeEventFilter(this);
-    deleteLater();
+    const QRect client = handle->geometry();
+    const QPoint corner(frame.left(), frame.top());
+    const bool inside = FrameInside(handle->screen(), client, frame) == client.topLeft() - corner;
+    if (inside || moves_ == 2 || window_.isNull()) {
+      handle->removeEventFilter(this);
+      deleteLater();
+      return;
+    }
+    ++moves_;
     // Moved after the event that told of the frame has been handled, not
     // in the middle of it.
     QMetaObject::invokeMethod(
         window_,
-        [window = window_, frame] {
-          const QScreen* screen = window->screen();
-          if (screen == nullptr) return;
-          const QRect client = window->geometry();
-          const QPoint corner(frame.left(), frame.top());
-          const QPoint now = client.topLeft() - corner;
-          const QPoint at = FrameTopLeft(now, client.size(), frame, screen->availableGeometry());
-          if (at != now) window->setGeometry(QRect(at + corner, client.size()));
+        [window = window_, frame, corner] {
+          const QRect now = window->geometry();
+          const QPoint at = FrameInside(window->screen(), now, frame);
+          window->setGeometry(QRect(at + corner, now.size()));
         },
         Qt::QueuedConnection);
   }
 
   QPointer<QWidget> window_;
+  int moves_ = 0;
 };
 
 }  // namespace
