@@ -24,10 +24,11 @@ QPoint FrameTopLeft(QPoint wanted, QSize client, const QMargins& frame, const QR
 // the program; none before the first, or without a window manager.
 QMargins LastFrameMargins();
 
-// Watches the (created) window until its frame is known, then moves it, as
-// little as FrameTopLeft says, should its frame lie off the free area of its
-// screen. Once the frame is known the window is left alone, wherever the
-// user moves it; a window that never gets a frame keeps where it was put.
+// Watches the (created) window until its frame is known, and moves it, as
+// little as FrameTopLeft says, should the frame lie off the free area of
+// its screen. Once the frame is seen within the area the window is left
+// alone, wherever the user moves it; a window that never gets a frame
+// stays where it was put.
 void KeepFrameInside(QWidget* window);
 
 }  // namespace ui::internal
