@@ -14,6 +14,7 @@
 
 #include "ui/Frames.h"
 #include "ui/Palette.h"
+#include "ui/Placement.h"
 #include "ui/TextFit.h"
 #include "ui/WindowImpl.h"
 
@@ -49,17 +50,6 @@ QList<QPointer<QAction>>& WindowActions() {
 }
 
 int cascadeCount = 0;
-
-// Where a frame of that size, wanted at `wanted`, lies within `area`: moved
-// back from the right and bottom edges as far as it goes over them, but
-// never past the left and top edges.
-QPoint KeepInside(QPoint wanted, QSize frame, const QRect& area) {
-  const auto along = [](int want, int size, int start, int length) {
-    return std::max(start, std::min(want, start + length - size));
-  };
-  return {along(wanted.x(), frame.width(), area.left(), area.width()),
-          along(wanted.y(), frame.height(), area.top(), area.height())};
-}
 
 QWidget* CreateControl(QWidget* window, const ControlLayout& cs) {
   switch (cs.kind) {
@@ -194,22 +184,28 @@ void Window::Build() {
 
   // Placement: Default cascades from the top-left of the screen's free area
   // (the desktop's panels left out), Centred centres on it. Either way the
-  // window is then moved as little as needed to lie within that area, and
+  // frame is then moved as little as needed to lie within that area, and
   // one larger than it opens at its top-left, so its title bar is never off
-  // the screen (a tall window on a small or scaled screen). Creating the
-  // platform window first lets the frame count, as far as the platform
-  // knows it before the window is shown.
+  // the screen (a tall window on a small or scaled screen). The window
+  // manager frames the window only when it is shown; until then the frame
+  // last seen stands in for its own, which is looked at again once known
+  // (Placement.h).
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect avail = screen->availableGeometry();
-    create();
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = internal::LastFrameMargins();
+    const QSize outer = size().grownBy(frame);
     QPoint wanted;
     if (ws.placement == Placement::Centred) {
-      wanted = avail.center() - QPoint(ws.width / 2, ws.height / 2);
+      wanted = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
     } else {
       const int step = 24 * (cascadeCount++ % 10);
-      wanted = avail.topLeft() + QPoint(40 + step, 40 + step);
+      wanted = area.topLeft() + QPoint(40 + step, 40 + step);
     }
-    move(KeepInside(wanted, frameGeometry().size(), avail));
+    // The platform window exists from here on, for the frame to be watched.
+    create();
+    const QPoint corner = internal::FrameTopLeft(wanted, size(), frame, area);
+    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
+    internal::KeepFrameInside(this);
   }
 
   // Handlers by control name (and index).

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "tests/support/GuiTest.h"
+#include "ui/Placement.h"
 
 namespace {
 
@@ -272,6 +273,43 @@ TEST_F(WindowTest, AWindowOpensWithinTheScreenOrAtItsTopLeft) {
     EXPECT_TRUE(placed(f.left(), f.width(), area.left(), area.width())) << width;
     EXPECT_TRUE(placed(f.top(), f.height(), area.top(), area.height())) << height;
   }
+}
+
+// The frame's top-left for a client and the margins of its frame in an area
+// below a panel: within the area, title bar and all, or on its top or left.
+TEST_F(WindowTest, TheRuleKeepsTheWholeFrameWithinTheArea) {
+  const QRect area(0, 30, 1067, 637);
+  const QMargins bar(1, 20, 1, 1);
+  const struct { QPoint wanted; QSize client; QMargins frame; QPoint at; } rows[] = {
+      {{40, 70}, {540, 499}, bar, {40, 70}},     // fits where wanted
+      {{300, 100}, {460, 600}, bar, {300, 46}},  // over the bottom, borders counted
+      {{300, 100}, {460, 685}, bar, {300, 30}},  // taller than the area: on its top
+      {{600, 40}, {466, 300}, bar, {599, 40}},   // the client would fit, the frame not
+      {{-5, 20}, {400, 300}, bar, {0, 30}},      // left of and above the area
+      {{900, 40}, {1200, 800}, {}, {0, 30}},     // larger both ways, no frame
+  };
+  for (const auto& [wanted, client, frame, at] : rows)
+    EXPECT_EQ(ui::internal::FrameTopLeft(wanted, client, frame, area), at) << client.height();
+}
+
+// A window placed before its frame is known (as under a window manager),
+// whose client fits the area but not its frame, is moved on once shown; a
+// later move sticks.
+TEST_F(WindowTest, AFrameOffTheAreaIsMovedOnceKnownAndThenLeftAlone) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  const QPoint past = area.bottomRight() + QPoint(1, 1);
+  const QRect off(past - QPoint(300, 200), QSize(300, 200));
+  Sized window({.className = "Sized", .width = 300, .height = 200, .visible = false});
+  window.Build();
+  window.setGeometry(off);
+  ASSERT_TRUE(guitest::ShowAndWait(&window));
+  guitest::Settle();
+  ASSERT_NE(window.frameGeometry(), window.geometry()) << "the platform draws no frame";
+  EXPECT_EQ(window.frameGeometry().bottomRight() + QPoint(1, 1), past);
+  window.setGeometry(off);
+  guitest::Settle();
+  guitest::Settle();  // a move of the window's own comes one round later
+  EXPECT_EQ(window.geometry(), off) << "moved again";
 }
 
 TEST_F(WindowTest, ReleasingTheSharedWindowsBuildsAFreshOneNextTime) {
