@@ -223,6 +223,8 @@ foreach(target IN LISTS targets)
     # The source the object is named for: its path from the target's source
     # or build folder, ".." written "__", as CMake names objects.
     string(REGEX REPLACE "^(.*/)?CMakeFiles/[^/]+\\.dir/(.*)\\.[^./]+$" "\\2" own "${object}")
+    # Twice: a match takes the "/" before the next "__" with it, so of
+    # "__/__" one pass turns only every other one.
     string(REGEX REPLACE "(^|/)__(/|$)" "\\1..\\2" own "${own}")
     string(REGEX REPLACE "(^|/)__(/|$)" "\\1..\\2" own "${own}")
     string(REGEX REPLACE "/CMakeFiles/.*" "" object_dir "${build_root}/${object}")
@@ -270,11 +272,9 @@ foreach(target IN LISTS targets)
       list(APPEND missing "${object} (${target}): its compile command does not run again")
       continue()
     endif()
-    foreach(edge IN LISTS edges)
-      string(REGEX REPLACE ">.*" "" includer "${edge}")
-      string(REGEX REPLACE ".*>" "" file "${edge}")
-      list(APPEND opened "${file}")
-    endforeach()
+    set(reached_files ${edges})
+    list(TRANSFORM reached_files REPLACE "^.*>" "")
+    list(APPEND opened ${reached_files})
     list(REMOVE_DUPLICATES opened)
 
     foreach(file IN LISTS opened)

@@ -137,6 +137,10 @@ double Haar_Base(int sel, double T, double V);
 // 0.31 < T / 647.073 K < 8.26 (about 200.6 to 5344.8 K), outside which
 // every property of the equation is its failure value.
 bool Haar_InTemperatureWindow(double T);
+// The lowest and the highest temperature (K) inside that window: the first
+// and the last double it holds.
+double Haar_LowestWindowTemperature();
+double Haar_HighestWindowTemperature();
 double Haar_Residual(int sel, double T, double V);
 double Haar_Ideal(int sel, double T);
 

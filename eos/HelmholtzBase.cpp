@@ -256,6 +256,25 @@ double Haar_Base(int sel, double T, double V) { return FiniteOrFailure(BasePart(
 
 bool Haar_InTemperatureWindow(double T) { return InBaseTemperatureWindow(T); }
 
+namespace {
+// The double nearest `bound` (a reduced temperature) times the critical
+// temperature, moved towards `inside` until the window holds it.
+double WindowEdge(double bound, double inside) {
+  double T = bound * CritTempHaar;
+  while (!InBaseTemperatureWindow(T)) T = std::nextafter(T, inside);
+  return T;
+}
+}  // namespace
+
+double Haar_LowestWindowTemperature() {
+  static const double T = WindowEdge(MinReducedTemp, CritTempHaar);
+  return T;
+}
+double Haar_HighestWindowTemperature() {
+  static const double T = WindowEdge(MaxReducedTemp, CritTempHaar);
+  return T;
+}
+
 HeatCapacityTerms BaseHeatCapacityTerms(double T, double V) {
   const double rho = BaseDensity(T, V);
   if (rho == 0.0) return {};

@@ -318,14 +318,6 @@ constexpr int kMaxIsochoreSteps = 10000;
 constexpr double kTurnWidth = 1e-9;
 constexpr int kMaxTurnPasses = 200;
 
-// The lowest and highest temperature of the equation's window, as doubles.
-double WindowEdge(double T, double towards) {
-  for (int i = 0; i < 64 && !Haar_InTemperatureWindow(T); ++i) T = std::nextafter(T, towards);
-  return T;
-}
-double WindowBottom() { return WindowEdge(0.31 * CritTempHaar, 1e4); }
-double WindowTop() { return WindowEdge(8.26 * CritTempHaar, 0.0); }
-
 // What the scan of an isochore finds of the temperatures at which the
 // equation gives P at V.
 struct IsochoreRoots {
@@ -395,9 +387,9 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
       }
     }
   };
-  const double top = WindowTop();
+  const double top = Haar_HighestWindowTemperature();
   double t0 = 0.0, f0 = 0.0;  // the step before t1, where there is one
-  double t1 = WindowBottom();
+  double t1 = Haar_LowestWindowTemperature();
   double f1 = residual(t1);
   if (f1 == 0.0) consider(t1);
   for (int step = 0; step < kMaxIsochoreSteps && t1 < top; ++step) {

@@ -48,8 +48,8 @@ class Isochore : public ui::Window {
     double rows = 0;  // temperatures min + i·step, i = 0 .. rows - 1
   };
   // Reads the three fields and marks each field that fails its check, text
-  // that is no number among them, with "put number", then counts the rows; true when none failed and the rows
-  // are within MaxRows.
+  // that is no number among them, with "put number", then counts the rows;
+  // true when none failed and the rows are within MaxRows.
   bool ReadAndCheck(Range& range);
   // Whether the molar volume has an isochore; says so in the file labels
   // when it has none.
