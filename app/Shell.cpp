@@ -159,9 +159,8 @@ class TerminationSignals {
     if (readEnd_ < 0) return nullptr;
     auto notifier = std::make_unique<QSocketNotifier>(readEnd_, QSocketNotifier::Read);
     QObject::connect(notifier.get(), &QSocketNotifier::activated, [end = readEnd_] {
-      char bytes[64];
-      while (::read(end, bytes, sizeof bytes) > 0) {
-      }
+      char bytes[64];  // what is left makes the notifier call again: Quit once more
+      [[maybe_unused]] const ssize_t n = ::read(end, bytes, sizeof bytes);
       ui::Quit(0);
     });
     return notifier;
@@ -173,8 +172,9 @@ class TerminationSignals {
   static void Handler(int) {
     const int saved = errno;
     if (const int end = writeEnd.load(); end >= 0) {
+      // A full pipe refuses the byte: the quit has been asked for already.
       const char byte = 1;
-      [[maybe_unused]] const ssize_t n = ::write(end, &byte, 1);  // a full pipe: quit is asked already
+      [[maybe_unused]] const ssize_t n = ::write(end, &byte, 1);
     }
     errno = saved;
   }

@@ -5,12 +5,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,6 +23,8 @@
 #include "app/Start.h"
 #include "catalogue/Pictures.h"
 #include "eos/Globals.h"
+#include "thermo/StatePoint.h"
+#include "windows/state/Isochore.h"
 
 namespace {
 
@@ -198,6 +202,54 @@ TEST_F(ShellTest, AnExceptionOfAnyTypeIsCaughtToo) {
   EXPECT_EQ(status, 1);
   EXPECT_NE(err.find("unhandled exception"), std::string::npos) << err;
   EXPECT_EQ(Tail(Shutdown().size()), Shutdown());
+}
+
+// Asked to end while an isochore export runs (File > Quit; a termination
+// signal; a second one while it ends), the program abandons the export: its
+// temporary goes, the older file stays, the status is Quit's. A signal
+// ignored from the start (nohup) stays ignored: the export is written.
+TEST_F(ShellTest, AQuitOrSignalDuringAnExportAbandonsIt) {
+  struct Row { const char* how; std::vector<int> sent; bool ignoreHangup, abandoned; };
+  const Row rows[] = {{"File > Quit", {}, false, true},   {"SIGTERM", {SIGTERM}, false, true},
+                      {"SIGINT", {SIGINT}, false, true},   {"SIGHUP", {SIGHUP}, false, true},
+                      {"SIGINT twice", {SIGINT, SIGINT}, false, true},
+                      {"SIGHUP ignored", {SIGHUP}, true, false}};
+  const QString previous = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
+  const auto temporaries = [] {
+    return QDir().entryList({".18.txt.*.tmp"}, QDir::Hidden | QDir::Files).size();
+  };
+  const auto quit = [] { app::MenuBar1::Existing()->findChild<QAction*>("FileQuit")->trigger(); };
+  for (const Row& row : rows) {
+    QFile older("18.txt");
+    ASSERT_TRUE(older.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(older.write("older\n"), 6);
+    older.close();
+    std::signal(SIGHUP, row.ignoreHangup ? SIG_IGN : SIG_DFL);
+    qsizetype during = -1;
+    const int status = RunProgram([&] {
+      thermo::StatePoint::Set(0, 0, 18);
+      Isochore* w = ui::Shared<Isochore>();
+      w->Show();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(w, 2000));
+      for (auto [name, text] : {std::pair{"minimum", "0"}, {"maximum", "999.99"}, {"interval", "0.01"}})
+        w->Field(name)->SetText(text);  // 100,000 rows
+      QTimer::singleShot(0, [&] {  // runs inside the export's loop
+        during = temporaries();
+        if (row.sent.empty()) quit();
+        for (int sent : row.sent) { std::raise(sent); QCoreApplication::processEvents(); }
+      });
+      w->Button("Export")->click();
+      quit();
+    });
+    std::signal(SIGHUP, SIG_DFL);
+    ASSERT_TRUE(older.open(QIODevice::ReadOnly)) << row.how;
+    EXPECT_EQ(older.readAll() == "older\n", row.abandoned) << row.how;
+    EXPECT_EQ(status, 0) << row.how;
+    EXPECT_EQ(during, 1) << row.how;
+    EXPECT_EQ(temporaries(), 0) << row.how;
+  }
+  QDir::setCurrent(previous);
 }
 
 // Without a display the program says which one it could not reach, in one
