@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPointer>
 
+#include "ui/BackgroundTask.h"
 #include "ui/Window.h"
 
 namespace app {
@@ -121,12 +122,13 @@ void MenuBar1::Untitled0() {
   fileMenu->menuAction()->setObjectName(QStringLiteral("FileMenu"));
   addMenu(fileMenu);
 
-  // The quit item: ends the event loop, and with it the program.
+  // The quit item: ends the event loop, and with it the program; a long
+  // loop under way (an isochore export) stops where it is.
   auto* quit = new QAction(QStringLiteral("&Quit"), this);
   quit->setObjectName(QStringLiteral("FileQuit"));
   quit->setMenuRole(QAction::QuitRole);
   SetShortcut(quit, "Cmd+Q");
-  connect(quit, &QAction::triggered, [] { QCoreApplication::exit(0); });
+  connect(quit, &QAction::triggered, [] { ui::Quit(0); });
   fileMenu->addAction(quit);
 }
 

@@ -1,15 +1,23 @@
 #include "app/Shell.h"
 
+#include <QSocketNotifier>
 #include <QString>
 #include <QTimer>
 
+#include <atomic>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "app/App.h"
 #include "app/MenuBar1.h"
@@ -106,9 +114,80 @@ class WindowSystemConnection {
   static inline std::vector<Held> held;
 };
 
+// The termination signals, SIGTERM (a logout, kill), SIGINT (Ctrl+C in the
+// terminal the program was started from) and SIGHUP (that terminal
+// closed), end the program as File > Quit does: an isochore export under
+// way is abandoned and its temporary file removed, shutdown runs, and the
+// exit status is Quit's. A signal handler can safely do next to nothing,
+// so it only writes a byte to a pipe; the event loop reads the pipe through
+// a socket notifier (also while a long loop lets events run) and quits. A
+// signal while the program is ending adds a byte nobody needs: it does not
+// cut shutdown short. A signal the program was started with ignored
+// (nohup) stays ignored.
+class TerminationSignals {
+ public:
+  TerminationSignals() {
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return;  // the signals keep their defaults
+    readEnd_ = ends[0];
+    writeEnd.store(ends[1]);
+    for (std::size_t k = 0; k < std::size(kSignals); ++k) {
+      struct sigaction action {};
+      action.sa_handler = &Handler;
+      sigemptyset(&action.sa_mask);
+      action.sa_flags = SA_RESTART;
+      installed_[k] = ::sigaction(kSignals[k], nullptr, &previous_[k]) == 0 &&
+                      previous_[k].sa_handler != SIG_IGN &&
+                      ::sigaction(kSignals[k], &action, nullptr) == 0;
+    }
+  }
+  // The signals get back what they had; the write end closes first, so a
+  // late signal never writes into a pipe without a reader (SIGPIPE).
+  ~TerminationSignals() {
+    for (std::size_t k = 0; k < std::size(kSignals); ++k)
+      if (installed_[k]) ::sigaction(kSignals[k], &previous_[k], nullptr);
+    if (const int end = writeEnd.exchange(-1); end >= 0) ::close(end);
+    if (readEnd_ >= 0) ::close(readEnd_);
+  }
+  TerminationSignals(const TerminationSignals&) = delete;
+  TerminationSignals& operator=(const TerminationSignals&) = delete;
+
+  // The notifier that quits the program, as File > Quit does, once a signal
+  // has come; it needs the application object and reads in its loop. A
+  // signal that came before is read as soon as the loop runs.
+  std::unique_ptr<QSocketNotifier> Watch() const {
+    if (readEnd_ < 0) return nullptr;
+    auto notifier = std::make_unique<QSocketNotifier>(readEnd_, QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, [end = readEnd_] {
+      char bytes[64];  // what is left makes the notifier call again: Quit once more
+      [[maybe_unused]] const ssize_t n = ::read(end, bytes, sizeof bytes);
+      ui::Quit(0);
+    });
+    return notifier;
+  }
+
+ private:
+  static constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+  static void Handler(int) {
+    const int saved = errno;
+    if (const int end = writeEnd.load(); end >= 0) {
+      // A full pipe refuses the byte: the quit has been asked for already.
+      const char byte = 1;
+      [[maybe_unused]] const ssize_t n = ::write(end, &byte, 1);
+    }
+    errno = saved;
+  }
+
+  static inline std::atomic<int> writeEnd{-1};
+  int readEnd_ = -1;
+  struct sigaction previous_[std::size(kSignals)] {};
+  bool installed_[std::size(kSignals)] {};
+};
+
 // Start-up steps and the event loop; the exit status of the loop.
-int Main(std::unique_ptr<App>& application, int& argc, char** argv,
-         const std::function<void()>& whileRunning) {
+int Main(std::unique_ptr<App>& application, const TerminationSignals& termination, int& argc,
+         char** argv, const std::function<void()>& whileRunning) {
   pictures::Install();
   ui::ResetBackgroundTask();
   Globals::SetBackgroundTask(&ui::BackgroundTask);
@@ -126,6 +205,7 @@ int Main(std::unique_ptr<App>& application, int& argc, char** argv,
   ui::Shared<Start>();
   Step("Start");
 
+  const std::unique_ptr<QSocketNotifier> quitOnSignal = termination.Watch();
   if (whileRunning) QTimer::singleShot(0, application.get(), whileRunning);
   Step("event loop");
   const int status = application->exec();
@@ -150,6 +230,10 @@ void Finalise() {
 
 int Run(int& argc, char** argv, const std::function<void()>& whileRunning) {
   steps.clear();
+  // From start-up until the process ends: a signal before the event loop
+  // runs quits the program as soon as it does, one during shutdown lets
+  // shutdown end.
+  const TerminationSignals termination;
 
   // The arrays exist before any window can be built.
   Globals::InitSaturationArrays();
@@ -159,7 +243,7 @@ int Run(int& argc, char** argv, const std::function<void()>& whileRunning) {
   std::unique_ptr<App> application;
   int status = 0;
   try {
-    status = Main(application, argc, argv, whileRunning);
+    status = Main(application, termination, argc, argv, whileRunning);
   } catch (...) {
     ReportUnhandled(std::current_exception());
     Step("unhandled exception");

@@ -3,8 +3,9 @@
 // Start-up: the saturation arrays; the window layer's picture source and
 // background-task hook; the application object App; the shared menu bar
 // MenuBar1; the start window Start, which shows itself. Then the event loop,
-// until File > Quit (or the last window closes). Shutdown: the 22 pictures in
-// ID order, the shared windows, the menu bar, the saturation arrays.
+// until File > Quit, SIGTERM, SIGINT or SIGHUP (all alike), or the last
+// window closes. Shutdown: the 22 pictures in ID order, the shared windows,
+// the menu bar, the saturation arrays.
 //
 // An exception that escapes a start-up step or an event handler is caught
 // once, reported on standard error, and shutdown runs all the same.

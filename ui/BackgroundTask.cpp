@@ -23,6 +23,7 @@ Clock::time_point SteadyNow() { return Clock::now(); }
 BackgroundClock now = &SteadyNow;
 Clock::time_point lastRun{};
 int callsToClockRead = CallsPerClockRead;
+bool quitting = false;
 
 }  // namespace
 
@@ -39,6 +40,14 @@ void ResetBackgroundTask(BackgroundClock clock) {
   now = clock != nullptr ? clock : &SteadyNow;
   lastRun = now();
   callsToClockRead = CallsPerClockRead;
+  quitting = false;
 }
+
+void Quit(int status) {
+  quitting = true;
+  QCoreApplication::exit(status);
+}
+
+bool Quitting() { return quitting; }
 
 }  // namespace ui

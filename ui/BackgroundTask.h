@@ -17,8 +17,17 @@ void BackgroundTask();
 using BackgroundClock = std::chrono::steady_clock::time_point (*)();
 
 // Starts the 20 ms anew from now, reading the time from `clock` from here
-// on (nullptr: the steady clock). The application calls it once when it
-// installs the task.
+// on (nullptr: the steady clock), and forgets an earlier Quit. The
+// application calls it once when it installs the task.
 void ResetBackgroundTask(BackgroundClock clock = nullptr);
+
+// Ends the application's event loop with `status` (File > Quit, a
+// termination signal). A quit asked for from inside a long loop (its
+// handler ran in the background task) ends the loop only once that loop
+// returns, so the loop asks Quitting() after each pass and stops: an export
+// under way is abandoned rather than finished, and the program ends at once.
+void Quit(int status);
+// Whether Quit has been called since the application installed the task.
+bool Quitting();
 
 }  // namespace ui

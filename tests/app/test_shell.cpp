@@ -5,14 +5,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/PictureFiles.h"
@@ -21,6 +24,8 @@
 #include "app/Start.h"
 #include "catalogue/Pictures.h"
 #include "eos/Globals.h"
+#include "thermo/StatePoint.h"
+#include "windows/state/Isochore.h"
 
 namespace {
 
@@ -198,6 +203,44 @@ TEST_F(ShellTest, AnExceptionOfAnyTypeIsCaughtToo) {
   EXPECT_EQ(status, 1);
   EXPECT_NE(err.find("unhandled exception"), std::string::npos) << err;
   EXPECT_EQ(Tail(Shutdown().size()), Shutdown());
+}
+
+// No temporary is left and the older file stays; a SIGHUP ignored from the start (nohup) stays so.
+TEST_F(ShellTest, AQuitOrSignalDuringAnExportAbandonsIt) {
+  struct Row { const char* how; std::vector<int> sent; bool ignored; };
+  const Row rows[] = {{"SIGHUP ignored from the start", {SIGHUP}, true}, {"File > Quit", {}, false},
+                      {"SIGTERM", {SIGTERM}, false}, {"SIGINT", {SIGINT}, false},
+                      {"SIGHUP", {SIGHUP}, false}, {"SIGINT twice", {SIGINT, SIGINT}, false}};
+  const QString previous = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
+  const auto temps = [] { return QDir().entryList({".18.txt.*"}, QDir::Hidden | QDir::Files).size(); };
+  const auto quit = [] { app::MenuBar1::Existing()->findChild<QAction*>("FileQuit")->trigger(); };
+  for (const Row& row : rows) {
+    QFile older("18.txt");
+    ASSERT_TRUE(older.open(QIODevice::WriteOnly) && older.write("older\n") == 6);
+    older.close();
+    std::signal(SIGHUP, row.ignored ? SIG_IGN : SIG_DFL);
+    qsizetype during = -1;
+    const int status = RunProgram([&] {
+      thermo::StatePoint::Set(0, 0, 18);
+      Isochore* w = ui::Shared<Isochore>();
+      w->Show();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(w, 2000));
+      for (auto [name, text] : {std::pair{"minimum", "0"}, {"maximum", "999.99"}, {"interval", "0.01"}})
+        w->Field(name)->SetText(text);  // 100,000 rows
+      QTimer::singleShot(0, [&] {  // runs inside the export's loop
+        during = temps();
+        if (row.sent.empty()) quit();
+        for (int sent : row.sent) { std::raise(sent); QCoreApplication::processEvents(); }
+      });
+      w->Button("Export")->click();
+      quit();
+    });
+    ASSERT_TRUE(older.open(QIODevice::ReadOnly)) << row.how;
+    EXPECT_EQ(std::tuple(status, during, temps(), older.readAll() == "older\n"),
+              std::tuple(0, qsizetype{1}, qsizetype{0}, !row.ignored)) << row.how;
+  }
+  QDir::setCurrent(previous);
 }
 
 // Without a display the program says which one it could not reach, in one

@@ -6,6 +6,7 @@
 #include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
 #include "windows/state/ListingLayout.h"
+#include "ui/BackgroundTask.h"
 #include "ui/TextFile.h"
 
 #include <algorithm>
@@ -201,14 +202,16 @@ void Isochore::calculate_Action() {
 }
 
 // Each temperature in ˚C; 273.15 is added for the pressure.
-void Isochore::ForEachRow(const Range& r, double v,
+bool Isochore::ForEachRow(const Range& r, double v,
                           const std::function<bool(double, const QString&)>& row) {
   for (double i = 0; i < r.rows; ++i) {
     const double t = r.min + i * r.step;
     const double p = thermo::PressureOfState(t + thermo::CelsiusOffset, v).value;
-    if (!row(t, p != 0 ? ui::Str(p) : QString())) return;
+    if (!row(t, p != 0 ? ui::Str(p) : QString())) return false;
     thermo::RunBackgroundTask();
+    if (ui::Quitting()) return false;
   }
+  return true;
 }
 
 void Isochore::RangeChanged() {
@@ -245,8 +248,8 @@ void Isochore::Export_Action() {
 
 // The file is written through one open stream to a temporary file that
 // replaces the file of the final name only when every line has been
-// written; on any failure the folder is left as it was. Rows without a
-// pressure are left out.
+// written; on any failure, or a quit before the last row, the folder is
+// left as it was. Rows without a pressure are left out.
 bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, QString& error) {
   auto fail = [&error](const QString& why) {
     error = why.isEmpty() ? QStringLiteral("write error") : why;
@@ -273,12 +276,13 @@ bool Isochore::WriteIsochoreFile(const Range& r, double v, const QString& name, 
 
   // The rows of the table, those without a pressure left out.
   bool written = true;
-  ForEachRow(r, v, [&](double t, const QString& p) {
+  const bool complete = ForEachRow(r, v, [&](double t, const QString& p) {
     if (p.isEmpty()) return true;
     written = out->WriteLine(ui::Str(t) + QStringLiteral(", ") + p);
     return written;
   });
   if (!written) return fail(out->Error());
+  if (!complete) return fail(QStringLiteral("the program is quitting"));
   if (!out->Close()) return fail(out->Error());
   return true;
 }

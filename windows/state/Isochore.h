@@ -18,8 +18,9 @@
 // max (max itself included when the steps reach it). Rows where the Pressures window shows no result (above the equation's
 // temperature window) are left out. The file is written under a temporary
 // name and renamed when complete, so a failed export never leaves a partial
-// file under the final name. Below 15 cm3/mol there is no table and no
-// file.
+// file under the final name; a quit (File > Quit, a termination signal)
+// during an export abandons it the same way. Below 15 cm3/mol there is no
+// table and no file.
 #pragma once
 
 #include "ui/AnswerGuard.h"
@@ -58,8 +59,9 @@ class Isochore : public ui::Window {
   // table's rows and the file's: in order, each temperature (˚C) with its
   // pressure (MPa) as text, empty where the equation gives none, goes to
   // `row`, which returns false to stop there. The equation, and this after
-  // each row, let events run.
-  static void ForEachRow(const Range& range, double v,
+  // each row, let events run; a quit asked for meanwhile stops the rows
+  // too. True when every row went to `row`.
+  static bool ForEachRow(const Range& range, double v,
                          const std::function<bool(double t, const QString& p)>& row);
   // Writes the file; on failure returns false with the reason in `error`.
   bool WriteIsochoreFile(const Range& range, double v, const QString& name, QString& error);
