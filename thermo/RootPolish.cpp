@@ -151,4 +151,8 @@ double PolishedTemperature(double P, double V, double T) {
                   kCloseShare * std::abs(P));
 }
 
+bool GivesPressureBack(double P, double V, double T) {
+  return std::abs(Residual(T, V, P)) <= kCloseShare * std::abs(P);
+}
+
 }  // namespace thermo::detail

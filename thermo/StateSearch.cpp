@@ -309,6 +309,8 @@ Answer StableRoot(double T, double V, Reason unstable) {
 // refused stretches of the isochore alternate within a few kelvin, and by
 // kIsochoreFactor beyond, where the pressure rises smoothly with the
 // temperature: some 4900 pressures across the equation's whole window.
+// The fine steps are whole steps from 260 K, so that the lowest temperature
+// of a state is a point of the scan and no bracket holds it inside.
 constexpr double kIsochoreStep = 0.25;       // K
 constexpr double kIsochoreFineTop = 1000.0;  // K
 constexpr double kIsochoreFactor = 1.001;
@@ -317,6 +319,14 @@ constexpr int kMaxIsochoreSteps = 10000;
 // (in K) for a pair of roots closer together than one step.
 constexpr double kTurnWidth = 1e-9;
 constexpr int kMaxTurnPasses = 200;
+
+// The point of the scan after t, at most `top`.
+double NextIsochorePoint(double t, double top) {
+  const double next = t < kIsochoreFineTop
+                          ? MinTempKelvin + kIsochoreStep * (std::floor((t - MinTempKelvin) / kIsochoreStep) + 1.0)
+                          : t * kIsochoreFactor;
+  return std::min(next, top);
+}
 
 // What the scan of an isochore finds of the temperatures at which the
 // equation gives P at V.
@@ -393,8 +403,16 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
   double f1 = residual(t1);
   if (f1 == 0.0) consider(t1);
   for (int step = 0; step < kMaxIsochoreSteps && t1 < top; ++step) {
-    const double t2 = std::min(t1 < kIsochoreFineTop ? t1 + kIsochoreStep : t1 * kIsochoreFactor, top);
+    const double t2 = NextIsochorePoint(t1, top);
     const double f2 = residual(t2);
+    // The ends of the states' range, 260 K and the top of the window, are
+    // roots as they are wherever the equation gives P back there to
+    // rounding. A root a hair inside an end is narrowed in a bracket that
+    // ends on it and may land a double beyond it, which the state rule
+    // refuses, or the pressure's rounding leaves no change of sign to
+    // bracket: the state at the end stands for it.
+    const bool end = t2 == MinTempKelvin || t2 == top;
+    if (end && f2 != 0.0 && detail::GivesPressureBack(P, V, t2)) found.Judge(P, V, t2, start);
     if (f2 == 0.0) {
       consider(t2);
     } else if (f1 != 0.0 && (f1 > 0.0) != (f2 > 0.0)) {

@@ -118,10 +118,13 @@ Answer VolumeFromApproach(double T, double P, Approach approach, double manualSt
 // cm3/mol, above 3000 MPa or below 1e-30 MPa. The root the search reaches
 // from its start is the answer where it is accepted; else (refused, or no
 // root reached) the accepted root of the isochore nearest the start, from
-// 260 K to the top of the equation's window, whatever the start. Where the
-// isochore has none, no first approach gives one: none, with the reason
-// the equation's roots are refused (two-phase from 260 K up, or only below
-// 260 K), or that no temperature of that range gives P at V.
+// 260 K to the top of the equation's window, whatever the start; 260 K and
+// the top are roots wherever the equation gives P back there to rounding,
+// so a state at either end, or a hair inside it, comes back from every
+// start. Where the isochore has none, no first approach gives one: none,
+// with the reason the equation's roots are refused (two-phase from 260 K
+// up, or only below 260 K), or that no temperature of that range gives P at
+// V.
 Answer TemperatureFromApproach(double P, double V, Approach approach, double manualStart);
 
 // The zero function of the searches above at T (K), V (cm3/mol) and P

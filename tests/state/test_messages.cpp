@@ -96,6 +96,8 @@ TEST_F(MessageTest, EachNoResultShowsItsReason) {
        Reason::NoApproachChosen},
       {"Temperatures, 0.1 MPa and 60 cm3/mol: between the spinodals, no other root",
        [] { return Temperatures("60", "0.1", "Choice0"); }, "Result", Reason::TwoPhaseState},
+      {"Temperatures, 0.004 MPa and 79 cm3/mol: two-phase, and a root below 260 K",
+       [] { return Temperatures("79", "0.004", "Choice0"); }, "Result", Reason::TwoPhaseState},
       {"Temperatures, 3500 MPa", [] { return Temperatures("20", "3500", "Choice0"); }, "Result",
        Reason::PressureAboveRange},
       {"Temperatures, 14.9 cm3/mol", [] { return Temperatures("14.9", "1000", "Choice0"); }, "Result",

@@ -28,6 +28,8 @@ constexpr Approach kAuto = Approach::Automatic;
 Answer Accepted(double T, double P, double V) {
   return StateRefusal(T, P, V) == Reason::None ? Answer::Figure(V) : Answer::None(StateRefusal(T, P, V));
 }
+// Temperatures from a manual start.
+Answer From(double P, double V, double start) { return TemperatureFromApproach(P, V, Approach::Manual, start); }
 
 struct Case {
   const char* what;
@@ -52,6 +54,8 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
        [] { return VolumeFromApproach(300, 1741.72, Approach::Manual, 50); }, Reason::TwoPhaseRoot},
       {"Molar Volume, 260 K, 1e-6 MPa, manual start 40: the vapour from another start",
        [] { return VolumeFromApproach(260, 1e-6, Approach::Manual, 40); }, Reason::TwoPhaseRoot},
+      {"Molar Volume, 230 K, 1 MPa, manual start 40: no volume from any start",
+       [] { return VolumeFromApproach(230, 1, Approach::Manual, 40); }, Reason::TwoPhaseState},
       // Temperatures answers the isochore's accepted root wherever it has
       // one, also where the search from its start reaches none (349.8495 K
       // gives 0.0009999689 MPa at 18.5 cm3/mol), up to the top of the
@@ -67,6 +71,11 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
        [] { return TemperatureFromApproach(0.001, 18, kAuto, 0); }, Reason::TemperatureBelowRange},
       {"Temperatures, 15 cm3/mol, 1e-30 MPa: none at all",
        [] { return TemperatureFromApproach(1e-30, 15, kAuto, 0); }, Reason::NoTemperatureForPressure},
+      {"1e6 cm3/mol, 0.001648497 MPa", [] { return From(0.001648497, 1e6, 300); }, Reason::TemperatureBelowRange},
+      // The nearer of two roots 0.05 K apart; Pressures' states 1e-12 K above 260 K, a double below the top.
+      {"two roots, from 6000 K", [] { return From(0.105041957357, 18.0153, 6000); }, Reason::None, 277.4972, 1e-4},
+      {"18.0153 cm3/mol from 260 K", [] { return From(5.9320009298433689, 18.0153, 260); }, Reason::None, 260, 3e-7},
+      {"27.060804 cm3/mol", [] { return From(2960.0715768697364, 27.060804, 300); }, Reason::None, 5344.82298, 1e-5},
       {"state step, 600 K, 60 cm3/mol", [] { return StateStepPressure(600, 60); }, Reason::TwoPhaseState},
       {"state step, 400 K, 1000 cm3/mol", [] { return StateStepPressure(400, 1000); }, Reason::TwoPhaseState},
       {"state step, 500 K, 100 cm3/mol", [] { return StateStepPressure(500, 100); }, Reason::TwoPhaseState},

@@ -22,4 +22,9 @@ double PolishedVolume(double T, double P, double V);
 // mechanically stable.
 double PolishedTemperature(double P, double V, double T);
 
+// Whether the equation gives P back at (T, V) as closely as a polished root
+// must before its neighbouring doubles are tried: to 1e-9 of P, within the
+// rounding of a pressure that is the small difference of large terms.
+bool GivesPressureBack(double P, double V, double T);
+
 }  // namespace thermo::detail
