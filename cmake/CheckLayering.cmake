@@ -126,9 +126,9 @@ foreach(index RANGE ${last})
     continue()
   endif()
   # The stack of includers, one per depth: a file of the source tree by its
-  # name, a file of the build tree by the name of its opener, "-" for a file
-  # outside both. "<" joins to a name the file of the build tree it went
-  # through; the shell's one use does not hold through one.
+  # name, a file of the build tree by its opener's name followed by "<" and
+  # its own (the shell's one use does not hold through it), "-" for a file
+  # outside both trees.
   land("${file}" "${dir}")
   set(stack "${name}")
   if(NOT kind)
