@@ -1,1 +1,2 @@
 #include "Public.h"
+#include "ThroughBuild.h"

@@ -1,1 +1,2 @@
 // Compiled with no record of what it opened.
+#include "../../eos/Globals.h"
