@@ -26,13 +26,13 @@ constexpr int kMoves = 2;
 // A window manager that frames a window where it stands reports no move of
 // it, but the window is exposed once it is framed and mapped.
 //
-// The look comes once the events at hand have been handled, one look for
-// a burst of them: while the window manager takes a window in, the platform
-// window reports a position it held before it was placed, or margins of a
-// frame not yet grown around it, and the events of a single change arrive
-// in twos and threes. The widget's own geometry is what was asked and then
-// confirmed, and a move is judged by the look after it, not used up by the
-// events already on their way.
+// Each look comes once the events at hand have been handled and judges the
+// window as it is then, not as an event said: while the window manager
+// takes a window in, the platform window reports a position it held before
+// it was placed, or margins of a frame not yet grown around it, and the
+// events of a single change arrive in twos and threes. The widget's own
+// geometry is what was asked and then confirmed, and a move is judged by
+// the look after it, not used up by the events already on their way.
 class FrameWatch : public QObject {
  public:
   FrameWatch(QWindow* handle, QWidget* window, std::function<void(const QMargins&)> fit)
@@ -41,16 +41,13 @@ class FrameWatch : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override {
     const QEvent::Type type = e->type();
-    if ((type == QEvent::Expose || type == QEvent::Move || type == QEvent::Resize) && !pending_) {
-      pending_ = true;
+    if (type == QEvent::Expose || type == QEvent::Move || type == QEvent::Resize)
       QMetaObject::invokeMethod(this, [this] { Look(); }, Qt::QueuedConnection);
-    }
     return QObject::eventFilter(watched, e);
   }
 
  private:
   void Look() {
-    pending_ = false;
     if (window_.isNull()) return End();
     // Until the window manager has mapped the framed window, its platform
     // window may still hold the position it had before it was placed, which
@@ -81,7 +78,6 @@ class FrameWatch : public QObject {
   QPointer<QWidget> window_;
   std::function<void(const QMargins&)> fit_;
   QMargins fitted_;
-  bool pending_ = false;
   int moves_ = 0;
 };
 
@@ -110,13 +106,10 @@ QPoint FrameTopLeft(QPoint wanted, QSize client, const QMargins& frame, const QR
 
 QSize ClientSize(QSize content, const QMargins& frame, const QRect& area, int bar) {
   const QSize room = area.size().shrunkBy(frame);
-  // A scroll bar one way takes room the other way, which may cut that
-  // way too; the second round settles it.
-  bool across = false, down = false;
-  for (int round = 0; round < 2; ++round) {
-    across = content.width() + (down ? bar : 0) > room.width();
-    down = content.height() + (across ? bar : 0) > room.height();
-  }
+  // A scroll bar along the bottom takes room from the height, one down the
+  // side from the width (whichever is not cut already).
+  const bool across = content.width() > room.width();
+  const bool down = content.height() > room.height();
   if (!across && !down) return content;
   const QSize wanted(content.width() + (down ? bar : 0), content.height() + (across ? bar : 0));
   return wanted.boundedTo(room).expandedTo(QSize(1, 1));

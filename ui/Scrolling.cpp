@@ -21,7 +21,6 @@ void Window::FitToArea(const QMargins& frame) {
   if (ws.resizeable) {
     setMinimumSize(QSize(ws.minWidth, ws.minHeight).boundedTo(client));
     setMaximumSize(QSize(ws.maxWidth, ws.maxHeight).boundedTo(client));
-    resize(client);
   } else {
     setFixedSize(client);
   }
