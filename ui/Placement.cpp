@@ -56,10 +56,7 @@ class FrameWatch : public QObject {
     const QMargins frame = handle_->frameMargins();
     if (!Framed(frame)) return;  // not framed yet, or never
     lastFrame = frame;
-    if (frame != fitted_) {
-      fitted_ = frame;
-      if (fit_) fit_(frame);
-    }
+    fit_(frame);  // sizes the window for its frame; nothing changes the second time
     const QRect client = window_->geometry();
     const QPoint corner(frame.left(), frame.top());
     const QPoint now = client.topLeft() - corner;
@@ -77,7 +74,6 @@ class FrameWatch : public QObject {
   QWindow* handle_;
   QPointer<QWidget> window_;
   std::function<void(const QMargins&)> fit_;
-  QMargins fitted_;
   int moves_ = 0;
 };
 

@@ -52,6 +52,7 @@ void Window::Scroll() {
     if (!hidden) w->show();
   }
   scroller->setWidget(page);
+  scroller->show();  // a child added to a window already shown stays hidden
   if (focus != nullptr) focus->setFocus(Qt::OtherFocusReason);
 
   // However the focus comes (Tab, a click, code), the control that gets it

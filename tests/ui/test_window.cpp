@@ -247,48 +247,63 @@ TEST_F(WindowTest, ClosingTheLastVisibleWindowEndsTheEventLoop) {
   EXPECT_EQ(ui::FindShared(Form::ClassName), form) << "the instance survives its closing";
 }
 
-// A window without controls, of the size and placement a test gives it.
+// A window of the size and placement a test gives it: an entry at its top,
+// a hidden label and a default button at its bottom.
 struct Sized : ui::Window {
   explicit Sized(const ui::WindowLayout& l) : layout(l) {}
   const ui::WindowLayout& Layout() const override { return layout; }
-  std::span<const ui::ControlLayout> Controls() const override { return {}; }
+  std::span<const ui::ControlLayout> Controls() const override { return controls; }
+  std::vector<ui::Handler> Handlers() override { return {Count("bottom", ui::Event::Action)}; }
+  void moveEvent(QMoveEvent*) override { if (moved) moved(); }
+  std::function<void()> moved;
   ui::WindowLayout layout;
+  std::array<ui::ControlLayout, 3> controls{{
+      {.kind = ui::Kind::EditField, .name = "top", .width = 100, .height = 25},
+      {.name = "hidden", .top = 30, .width = 50, .height = 20, .visible = false},
+      {.kind = ui::Kind::PushButton, .name = "bottom", .top = layout.height - 30, .width = 80,
+       .height = 30, .isDefault = true}}};
 };
 
-bool Scrolls(const QWidget* window) { return window->findChild<QScrollArea*>() != nullptr; }
-
-// On the offscreen 800 x 800 screen, whose frames have margins of 2, a
-// window's frame lies within the free area, already before it is shown
-// (placed for the frame last seen), and a window that fits keeps its size
-// while one that does not is cut to the area and scrolls.
+// On the offscreen 800 x 800 screen (frame margins 2) a window's frame lies
+// within the free area, also before it is shown (placed for the frame last
+// seen). One that fits keeps its size; one that does not is cut to the area,
+// its controls scrolled into view as they get the focus. The first is built
+// before any frame is seen (in a test run alone) and scrolls once framed.
 TEST_F(WindowTest, AWindowOpensWithinTheScreenAndScrollsWhereItDoesNotFit) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-  Sized first({.className = "First", .width = 300, .height = 200});
-  first.Build();
-  ASSERT_TRUE(guitest::ShowAndWait(&first));
-  const QMargins frame = first.windowHandle()->frameMargins();
-  ASSERT_FALSE(frame.isNull()) << "the platform draws no frame";
-  EXPECT_EQ(ui::internal::LastFrameMargins(), frame);
+  const auto placed = [](int at, int size, int start, int length) {
+    return size > length ? at == start : at >= start && at + size <= start + length;
+  };
   const struct { ui::Placement placement; int width, height; bool scrolls, resizeable; } rows[] = {
+      {ui::Placement::Default, 300, 798, true, false},   // fits only without its frame
       {ui::Placement::Centred, 460, 1068, true, false},  // taller than the screen
       {ui::Placement::Default, 460, 780, false, false},  // fits, but not where the cascade puts it
       {ui::Placement::Default, 900, 900, true, false},   // larger both ways
-      {ui::Placement::Default, 300, 796, false, false},  // fits only with the frame counted
-      {ui::Placement::Default, 300, 797, true, false},   // one pixel more
+      {ui::Placement::Default, 300, 796, false, false},  // fits only with its frame counted
       {ui::Placement::Centred, 635, 925, true, true},    // too tall, and resizeable
   };
   for (const auto& [placement, width, height, scrolls, resizeable] : rows) {
     Sized window({.className = "Sized", .width = width, .height = height, .placement = placement,
                   .minHeight = 400, .maxHeight = 925, .visible = false, .resizeable = resizeable});
     window.Build();
-    EXPECT_TRUE(area.contains(window.geometry().marginsAdded(frame))) << height << " before showing";
+    EXPECT_TRUE(area.contains(window.geometry() + ui::internal::LastFrameMargins())) << height;
     ASSERT_TRUE(guitest::ShowAndWait(&window));
-    EXPECT_TRUE(area.contains(window.frameGeometry())) << width << " x " << height;
-    EXPECT_EQ(Scrolls(&window), scrolls) << height;
+    EXPECT_EQ(ui::internal::LastFrameMargins(), window.windowHandle()->frameMargins());
+    const QRect f = window.frameGeometry();
+    EXPECT_TRUE(placed(f.left(), f.width(), area.left(), area.width())) << width;
+    EXPECT_TRUE(placed(f.top(), f.height(), area.top(), area.height())) << height;
+    const auto* scroller = window.findChild<QScrollArea*>();
+    EXPECT_EQ(scroller != nullptr && scroller->isAncestorOf(window.Control("bottom")), scrolls);
     EXPECT_EQ(window.minimumHeight() < window.maximumHeight(), resizeable) << height;
-    if (!scrolls) {
-      EXPECT_EQ(window.maximumSize(), QSize(width, height)) << "fixed as laid out";
-    }
+    EXPECT_EQ(window.maximumSize() == QSize(width, height), !scrolls) << "fixed as laid out";
+    const auto inView = [&](const char* name) {
+      return window.Control(name)->visibleRegion() == QRegion(window.Control(name)->rect());
+    };
+    EXPECT_EQ(guitest::TabStops(&window, 1), QStringList({"bottom"})) << height;
+    EXPECT_TRUE(inView("bottom")) << height;
+    guitest::PressReturn(window.Control("top"));  // the focus given by code
+    EXPECT_TRUE(inView("top")) << height;
+    EXPECT_FALSE(window.Control("hidden")->isVisible());
   }
 }
 
@@ -307,137 +322,53 @@ TEST_F(WindowTest, TheRuleKeepsTheWholeFrameWithinTheArea) {
   };
   for (const auto& [wanted, client, frame, at] : rows)
     EXPECT_EQ(ui::internal::FrameTopLeft(wanted, client, frame, area), at) << client.height();
-
-  // The client of a window too large for the area: cut to it, with room
-  // for the scroll bar across the way the content is cut.
-  const struct { QSize content; QSize client; } sizes[] = {
-      {{460, 616}, {460, 616}},    // fits exactly, frame and all
-      {{460, 617}, {476, 616}},    // one pixel too tall: a bar down the side
-      {{1066, 500}, {1065, 516}},  // too wide: cut, a bar along the bottom
-      {{1060, 700}, {1065, 616}},  // too tall, and then the bar makes it too wide
-  };
-  for (const auto& [content, client] : sizes)
-    EXPECT_EQ(ui::internal::ClientSize(content, bar, area, 16), client) << content.width();
-
-  // At a fractional scale each edge is rounded to screen pixels on its own:
-  // Molar Volume (545 high, frame margins 13 and 1) on 1600 x 1000 at 1.5,
-  // whose work area is 1067 x 667, ends on the screen's last pixel.
-  EXPECT_EQ(ui::internal::WorkArea(QRect(0, 0, 1067, 667), 1.5), QRect(1, 1, 1064, 664));
-  EXPECT_EQ(ui::internal::WorkArea(QRect(0, 30, 960, 510), 2.0), QRect(0, 30, 960, 510));
+  // A client too large for the area: cut, with room for a bar (16) each way.
+  EXPECT_EQ(ui::internal::ClientSize({460, 616}, bar, area, 16), QSize(460, 616));
+  EXPECT_EQ(ui::internal::ClientSize({460, 617}, bar, area, 16), QSize(476, 616));
+  EXPECT_EQ(ui::internal::ClientSize({1066, 500}, bar, area, 16), QSize(1065, 516));
+  // At 1.5 each edge is rounded to screen pixels on its own: Molar Volume
+  // (545 high, margins 13 and 1) ends on the last of 1000 screen pixels.
   const QRect scaled = ui::internal::WorkArea(QRect(0, 0, 1067, 667), 1.5);
-  const QPoint volume = ui::internal::FrameTopLeft({89, 400}, {460, 545}, {1, 13, 1, 1}, scaled);
-  const auto screenPixel = [](int at) { return qRound(at * 1.5); };
-  EXPECT_LE(screenPixel(volume.y() + 13) + screenPixel(545) + 1, 1000);
-
-  // Margins of a frame still being made around a window are no frame.
-  EXPECT_TRUE(ui::internal::Framed(bar));
-  EXPECT_FALSE(ui::internal::Framed({}));
-  EXPECT_FALSE(ui::internal::Framed({0, 0, -459, -584}));
+  const int y = ui::internal::FrameTopLeft({89, 400}, {460, 545}, {1, 13, 1, 1}, scaled).y() + 13;
+  EXPECT_LE(qRound(y * 1.5) + qRound(545 * 1.5) + 1, 1000);
+  // The margins of a frame still being made around a window are no frame.
+  EXPECT_TRUE(ui::internal::Framed(bar) && !ui::internal::Framed({0, 0, -459, -584}));
 }
 
 // A window placed before its frame is known (as under a window manager),
-// whose client fits the area but not its frame, is moved on once shown, and
-// is left alone once its frame is seen within the area: a later move
-// sticks. One whose window manager puts it back off the area each time is
-// moved twice, then left there.
+// whose client fits the area but not its frame, is moved on once shown (not
+// before); a later move sticks, the frame having been seen inside. One that
+// the window manager puts back off the area each time is moved twice.
 TEST_F(WindowTest, AFrameOffTheAreaIsMovedOnceKnownAndThenLeftAlone) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   const QPoint past = area.bottomRight() + QPoint(1, 1);
   const QRect off(past - QPoint(300, 200), QSize(300, 200));
-  const QPoint inside = off.topLeft() - QPoint(2, 2);  // the frame's margins
-  for (const bool keptOff : {false, true}) {
-    Sized window({.className = "Sized", .width = 300, .height = 200, .visible = false});
-    window.Build();
-    window.setGeometry(off);
-    // The window manager that keeps the frame off: each move of the
-    // window onto the area is answered at once by one back (ten at most).
-    int moves = 0;
-    struct Refuse : QObject {
-      std::function<void()> onMove;
-      bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Move) onMove();
-        return false;
-      }
-    } refuse;
-    refuse.onMove = [&] {
-      if (window.geometry().topLeft() != inside || moves == 10) return;
-      ++moves;
-      window.setGeometry(off);
-    };
-    if (keptOff) window.installEventFilter(&refuse);
-    // Nothing is judged before the window is shown (a platform window not
-    // yet mapped may hold a position of before).
-    QExposeEvent early{QRegion()};
-    QCoreApplication::sendEvent(window.windowHandle(), &early);
-    guitest::Settle();
-    EXPECT_EQ(window.geometry(), off) << "moved before it was shown";
-    ASSERT_TRUE(guitest::ShowAndWait(&window));
-    for (int i = 0; i < 30; ++i) guitest::Settle();
-    ASSERT_NE(window.frameGeometry(), window.geometry()) << "the platform draws no frame";
-    if (keptOff) {
-      EXPECT_EQ(moves, 2) << "the window was moved onto the area that often";
-      EXPECT_FALSE(area.contains(window.frameGeometry())) << "left off";
-      window.removeEventFilter(&refuse);
-      continue;
-    }
-    EXPECT_EQ(window.frameGeometry().bottomRight() + QPoint(1, 1), past);
-    window.setGeometry(off);
-    for (int i = 0; i < 30; ++i) guitest::Settle();
-    EXPECT_EQ(window.geometry(), off) << "moved again";
-  }
-}
+  Sized window({.className = "Sized", .width = 300, .height = 200, .visible = false});
+  window.Build();
+  window.setGeometry(off);
+  QExposeEvent early{QRegion()};
+  QCoreApplication::sendEvent(window.windowHandle(), &early);
+  guitest::Settle();
+  EXPECT_EQ(window.geometry(), off) << "moved before it was shown";
+  ASSERT_TRUE(guitest::ShowAndWait(&window));
+  guitest::Settle();
+  ASSERT_NE(window.frameGeometry(), window.geometry()) << "the platform draws no frame";
+  EXPECT_EQ(window.frameGeometry().bottomRight() + QPoint(1, 1), past);
+  window.setGeometry(off);
+  guitest::Settle();
+  guitest::Settle();  // a move of the window's own comes one round later
+  EXPECT_EQ(window.geometry(), off) << "moved again";
 
-// A window taller than the screen: every control can be reached, each one
-// that gets the focus is scrolled into view, a control hidden by its layout
-// stays hidden, controls are found by name and Return reaches the window. The
-// first such window of the program is built before any frame is seen, and
-// fits without one: it scrolls once its frame is known.
-class Tall : public Sized {
- public:
-  explicit Tall(int height)
-      : Sized({.className = "Tall", .title = "Tall", .width = 300, .height = height,
-               .visible = false}),
-        controls_{{
-            {.kind = ui::Kind::EditField, .name = "top", .left = 10, .top = 10, .width = 100,
-             .height = 25},
-            {.kind = ui::Kind::StaticText, .name = "hidden", .left = 10, .top = 50, .width = 100,
-             .height = 20, .text = "hidden", .visible = false},
-            {.kind = ui::Kind::PushButton, .name = "bottom", .left = 10, .top = height - 40,
-             .width = 80, .height = 30, .text = "bottom", .isDefault = true},
-        }} {}
-  std::span<const ui::ControlLayout> Controls() const override { return controls_; }
-  std::vector<ui::Handler> Handlers() override { return {Count("bottom", ui::Event::Action)}; }
-
- private:
-  std::array<ui::ControlLayout, 3> controls_;
-};
-
-TEST_F(WindowTest, AWindowLargerThanTheScreenScrollsToEachControl) {
-  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-  for (const int height : {area.height() - 2, 1500}) {
-    calls.clear();
-    Tall window(height);
-    window.Build();
-    ASSERT_TRUE(guitest::ShowAndWait(&window));
-    for (int i = 0; i < 5; ++i) guitest::Settle();
-    EXPECT_TRUE(area.contains(window.frameGeometry())) << height;
-    ASSERT_TRUE(Scrolls(&window)) << height;
-    QWidget* top = guitest::FindControl(&window, "top");
-    QWidget* bottom = guitest::FindControl(&window, "bottom");
-    ASSERT_TRUE(top != nullptr && bottom != nullptr);
-    const auto inView = [&](QWidget* control) {
-      return window.rect().contains(QRect(control->mapTo(&window, QPoint()), control->size()));
-    };
-    EXPECT_EQ(guitest::FocusName(&window), "top");
-    EXPECT_FALSE(window.Control("hidden")->isVisible());
-    EXPECT_EQ(guitest::TabStops(&window, 1), QStringList({"bottom"}));
-    EXPECT_TRUE(inView(bottom)) << height;
-    guitest::Click(bottom);
-    EXPECT_EQ(Calls("bottom.Action"), 1);
-    guitest::PressReturn(top);  // the focus given by code
-    EXPECT_TRUE(inView(top)) << height;
-    EXPECT_EQ(Calls("bottom.Action"), 2) << "Return reaches the window";
-  }
+  Sized kept({.className = "Kept", .width = 300, .height = 200, .visible = false});
+  kept.Build();
+  kept.setGeometry(off);
+  int moves = 0;  // onto the area, each answered at once by one back (ten at most)
+  kept.moved = [&] {
+    if (area.contains(kept.frameGeometry()) && moves < 10 && ++moves) kept.setGeometry(off);
+  };
+  ASSERT_TRUE(guitest::ShowAndWait(&kept));
+  for (int i = 0; i < 30; ++i) guitest::Settle();
+  EXPECT_EQ(moves, 2);
 }
 
 TEST_F(WindowTest, ReleasingTheSharedWindowsBuildsAFreshOneNextTime) {
