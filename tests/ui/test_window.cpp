@@ -247,8 +247,7 @@ TEST_F(WindowTest, ClosingTheLastVisibleWindowEndsTheEventLoop) {
   EXPECT_EQ(ui::FindShared(Form::ClassName), form) << "the instance survives its closing";
 }
 
-// A window of the size and placement a test gives it: an entry at its top,
-// a hidden label and a default button at its bottom.
+// A window of a test's size and placement: an entry, a hidden label, a button at its bottom.
 struct Sized : ui::Window {
   explicit Sized(const ui::WindowLayout& l) : layout(l) {}
   const ui::WindowLayout& Layout() const override { return layout; }
@@ -336,9 +335,8 @@ TEST_F(WindowTest, TheRuleKeepsTheWholeFrameWithinTheArea) {
 }
 
 // A window placed before its frame is known (as under a window manager),
-// whose client fits the area but not its frame, is moved on once shown (not
-// before); a later move sticks, the frame having been seen inside. One that
-// the window manager puts back off the area each time is moved twice.
+// whose client fits the area but not its frame, is moved on once shown (not before); a later
+// move sticks, the frame seen inside. One the window manager puts back off is moved twice.
 TEST_F(WindowTest, AFrameOffTheAreaIsMovedOnceKnownAndThenLeftAlone) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   const QPoint past = area.bottomRight() + QPoint(1, 1);
