@@ -4,10 +4,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QScreen>
 
 #include <algorithm>
 #include <string>
@@ -182,17 +180,17 @@ void Window::Build() {
   for (const QPointer<QAction>& action : WindowActions())
     if (!action.isNull()) addAction(action.data());
 
-  // Placement: Default cascades from the top-left of the screen's free area
-  // (the desktop's panels left out), Centred centres on it. Either way the
-  // frame is then moved as little as needed to lie within that area, and
-  // one larger than it opens at its top-left, so its title bar is never off
-  // the screen (a tall window on a small or scaled screen). The window
-  // manager frames the window only when it is shown; until then the frame
-  // last seen stands in for its own, which is looked at again once known
-  // (Placement.h).
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    const QMargins frame = internal::LastFrameMargins();
+  // Size and placement: Default cascades from the top-left of the screen's
+  // work area (its free area, the desktop's panels left out), Centred
+  // centres on it. Either way the frame is then moved as little as needed
+  // to lie within that area, and one larger than it is cut to it, the
+  // content scrolling (Placement.h). The window manager frames the window
+  // only when it is shown; until then the frame last seen stands in for
+  // its own, which is looked at again once known.
+  impl_->content = size();
+  const QMargins frame = internal::LastFrameMargins();
+  FitToArea(frame);
+  if (const QRect area = internal::WorkArea(this); !area.isEmpty()) {
     const QSize outer = size().grownBy(frame);
     QPoint wanted;
     if (ws.placement == Placement::Centred) {
@@ -205,7 +203,7 @@ void Window::Build() {
     create();
     const QPoint corner = internal::FrameTopLeft(wanted, size(), frame, area);
     setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
-    internal::KeepFrameInside(this);
+    internal::KeepFrameInside(this, [this](const QMargins& seen) { FitToArea(seen); });
   }
 
   // Handlers by control name (and index).
@@ -216,7 +214,7 @@ void Window::Build() {
   std::vector<QWidget*> frames;
   std::vector<FocusStop> stops;
   for (const ControlLayout& cs : Controls()) {
-    QWidget* w = CreateControl(this, cs);
+    QWidget* w = CreateControl(impl_->page != nullptr ? impl_->page : this, cs);
     if (TakesFocus(cs.kind))
       stops.push_back({cs.name != nullptr ? cs.name : "", w, cs.left, cs.top, cs.height});
     impl_->controls.push_back({cs.name != nullptr ? cs.name : "", cs.index, w});

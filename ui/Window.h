@@ -50,6 +50,10 @@
 // How these are met on Qt:
 //   - Every control is a child of the window itself, placed in window
 //     coordinates; InitialParent only decides which radios form a group.
+//     A window whose frame would not fit the screen's free area is no
+//     larger than that area, and its controls, at the same coordinates,
+//     lie on the page of a scroll area that fills it; a control that gets
+//     the focus is scrolled into view.
 //     Radios with the same parent share one QButtonGroup; to turn the last
 //     one off, the group's exclusivity is lifted for that one step.
 //     Action runs on the radio's toggled(true), so a click on a radio that
@@ -75,6 +79,7 @@
 #pragma once
 
 #include <QAction>
+#include <QMargins>
 #include <QList>
 #include <QPixmap>
 #include <QString>
@@ -129,6 +134,12 @@ class Window : public QWidget {
   void closeEvent(QCloseEvent* e) override;
 
  private:
+  // Sizes the window for a frame of those margins on its screen: as the
+  // layout says where the frame fits the work area, else no larger than
+  // the area, its content in a scroll area.
+  void FitToArea(const QMargins& frame);
+  void Scroll();
+
   struct Impl;
   Impl* impl_;
 };

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QPushButton>
+#include <QScrollArea>
+#include <QSize>
 #include <QWidget>
 
 #include <string>
@@ -27,6 +29,12 @@ struct Window::Impl {
   // Fields whose Return presses a button of their own, not the default one.
   std::vector<std::pair<const QWidget*, QPushButton*>> returnButtons;
   bool built = false;
+  // The size the layout gives the window's content, and, for a window too
+  // large for the screen, the scroll area that holds it and its page, the
+  // controls' parent.
+  QSize content;
+  QScrollArea* scroller = nullptr;
+  QWidget* page = nullptr;
 };
 
 namespace internal {

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QScrollArea>
+#include <QWindow>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -245,33 +247,62 @@ TEST_F(WindowTest, ClosingTheLastVisibleWindowEndsTheEventLoop) {
   EXPECT_EQ(ui::FindShared(Form::ClassName), form) << "the instance survives its closing";
 }
 
-// A window without controls, of the size and placement a test gives it.
+// A window of a test's size and placement: an entry, a hidden label, a button at its bottom.
 struct Sized : ui::Window {
   explicit Sized(const ui::WindowLayout& l) : layout(l) {}
   const ui::WindowLayout& Layout() const override { return layout; }
-  std::span<const ui::ControlLayout> Controls() const override { return {}; }
+  std::span<const ui::ControlLayout> Controls() const override { return controls; }
+  std::vector<ui::Handler> Handlers() override { return {Count("bottom", ui::Event::Action)}; }
+  void moveEvent(QMoveEvent*) override { if (moved) moved(); }
+  std::function<void()> moved;
   ui::WindowLayout layout;
+  std::array<ui::ControlLayout, 3> controls{{
+      {.kind = ui::Kind::EditField, .name = "top", .width = 100, .height = 25},
+      {.name = "hidden", .top = 30, .width = 50, .height = 20, .visible = false},
+      {.kind = ui::Kind::PushButton, .name = "bottom", .top = layout.height - 30, .width = 80,
+       .height = 30, .isDefault = true}}};
 };
 
-// On the offscreen 800 x 800 screen a window's frame lies within the free
-// area where it fits, and starts at its left or top edge where it does not.
-TEST_F(WindowTest, AWindowOpensWithinTheScreenOrAtItsTopLeft) {
+// On the offscreen 800 x 800 screen (frame margins 2) a window's frame lies
+// within the free area, also before it is shown (placed for the frame last
+// seen). One that fits keeps its size; one that does not is cut to the area,
+// its controls scrolled into view as they get the focus. The first is built
+// before any frame is seen (in a test run alone) and scrolls once framed.
+TEST_F(WindowTest, AWindowOpensWithinTheScreenAndScrollsWhereItDoesNotFit) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   const auto placed = [](int at, int size, int start, int length) {
     return size > length ? at == start : at >= start && at + size <= start + length;
   };
-  const struct { ui::Placement placement; int width, height; } rows[] = {
-      {ui::Placement::Centred, 460, 1068},  // taller than the screen
-      {ui::Placement::Default, 460, 780},   // fits, but not where the cascade puts it
-      {ui::Placement::Default, 900, 900},   // larger both ways
+  const struct { ui::Placement placement; int width, height; bool scrolls, resizeable; } rows[] = {
+      {ui::Placement::Default, 300, 798, true, false},   // fits only without its frame
+      {ui::Placement::Centred, 460, 1068, true, false},  // taller than the screen
+      {ui::Placement::Default, 460, 780, false, false},  // fits, but not where the cascade puts it
+      {ui::Placement::Default, 900, 900, true, false},   // larger both ways
+      {ui::Placement::Default, 300, 796, false, false},  // fits only with its frame counted
+      {ui::Placement::Centred, 635, 925, true, true},    // too tall, and resizeable
   };
-  for (const auto& [placement, width, height] : rows) {
-    Sized window({.className = "Sized", .width = width, .height = height, .placement = placement});
+  for (const auto& [placement, width, height, scrolls, resizeable] : rows) {
+    Sized window({.className = "Sized", .width = width, .height = height, .placement = placement,
+                  .minHeight = 400, .maxHeight = 925, .visible = false, .resizeable = resizeable});
     window.Build();
+    EXPECT_TRUE(area.contains(window.geometry() + ui::internal::LastFrameMargins())) << height;
     ASSERT_TRUE(guitest::ShowAndWait(&window));
+    EXPECT_EQ(ui::internal::LastFrameMargins(), window.windowHandle()->frameMargins());
     const QRect f = window.frameGeometry();
     EXPECT_TRUE(placed(f.left(), f.width(), area.left(), area.width())) << width;
     EXPECT_TRUE(placed(f.top(), f.height(), area.top(), area.height())) << height;
+    const auto* scroller = window.findChild<QScrollArea*>();
+    EXPECT_EQ(scroller != nullptr && scroller->isAncestorOf(window.Control("bottom")), scrolls);
+    EXPECT_EQ(window.minimumHeight() < window.maximumHeight(), resizeable) << height;
+    EXPECT_EQ(window.maximumSize() == QSize(width, height), !scrolls) << "fixed as laid out";
+    const auto inView = [&](const char* name) {
+      return window.Control(name)->visibleRegion() == QRegion(window.Control(name)->rect());
+    };
+    EXPECT_EQ(guitest::TabStops(&window, 1), QStringList({"bottom"})) << height;
+    EXPECT_TRUE(inView("bottom")) << height;
+    guitest::PressReturn(window.Control("top"));  // the focus given by code
+    EXPECT_TRUE(inView("top")) << height;
+    EXPECT_FALSE(window.Control("hidden")->isVisible());
   }
 }
 
@@ -290,11 +321,22 @@ TEST_F(WindowTest, TheRuleKeepsTheWholeFrameWithinTheArea) {
   };
   for (const auto& [wanted, client, frame, at] : rows)
     EXPECT_EQ(ui::internal::FrameTopLeft(wanted, client, frame, area), at) << client.height();
+  // A client too large for the area: cut, with room for a bar (16) each way.
+  EXPECT_EQ(ui::internal::ClientSize({460, 616}, bar, area, 16), QSize(460, 616));
+  EXPECT_EQ(ui::internal::ClientSize({460, 617}, bar, area, 16), QSize(476, 616));
+  EXPECT_EQ(ui::internal::ClientSize({1066, 500}, bar, area, 16), QSize(1065, 516));
+  // At 1.5 each edge is rounded to screen pixels on its own: Molar Volume
+  // (545 high, margins 13 and 1) ends on the last of 1000 screen pixels.
+  const QRect scaled = ui::internal::WorkArea(QRect(0, 0, 1067, 667), 1.5);
+  const int y = ui::internal::FrameTopLeft({89, 400}, {460, 545}, {1, 13, 1, 1}, scaled).y() + 13;
+  EXPECT_LE(qRound(y * 1.5) + qRound(545 * 1.5) + 1, 1000);
+  // The margins of a frame still being made around a window are no frame.
+  EXPECT_TRUE(ui::internal::Framed(bar) && !ui::internal::Framed({0, 0, -459, -584}));
 }
 
 // A window placed before its frame is known (as under a window manager),
-// whose client fits the area but not its frame, is moved on once shown; a
-// later move sticks.
+// whose client fits the area but not its frame, is moved on once shown (not before); a later
+// move sticks, the frame seen inside. One the window manager puts back off is moved twice.
 TEST_F(WindowTest, AFrameOffTheAreaIsMovedOnceKnownAndThenLeftAlone) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   const QPoint past = area.bottomRight() + QPoint(1, 1);
@@ -302,6 +344,10 @@ TEST_F(WindowTest, AFrameOffTheAreaIsMovedOnceKnownAndThenLeftAlone) {
   Sized window({.className = "Sized", .width = 300, .height = 200, .visible = false});
   window.Build();
   window.setGeometry(off);
+  QExposeEvent early{QRegion()};
+  QCoreApplication::sendEvent(window.windowHandle(), &early);
+  guitest::Settle();
+  EXPECT_EQ(window.geometry(), off) << "moved before it was shown";
   ASSERT_TRUE(guitest::ShowAndWait(&window));
   guitest::Settle();
   ASSERT_NE(window.frameGeometry(), window.geometry()) << "the platform draws no frame";
@@ -310,6 +356,17 @@ TEST_F(WindowTest, AFrameOffTheAreaIsMovedOnceKnownAndThenLeftAlone) {
   guitest::Settle();
   guitest::Settle();  // a move of the window's own comes one round later
   EXPECT_EQ(window.geometry(), off) << "moved again";
+
+  Sized kept({.className = "Kept", .width = 300, .height = 200, .visible = false});
+  kept.Build();
+  kept.setGeometry(off);
+  int moves = 0;  // onto the area, each answered at once by one back (ten at most)
+  kept.moved = [&] {
+    if (area.contains(kept.frameGeometry()) && moves < 10 && ++moves) kept.setGeometry(off);
+  };
+  ASSERT_TRUE(guitest::ShowAndWait(&kept));
+  for (int i = 0; i < 30; ++i) guitest::Settle();
+  EXPECT_EQ(moves, 2);
 }
 
 TEST_F(WindowTest, ReleasingTheSharedWindowsBuildsAFreshOneNextTime) {
