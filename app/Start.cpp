@@ -80,7 +80,7 @@ Start::Start() = default;
 Start::~Start() {
   // The menu bar is shared and outlives the window: it is released on its
   // own at shutdown, not with the window that shows it.
-  if (MenuBar1* bar = MenuBar1::Existing(); bar != nullptr && bar->parent() == this) {
+  if (MenuBar1* bar = MenuBar1::Existing(); bar != nullptr && isAncestorOf(bar)) {
     bar->hide();
     bar->setParent(nullptr);
   }
@@ -96,7 +96,7 @@ std::vector<ui::Handler> Start::Handlers() {
 
 QMenuBar* Start::MenuBar() const {
   MenuBar1* bar = MenuBar1::Existing();
-  return bar != nullptr && bar->parent() == this ? bar : nullptr;
+  return bar != nullptr && isAncestorOf(bar) ? bar : nullptr;
 }
 
 bool Start::event(QEvent* e) {
@@ -108,15 +108,9 @@ bool Start::event(QEvent* e) {
 
 void Start::PlaceMenuBar() {
   menuBarPlaced_ = true;
-  MenuBar1* bar = MenuBar1::Shared();
-  // The bar sits above the content: the content keeps its size and its
-  // coordinates relative to one another, and the window grows by the bar.
-  const int barHeight = bar->sizeHint().height();
-  for (QWidget* control : AllControls()) control->move(control->x(), control->y() + barHeight);
-  bar->setParent(this);
-  bar->setGeometry(0, 0, kWindow.width, barHeight);
-  setFixedSize(kWindow.width, kWindow.height + barHeight);
-  bar->show();
+  // The content keeps its size and its coordinates relative to one another,
+  // below the bar.
+  PlaceBarOnTop(MenuBar1::Shared());
 }
 
 void Start::continue1_Action() { ShowShared<Selection>(); }

@@ -26,6 +26,25 @@ void Window::FitToArea(const QMargins& frame) {
   }
 }
 
+void Window::PlaceBarOnTop(QWidget* bar) {
+  const int height = bar->sizeHint().height();
+  for (QWidget* control : AllControls()) control->move(control->x(), control->y() + height);
+  bar->setParent(impl_->page != nullptr ? impl_->page : this);
+  bar->setGeometry(0, 0, impl_->content.width(), height);
+  impl_->content += QSize(0, height);
+  if (impl_->page != nullptr) impl_->page->setFixedSize(impl_->content);
+  setFixedSize(impl_->content);
+  // Sized and placed again as it was built, for the frame last seen.
+  const QMargins frame = internal::LastFrameMargins();
+  FitToArea(frame);
+  if (const QRect area = internal::WorkArea(this); !area.isEmpty()) {
+    const QPoint corner(frame.left(), frame.top());
+    const QPoint at = internal::FrameTopLeft(geometry().topLeft() - corner, size(), frame, area);
+    setGeometry(QRect(at + corner, size()));
+  }
+  bar->show();
+}
+
 void Window::Scroll() {
   auto* page = new QWidget;
   page->setFixedSize(impl_->content);

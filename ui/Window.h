@@ -133,6 +133,12 @@ class Window : public QWidget {
   bool event(QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
 
+  // Puts `bar` (a menu bar) across the top of a window of fixed size, once
+  // built: the controls move down by the bar's height and the content grows
+  // by it, so that a window then too large for the screen is cut to it and
+  // scrolls the bar with the rest, rather than laying the bar over it.
+  void PlaceBarOnTop(QWidget* bar);
+
  private:
   // Sizes the window for a frame of those margins on its screen: as the
   // layout says where the frame fits the work area, else no larger than

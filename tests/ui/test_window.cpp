@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QImage>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
 #include <QScrollArea>
@@ -254,6 +255,7 @@ struct Sized : ui::Window {
   std::span<const ui::ControlLayout> Controls() const override { return controls; }
   std::vector<ui::Handler> Handlers() override { return {Count("bottom", ui::Event::Action)}; }
   void moveEvent(QMoveEvent*) override { if (moved) moved(); }
+  using ui::Window::PlaceBarOnTop;
   std::function<void()> moved;
   ui::WindowLayout layout;
   std::array<ui::ControlLayout, 3> controls{{
@@ -273,18 +275,23 @@ TEST_F(WindowTest, AWindowOpensWithinTheScreenAndScrollsWhereItDoesNotFit) {
   const auto placed = [](int at, int size, int start, int length) {
     return size > length ? at == start : at >= start && at + size <= start + length;
   };
-  const struct { ui::Placement placement; int width, height; bool scrolls, resizeable; } rows[] = {
+  const struct { ui::Placement placement; int width, height; bool scrolls, resizeable, bar = false; } rows[] = {
       {ui::Placement::Default, 300, 798, true, false},   // fits only without its frame
       {ui::Placement::Centred, 460, 1068, true, false},  // taller than the screen
       {ui::Placement::Default, 460, 780, false, false},  // fits, but not where the cascade puts it
       {ui::Placement::Default, 900, 900, true, false},   // larger both ways
       {ui::Placement::Default, 300, 796, false, false},  // fits only with its frame counted
       {ui::Placement::Centred, 635, 925, true, true},    // too tall, and resizeable
+      {ui::Placement::Default, 300, 780, true, false, true},  // fits, but not with a menu bar on top
   };
-  for (const auto& [placement, width, height, scrolls, resizeable] : rows) {
+  for (const auto& [placement, width, height, scrolls, resizeable, bar] : rows) {
     Sized window({.className = "Sized", .width = width, .height = height, .placement = placement,
                   .minHeight = 400, .maxHeight = 925, .visible = false, .resizeable = resizeable});
     window.Build();
+    QMenuBar menu;
+    menu.addMenu(QStringLiteral("File"));
+    if (bar) window.PlaceBarOnTop(&menu);
+    EXPECT_EQ(window.Control("top")->y(), bar ? menu.height() : 0);
     EXPECT_TRUE(area.contains(window.geometry() + ui::internal::LastFrameMargins())) << height;
     ASSERT_TRUE(guitest::ShowAndWait(&window));
     EXPECT_EQ(ui::internal::LastFrameMargins(), window.windowHandle()->frameMargins());
