@@ -201,8 +201,7 @@ void Window::Build() {
     }
     // The platform window exists from here on, for the frame to be watched.
     create();
-    const QPoint corner = internal::FrameTopLeft(wanted, size(), frame, area);
-    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
+    internal::PlaceFrame(this, wanted, frame, area);
     internal::KeepFrameInside(this, [this](const QMargins& seen) { FitToArea(seen); });
   }
 

@@ -100,6 +100,11 @@ QPoint FrameTopLeft(QPoint wanted, QSize client, const QMargins& frame, const QR
           along(wanted.y(), outer.height(), area.top(), area.height())};
 }
 
+void PlaceFrame(QWidget* window, QPoint wanted, const QMargins& frame, const QRect& area) {
+  const QPoint corner(frame.left(), frame.top());
+  window->setGeometry(QRect(FrameTopLeft(wanted, window->size(), frame, area) + corner, window->size()));
+}
+
 QSize ClientSize(QSize content, const QMargins& frame, const QRect& area, int bar) {
   const QSize room = area.size().shrunkBy(frame);
   // A scroll bar along the bottom takes room from the height, one down the

@@ -35,6 +35,10 @@ QRect WorkArea(const QWidget* window);
 // than the area starts at its top-left and the title bar stays on it.
 QPoint FrameTopLeft(QPoint wanted, QSize client, const QMargins& frame, const QRect& area);
 
+// Places the window with its frame (of those margins) at `wanted`, moved as
+// little as FrameTopLeft says to lie within `area`.
+void PlaceFrame(QWidget* window, QPoint wanted, const QMargins& frame, const QRect& area);
+
 // The client size of a window whose content is `content`, in a frame of
 // those margins within `area`: the content's own size where the frame fits
 // the area; otherwise no larger than the area leaves inside the frame, with

@@ -37,11 +37,8 @@ void Window::PlaceBarOnTop(QWidget* bar) {
   // Sized and placed again as it was built, for the frame last seen.
   const QMargins frame = internal::LastFrameMargins();
   FitToArea(frame);
-  if (const QRect area = internal::WorkArea(this); !area.isEmpty()) {
-    const QPoint corner(frame.left(), frame.top());
-    const QPoint at = internal::FrameTopLeft(geometry().topLeft() - corner, size(), frame, area);
-    setGeometry(QRect(at + corner, size()));
-  }
+  if (const QRect area = internal::WorkArea(this); !area.isEmpty())
+    internal::PlaceFrame(this, geometry().topLeft() - QPoint(frame.left(), frame.top()), frame, area);
   bar->show();
 }
 
