@@ -244,7 +244,7 @@ int Run(int& argc, char** argv, const std::function<void()>& whileRunning) {
   Globals::InitSaturationArrays();
   Step("saturation arrays");
 
-  // The application object lives until the process ends, past shutdown.
+  // The application object outlives shutdown: it goes last, as the run ends.
   std::unique_ptr<App> application;
   int status = 0;
   try {
