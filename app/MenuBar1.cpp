@@ -122,8 +122,10 @@ void MenuBar1::Untitled0() {
   fileMenu->menuAction()->setObjectName(QStringLiteral("FileMenu"));
   addMenu(fileMenu);
 
-  // The quit item: ends the event loop, and with it the program; a long
-  // loop under way (an isochore export) stops where it is.
+  // The quit item: ends the event loop, and with it the program. Of the
+  // long loops, only the isochore's rows (its table and its export) stop
+  // where they are; a search or a zero-function listing under way runs to
+  // its end first.
   auto* quit = new QAction(QStringLiteral("&Quit"), this);
   quit->setObjectName(QStringLiteral("FileQuit"));
   quit->setMenuRole(QAction::QuitRole);

@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <iterator>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -120,45 +119,53 @@ class WindowSystemConnection {
 // way is abandoned and its temporary file removed, shutdown runs, and the
 // exit status is Quit's. A signal handler can safely do next to nothing,
 // so it only writes a byte to a pipe; the event loop reads the pipe through
-// a socket notifier (also while a long loop lets events run) and quits. A
-// signal while the program is ending adds a byte nobody needs: it does not
-// cut shutdown short. A signal the program was started with ignored
-// (nohup) stays ignored.
+// a socket notifier (also while a long loop lets events run) and quits.
+//
+// Once installed, the handlers stay until the process exits, and the pipe
+// stays open with them: a signal while the program is ending, shutdown
+// done or not, adds a byte nobody reads and changes nothing, neither the
+// exit status nor how far shutdown gets. Putting the default actions back
+// at the end would let a signal in the last instant kill the program after
+// its shutdown had run; closing the pipe under a handler could make it
+// write into whatever file took the descriptor next. A signal the program
+// was started with ignored (nohup) stays ignored.
 class TerminationSignals {
  public:
-  TerminationSignals() {
-    int ends[2];
-    if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return;  // the signals keep their defaults
-    readEnd_ = ends[0];
-    writeEnd.store(ends[1]);
-    for (std::size_t k = 0; k < std::size(kSignals); ++k) {
+  // Makes the pipe on the first call and installs the handlers. A run of
+  // the program in a process that has run it before (the tests do) starts
+  // with the pipe emptied: what an earlier run's end left there is no
+  // request to end this one. Without a pipe the signals keep their
+  // defaults.
+  static void Install() {
+    if (readEnd < 0) {
+      int ends[2];
+      if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return;
+      readEnd = ends[0];
+      writeEnd.store(ends[1]);
+    }
+    // At most a full pipe's worth (64 KiB by default), so that a flood of
+    // signals cannot keep this going.
+    char bytes[4096];
+    for (int k = 0; k < 16 && ::read(readEnd, bytes, sizeof bytes) > 0; ++k) {
+    }
+    for (const int number : kSignals) {
+      struct sigaction previous {};
       struct sigaction action {};
       action.sa_handler = &Handler;
       sigemptyset(&action.sa_mask);
       action.sa_flags = SA_RESTART;
-      installed_[k] = ::sigaction(kSignals[k], nullptr, &previous_[k]) == 0 &&
-                      previous_[k].sa_handler != SIG_IGN &&
-                      ::sigaction(kSignals[k], &action, nullptr) == 0;
+      if (::sigaction(number, nullptr, &previous) == 0 && previous.sa_handler != SIG_IGN)
+        ::sigaction(number, &action, nullptr);
     }
   }
-  // The signals get back what they had; the write end closes first, so a
-  // late signal never writes into a pipe without a reader (SIGPIPE).
-  ~TerminationSignals() {
-    for (std::size_t k = 0; k < std::size(kSignals); ++k)
-      if (installed_[k]) ::sigaction(kSignals[k], &previous_[k], nullptr);
-    if (const int end = writeEnd.exchange(-1); end >= 0) ::close(end);
-    if (readEnd_ >= 0) ::close(readEnd_);
-  }
-  TerminationSignals(const TerminationSignals&) = delete;
-  TerminationSignals& operator=(const TerminationSignals&) = delete;
 
   // The notifier that quits the program, as File > Quit does, once a signal
   // has come; it needs the application object and reads in its loop. A
   // signal that came before is read as soon as the loop runs.
-  std::unique_ptr<QSocketNotifier> Watch() const {
-    if (readEnd_ < 0) return nullptr;
-    auto notifier = std::make_unique<QSocketNotifier>(readEnd_, QSocketNotifier::Read);
-    QObject::connect(notifier.get(), &QSocketNotifier::activated, [end = readEnd_] {
+  static std::unique_ptr<QSocketNotifier> Watch() {
+    if (readEnd < 0) return nullptr;
+    auto notifier = std::make_unique<QSocketNotifier>(readEnd, QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, [end = readEnd] {
       char bytes[64];  // what is left makes the notifier call again: Quit once more
       [[maybe_unused]] const ssize_t n = ::read(end, bytes, sizeof bytes);
       ui::Quit(0);
@@ -180,14 +187,12 @@ class TerminationSignals {
   }
 
   static inline std::atomic<int> writeEnd{-1};
-  int readEnd_ = -1;
-  struct sigaction previous_[std::size(kSignals)] {};
-  bool installed_[std::size(kSignals)] {};
+  static inline int readEnd = -1;
 };
 
 // Start-up steps and the event loop; the exit status of the loop.
-int Main(std::unique_ptr<App>& application, const TerminationSignals& termination, int& argc,
-         char** argv, const std::function<void()>& whileRunning) {
+int Main(std::unique_ptr<App>& application, int& argc, char** argv,
+         const std::function<void()>& whileRunning) {
   pictures::Install();
   ui::ResetBackgroundTask();
   Globals::SetBackgroundTask(&ui::BackgroundTask);
@@ -205,7 +210,7 @@ int Main(std::unique_ptr<App>& application, const TerminationSignals& terminatio
   ui::Shared<Start>();
   Step("Start");
 
-  const std::unique_ptr<QSocketNotifier> quitOnSignal = termination.Watch();
+  const std::unique_ptr<QSocketNotifier> quitOnSignal = TerminationSignals::Watch();
   if (whileRunning) QTimer::singleShot(0, application.get(), whileRunning);
   Step("event loop");
   const int status = application->exec();
@@ -230,20 +235,20 @@ void Finalise() {
 
 int Run(int& argc, char** argv, const std::function<void()>& whileRunning) {
   steps.clear();
-  // From start-up until the process ends: a signal before the event loop
-  // runs quits the program as soon as it does, one during shutdown lets
-  // shutdown end.
-  const TerminationSignals termination;
+  // From here until the process exits: a signal before the event loop
+  // runs quits the program as soon as it does, one during shutdown or
+  // after it changes nothing.
+  TerminationSignals::Install();
 
   // The arrays exist before any window can be built.
   Globals::InitSaturationArrays();
   Step("saturation arrays");
 
-  // The application object lives until the process ends, past shutdown.
+  // The application object outlives shutdown: it goes last, as the run ends.
   std::unique_ptr<App> application;
   int status = 0;
   try {
-    status = Main(application, termination, argc, argv, whileRunning);
+    status = Main(application, argc, argv, whileRunning);
   } catch (...) {
     ReportUnhandled(std::current_exception());
     Step("unhandled exception");

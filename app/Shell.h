@@ -18,9 +18,12 @@
 namespace app {
 
 // Runs the program and returns the process exit status: 0 after a normal
-// quit, 1 after an unhandled exception. `whileRunning`, when given, is called
-// once from inside the event loop as soon as it runs (the tests drive the
-// program through it).
+// quit (a termination signal included), 1 after an unhandled exception. The
+// handlers of the termination signals, installed as it starts, stay until
+// the process exits, so that a signal at the very end cannot turn that
+// status into a kill. `whileRunning`, when given, is called once from
+// inside the event loop as soon as it runs (the tests drive the program
+// through it).
 int Run(int& argc, char** argv, const std::function<void()>& whileRunning = {});
 
 // The steps of the last Run so far, in the order they happened, one word or

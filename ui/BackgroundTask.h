@@ -23,9 +23,13 @@ void ResetBackgroundTask(BackgroundClock clock = nullptr);
 
 // Ends the application's event loop with `status` (File > Quit, a
 // termination signal). A quit asked for from inside a long loop (its
-// handler ran in the background task) ends the loop only once that loop
-// returns, so the loop asks Quitting() after each pass and stops: an export
-// under way is abandoned rather than finished, and the program ends at once.
+// handler ran in the background task) ends the event loop only once that
+// loop returns. Only the isochore's rows, its table and its export, ask
+// Quitting() after each row and stop there: an export under way is
+// abandoned rather than finished, and the program ends at once. Every other
+// loop that lets events run (a search of the equation, a zero-function
+// listing of at most 1,001 rows) runs to its end first, and the program
+// ends when it returns.
 void Quit(int status);
 // Whether Quit has been called since the application installed the task.
 bool Quitting();

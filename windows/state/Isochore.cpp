@@ -234,8 +234,10 @@ void Isochore::Export_Action() {
   const bool written = WriteIsochoreFile(r, v, name, error);
   // The export lets events run: where the window came to the front meanwhile
   // and took another volume, it emptied the file line with the table, and
-  // this file's line would stand beside that volume. The export itself runs
-  // to its end, so the file is complete (or the folder as it was).
+  // this file's line would stand beside that volume. The export itself does
+  // not stop for another volume: it writes every row of its own, so the file
+  // is complete, or, where the program quits meanwhile (or a write fails),
+  // it is abandoned and the folder left as it was.
   if (v_ != v) return;
   if (written) {
     Label("filename0")->SetText(QStringLiteral("data is available in:"));
