@@ -32,10 +32,9 @@ constexpr int kMaxPasses = 200;
 // The pressure of a liquid at a few kPa is the small difference of terms of
 // hundreds of MPa, so its rounding scatters it by some 1e-6 of P from one
 // double to the next, over thousands of doubles around the root. Where the
-// root narrowed to gives P back less closely than this share of it, the
+// root narrowed to gives P back less closely than PressureBackShare of it, the
 // doubles on either side of it are tried, up to kMaxNeighbours each way,
 // and the one whose pressure lies nearest P is taken.
-constexpr double kCloseShare = 1e-9;
 constexpr int kMaxNeighbours = 8192;
 
 // Takes y for `best` where its residual lies nearer 0 than `bestResidual`
@@ -141,18 +140,27 @@ double PolishedVolume(double T, double P, double V) {
   // dP/dV = -M (dP/drho)_T / V^2.
   const double slope = -Haar_dPdRho(T, V) / (V * V);
   return Polished([T, P](double v) { return Residual(T, v, P); },
-                  [T](double v) { return MechanicallyStable(T, v); }, V, slope, kCloseShare * std::abs(P));
+                  [T](double v) { return MechanicallyStable(T, v); }, V, slope, PressureBackShare * std::abs(P));
 }
 
 double PolishedTemperature(double P, double V, double T) {
   if (!(T > 0.0)) return T;
   return Polished([P, V](double t) { return Residual(t, V, P); },
                   [V](double t) { return MechanicallyStable(t, V); }, T, Haar_dPdT(T, V),
-                  kCloseShare * std::abs(P));
+                  PressureBackShare * std::abs(P));
 }
 
 bool GivesPressureBack(double P, double V, double T) {
-  return std::abs(Residual(T, V, P)) <= kCloseShare * std::abs(P);
+  return GivesPressureBack(P, Residual(T, V, P));
+}
+
+bool GivesPressureBackToRounding(double P, double V, double T) {
+  if (GivesPressureBack(P, V, T)) return true;
+  const double reach = kMaxNeighbours * (std::nextafter(T, std::numeric_limits<double>::infinity()) - T);
+  const double below = Residual(T - reach, V, P);
+  const double above = Residual(T + reach, V, P);
+  // Not a number beyond the equation's window, which crosses nothing.
+  return std::isfinite(below) && std::isfinite(above) && ((below <= 0.0 && above >= 0.0) || (below >= 0.0 && above <= 0.0));
 }
 
 }  // namespace thermo::detail

@@ -1,0 +1,140 @@
+#include "thermo/internal/IsochoreScan.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "eos/BracketRoot.h"
+#include "eos/Globals.h"
+#include "thermo/StateSearch.h"
+#include "thermo/internal/IsothermBranches.h"
+#include "thermo/internal/RootPolish.h"
+
+namespace thermo::detail {
+
+namespace {
+
+using namespace Globals;
+
+// The scan of an isochore steps kIsochoreStep up to kIsochoreFineTop,
+// across the two-phase region and the critical point, where accepted and
+// refused stretches of the isochore alternate within a few kelvin, and by
+// kIsochoreFactor beyond, where the pressure rises smoothly with the
+// temperature: some 4900 pressures across the equation's whole window.
+// The fine steps are whole steps from 260 K, so that the lowest temperature
+// of a state is a point of the scan and no bracket holds it inside.
+constexpr double kIsochoreStep = 0.25;       // K
+constexpr double kIsochoreFineTop = 1000.0;  // K
+constexpr double kIsochoreFactor = 1.001;
+constexpr int kMaxIsochoreSteps = 10000;
+// A minimum of |P(T) - P| between two steps is searched down to this width
+// (in K) for a pair of roots closer together than one step.
+constexpr double kTurnWidth = 1e-9;
+constexpr int kMaxTurnPasses = 200;
+
+// The point of the scan after t, at most `top`.
+double NextIsochorePoint(double t, double top) {
+  const double next = t < kIsochoreFineTop
+                          ? MinTempKelvin + kIsochoreStep * (std::floor((t - MinTempKelvin) / kIsochoreStep) + 1.0)
+                          : t * kIsochoreFactor;
+  return std::min(next, top);
+}
+
+}  // namespace
+
+bool IsochoreRoots::Judge(double P, double V, double T, double start) {
+  const Reason r = StateRefusal(T, P, V);
+  auto nearer = [start](double a, double b) { return b == 0.0 || std::abs(a - start) < std::abs(b - start); };
+  if (r == Reason::None) {
+    if (!GivesPressureBackToRounding(P, V, T)) return false;
+    if (nearer(T, accepted)) accepted = T;
+    return true;
+  }
+  if (r == Reason::TemperatureBelowRange) {
+    belowRange = true;
+  } else if (nearer(T, inRangeT)) {
+    inRange = r;
+    inRangeT = T;
+  }
+  return false;
+}
+
+// Along an isochore the equation's pressure is smooth in the temperature,
+// also across the edges of stability (which are edges in volume), so the
+// scan brackets each crossing of P, stable or not, narrows it to its root
+// and refines that on its stable stretch. Where |P(T) - P| has a minimum
+// between steps without a crossing, the minimum is searched: a pair of roots
+// closer together than one step (the isochore turning just past P) is found
+// as two crossings around it, and where the pressure's rounding leaves no
+// change of sign there, the minimum itself is a root if the equation gives
+// P back at it. So is every point of the scan from 260 K up (the two ends of
+// the range among them) at which it does.
+IsochoreRoots ScanIsochore(double P, double V, double start) {
+  IsochoreRoots found;
+  auto residual = [P, V](double T) { return Haar_Pressure(T, V) - P; };
+  // A temperature found: the root refined from it on its stretch where that
+  // is an answer, else the temperature itself where it is one (a root a
+  // hair outside an end refines to beyond it, and at a turn the refinement
+  // may end on a temperature that gives P back less closely), else the
+  // refined root, for the reason it is refused.
+  auto consider = [&](double T) {
+    const double root = PolishedTemperature(P, V, T);
+    if (!found.Judge(P, V, root, start) && root != T && GivesPressureBack(P, V, T)) found.Judge(P, V, T, start);
+  };
+  BracketOptions options;
+  options.tolerance = RootTolerance;
+  options.maxPasses = MaxBracketPasses;
+  auto crossing = [&](double a, double fa, double b, double fb) {
+    const Bracket br = NarrowBracket(residual, Bracket{.a = a, .fa = fa, .b = b, .fb = fb}, options);
+    if (!br.failed) consider(br.Closer());
+  };
+  // The minimum of |f| on [a, b] around m, where |f(m)| lies below both
+  // ends, by golden sections; where f changes sign there, both roots, else
+  // the minimum where the equation gives P back there.
+  auto turn = [&](double a, double fa, double m, double fm, double b, double fb) {
+    const double sign = fm > 0.0 ? 1.0 : -1.0;
+    constexpr double kGold = 0.3819660112501051;
+    for (int pass = 0; pass < kMaxTurnPasses && b - a > kTurnWidth; ++pass) {
+      const bool right = b - m > m - a;
+      const double x = right ? m + kGold * (b - m) : m - kGold * (m - a);
+      const double fx = residual(x);
+      if ((fx > 0.0) != (sign > 0.0) || fx == 0.0) {
+        crossing(a, fa, x, fx);
+        crossing(x, fx, b, fb);
+        return;
+      }
+      if (sign * fx < sign * fm) {
+        (right ? a : b) = m;
+        (right ? fa : fb) = fm;
+        m = x;
+        fm = fx;
+      } else {
+        (right ? b : a) = x;
+        (right ? fb : fa) = fx;
+      }
+    }
+    if (GivesPressureBack(P, fm)) consider(m);
+  };
+  const double top = Haar_HighestWindowTemperature();
+  double t0 = 0.0, f0 = 0.0;  // the step before t1, where there is one
+  double t1 = Haar_LowestWindowTemperature();
+  double f1 = residual(t1);
+  if (f1 == 0.0) consider(t1);
+  for (int step = 0; step < kMaxIsochoreSteps && t1 < top; ++step) {
+    const double t2 = NextIsochorePoint(t1, top);
+    const double f2 = residual(t2);
+    if (f2 == 0.0 || (t2 >= MinTempKelvin && GivesPressureBack(P, f2))) consider(t2);
+    if (f1 != 0.0 && f2 != 0.0 && (f1 > 0.0) != (f2 > 0.0)) {
+      crossing(t1, f1, t2, f2);
+    } else if (t0 > 0.0 && f0 != 0.0 && f1 != 0.0 && f2 != 0.0 && (f0 > 0.0) == (f1 > 0.0) &&
+               (f1 > 0.0) == (f2 > 0.0) && std::abs(f1) < std::abs(f0) && std::abs(f1) < std::abs(f2)) {
+      turn(t0, f0, t1, f1, t2, f2);
+    }
+    t0 = t1;
+    f0 = f1;
+    t1 = t2;
+    f1 = f2;
+  }
+  return found;
+}
+
+}  // namespace thermo::detail
