@@ -87,11 +87,33 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
     const Bracket br = NarrowBracket(residual, Bracket{.a = a, .fa = fa, .b = b, .fb = fb}, options);
     if (!br.failed) consider(br.Closer());
   };
+  // A step over which f changes sign and the isochore turns (dP/dT changes
+  // sign: a dense liquid's pressure minimum) may hold a root on either side
+  // of the turn, one of them a hair from an end whose own pressure the
+  // rounding puts on the wrong side of P: the turn is found by bisection of
+  // dP/dT, and each side is bracketed on its own.
+  auto split = [&](double a, double fa, double b, double fb) {
+    const bool falling = Haar_dPdT(a, V) < 0.0;
+    if (falling == (Haar_dPdT(b, V) < 0.0)) return crossing(a, fa, b, fb);
+    double lo = a, hi = b;
+    for (int pass = 0; pass < kMaxTurnPasses && hi - lo > kTurnWidth; ++pass) {
+      const double mid = 0.5 * (lo + hi);
+      ((Haar_dPdT(mid, V) < 0.0) == falling ? lo : hi) = mid;
+    }
+    const double m = 0.5 * (lo + hi);
+    const double fm = residual(m);
+    if (fm != 0.0 && (fa > 0.0) != (fm > 0.0)) crossing(a, fa, m, fm);
+    if (fm != 0.0 && (fm > 0.0) != (fb > 0.0)) crossing(m, fm, b, fb);
+    if (GivesPressureBack(P, fm)) consider(m);
+  };
   // The minimum of |f| on [a, b] around m, where |f(m)| lies below both
-  // ends, by golden sections; where f changes sign there, both roots, else
-  // the minimum where the equation gives P back there.
+  // ends (of one sign), by golden sections; where f changes sign there, both
+  // roots, else the minimum where the equation gives P back there. A root
+  // at m itself (a state handed on at a point of the scan, 260 K say) is
+  // searched the same way: the isochore may turn beside it, with its second
+  // root inside the same step.
   auto turn = [&](double a, double fa, double m, double fm, double b, double fb) {
-    const double sign = fm > 0.0 ? 1.0 : -1.0;
+    const double sign = fa > 0.0 ? 1.0 : -1.0;
     constexpr double kGold = 0.3819660112501051;
     for (int pass = 0; pass < kMaxTurnPasses && b - a > kTurnWidth; ++pass) {
       const bool right = b - m > m - a;
@@ -124,9 +146,10 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
     const double f2 = residual(t2);
     if (f2 == 0.0 || (t2 >= MinTempKelvin && GivesPressureBack(P, f2))) consider(t2);
     if (f1 != 0.0 && f2 != 0.0 && (f1 > 0.0) != (f2 > 0.0)) {
-      crossing(t1, f1, t2, f2);
-    } else if (t0 > 0.0 && f0 != 0.0 && f1 != 0.0 && f2 != 0.0 && (f0 > 0.0) == (f1 > 0.0) &&
-               (f1 > 0.0) == (f2 > 0.0) && std::abs(f1) < std::abs(f0) && std::abs(f1) < std::abs(f2)) {
+      split(t1, f1, t2, f2);
+    } else if (t0 > 0.0 && f0 != 0.0 && f2 != 0.0 && (f0 > 0.0) == (f2 > 0.0) &&
+               (f1 == 0.0 || (f1 > 0.0) == (f0 > 0.0)) && std::abs(f1) < std::abs(f0) &&
+               std::abs(f1) < std::abs(f2)) {
       turn(t0, f0, t1, f1, t2, f2);
     }
     t0 = t1;
