@@ -15,15 +15,13 @@ namespace {
 
 using namespace Globals;
 
-// The scan of an isochore steps kIsochoreStep up to kIsochoreFineTop,
-// across the two-phase region and the critical point, where accepted and
-// refused stretches of the isochore alternate within a few kelvin, and by
-// kIsochoreFactor beyond, where the pressure rises smoothly with the
-// temperature: some 4900 pressures across the equation's whole window.
-// The fine steps are whole steps from 260 K, so that the lowest temperature
-// of a state is a point of the scan and no bracket holds it inside.
-constexpr double kIsochoreStep = 0.25;       // K
-constexpr double kIsochoreFineTop = 1000.0;  // K
+// The points of the scan are 260 K times the whole powers of
+// kIsochoreFactor, from the bottom of the equation's window to its top: some
+// 3300 pressures. The lowest temperature of a state is one of them, so no
+// bracket holds it inside. Along an isochore the pressure rises with the
+// temperature but where a dense liquid's isochore turns (a pair of roots,
+// found by the turn searches below whatever the step), so a finer step finds
+// no other root.
 constexpr double kIsochoreFactor = 1.001;
 constexpr int kMaxIsochoreSteps = 10000;
 // A minimum of |P(T) - P| between two steps is searched down to this width
@@ -31,13 +29,8 @@ constexpr int kMaxIsochoreSteps = 10000;
 constexpr double kTurnWidth = 1e-9;
 constexpr int kMaxTurnPasses = 200;
 
-// The point of the scan after t, at most `top`.
-double NextIsochorePoint(double t, double top) {
-  const double next = t < kIsochoreFineTop
-                          ? MinTempKelvin + kIsochoreStep * (std::floor((t - MinTempKelvin) / kIsochoreStep) + 1.0)
-                          : t * kIsochoreFactor;
-  return std::min(next, top);
-}
+// The k-th point of the scan (k = 0 at 260 K), at most `top`.
+double IsochorePoint(int k, double top) { return std::min(MinTempKelvin * std::pow(kIsochoreFactor, k), top); }
 
 }  // namespace
 
@@ -141,8 +134,11 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
   double t1 = Haar_LowestWindowTemperature();
   double f1 = residual(t1);
   if (f1 == 0.0) consider(t1);
-  for (int step = 0; step < kMaxIsochoreSteps && t1 < top; ++step) {
-    const double t2 = NextIsochorePoint(t1, top);
+  // The first point above the bottom of the window.
+  int k = static_cast<int>(std::floor(std::log(t1 / MinTempKelvin) / std::log(kIsochoreFactor)));
+  while (!(IsochorePoint(k, top) > t1)) ++k;
+  for (int step = 0; step < kMaxIsochoreSteps && t1 < top; ++step, ++k) {
+    const double t2 = IsochorePoint(k, top);
     const double f2 = residual(t2);
     if (f2 == 0.0 || (t2 >= MinTempKelvin && GivesPressureBack(P, f2))) consider(t2);
     if (f1 != 0.0 && f2 != 0.0 && (f1 > 0.0) != (f2 > 0.0)) {
