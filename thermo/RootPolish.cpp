@@ -36,6 +36,9 @@ constexpr int kMaxPasses = 200;
 // doubles on either side of it are tried, up to kMaxNeighbours each way,
 // and the one whose pressure lies nearest P is taken.
 constexpr int kMaxNeighbours = 8192;
+// The doubles on either side of a root whose pressures show how far the
+// rounding scatters the pressure there (see GivesPressureBackToRounding).
+constexpr int kRoundingNeighbours = 4;
 
 // Takes y for `best` where its residual lies nearer 0 than `bestResidual`
 // and it is stable.
@@ -155,12 +158,23 @@ bool GivesPressureBack(double P, double V, double T) {
 }
 
 bool GivesPressureBackToRounding(double P, double V, double T) {
-  if (GivesPressureBack(P, V, T)) return true;
-  const double reach = kMaxNeighbours * (std::nextafter(T, std::numeric_limits<double>::infinity()) - T);
-  const double below = Residual(T - reach, V, P);
-  const double above = Residual(T + reach, V, P);
-  // Not a number beyond the equation's window, which crosses nothing.
-  return std::isfinite(below) && std::isfinite(above) && ((below <= 0.0 && above >= 0.0) || (below >= 0.0 && above <= 0.0));
+  const double residual = Residual(T, V, P);
+  if (GivesPressureBack(P, residual)) return true;
+  if (!std::isfinite(residual)) return false;
+  double below = T;
+  double above = T;
+  double scatter = 0.0;
+  for (int k = 0; k < kRoundingNeighbours; ++k) {
+    below = std::nextafter(below, 0.0);
+    above = std::nextafter(above, std::numeric_limits<double>::infinity());
+    for (const double y : {below, above}) {
+      // Not a number beyond the equation's window: no rounding to measure.
+      const double ry = Residual(y, V, P);
+      if (!std::isfinite(ry)) return false;
+      scatter = std::max(scatter, std::abs(ry - residual));
+    }
+  }
+  return std::abs(residual) <= scatter;
 }
 
 }  // namespace thermo::detail

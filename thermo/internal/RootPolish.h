@@ -37,11 +37,11 @@ inline bool GivesPressureBack(double P, double residual) {
 }
 
 // Whether T is a root of P at V as closely as the equation can tell: it
-// gives P back to 1e-9 of P, or, where the rounding of the pressure scatters
-// it by more than that from one double to the next (a dense liquid at a few
-// kPa and below, where the pressure is the small difference of terms of
-// hundreds of MPa), the pressure crosses P between the doubles the polish
-// tries on either side of T, some 2e-12 of T away.
+// gives P back to PressureBackShare of P, or, where the rounding scatters the
+// pressure by more than that from one double to the next (a dense liquid at
+// a few kPa and below, whose pressure is the small difference of terms of
+// hundreds of MPa), it misses P by no more than the pressure changes over
+// the four doubles on either side of T.
 bool GivesPressureBackToRounding(double P, double V, double T);
 
 }  // namespace thermo::detail
