@@ -97,7 +97,6 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
     const double fm = residual(m);
     if (fm != 0.0 && (fa > 0.0) != (fm > 0.0)) crossing(a, fa, m, fm);
     if (fm != 0.0 && (fm > 0.0) != (fb > 0.0)) crossing(m, fm, b, fb);
-    if (GivesPressureBack(P, fm)) consider(m);
   };
   // The minimum of |f| on [a, b] around m, where |f(m)| lies below both
   // ends (of one sign), by golden sections; where f changes sign there, both

@@ -160,19 +160,15 @@ bool GivesPressureBack(double P, double V, double T) {
 bool GivesPressureBackToRounding(double P, double V, double T) {
   const double residual = Residual(T, V, P);
   if (GivesPressureBack(P, residual)) return true;
-  if (!std::isfinite(residual)) return false;
   double below = T;
   double above = T;
   double scatter = 0.0;
   for (int k = 0; k < kRoundingNeighbours; ++k) {
     below = std::nextafter(below, 0.0);
     above = std::nextafter(above, std::numeric_limits<double>::infinity());
-    for (const double y : {below, above}) {
-      // Not a number beyond the equation's window: no rounding to measure.
-      const double ry = Residual(y, V, P);
-      if (!std::isfinite(ry)) return false;
-      scatter = std::max(scatter, std::abs(ry - residual));
-    }
+    // A residual that is not a number (beyond the equation's window) adds
+    // nothing: std::max keeps the scatter so far.
+    for (const double y : {below, above}) scatter = std::max(scatter, std::abs(Residual(y, V, P) - residual));
   }
   return std::abs(residual) <= scatter;
 }

@@ -96,6 +96,8 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
        260.1598, 1e-4},
       {"260 K + 1e-9, 17.457 cm3/mol", [] { return FromBack(66.043702094290339, 17.457, 5344.8); }, Reason::None,
        260.0628, 1e-4},
+      {"260.08 K, 17.46 cm3/mol, from -1 K", [] { return FromBack(65.680412394474629, 17.46, -1); }, Reason::None,
+       260.08, 2e-3},
       // The outer side of the ends: gas roots 1e-5 K below 260 K and 0.02 K
       // above the top; a search that stops near the top is no answer.
       {"1e6 cm3/mol, root 1e-5 K below 260 K", [] { return From(0.0021567243504323945, 1e6, 300); },
