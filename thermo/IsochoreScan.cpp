@@ -18,10 +18,10 @@ using namespace Globals;
 // The points of the scan are 260 K times the whole powers of
 // kIsochoreFactor, from the bottom of the equation's window to its top: some
 // 3300 pressures. The lowest temperature of a state is one of them, so no
-// bracket holds it inside. Along an isochore the pressure rises with the
-// temperature but where a dense liquid's isochore turns (a pair of roots,
-// found by the turn searches below whatever the step), so a finer step finds
-// no other root.
+// bracket holds it inside. Along an isochore the pressure changes
+// monotonically with the temperature but where the isochore turns (a dense
+// liquid's pressure minimum; inside the equation's loop), and the turn
+// searches below find the pair of roots of a turn whatever the step.
 constexpr double kIsochoreFactor = 1.001;
 constexpr int kMaxIsochoreSteps = 10000;
 // A minimum of |P(T) - P| between two steps is searched down to this width
@@ -81,7 +81,7 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
     if (!br.failed) consider(br.Closer());
   };
   // A step over which f changes sign and the isochore turns (dP/dT changes
-  // sign: a dense liquid's pressure minimum) may hold a root on either side
+  // sign, as at a dense liquid's pressure minimum) may hold a root on either side
   // of the turn, one of them a hair from an end whose own pressure the
   // rounding puts on the wrong side of P: the turn is found by bisection of
   // dP/dT, and each side is bracketed on its own.
@@ -135,7 +135,7 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
   if (f1 == 0.0) consider(t1);
   // The first point above the bottom of the window.
   int k = static_cast<int>(std::floor(std::log(t1 / MinTempKelvin) / std::log(kIsochoreFactor)));
-  while (!(IsochorePoint(k, top) > t1)) ++k;
+  while (k < kMaxIsochoreSteps && !(IsochorePoint(k, top) > t1)) ++k;
   for (int step = 0; step < kMaxIsochoreSteps && t1 < top; ++step, ++k) {
     const double t2 = IsochorePoint(k, top);
     const double f2 = residual(t2);
