@@ -24,9 +24,9 @@
 // equation gives the asked pressure back there to 1e-9 of it, so a state
 // handed on gives another window's own step the digits it shows. Only its
 // own rounding loosens that: a dense liquid's pressure scatters by some
-// 1e-9 MPa from one double to the next, and below about 2e-4 MPa (0.2 kPa)
-// its root gives P back only as closely as that rounding allows (a
-// temperature to about 1e-12 MPa).
+// 1e-9 MPa from one double to the next, and below a few kPa (about 2e-3
+// MPa for a volume, 3e-4 MPa for a temperature) its root gives P back only
+// as closely as that rounding allows, to a few 1e-12 MPa.
 #pragma once
 
 #include <optional>
