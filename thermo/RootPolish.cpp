@@ -32,11 +32,13 @@ constexpr int kMaxPasses = 200;
 // The pressure of a liquid at a few kPa is the small difference of terms of
 // hundreds of MPa, so its rounding scatters it by some 1e-6 of P from one
 // double to the next, over thousands of doubles around the root. Where the
-// root narrowed to gives P back less closely than this share of it, the
+// root narrowed to gives P back less closely than PressureBackShare of it, the
 // doubles on either side of it are tried, up to kMaxNeighbours each way,
 // and the one whose pressure lies nearest P is taken.
-constexpr double kCloseShare = 1e-9;
 constexpr int kMaxNeighbours = 8192;
+// The doubles on either side of a root whose pressures show how far the
+// rounding scatters the pressure there (see GivesPressureBackToRounding).
+constexpr int kRoundingNeighbours = 4;
 
 // Takes y for `best` where its residual lies nearer 0 than `bestResidual`
 // and it is stable.
@@ -141,18 +143,34 @@ double PolishedVolume(double T, double P, double V) {
   // dP/dV = -M (dP/drho)_T / V^2.
   const double slope = -Haar_dPdRho(T, V) / (V * V);
   return Polished([T, P](double v) { return Residual(T, v, P); },
-                  [T](double v) { return MechanicallyStable(T, v); }, V, slope, kCloseShare * std::abs(P));
+                  [T](double v) { return MechanicallyStable(T, v); }, V, slope, PressureBackShare * std::abs(P));
 }
 
 double PolishedTemperature(double P, double V, double T) {
   if (!(T > 0.0)) return T;
   return Polished([P, V](double t) { return Residual(t, V, P); },
                   [V](double t) { return MechanicallyStable(t, V); }, T, Haar_dPdT(T, V),
-                  kCloseShare * std::abs(P));
+                  PressureBackShare * std::abs(P));
 }
 
 bool GivesPressureBack(double P, double V, double T) {
-  return std::abs(Residual(T, V, P)) <= kCloseShare * std::abs(P);
+  return GivesPressureBack(P, Residual(T, V, P));
+}
+
+bool GivesPressureBackToRounding(double P, double V, double T) {
+  const double residual = Residual(T, V, P);
+  if (GivesPressureBack(P, residual)) return true;
+  double below = T;
+  double above = T;
+  double scatter = 0.0;
+  for (int k = 0; k < kRoundingNeighbours; ++k) {
+    below = std::nextafter(below, 0.0);
+    above = std::nextafter(above, std::numeric_limits<double>::infinity());
+    // A residual that is not a number (beyond the equation's window) adds
+    // nothing: std::max keeps the scatter so far.
+    for (const double y : {below, above}) scatter = std::max(scatter, std::abs(Residual(y, V, P) - residual));
+  }
+  return std::abs(residual) <= scatter;
 }
 
 }  // namespace thermo::detail

@@ -7,6 +7,7 @@
 #include "eos/BracketRoot.h"
 #include "eos/Globals.h"
 #include "thermo/Coexistence.h"
+#include "thermo/internal/IsochoreScan.h"
 #include "thermo/internal/IsothermBranches.h"
 #include "thermo/internal/RootPolish.h"
 #include "thermo/StateValues.h"
@@ -304,131 +305,6 @@ Answer StableRoot(double T, double V, Reason unstable) {
   return Answer::Figure(V);
 }
 
-// The scan of an isochore steps kIsochoreStep up to kIsochoreFineTop,
-// across the two-phase region and the critical point, where accepted and
-// refused stretches of the isochore alternate within a few kelvin, and by
-// kIsochoreFactor beyond, where the pressure rises smoothly with the
-// temperature: some 4900 pressures across the equation's whole window.
-// The fine steps are whole steps from 260 K, so that the lowest temperature
-// of a state is a point of the scan and no bracket holds it inside.
-constexpr double kIsochoreStep = 0.25;       // K
-constexpr double kIsochoreFineTop = 1000.0;  // K
-constexpr double kIsochoreFactor = 1.001;
-constexpr int kMaxIsochoreSteps = 10000;
-// A minimum of |P(T) - P| between two steps is searched down to this width
-// (in K) for a pair of roots closer together than one step.
-constexpr double kTurnWidth = 1e-9;
-constexpr int kMaxTurnPasses = 200;
-
-// The point of the scan after t, at most `top`.
-double NextIsochorePoint(double t, double top) {
-  const double next = t < kIsochoreFineTop
-                          ? MinTempKelvin + kIsochoreStep * (std::floor((t - MinTempKelvin) / kIsochoreStep) + 1.0)
-                          : t * kIsochoreFactor;
-  return std::min(next, top);
-}
-
-// What the scan of an isochore finds of the temperatures at which the
-// equation gives P at V.
-struct IsochoreRoots {
-  double accepted = 0.0;          // the accepted root nearest the start; 0: none
-  Reason inRange = Reason::None;  // why the root from 260 K up nearest the start is refused
-  double inRangeT = 0.0;
-  bool belowRange = false;        // a root below 260 K
-  void Judge(double P, double V, double T, double start);
-};
-
-// Sorts one root T into the findings: accepted, refused from 260 K up
-// (inside the two-phase region), or below 260 K.
-void IsochoreRoots::Judge(double P, double V, double T, double start) {
-  const Reason r = StateRefusal(T, P, V);
-  auto nearer = [start](double a, double b) { return b == 0.0 || std::abs(a - start) < std::abs(b - start); };
-  if (r == Reason::None) {
-    if (nearer(T, accepted)) accepted = T;
-  } else if (r == Reason::TemperatureBelowRange) {
-    belowRange = true;
-  } else if (nearer(T, inRangeT)) {
-    inRange = r;
-    inRangeT = T;
-  }
-}
-
-// Every temperature of the equation's window at which it gives P at V,
-// judged by the state rule. Along an isochore the equation's pressure is
-// smooth in the temperature, also across the edges of stability (which are
-// edges in volume), so the scan brackets each crossing of P, stable or not,
-// narrows it to its root and refines that on its stable stretch. Where
-// |P(T) - P| has a minimum between steps without a crossing, the minimum is
-// searched: a pair of roots closer together than one step (the isochore
-// turning just past P) is found as two crossings around it.
-IsochoreRoots ScanIsochore(double P, double V, double start) {
-  IsochoreRoots found;
-  auto residual = [P, V](double T) { return Haar_Pressure(T, V) - P; };
-  auto consider = [&](double T) { found.Judge(P, V, detail::PolishedTemperature(P, V, T), start); };
-  BracketOptions options;
-  options.tolerance = detail::RootTolerance;
-  options.maxPasses = detail::MaxBracketPasses;
-  auto crossing = [&](double a, double fa, double b, double fb) {
-    const Bracket br = NarrowBracket(residual, Bracket{.a = a, .fa = fa, .b = b, .fb = fb}, options);
-    if (!br.failed) consider(br.Closer());
-  };
-  // The minimum of |f| on [a, b] around m, where |f(m)| lies below both
-  // ends, by golden sections; where f changes sign there, both roots.
-  auto turn = [&](double a, double fa, double m, double fm, double b, double fb) {
-    const double sign = fm > 0.0 ? 1.0 : -1.0;
-    constexpr double kGold = 0.3819660112501051;
-    for (int pass = 0; pass < kMaxTurnPasses && b - a > kTurnWidth; ++pass) {
-      const bool right = b - m > m - a;
-      const double x = right ? m + kGold * (b - m) : m - kGold * (m - a);
-      const double fx = residual(x);
-      if ((fx > 0.0) != (sign > 0.0) || fx == 0.0) {
-        crossing(a, fa, x, fx);
-        crossing(x, fx, b, fb);
-        return;
-      }
-      if (sign * fx < sign * fm) {
-        (right ? a : b) = m;
-        (right ? fa : fb) = fm;
-        m = x;
-        fm = fx;
-      } else {
-        (right ? b : a) = x;
-        (right ? fb : fa) = fx;
-      }
-    }
-  };
-  const double top = Haar_HighestWindowTemperature();
-  double t0 = 0.0, f0 = 0.0;  // the step before t1, where there is one
-  double t1 = Haar_LowestWindowTemperature();
-  double f1 = residual(t1);
-  if (f1 == 0.0) consider(t1);
-  for (int step = 0; step < kMaxIsochoreSteps && t1 < top; ++step) {
-    const double t2 = NextIsochorePoint(t1, top);
-    const double f2 = residual(t2);
-    // The ends of the states' range, 260 K and the top of the window, are
-    // roots as they are wherever the equation gives P back there to
-    // rounding. A root a hair inside an end is narrowed in a bracket that
-    // ends on it and may land a double beyond it, which the state rule
-    // refuses, or the pressure's rounding leaves no change of sign to
-    // bracket: the state at the end stands for it.
-    const bool end = t2 == MinTempKelvin || t2 == top;
-    if (end && f2 != 0.0 && detail::GivesPressureBack(P, V, t2)) found.Judge(P, V, t2, start);
-    if (f2 == 0.0) {
-      consider(t2);
-    } else if (f1 != 0.0 && (f1 > 0.0) != (f2 > 0.0)) {
-      crossing(t1, f1, t2, f2);
-    } else if (t0 > 0.0 && f0 != 0.0 && f1 != 0.0 && (f0 > 0.0) == (f1 > 0.0) && (f1 > 0.0) == (f2 > 0.0) &&
-               std::abs(f1) < std::abs(f0) && std::abs(f1) < std::abs(f2)) {
-      turn(t0, f0, t1, f1, t2, f2);
-    }
-    t0 = t1;
-    f0 = f1;
-    t1 = t2;
-    f1 = f2;
-  }
-  return found;
-}
-
 }  // namespace
 
 Reason StateRefusal(double T, double P, double V) {
@@ -567,16 +443,19 @@ Answer TemperatureFromApproach(double P, double V, Approach approach, double man
       break;
   }
   // The root the search reaches from its start, refined on its stable
-  // stretch, where it is a state of water: the answer as it is.
+  // stretch, where it is an answer by the scan's rule (a state of water at
+  // which the equation gives P back): the answer as it is. The search stops
+  // at a looser match, and where the root lies above the top of the window
+  // it stops at the top, which gives P back no closer.
   const double T = Haar_Temperature(P, V, start);
   const double root = T > 0 ? detail::PolishedTemperature(P, V, T) : 0.0;
-  if (T > 0 && StateRefusal(root, P, V) == Reason::None) return Answer::Figure(root);
+  if (T > 0 && detail::IsochoreRoots{}.Judge(P, V, root, start)) return Answer::Figure(root);
   // Else the accepted root of the isochore nearest the start, wherever the
   // search went. Where there is none, no first approach gives one, and the
   // reason is what the equation's roots are: refused from 260 K up (inside
   // the two-phase region), only below 260 K, or none from 260 K to the top
   // of its window.
-  IsochoreRoots found = ScanIsochore(P, V, start);
+  detail::IsochoreRoots found = detail::ScanIsochore(P, V, start);
   if (found.accepted > 0) return Answer::Figure(found.accepted);
   if (T > 0) found.Judge(P, V, root, start);
   if (found.inRange != Reason::None) return Answer::None(found.inRange);

@@ -1,11 +1,13 @@
-// Internal to the state searches (StateSearch.cpp); not part of the
-// calculation layer's interface. The equation's volume and temperature
+// Internal to the state searches (StateSearch.cpp, IsochoreScan.cpp); not
+// part of the calculation layer's interface. The equation's volume and temperature
 // searches stop once the pressure matches to about 1e-6 relative, which is
 // the last shown digit of a vapour volume. A state handed on to another
 // window must give its own pressure back to well below the shown digits, so
 // a root those searches found is refined here to the last bits, on the
 // stretch of the isotherm (or isochore) it lies on.
 #pragma once
+
+#include <cmath>
 
 namespace thermo::detail {
 
@@ -23,8 +25,23 @@ double PolishedVolume(double T, double P, double V);
 double PolishedTemperature(double P, double V, double T);
 
 // Whether the equation gives P back at (T, V) as closely as a polished root
-// must before its neighbouring doubles are tried: to 1e-9 of P, within the
-// rounding of a pressure that is the small difference of large terms.
+// must before its neighbouring doubles are tried: to PressureBackShare of P,
+// within the rounding of a pressure that is the small difference of large
+// terms.
+inline constexpr double PressureBackShare = 1e-9;
 bool GivesPressureBack(double P, double V, double T);
+// The same for a pressure already computed, given as its residual (the
+// equation's pressure less P).
+inline bool GivesPressureBack(double P, double residual) {
+  return std::abs(residual) <= PressureBackShare * std::abs(P);
+}
+
+// Whether T is a root of P at V as closely as the equation can tell: it
+// gives P back to PressureBackShare of P, or, where the rounding scatters the
+// pressure by more than that from one double to the next (a dense liquid at
+// a few kPa and below, whose pressure is the small difference of terms of
+// hundreds of MPa), it misses P by no more than the pressure changes over
+// the four doubles on either side of T.
+bool GivesPressureBackToRounding(double P, double V, double T);
 
 }  // namespace thermo::detail
