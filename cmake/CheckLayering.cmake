@@ -106,7 +106,7 @@ endmacro()
 
 # The name of the wrapper each compile runs on, written for the moment of
 # its run in the compile's working folder.
-string(RANDOM LENGTH 16 scratch)
+string(RANDOM LENGTH 16 tag)
 set(breaks "")
 set(missing "")
 set(refused "")
@@ -141,7 +141,7 @@ foreach(index RANGE ${last})
   endforeach()
   cmake_path(ABSOLUTE_PATH file BASE_DIRECTORY "${dir}" OUTPUT_VARIABLE compiled)
   cmake_path(GET file EXTENSION LAST_ONLY wrapper)
-  set(wrapper "${dir}/layering-${scratch}${wrapper}")
+  set(wrapper "${dir}/layering-${tag}${wrapper}")
   set(wrapped ${imacros} ${include} "${compiled}")
   list(TRANSFORM wrapped PREPEND "#include \"")
   list(TRANSFORM wrapped APPEND "\"\n")
