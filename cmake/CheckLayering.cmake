@@ -121,6 +121,8 @@ foreach(index RANGE ${last})
   # wrapper, which includes the forced files (-imacros ones first, as the
   # compiler takes them), then the compiled file. A forced file is looked
   # for first in the working folder, and so is a file the wrapper includes.
+  # Options read from a file (@file) may force one in unseen: such a
+  # compile is not run, and goes unjudged with those that do not run again.
   separate_arguments(arguments UNIX_COMMAND "${command}")
   set(run "")
   set(o "")
@@ -135,6 +137,8 @@ foreach(index RANGE ${last})
       set(option "${CMAKE_MATCH_1}")
     elseif(argument MATCHES "^--?(include|imacros)=?(.+)$")
       list(APPEND ${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
+    elseif(argument MATCHES "^@")
+      set(failed "options read from ${argument}")
     elseif(NOT argument MATCHES "^-(MD|MMD|MP|o.+|MF.+|MT.+|MQ.+)$")
       list(APPEND run "${argument}")
     endif()
