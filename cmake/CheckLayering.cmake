@@ -9,22 +9,32 @@
 # includer and opened file by real path, is judged by the rules of the
 # includer's folder, a source or a header alike. A file the build wrote
 # (under the build tree) is judged as part of the file that opened it, so
-# what it opens counts as its opener's; a source the build wrote belongs to
-# the folder of the build tree it lies in. Files outside both trees (the
+# what it opens counts as its opener's; a source the build wrote keeps the
+# rules of the folder of the target that compiles it (the folder its object
+# lies in, before CMakeFiles/), or is refused. Files outside both trees (the
 # standard library, Qt) and what they open are not the layering's business.
 # It names each inclusion that breaks a rule, and fails closed: without
-# compile_commands.json, with an entry whose command does not run again, or
-# with no inclusion judged at all.
+# compile_commands.json, with an entry whose command does not run again or
+# a source the build wrote that it refuses, or with no inclusion judged.
+#
+# Only the file a compile command names is a source; a file opened by an
+# include is a header, whatever its name ends with. The compiler prints
+# nothing under -H for a file the command forces in (-include, -imacros, and
+# so a precompiled header, which the build forces in by the header it was
+# made from), nor for what that file opens: so the compile runs on a wrapper
+# that includes the forced files, then the compiled file, and what the
+# forced files open is judged as opened by the compiled file.
 cmake_minimum_required(VERSION 3.25)
 
 # The rules. folder_of(<file>) sets `folder`, the folder whose rules <file>
 # keeps: windows/<folder>, thermo/internal (the calculation layer's internal
-# headers) or its top folder; rules_of(<file>) also sets `allowed`, the
-# folders it may open, as a pattern. Dependencies run app -> windows -> ui,
-# catalogue and thermo -> eos; a window folder uses no sibling's headers but
-# those of windows/statepoint; thermo's headers (any file of thermo/ but a
-# source) open none of the equation's, and its internal headers serve its
-# own sources alone. The tests and benchmarks use every layer. A folder
+# headers) or its top folder; rules_of(<file> <own>) also sets `allowed`,
+# the folders it may open, as a pattern, <own> set for the file the compile
+# names (its source). Dependencies run app -> windows -> ui, catalogue and
+# thermo -> eos; a window folder uses no sibling's headers but those of
+# windows/statepoint; thermo's headers (any file of thermo/ a compile opens
+# by an include) open none of the equation's, and its internal headers serve
+# its own sources alone. The tests and benchmarks use every layer. A folder
 # without rules may use only itself, until it is given its own.
 macro(folder_of file)
   set(folder "")
@@ -32,10 +42,10 @@ macro(folder_of file)
     set(folder "${CMAKE_MATCH_1}")
   endif()
 endmacro()
-macro(rules_of file)
+macro(rules_of file own)
   folder_of("${file}")
   set(allowed "${folder}")
-  if(folder STREQUAL "thermo" AND NOT "${file}" MATCHES "\\.(cpp|cc|cxx)$")
+  if(folder STREQUAL "thermo" AND "${own}" STREQUAL "")
     set(allowed "thermo")
   elseif(folder MATCHES "^thermo")
     set(allowed "thermo|thermo/internal|eos")
@@ -51,8 +61,9 @@ macro(rules_of file)
 endmacro()
 # The one use of the equation above the calculation layer: the shell
 # installs the equation's background hook and creates its saturation arrays.
-# It holds for that file's own include, not for what its headers open.
-set(excepted "app/Shell.cpp>eos/Globals.h")
+# It holds for that file's own include, compiled as a source (marked "*"),
+# not for what its headers open.
+set(excepted "*app/Shell.cpp>eos/Globals.h")
 
 foreach(tree IN ITEMS SOURCE BUILD)
   if(NOT IS_DIRECTORY "${${tree}}")
@@ -93,8 +104,12 @@ macro(land path base)
   list(GET "${key}" 1 name)
 endmacro()
 
+# The name of the wrapper each compile runs on, written for the moment of
+# its run in the compile's working folder.
+string(RANDOM LENGTH 16 tag)
 set(breaks "")
 set(missing "")
+set(refused "")
 set(judged 0)
 math(EXPR last "${count} - 1")
 foreach(index RANGE ${last})
@@ -102,24 +117,45 @@ foreach(index RANGE ${last})
   string(JSON file GET "${json}" ${index} file)
   string(JSON command ERROR_VARIABLE failed GET "${json}" ${index} command)
   # The compile without its outputs (the object, the dependency record):
-  # it writes nothing.
+  # it writes nothing. The file it names, after -c, gives way to the
+  # wrapper, which includes the forced files (-imacros ones first, as the
+  # compiler takes them), then the compiled file. A forced file is looked
+  # for first in the working folder, and so is a file the wrapper includes.
+  # Options read from a file (@file) may force one in unseen: such a
+  # compile is not run, and goes unjudged with those that do not run again.
   separate_arguments(arguments UNIX_COMMAND "${command}")
   set(run "")
-  set(skip FALSE)
+  set(o "")
+  set(include "")
+  set(imacros "")
+  set(option "")
   foreach(argument IN LISTS arguments)
-    if(skip)
-      set(skip FALSE)
-    elseif(argument MATCHES "^-(o|MF|MT|MQ)$")
-      set(skip TRUE)
-    elseif(NOT argument MATCHES "^-(c|MD|MMD|MP|o.+|MF.+|MT.+|MQ.+)$")
+    if(option)
+      list(APPEND ${option} "${argument}")
+      set(option "")
+    elseif(argument MATCHES "^--?(o|c|MF|MT|MQ|include|imacros)$")
+      set(option "${CMAKE_MATCH_1}")
+    elseif(argument MATCHES "^--?(include|imacros)=?(.+)$")
+      list(APPEND ${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
+    elseif(argument MATCHES "^@")
+      set(failed "options read from ${argument}")
+    elseif(NOT argument MATCHES "^-(MD|MMD|MP|o.+|MF.+|MT.+|MQ.+)$")
       list(APPEND run "${argument}")
     endif()
   endforeach()
+  cmake_path(ABSOLUTE_PATH file BASE_DIRECTORY "${dir}" OUTPUT_VARIABLE compiled)
+  cmake_path(GET file EXTENSION LAST_ONLY wrapper)
+  set(wrapper "${dir}/layering-${tag}${wrapper}")
+  set(wrapped ${imacros} ${include} "${compiled}")
+  list(TRANSFORM wrapped PREPEND "#include \"")
+  list(TRANSFORM wrapped APPEND "\"\n")
+  file(WRITE "${wrapper}" ${wrapped})
   set(account "")
   if(NOT failed)
-    execute_process(COMMAND ${run} -E -H -o /dev/null WORKING_DIRECTORY "${dir}"
+    execute_process(COMMAND ${run} "${wrapper}" -E -H -o /dev/null WORKING_DIRECTORY "${dir}"
       OUTPUT_QUIET ERROR_VARIABLE account RESULT_VARIABLE failed)
   endif()
+  file(REMOVE "${wrapper}")
   if(failed)
     string(REGEX MATCH "[^\n]*error:[^\n]*" why "${account}")
     list(APPEND missing "${file}: ${why} (${failed})")
@@ -128,17 +164,36 @@ foreach(index RANGE ${last})
   # The stack of includers, one per depth: a file of the source tree by its
   # name, a file of the build tree by its opener's name followed by "<" and
   # its own (the shell's one use does not hold through it), "-" for a file
-  # outside both trees.
+  # outside both trees. At its foot the compiled file, marked "*": a source
+  # the build wrote stands there as the folder of the target whose object
+  # it makes (the part of the object's path before CMakeFiles/<target>.dir),
+  # followed by "<" and its own name.
   land("${file}" "${dir}")
-  set(stack "${name}")
+  set(stack "*${name}")
   if(NOT kind)
     set(stack "-")
+  elseif(kind STREQUAL "BUILD")
+    set(stack "<${name}")
+    land("${o}" "${dir}")
+    if(NOT kind STREQUAL "BUILD" OR NOT name MATCHES "^(.+/)CMakeFiles/[^/]+\\.dir/")
+      list(APPEND refused "${file} (object ${o})")
+      continue()
+    endif()
+    set(stack "*${CMAKE_MATCH_1}${stack}")
   endif()
+  # The compiled file's own line, under the wrapper, ends the forced files:
+  # what follows lies one level deeper than it is judged.
+  set(shift 0)
   string(REGEX MATCHALL "(^|\n)\\.+ [^\n]+" lines "${account}")
   foreach(line IN LISTS lines)
     string(REGEX MATCH "(\\.+) (.*)" line "${line}")
     string(LENGTH "${CMAKE_MATCH_1}" depth)
     set(path "${CMAKE_MATCH_2}")
+    if(NOT shift AND depth EQUAL 1 AND path STREQUAL compiled)
+      set(shift 1)
+      continue()
+    endif()
+    math(EXPR depth "${depth} - ${shift}")
     list(SUBLIST stack 0 ${depth} stack)
     list(GET stack -1 includer)
     land("${path}" "${dir}")
@@ -152,8 +207,9 @@ foreach(index RANGE ${last})
       math(EXPR judged "${judged} + 1")
       folder_of("${name}")
       set(reached "${folder}")
-      string(REGEX REPLACE "<.*" "" by "${includer}")
-      rules_of("${by}")
+      string(REGEX MATCH "^([*]?)([^<]*)" by "${includer}")
+      set(by "${CMAKE_MATCH_2}")
+      rules_of("${by}" "${CMAKE_MATCH_1}")
       if(NOT reached MATCHES "^(${allowed})$" AND NOT "${includer}>${name}" IN_LIST excepted)
         cmake_path(ABSOLUTE_PATH path BASE_DIRECTORY "${dir}" NORMALIZE OUTPUT_VARIABLE spelled)
         file(RELATIVE_PATH spelled "${SOURCE}" "${spelled}")
@@ -167,6 +223,7 @@ foreach(index RANGE ${last})
         endif()
         string(REPLACE "|" ", " folders "${allowed}")
         string(REPLACE "[^/]+" "*" folders "${folders}")
+        string(REGEX REPLACE "/$" "" by "${by}")
         list(APPEND breaks "${by} opened ${name}${as}${through}: ${folder} may use only ${folders}")
       endif()
     endif()
@@ -187,6 +244,11 @@ if(missing)
   list(JOIN missing "\n  " missing)
   string(APPEND failures "Compiles that do not run again, whose files go unjudged "
     "(build the tree before the check):\n  ${missing}\n")
+endif()
+if(refused)
+  list(JOIN refused "\n  " refused)
+  string(APPEND failures "Sources the build writes for a target of the top folder or none, unjudged "
+    "(define the target in the folder whose rules they keep):\n  ${refused}\n")
 endif()
 if(NOT judged)
   string(APPEND failures "No inclusion judged: no file of ${SOURCE} opened in ${count} compiles\n")

@@ -1,2 +1,3 @@
 #include "../windows/state/Reaches.h"
 #include "../eos/Globals.h"
+#include "Written.h"

@@ -1,2 +1,3 @@
 #include "Public.h"
 #include "ThroughBuild.h"
+#include "Tables.hpp"

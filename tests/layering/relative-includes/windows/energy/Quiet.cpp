@@ -1,2 +1,2 @@
-// Compiled with no record of what it opened.
+// Compiled with the compiler's dependency output turned off.
 #include "../../eos/Globals.h"

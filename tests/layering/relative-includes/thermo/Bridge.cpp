@@ -1,0 +1,1 @@
+#include "../eos/Globals.h"

@@ -1,0 +1,2 @@
+#include "Tables.inc"
+#include "../eos/Globals.h"

@@ -1,0 +1,1 @@
+#include "../../thermo/Bridge.cpp"
