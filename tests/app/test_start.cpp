@@ -49,7 +49,10 @@ TEST_F(StartTest, ShowsItselfWhenBuiltWithTheSharedMenuBarAboveItsContent) {
   EXPECT_EQ(bar->geometry(), QRect(0, 0, 540, h));
   // The content keeps the size and the coordinates of its layout.
   EXPECT_EQ(start->size(), QSize(540, 480 + h));
-  auto at = [&](const char* name) { return guitest::FindControl(start, name)->geometry(); };
+  auto at = [&](const char* name) {
+    const QWidget* control = guitest::FindControl(start, name);
+    return QRect(control->mapTo(start, QPoint()), control->size());
+  };
   EXPECT_EQ(at("continue1"), QRect(445, 435 + h, 75, 25));
   EXPECT_EQ(at("ImageWell1"), QRect(1, 2 + h, 368, 87));
   EXPECT_EQ(at("Canvas1"), QRect(75, 330 + h, 383, 28));

@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QScreen>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -43,6 +44,21 @@ bool ShowAndWait(ui::Window* window);
 void Settle();
 // The windows of the layer that are on screen.
 std::vector<const ui::Window*> VisibleWindows();
+
+// The small screen beside the main one (640 x 480, as 800 x 600 at scale
+// 1.25 leaves), for windows that do not fit it.
+QScreen* SmallScreen();
+// The shared instance of W, built on the small screen (ui::Shared builds
+// on the main one).
+template <class W>
+W* SharedOnSmallScreen() {
+  if (ui::Window* existing = ui::FindShared(W::ClassName)) return static_cast<W*>(existing);
+  auto* window = new W();
+  window->setScreen(SmallScreen());
+  ui::RegisterShared(W::ClassName, window);
+  window->Build();
+  return window;
+}
 
 // Types the text key by key into the control, after giving it the focus.
 void TypeInto(QWidget* control, const QString& text);

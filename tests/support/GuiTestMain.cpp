@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 #include "ui/Window.h"
@@ -14,6 +17,12 @@
 namespace {
 
 QtMessageHandler qtHandler = nullptr;
+
+// The offscreen platform's own screen, and beside it a small one of the
+// size 800 x 600 at scale 1.25 leaves (guitest::SmallScreen).
+constexpr const char* kScreens = R"({"screens": [
+  {"name": "main", "x": 0, "y": 0, "width": 800, "height": 800, "logicalDpi": 96, "dpr": 1},
+  {"name": "small", "x": 800, "y": 0, "width": 640, "height": 480, "logicalDpi": 96, "dpr": 1}]})";
 
 // The program is built with its messages' origin (QT_MESSAGELOGCONTEXT):
 // a message from a file of the source or build tree is the program's. Qt's
@@ -39,8 +48,17 @@ void FailOnTheProgramsWarnings(QtMsgType type, const QMessageLogContext& context
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Offscreen unless told otherwise, also when ctest lists the tests.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen unless told otherwise, also when ctest lists the tests; its
+  // screens are the platform's own 800 x 800 and a small one beside it.
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  QTemporaryDir screens;
+  if (platform.isEmpty() || platform == "offscreen") {
+    QFile config(screens.filePath(QStringLiteral("screens.json")));
+    if (config.open(QIODevice::WriteOnly) && config.write(kScreens) == qint64(std::strlen(kScreens)))
+      qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
+    else
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
   // Reproducible metrics: no scaling, 96 DPI, C locale.
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   qunsetenv("QT_SCALE_FACTOR");

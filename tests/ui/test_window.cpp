@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QWindow>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,7 +19,9 @@
 
 #include <array>
 #include <map>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "tests/support/GuiTest.h"
 #include "ui/Placement.h"
@@ -248,7 +251,8 @@ TEST_F(WindowTest, ClosingTheLastVisibleWindowEndsTheEventLoop) {
   EXPECT_EQ(ui::FindShared(Form::ClassName), form) << "the instance survives its closing";
 }
 
-// A window of a test's size and placement: an entry, a hidden label, a button at its bottom.
+// A window of a test's size and placement: an entry, a hidden label, a button at its bottom,
+// above it a figure and a warning, and a label far from them at the top.
 struct Sized : ui::Window {
   explicit Sized(const ui::WindowLayout& l) : layout(l) {}
   const ui::WindowLayout& Layout() const override { return layout; }
@@ -258,58 +262,88 @@ struct Sized : ui::Window {
   using ui::Window::PlaceBarOnTop;
   std::function<void()> moved;
   ui::WindowLayout layout;
-  std::array<ui::ControlLayout, 3> controls{{
+  std::array<ui::ControlLayout, 6> controls{{
       {.kind = ui::Kind::EditField, .name = "top", .width = 100, .height = 25},
       {.name = "hidden", .top = 30, .width = 50, .height = 20, .visible = false},
+      {.name = "far", .left = 200, .width = 50, .height = 20},
+      {.name = "warn", .top = layout.height - 160, .width = 50, .height = 25},
+      {.name = "figure", .top = layout.height - 120, .width = 50, .height = 25},
       {.kind = ui::Kind::PushButton, .name = "bottom", .top = layout.height - 30, .width = 80,
        .height = 30, .isDefault = true}}};
 };
 
+constexpr const char* kNoFigures[] = {"nowhere"};
+constexpr const char* kFigureFirst[] = {"figure", "far"};
+constexpr const char* kHiddenFirst[] = {"hidden", "figure", "warn"};
+
 // On the offscreen 800 x 800 screen (frame margins 2) a window's frame lies
 // within the free area, also before it is shown (placed for the frame last
 // seen). One that fits keeps its size; one that does not is cut to the area,
-// its controls scrolled into view as they get the focus. The first is built
-// before any frame is seen (in a test run alone) and scrolls once framed.
+// its controls scrolled into view as they get the focus, and the figures its
+// layout names (as many as the view holds, the first at least; names the
+// window lacks or hides passed over) after the default button's press, the
+// focus staying. Made as large as it may be, it shows no scroll bar and
+// every control. A menu bar on top never scrolls. The first window is built
+// before any frame is seen (in a test run alone) and is cut once framed.
 TEST_F(WindowTest, AWindowOpensWithinTheScreenAndScrollsWhereItDoesNotFit) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   const auto placed = [](int at, int size, int start, int length) {
     return size > length ? at == start : at >= start && at + size <= start + length;
   };
-  const struct { ui::Placement placement; int width, height; bool scrolls, resizeable, bar = false; } rows[] = {
-      {ui::Placement::Default, 300, 798, true, false},   // fits only without its frame
-      {ui::Placement::Centred, 460, 1068, true, false},  // taller than the screen
-      {ui::Placement::Default, 460, 780, false, false},  // fits, but not where the cascade puts it
-      {ui::Placement::Default, 900, 900, true, false},   // larger both ways
-      {ui::Placement::Default, 300, 796, false, false},  // fits only with its frame counted
-      {ui::Placement::Centred, 635, 925, true, true},    // too tall, and resizeable
-      {ui::Placement::Default, 300, 780, true, false, true},  // fits, but not with a menu bar on top
+  using Names = std::span<const char* const>;
+  const struct {
+    ui::Placement placement; int width, height; bool scrolls, resizeable, bar; Names figures;
+    std::vector<const char*> seen;
+  } rows[] = {
+      {ui::Placement::Default, 300, 798, true, false, false, kNoFigures, {}},  // fits only without its frame
+      {ui::Placement::Centred, 460, 1068, true, false, false, kHiddenFirst, {"figure", "warn"}},  // taller than the screen
+      {ui::Placement::Default, 460, 780, false, false, false, kFigureFirst, {"figure", "far"}},  // fits, not where cascaded
+      {ui::Placement::Default, 900, 900, true, false, false, kFigureFirst, {"figure"}},  // larger both ways
+      {ui::Placement::Default, 300, 796, false, false, false, {}, {}},   // fits only with its frame counted
+      {ui::Placement::Centred, 635, 925, true, true, false, {}, {}},     // too tall, and resizeable
+      {ui::Placement::Default, 300, 780, true, false, true, {}, {}},     // fits, but not with a menu bar on top
   };
-  for (const auto& [placement, width, height, scrolls, resizeable, bar] : rows) {
+  for (const auto& [placement, width, height, scrolls, resizeable, bar, figures, seen] : rows) {
     Sized window({.className = "Sized", .width = width, .height = height, .placement = placement,
-                  .minHeight = 400, .maxHeight = 925, .visible = false, .resizeable = resizeable});
+                  .minHeight = 400, .maxHeight = 925, .visible = false, .resizeable = resizeable,
+                  .figures = figures});
     window.Build();
     QMenuBar menu;
     menu.addMenu(QStringLiteral("File"));
     if (bar) window.PlaceBarOnTop(&menu);
-    EXPECT_EQ(window.Control("top")->y(), bar ? menu.height() : 0);
     EXPECT_TRUE(area.contains(window.geometry() + ui::internal::LastFrameMargins())) << height;
     ASSERT_TRUE(guitest::ShowAndWait(&window));
+    guitest::Settle();
+    EXPECT_EQ(window.Control("top")->mapTo(&window, QPoint()).y(), bar ? menu.height() : 0);
     EXPECT_EQ(ui::internal::LastFrameMargins(), window.windowHandle()->frameMargins());
     const QRect f = window.frameGeometry();
     EXPECT_TRUE(placed(f.left(), f.width(), area.left(), area.width())) << width;
     EXPECT_TRUE(placed(f.top(), f.height(), area.top(), area.height())) << height;
     const auto* scroller = window.findChild<QScrollArea*>();
-    EXPECT_EQ(scroller != nullptr && scroller->isAncestorOf(window.Control("bottom")), scrolls);
-    EXPECT_EQ(window.minimumHeight() < window.maximumHeight(), resizeable) << height;
-    EXPECT_EQ(window.maximumSize() == QSize(width, height), !scrolls) << "fixed as laid out";
+    ASSERT_TRUE(scroller != nullptr && scroller->isAncestorOf(window.Control("bottom")));
+    const auto barsShow = [&] {
+      return scroller->verticalScrollBar()->isVisible() || scroller->horizontalScrollBar()->isVisible();
+    };
+    EXPECT_EQ(barsShow(), scrolls) << height;
+    EXPECT_EQ(window.minimumHeight() < window.maximumHeight(), resizeable || scrolls) << height;
     const auto inView = [&](const char* name) {
       return window.Control(name)->visibleRegion() == QRegion(window.Control(name)->rect());
     };
     EXPECT_EQ(guitest::TabStops(&window, 1), QStringList({"bottom"})) << height;
     EXPECT_TRUE(inView("bottom")) << height;
-    guitest::PressReturn(window.Control("top"));  // the focus given by code
+    EXPECT_TRUE(!bar || menu.visibleRegion() == QRegion(menu.rect())) << "the bar scrolled away";
+    guitest::PressReturn(window.Control("bottom"));
+    EXPECT_TRUE(inView("bottom")) << height;
+    window.Control("top")->setFocus();  // the focus given by code
     EXPECT_TRUE(inView("top")) << height;
+    guitest::PressReturn(window.Control("top"));
+    for (const char* name : seen) EXPECT_TRUE(inView(name)) << height << " " << name;
+    EXPECT_EQ(guitest::FocusName(&window), "top");
     EXPECT_FALSE(window.Control("hidden")->isVisible());
+    window.resize(window.maximumSize());
+    guitest::Settle();
+    EXPECT_FALSE(barsShow()) << height;
+    EXPECT_TRUE(inView("top") && inView("bottom")) << height;
   }
 }
 
