@@ -3,7 +3,9 @@
 // bringing a calculation's figures into view.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QFrame>
+#include <QMetaObject>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -18,6 +20,31 @@ namespace {
 // Room kept round the figures brought into view, so that they do not sit
 // on the very edge of the view.
 constexpr int kFigureMargin = 8;
+
+// Scrolls the control that has the focus into view whenever the view
+// changes size: a window cut once its frame is known, or made smaller by
+// the user, still shows where the keyboard is. It looks once the scroll
+// area has taken in the new size.
+class FocusInView : public QObject {
+ public:
+  FocusInView(QScrollArea* scroller, QWidget* page) : QObject(scroller), scroller_(scroller), page_(page) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::Resize)
+      QMetaObject::invokeMethod(this, [this] { Look(); }, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, e);
+  }
+
+ private:
+  void Look() {
+    QWidget* focus = scroller_->window()->focusWidget();
+    if (focus != nullptr && page_->isAncestorOf(focus)) scroller_->ensureWidgetVisible(focus);
+  }
+
+  QScrollArea* scroller_;
+  QWidget* page_;
+};
 
 }  // namespace
 
@@ -40,11 +67,12 @@ void Window::MakePage() {
   box->addWidget(scroller);
 
   // However the focus comes (Tab, a click, code), the control that gets it
-  // is scrolled into view.
+  // is scrolled into view, and kept there as the view changes size.
   QObject::connect(qApp, &QApplication::focusChanged, scroller,
                    [scroller, page](QWidget*, QWidget* now) {
                      if (now != nullptr && page->isAncestorOf(now)) scroller->ensureWidgetVisible(now);
                    });
+  scroller->viewport()->installEventFilter(new FocusInView(scroller, page));
   impl_->scroller = scroller;
   impl_->page = page;
 }

@@ -33,7 +33,22 @@ class StartTest : public guitest::GuiTest {
   QTemporaryDir dir;
 };
 
+// Where it fits, the content has its layout's size and coordinates below
+// the bar; on a small screen the content is cut and scrolls, the bar stays
+// on top, in view.
 TEST_F(StartTest, ShowsItselfWhenBuiltWithTheSharedMenuBarAboveItsContent) {
+  Start* small = guitest::SharedOnSmallScreen<Start>();
+  ASSERT_TRUE(guitest::ShowAndWait(small));
+  guitest::Settle();
+  const QRect area = guitest::SmallScreen()->availableGeometry();
+  EXPECT_TRUE(area.contains(small->frameGeometry())) << "not cut to the screen";
+  ASSERT_NE(small->MenuBar(), nullptr);
+  EXPECT_EQ(small->MenuBar()->geometry(), QRect(0, 0, small->width(), small->MenuBar()->height()));
+  EXPECT_EQ(small->MenuBar()->visibleRegion(), QRegion(small->MenuBar()->rect()));
+  QWidget* next = guitest::FindControl(small, "continue1");  // where the focus is
+  EXPECT_EQ(next->visibleRegion(), QRegion(next->rect()));
+  ui::ReleaseAllShared();
+
   Start* start = ui::Shared<Start>();
   ASSERT_NE(start, nullptr);
   EXPECT_EQ(ui::Shared<Start>(), start);

@@ -54,7 +54,8 @@ template <class W>
 W* SharedOnSmallScreen() {
   if (ui::Window* existing = ui::FindShared(W::ClassName)) return static_cast<W*>(existing);
   auto* window = new W();
-  window->setScreen(SmallScreen());
+  // A window not yet made is on the screen its rectangle lies on.
+  window->move(SmallScreen()->geometry().topLeft());
   ui::RegisterShared(W::ClassName, window);
   window->Build();
   return window;
