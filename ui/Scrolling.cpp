@@ -37,10 +37,9 @@ class FocusInView : public QObject {
   }
 
  private:
-  void Look() {
-    QWidget* focus = scroller_->window()->focusWidget();
-    if (focus != nullptr && page_->isAncestorOf(focus)) scroller_->ensureWidgetVisible(focus);
-  }
+  // The page's control that has the focus, or had it last while the window
+  // was active; none passes over nothing.
+  void Look() { scroller_->ensureWidgetVisible(page_->focusWidget()); }
 
   QScrollArea* scroller_;
   QWidget* page_;

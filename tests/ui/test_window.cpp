@@ -325,7 +325,9 @@ TEST_F(WindowTest, AWindowOpensWithinTheScreenAndScrollsWhereItDoesNotFit) {
       return scroller->verticalScrollBar()->isVisible() || scroller->horizontalScrollBar()->isVisible();
     };
     EXPECT_EQ(barsShow(), scrolls) << height;
+    EXPECT_EQ(scroller->horizontalScrollBar()->isVisible(), width > 800) << "cut only where too wide";
     EXPECT_EQ(window.minimumHeight() < window.maximumHeight(), resizeable || scrolls) << height;
+    EXPECT_LE(window.minimumWidth(), window.maximumWidth()) << height;
     const auto inView = [&](const char* name) {
       return window.Control(name)->visibleRegion() == QRegion(window.Control(name)->rect());
     };
@@ -340,10 +342,18 @@ TEST_F(WindowTest, AWindowOpensWithinTheScreenAndScrollsWhereItDoesNotFit) {
     for (const char* name : seen) EXPECT_TRUE(inView(name)) << height << " " << name;
     EXPECT_EQ(guitest::FocusName(&window), "top");
     EXPECT_FALSE(window.Control("hidden")->isVisible());
+    window.Control("bottom")->setFocus();
     window.resize(window.maximumSize());
     guitest::Settle();
     EXPECT_FALSE(barsShow()) << height;
     EXPECT_TRUE(inView("top") && inView("bottom")) << height;
+    QWidget other;  // made smaller again while another window is active
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window.resize(window.width(), window.minimumHeight());
+    guitest::Settle();
+    guitest::Settle();  // the view is resized again as its scroll bars show
+    EXPECT_TRUE(inView("bottom")) << "the focus left out of view " << height;
   }
 }
 
