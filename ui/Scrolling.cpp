@@ -132,7 +132,7 @@ void Window::BringFiguresIntoView() {
 }
 
 void Window::FollowTheFigures() {
-  if (impl_->defaultButton == nullptr || Layout().figures.empty()) return;
+  if (impl_->defaultButton == nullptr) return;
   // Connected after the button's own handler, so it runs once the handler
   // has filled the figures.
   QObject::connect(impl_->defaultButton, &QAbstractButton::clicked, this,

@@ -54,13 +54,6 @@ std::vector<const ui::Window*> VisibleWindows() {
   return windows;
 }
 
-QScreen* SmallScreen() {
-  for (QScreen* screen : QGuiApplication::screens())
-    if (screen->name() == QLatin1String("small")) return screen;
-  ADD_FAILURE() << "no small screen on the platform " << QGuiApplication::platformName().toStdString();
-  return QGuiApplication::primaryScreen();
-}
-
 void TypeInto(QWidget* control, const QString& text) {
   if (control == nullptr) return;
   control->setFocus(Qt::OtherFocusReason);

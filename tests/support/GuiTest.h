@@ -8,8 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
-#include <QPoint>
+#include <QGuiApplication>
 #include <QScreen>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -44,18 +45,11 @@ bool ShowAndWait(ui::Window* window);
 void Settle();
 // The windows of the layer that are on screen.
 std::vector<const ui::Window*> VisibleWindows();
-
-// The small screen beside the main one (640 x 480, as 800 x 600 at scale
-// 1.25 leaves), for windows that do not fit it.
-QScreen* SmallScreen();
-// The shared instance of W, built on the small screen (ui::Shared builds
-// on the main one).
+// The shared instance of W, built on the small screen beside the main one.
 template <class W>
 W* SharedOnSmallScreen() {
-  if (ui::Window* existing = ui::FindShared(W::ClassName)) return static_cast<W*>(existing);
   auto* window = new W();
-  // A window not yet made is on the screen its rectangle lies on.
-  window->move(SmallScreen()->geometry().topLeft());
+  window->move(QGuiApplication::screens().back()->geometry().topLeft());  // where it is built
   ui::RegisterShared(W::ClassName, window);
   window->Build();
   return window;

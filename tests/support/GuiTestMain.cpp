@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
+#include <QTemporaryFile>
 #include <QLocale>
-#include <QTemporaryDir>
 
 #include <clocale>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 
 #include "ui/Window.h"
@@ -17,12 +15,6 @@
 namespace {
 
 QtMessageHandler qtHandler = nullptr;
-
-// The offscreen platform's own screen, and beside it a small one of the
-// size 800 x 600 at scale 1.25 leaves (guitest::SmallScreen).
-constexpr const char* kScreens = R"({"screens": [
-  {"name": "main", "x": 0, "y": 0, "width": 800, "height": 800, "logicalDpi": 96, "dpr": 1},
-  {"name": "small", "x": 800, "y": 0, "width": 640, "height": 480, "logicalDpi": 96, "dpr": 1}]})";
 
 // The program is built with its messages' origin (QT_MESSAGELOGCONTEXT):
 // a message from a file of the source or build tree is the program's. Qt's
@@ -49,16 +41,13 @@ void FailOnTheProgramsWarnings(QtMsgType type, const QMessageLogContext& context
 
 int main(int argc, char** argv) {
   // Offscreen unless told otherwise, also when ctest lists the tests; its
-  // screens are the platform's own 800 x 800 and a small one beside it.
-  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  QTemporaryDir screens;
-  if (platform.isEmpty() || platform == "offscreen") {
-    QFile config(screens.filePath(QStringLiteral("screens.json")));
-    if (config.open(QIODevice::WriteOnly) && config.write(kScreens) == qint64(std::strlen(kScreens)))
-      qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
-    else
-      qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
+  // own 800 x 800 screen, and beside it what 800 x 600 at scale 1.25 leaves.
+  QTemporaryFile screens;
+  if (qgetenv("QT_QPA_PLATFORM").replace("offscreen", "") == "" && screens.open() &&
+      screens.write(R"({"screens": [{"name": "main", "width": 800, "height": 800},
+                                     {"name": "small", "x": 800, "width": 640, "height": 480}]})") &&
+      screens.flush())
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toUtf8());
   // Reproducible metrics: no scaling, 96 DPI, C locale.
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   qunsetenv("QT_SCALE_FACTOR");
