@@ -90,7 +90,7 @@ void Window::FitToArea(const QMargins& frame) {
   const WindowLayout& ws = Layout();
   if (ws.resizeable) {
     setMinimumSize(QSize(ws.minWidth, ws.minHeight).boundedTo(client));
-    setMaximumSize(ws.maxWidth, ws.maxHeight);
+    setMaximumSize(QSize(ws.maxWidth, ws.maxHeight).expandedTo(client));
   } else {
     setMinimumSize(client);
     setMaximumSize(full.expandedTo(client));

@@ -37,7 +37,7 @@ class StartTest : public guitest::GuiTest {
 TEST_F(StartTest, ShowsItselfWhenBuiltWithTheSharedMenuBarAboveItsContent) {
   Start* small = guitest::SharedOnSmallScreen<Start>();
   ASSERT_TRUE(guitest::ShowAndWait(small) && small->MenuBar() != nullptr);
-  guitest::Settle();
+  guitest::Settle();  // cut once its frame is known
   for (QWidget* shown : {static_cast<QWidget*>(small->MenuBar()), guitest::FindControl(small, "continue1")})
     EXPECT_EQ(shown->visibleRegion(), QRegion(shown->rect())) << shown->objectName().toStdString();
   ui::ReleaseAllShared();

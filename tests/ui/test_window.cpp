@@ -296,7 +296,7 @@ TEST_F(WindowTest, AWindowOpensWithinTheScreenAndScrollsWhereItDoesNotFit) {
   };
   for (const auto& [placement, width, height, scrolls, resizeable, bar] : rows) {
     Sized window({.className = "Sized", .width = width, .height = height, .placement = placement,
-                  .minHeight = 400, .maxHeight = 925, .visible = false, .resizeable = resizeable,
+                  .minHeight = 400, .maxWidth = width, .maxHeight = 925, .visible = false, .resizeable = resizeable,
                   .figures = bar ? std::span<const char* const>() : figures});
     window.Build();
     QMenuBar menu;
@@ -312,7 +312,8 @@ TEST_F(WindowTest, AWindowOpensWithinTheScreenAndScrollsWhereItDoesNotFit) {
     EXPECT_TRUE(placed(f.top(), f.height(), area.top(), area.height())) << height;
     const auto* scroller = window.findChild<QScrollArea*>();
     ASSERT_TRUE(scroller != nullptr && scroller->isAncestorOf(window.Control("bottom")));
-    EXPECT_EQ(scroller->verticalScrollBar()->isVisible(), scrolls) << height;
+    EXPECT_EQ(QPair(scroller->verticalScrollBar()->isVisible(), scroller->horizontalScrollBar()->isVisible()),
+              QPair(scrolls, width > 800)) << height;
     EXPECT_EQ(window.minimumHeight() < window.maximumHeight(), resizeable || scrolls) << height;
     EXPECT_LE(window.minimumWidth(), window.maximumWidth()) << "no room for the whole width";
     const auto inView = [&](const char* name) {
