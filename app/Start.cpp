@@ -108,8 +108,8 @@ bool Start::event(QEvent* e) {
 
 void Start::PlaceMenuBar() {
   menuBarPlaced_ = true;
-  // The content keeps its size and its coordinates relative to one another,
-  // below the bar.
+  // The content keeps its size and its layout's coordinates, below the bar,
+  // which stays in view while the content scrolls.
   PlaceBarOnTop(MenuBar1::Shared());
 }
 

@@ -184,10 +184,11 @@ void Window::Build() {
   // work area (its free area, the desktop's panels left out), Centred
   // centres on it. Either way the frame is then moved as little as needed
   // to lie within that area, and one larger than it is cut to it, the
-  // content scrolling (Placement.h). The window manager frames the window
+  // page scrolling (Placement.h). The window manager frames the window
   // only when it is shown; until then the frame last seen stands in for
   // its own, which is looked at again once known.
   impl_->content = size();
+  MakePage();
   const QMargins frame = internal::LastFrameMargins();
   FitToArea(frame);
   if (const QRect area = internal::WorkArea(this); !area.isEmpty()) {
@@ -213,7 +214,7 @@ void Window::Build() {
   std::vector<QWidget*> frames;
   std::vector<FocusStop> stops;
   for (const ControlLayout& cs : Controls()) {
-    QWidget* w = CreateControl(impl_->page != nullptr ? impl_->page : this, cs);
+    QWidget* w = CreateControl(impl_->page, cs);
     if (TakesFocus(cs.kind))
       stops.push_back({cs.name != nullptr ? cs.name : "", w, cs.left, cs.top, cs.height});
     impl_->controls.push_back({cs.name != nullptr ? cs.name : "", cs.index, w});
@@ -294,6 +295,8 @@ void Window::Build() {
       }
     }
   }
+
+  FollowTheFigures();
 
   // Fields with a button of their own for Return; the button may come later
   // in the list than its field. A name the list lacks is a mistake in the

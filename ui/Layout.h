@@ -99,11 +99,22 @@ struct WindowLayout {
   // window lacks are passed over); the others that take the focus follow in
   // reading order. Empty: all in reading order.
   std::span<const char* const> focusOrder = {};
+  // The labels a press of the default button fills, by name, the most
+  // important first (the first figure, the warning, the other figures).
+  // Once its handler has run, a window that scrolls shows as many of them
+  // as its view holds together, the first at least. Empty: none.
+  std::span<const char* const> figures = {};
 };
 
 // The window's properties with the given Tab order.
 constexpr WindowLayout WithFocusOrder(WindowLayout window, std::span<const char* const> order) {
   window.focusOrder = order;
+  return window;
+}
+
+// The window's properties with the given figures.
+constexpr WindowLayout WithFigures(WindowLayout window, std::span<const char* const> figures) {
+  window.figures = figures;
   return window;
 }
 

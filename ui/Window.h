@@ -48,12 +48,18 @@
 //     from the start.
 //
 // How these are met on Qt:
-//   - Every control is a child of the window itself, placed in window
-//     coordinates; InitialParent only decides which radios form a group.
-//     A window whose frame would not fit the screen's free area is no
-//     larger than that area, and its controls, at the same coordinates,
-//     lie on the page of a scroll area that fills it; a control that gets
-//     the focus is scrolled into view.
+//   - Every control is a child of the window's page, placed in the
+//     layout's coordinates; InitialParent only decides which radios form a
+//     group. The page has the size the layout gives the content and lies
+//     in a scroll area that fills the window (below the menu bar of a
+//     window that has one, which never scrolls). A window whose frame fits
+//     the screen's free area has the page's size, fixed unless the layout
+//     makes it resizeable, and shows no scroll bar. One whose frame would
+//     not fit opens no larger than that area, with scroll bars, and the
+//     user may make it as large as on a large screen, where the bars go.
+//     A control that gets the focus is scrolled into view, and so are the
+//     figures the layout names (WindowLayout::figures) once the default
+//     button's handler has run, the focus staying where it is.
 //     Radios with the same parent share one QButtonGroup; to turn the last
 //     one off, the group's exclusivity is lifted for that one step.
 //     Action runs on the radio's toggled(true), so a click on a radio that
@@ -134,17 +140,21 @@ class Window : public QWidget {
   void closeEvent(QCloseEvent* e) override;
 
   // Puts `bar` (a menu bar) across the top of a window of fixed size, once
-  // built: the controls move down by the bar's height and the content grows
-  // by it, so that a window then too large for the screen is cut to it and
-  // scrolls the bar with the rest, rather than laying the bar over it.
+  // built, above the scroll area: the window grows by the bar's height and
+  // is sized and placed again, so that one then too large for the screen
+  // is cut to it and scrolls its page below the bar, which stays in view.
   void PlaceBarOnTop(QWidget* bar);
 
  private:
+  // The page the controls are built on, in a scroll area filling the window.
+  void MakePage();
   // Sizes the window for a frame of those margins on its screen: as the
   // layout says where the frame fits the work area, else no larger than
-  // the area, its content in a scroll area.
+  // the area and free to grow to its full size.
   void FitToArea(const QMargins& frame);
-  void Scroll();
+  // After a press of the default button, the figures come into view.
+  void FollowTheFigures();
+  void BringFiguresIntoView();
 
   struct Impl;
   Impl* impl_;

@@ -29,12 +29,13 @@ struct Window::Impl {
   // Fields whose Return presses a button of their own, not the default one.
   std::vector<std::pair<const QWidget*, QPushButton*>> returnButtons;
   bool built = false;
-  // The size the layout gives the window's content, and, for a window too
-  // large for the screen, the scroll area that holds it and its page, the
-  // controls' parent.
+  // The size the layout gives the window's content, the page of that size
+  // that is the controls' parent, and the scroll area that holds it.
   QSize content;
   QScrollArea* scroller = nullptr;
   QWidget* page = nullptr;
+  // The height of the menu bar above the scroll area; 0 without one.
+  int barHeight = 0;
 };
 
 namespace internal {

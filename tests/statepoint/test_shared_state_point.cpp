@@ -113,9 +113,11 @@ TEST_F(SharedStatePointTest, PartlyFilledEntriesGiveTheWarningAndNoFigure) {
 
 // Fugacity at 500 K and 1 MPa; then a pressure of 2 typed and Return
 // pressed: the state step runs first, so the figures are those of 2 MPa,
-// the same as a state step and "calculate" of the same entries give.
+// the same as a state step and "calculate" of the same entries give. On a
+// small screen the figures, below the entry, come into view.
 TEST_F(SharedStatePointTest, ReturnAfterTypingRunsTheStateStepFirst) {
-  FugacityWindow* f = Open<FugacityWindow>();
+  FugacityWindow* f = guitest::SharedOnSmallScreen<FugacityWindow>();
+  ASSERT_TRUE(guitest::ShowAndWait(f));
   StateStep(f, "RadioButtonTP", "500", "1");
   Press(f, "calculate");
   const QString at1MPa = Shown(f, "FugacityResult");
@@ -123,6 +125,7 @@ TEST_F(SharedStatePointTest, ReturnAfterTypingRunsTheStateStepFirst) {
   EXPECT_EQ(Shown(f, "FugacityResult"), "500 | 2 |  | ") << "the 1 MPa figures go at the first key";
   guitest::PressReturn(guitest::FindControl(f, "dataEntryPV"));
   const QString returned = Shown(f, "FugacityResult") + " | " + Text(f, "CoefficientResult");
+  EXPECT_EQ(f->Control("FugacityResult")->visibleRegion(), QRegion(f->Control("FugacityResult")->rect()));
   EXPECT_NE(Shown(f, "FugacityResult"), at1MPa);
   const thermo::State s = Shared();
   EXPECT_TRUE(s.T == 500 && s.P == 2 && ui::Str(s.V) == Text(f, "ResultPV"));

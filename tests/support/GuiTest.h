@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -43,6 +45,15 @@ bool ShowAndWait(ui::Window* window);
 void Settle();
 // The windows of the layer that are on screen.
 std::vector<const ui::Window*> VisibleWindows();
+// The shared instance of W, built on the small screen beside the main one.
+template <class W>
+W* SharedOnSmallScreen() {
+  auto* window = new W();
+  window->move(QGuiApplication::screens().back()->geometry().topLeft());  // where it is built
+  ui::RegisterShared(W::ClassName, window);
+  window->Build();
+  return window;
+}
 
 // Types the text key by key into the control, after giving it the focus.
 void TypeInto(QWidget* control, const QString& text);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryFile>
 #include <QLocale>
 
 #include <clocale>
@@ -39,8 +40,14 @@ void FailOnTheProgramsWarnings(QtMsgType type, const QMessageLogContext& context
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Offscreen unless told otherwise, also when ctest lists the tests.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen unless told otherwise, also when ctest lists the tests; its
+  // own 800 x 800 screen, and beside it what 800 x 600 at scale 1.25 leaves.
+  QTemporaryFile screens;
+  if (qgetenv("QT_QPA_PLATFORM").replace("offscreen", "") == "" && screens.open() &&
+      screens.write(R"({"screens": [{"name": "main", "width": 800, "height": 800},
+                                     {"name": "small", "x": 800, "width": 640, "height": 480}]})") &&
+      screens.flush())
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toUtf8());
   // Reproducible metrics: no scaling, 96 DPI, C locale.
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   qunsetenv("QT_SCALE_FACTOR");

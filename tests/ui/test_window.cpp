@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QWindow>
 #include <QTemporaryDir>
 #include <QTest>
@@ -248,7 +249,8 @@ TEST_F(WindowTest, ClosingTheLastVisibleWindowEndsTheEventLoop) {
   EXPECT_EQ(ui::FindShared(Form::ClassName), form) << "the instance survives its closing";
 }
 
-// A window of a test's size and placement: an entry, a hidden label, a button at its bottom.
+// A window of a test's size and placement: an entry, a hidden label, a button at its bottom,
+// a warning and a figure above it, and a label far from them at the top.
 struct Sized : ui::Window {
   explicit Sized(const ui::WindowLayout& l) : layout(l) {}
   const ui::WindowLayout& Layout() const override { return layout; }
@@ -258,9 +260,12 @@ struct Sized : ui::Window {
   using ui::Window::PlaceBarOnTop;
   std::function<void()> moved;
   ui::WindowLayout layout;
-  std::array<ui::ControlLayout, 3> controls{{
+  std::array<ui::ControlLayout, 6> controls{{
       {.kind = ui::Kind::EditField, .name = "top", .width = 100, .height = 25},
       {.name = "hidden", .top = 30, .width = 50, .height = 20, .visible = false},
+      {.name = "far", .left = 200, .width = 50, .height = 20},
+      {.name = "warn", .top = layout.height - 160, .width = 50, .height = 25},
+      {.name = "figure", .top = layout.height - 120, .width = 50, .height = 25},
       {.kind = ui::Kind::PushButton, .name = "bottom", .top = layout.height - 30, .width = 80,
        .height = 30, .isDefault = true}}};
 };
@@ -268,9 +273,14 @@ struct Sized : ui::Window {
 // On the offscreen 800 x 800 screen (frame margins 2) a window's frame lies
 // within the free area, also before it is shown (placed for the frame last
 // seen). One that fits keeps its size; one that does not is cut to the area,
-// its controls scrolled into view as they get the focus. The first is built
-// before any frame is seen (in a test run alone) and scrolls once framed.
+// its controls scrolled into view as they get the focus, its figures after
+// the default button's press (as many as the view holds, the first at least;
+// those it hides or lacks passed over; none where it names none), the focus
+// staying. Made as large as it may be, a window shows no scroll bar. The
+// first is built before any frame is seen (in a test run alone) and scrolls
+// once framed.
 TEST_F(WindowTest, AWindowOpensWithinTheScreenAndScrollsWhereItDoesNotFit) {
+  constexpr const char* figures[] = {"hidden", "nowhere", "figure", "warn", "far"};  // the most important first
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   const auto placed = [](int at, int size, int start, int length) {
     return size > length ? at == start : at >= start && at + size <= start + length;
@@ -286,30 +296,39 @@ TEST_F(WindowTest, AWindowOpensWithinTheScreenAndScrollsWhereItDoesNotFit) {
   };
   for (const auto& [placement, width, height, scrolls, resizeable, bar] : rows) {
     Sized window({.className = "Sized", .width = width, .height = height, .placement = placement,
-                  .minHeight = 400, .maxHeight = 925, .visible = false, .resizeable = resizeable});
+                  .minHeight = 400, .maxWidth = width, .maxHeight = 925, .visible = false, .resizeable = resizeable,
+                  .figures = bar ? std::span<const char* const>() : figures});
     window.Build();
     QMenuBar menu;
     menu.addMenu(QStringLiteral("File"));
     if (bar) window.PlaceBarOnTop(&menu);
-    EXPECT_EQ(window.Control("top")->y(), bar ? menu.height() : 0);
     EXPECT_TRUE(area.contains(window.geometry() + ui::internal::LastFrameMargins())) << height;
     ASSERT_TRUE(guitest::ShowAndWait(&window));
+    guitest::Settle();
+    EXPECT_EQ(window.Control("top")->mapTo(&window, QPoint()).y(), bar ? menu.height() : 0);
     EXPECT_EQ(ui::internal::LastFrameMargins(), window.windowHandle()->frameMargins());
     const QRect f = window.frameGeometry();
     EXPECT_TRUE(placed(f.left(), f.width(), area.left(), area.width())) << width;
     EXPECT_TRUE(placed(f.top(), f.height(), area.top(), area.height())) << height;
     const auto* scroller = window.findChild<QScrollArea*>();
-    EXPECT_EQ(scroller != nullptr && scroller->isAncestorOf(window.Control("bottom")), scrolls);
-    EXPECT_EQ(window.minimumHeight() < window.maximumHeight(), resizeable) << height;
-    EXPECT_EQ(window.maximumSize() == QSize(width, height), !scrolls) << "fixed as laid out";
+    ASSERT_TRUE(scroller != nullptr && scroller->isAncestorOf(window.Control("bottom")));
+    EXPECT_EQ(QPair(scroller->verticalScrollBar()->isVisible(), scroller->horizontalScrollBar()->isVisible()),
+              QPair(scrolls, width > 800)) << height;
+    EXPECT_EQ(window.minimumHeight() < window.maximumHeight(), resizeable || scrolls) << height;
+    EXPECT_LE(window.minimumWidth(), window.maximumWidth()) << "no room for the whole width";
     const auto inView = [&](const char* name) {
       return window.Control(name)->visibleRegion() == QRegion(window.Control(name)->rect());
     };
     EXPECT_EQ(guitest::TabStops(&window, 1), QStringList({"bottom"})) << height;
     EXPECT_TRUE(inView("bottom")) << height;
+    guitest::PressReturn(window.Control("bottom"));
+    EXPECT_TRUE(!bar || inView("bottom")) << "moved for no figure";
     guitest::PressReturn(window.Control("top"));  // the focus given by code
-    EXPECT_TRUE(inView("top")) << height;
+    EXPECT_TRUE(bar ? inView("top") : inView("figure") && inView("warn") && guitest::FocusName(&window) == "top");
     EXPECT_FALSE(window.Control("hidden")->isVisible());
+    window.resize(window.maximumSize());
+    guitest::Settle();
+    EXPECT_FALSE(scroller->verticalScrollBar()->isVisible() || scroller->horizontalScrollBar()->isVisible());
   }
 }
 

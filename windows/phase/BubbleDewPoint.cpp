@@ -24,8 +24,14 @@ namespace {
 constexpr const char* kFocusOrder[] = {"dataEntry", "Kelvin", "Celsius", "RadioButtonTh",
                                        "RadioButtonPh", "Vapour", "Liquid", "calculate", "Clear"};
 
-constexpr ui::WindowLayout kWindow = ui::WithFocusOrder(
-    saturation_windows::Window(BubbleDewPoint::ClassName, "Bubble-Dew point", 565), kFocusOrder);
+// What "calculate" fills: the temperature or pressure, the warning, the rest.
+constexpr const char* kFigures[] = {"Answer", "warning", "Tensions", "ResultText", "MolarV1", "MolarV2",
+                                    "Dens1", "Dens2", "Fuga1", "Fuga2"};
+
+constexpr ui::WindowLayout kWindow = ui::WithFigures(
+    ui::WithFocusOrder(saturation_windows::Window(BubbleDewPoint::ClassName, "Bubble-Dew point", 565),
+                       kFocusOrder),
+    kFigures);
 
 // The two columns of the phase grid: a white box whose border turns red for
 // the phase the fluid homogenizes into.

@@ -30,8 +30,12 @@ const QString kNoThWarning =
 
 namespace {
 
-constexpr ui::WindowLayout kWindow =
-    saturation_windows::Window(LiquidVapourEq::ClassName, "Liquid Vapour Equilibrium", 535);
+// What "calculate" fills: the pressure, the warning, the rest.
+constexpr const char* kFigures[] = {"Answer", "warning", "tensions", "frac1", "frac2",
+                                    "MolarV1", "MolarV2", "Dens1", "Dens2"};
+
+constexpr ui::WindowLayout kWindow = ui::WithFigures(
+    saturation_windows::Window(LiquidVapourEq::ClassName, "Liquid Vapour Equilibrium", 535), kFigures);
 
 constexpr ControlLayout kControls[] = {
     Text("Temperature", 30, 235, 130, 25, "Temperature"),

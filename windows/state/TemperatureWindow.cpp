@@ -19,6 +19,9 @@ namespace {
 constexpr const char* kFocusOrder[] = {"dataEntry", "dataEntry1", "Choice0", "Choice1", "dataEntryT",
                                        "Analysis", "calculate", "Kelvin", "Celsius", "Clear"};
 
+// What "calculate" fills.
+constexpr const char* kFigures[] = {"Result", "warning"};
+
 constexpr ui::WindowLayout kWindow{
     .className = TemperatureWindow::ClassName,
     .title = "Temperatures",
@@ -27,6 +30,7 @@ constexpr ui::WindowLayout kWindow{
     .placement = ui::Placement::Centred,
     .visible = false,
     .focusOrder = kFocusOrder,
+    .figures = kFigures,
 };
 
 constexpr ControlLayout kControls[] = {

@@ -19,6 +19,9 @@ namespace {
 constexpr const char* kFocusOrder[] = {"dataEntryP", "dataEntryT", "Kelvin", "Celsius", "Choice0",
                                        "Choice1", "dataEntryV", "Analysis", "calculate", "Clear"};
 
+// What "calculate" fills.
+constexpr const char* kFigures[] = {"Result", "warning"};
+
 constexpr ui::WindowLayout kWindow{
     .className = VolumeWindow::ClassName,
     .title = "Molar Volume",
@@ -26,6 +29,7 @@ constexpr ui::WindowLayout kWindow{
     .height = 545,
     .placement = ui::Placement::Default,
     .focusOrder = kFocusOrder,
+    .figures = kFigures,
 };
 
 constexpr ControlLayout kControls[] = {

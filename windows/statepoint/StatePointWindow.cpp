@@ -1,6 +1,9 @@
 #include "windows/statepoint/StatePointWindow.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -130,6 +133,12 @@ StatePointWindow::StatePointWindow(const StatePointLayout& layout)
     controls_.push_back(c);
   }
   controls_.insert(controls_.end(), layout.after.begin(), layout.after.end());
+  // What "calculate" fills, brought into view where the window scrolls:
+  // the first figure, the warning beside the button, then the others.
+  figuresInView_.assign(layout.results.begin(), layout.results.end());
+  figuresInView_.insert(figuresInView_.begin() + std::min<std::ptrdiff_t>(1, std::ssize(figuresInView_)),
+                        "warning");
+  window_.figures = figuresInView_;
 }
 
 const ui::WindowLayout& StatePointWindow::Layout() const { return window_; }
