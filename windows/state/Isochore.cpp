@@ -19,12 +19,16 @@ using ui::Kind;
 
 namespace {
 
+// What "calculate" fills: the table of pressures.
+constexpr const char* kFigures[] = {"ListBox1"};
+
 constexpr ui::WindowLayout kWindow{
     .className = Isochore::ClassName,
     .title = "Isochore",
     .width = 300,
     .height = 511,
     .placement = ui::Placement::Default,
+    .figures = kFigures,
 };
 
 constexpr ControlLayout kControls[] = {
