@@ -276,8 +276,9 @@ struct Sized : ui::Window {
 // its controls scrolled into view as they get the focus, its figures after
 // the default button's press (as many as the view holds, the first at least;
 // those it hides or lacks passed over; none where it names none), the focus
-// staying. Made as large as it may be, a window shows no scroll bar. The
-// first is built before any frame is seen (in a test run alone) and scrolls
+// staying. Made as large as it may be, a window shows no scroll bar; made
+// smaller again, while another window is active, it keeps its own focused
+// control in view. The first is built before any frame is seen (in a test run alone) and scrolls
 // once framed.
 TEST_F(WindowTest, AWindowOpensWithinTheScreenAndScrollsWhereItDoesNotFit) {
   constexpr const char* figures[] = {"hidden", "nowhere", "figure", "warn", "far"};  // the most important first
@@ -329,6 +330,14 @@ TEST_F(WindowTest, AWindowOpensWithinTheScreenAndScrollsWhereItDoesNotFit) {
     window.resize(window.maximumSize());
     guitest::Settle();
     EXPECT_FALSE(scroller->verticalScrollBar()->isVisible() || scroller->horizontalScrollBar()->isVisible());
+    window.Control("bottom")->setFocus();
+    QWidget other;  // made smaller again while another window is active: its own focus stays in view
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window.resize(window.width(), window.minimumHeight());
+    guitest::Settle();
+    guitest::Settle();  // the view is resized again as its scroll bars show
+    EXPECT_TRUE(inView("bottom")) << height;
   }
 }
 
