@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QFrame>
 #include <QMetaObject>
-#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 

@@ -1,6 +1,6 @@
 // Internal to the state searches (StateSearch.cpp, IsochoreScan.cpp); not
-// part of the calculation layer's interface. The equation's volume and temperature
-// searches stop once the pressure matches to about 1e-6 relative, which is
+// part of the calculation layer's interface. The equation's volume and
+// temperature searches stop once the pressure matches to about 1e-6 relative, which is
 // the last shown digit of a vapour volume. A state handed on to another
 // window must give its own pressure back to well below the shown digits, so
 // a root those searches found is refined here to the last bits, on the
@@ -25,9 +25,9 @@ double PolishedVolume(double T, double P, double V);
 double PolishedTemperature(double P, double V, double T);
 
 // Whether the equation gives P back at (T, V) as closely as a polished root
-// must before its neighbouring doubles are tried: to PressureBackShare of P,
-// within the rounding of a pressure that is the small difference of large
-// terms.
+// must before its neighbouring doubles are tried: to PressureBackShare of P.
+// Where the rounding of a pressure that is the small difference of large
+// terms is coarser than that, see GivesPressureBackToRounding.
 inline constexpr double PressureBackShare = 1e-9;
 bool GivesPressureBack(double P, double V, double T);
 // The same for a pressure already computed, given as its residual (the
