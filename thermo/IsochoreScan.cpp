@@ -34,21 +34,30 @@ double IsochorePoint(int k, double top) { return std::min(MinTempKelvin * std::p
 
 }  // namespace
 
+bool IsAnswer(double P, double V, double T) {
+  return GivesPressureBackToRounding(P, V, T) && StateRefusal(T, P, V) == Reason::None;
+}
+
 bool IsochoreRoots::Judge(double P, double V, double T, double start) {
-  const Reason r = StateRefusal(T, P, V);
-  auto nearer = [start](double a, double b) { return b == 0.0 || std::abs(a - start) < std::abs(b - start); };
-  if (r == Reason::None) {
-    if (!GivesPressureBackToRounding(P, V, T)) return false;
-    if (nearer(T, accepted)) accepted = T;
+  auto nearer = [start](double a, double b) { return std::abs(a - start) < std::abs(b - start); };
+  if (IsAnswer(P, V, T)) {
+    if (!answer || nearer(T, *answer)) answer = T;
     return true;
   }
+  const Reason r = StateRefusal(T, P, V);
   if (r == Reason::TemperatureBelowRange) {
     belowRange = true;
-  } else if (nearer(T, inRangeT)) {
-    inRange = r;
-    inRangeT = T;
+  } else if (r != Reason::None && (refusal == Reason::None || nearer(T, refusedT))) {
+    refusal = r;
+    refusedT = T;
   }
   return false;
+}
+
+Reason IsochoreRoots::Why() const {
+  if (refusal != Reason::None) return refusal;
+  if (belowRange && !aboveTop) return Reason::TemperatureBelowRange;
+  return Reason::NoTemperatureForPressure;
 }
 
 // Along an isochore the equation's pressure is smooth in the temperature,
@@ -58,9 +67,12 @@ bool IsochoreRoots::Judge(double P, double V, double T, double start) {
 // between steps without a crossing, the minimum is searched: a pair of roots
 // closer together than one step (the isochore turning just past P) is found
 // as two crossings around it, and where the pressure's rounding leaves no
-// change of sign there, the minimum itself is a root if the equation gives
-// P back at it. So is every point of the scan from 260 K up (the two ends of
-// the range among them) at which it does.
+// change of sign there, the minimum itself is a root if it is an answer. A
+// root between two points of the scan is found so whatever the points'
+// own pressures; only at the two ends of the range (260 K and the top,
+// both points of the scan), a root just outside the range leaves no
+// crossing or minimum inside it, and the end itself is the root if it is
+// an answer.
 IsochoreRoots ScanIsochore(double P, double V, double start) {
   IsochoreRoots found;
   auto residual = [P, V](double T) { return Haar_Pressure(T, V) - P; };
@@ -71,7 +83,11 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
   // refined root, for the reason it is refused.
   auto consider = [&](double T) {
     const double root = PolishedTemperature(P, V, T);
-    if (!found.Judge(P, V, root, start) && root != T && GivesPressureBack(P, V, T)) found.Judge(P, V, T, start);
+    if (root != T && !IsAnswer(P, V, root) && IsAnswer(P, V, T)) {
+      found.Judge(P, V, T, start);
+    } else {
+      found.Judge(P, V, root, start);
+    }
   };
   BracketOptions options;
   options.tolerance = RootTolerance;
@@ -84,7 +100,8 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
   // sign, as at a dense liquid's pressure minimum) may hold a root on either side
   // of the turn, one of them a hair from an end whose own pressure the
   // rounding puts on the wrong side of P: the turn is found by bisection of
-  // dP/dT, and each side is bracketed on its own.
+  // dP/dT, and each side is bracketed on its own; where the pressure at the
+  // turn is P itself, the turn is the root.
   auto split = [&](double a, double fa, double b, double fb) {
     const bool falling = Haar_dPdT(a, V) < 0.0;
     if (falling == (Haar_dPdT(b, V) < 0.0)) return crossing(a, fa, b, fb);
@@ -95,15 +112,16 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
     }
     const double m = 0.5 * (lo + hi);
     const double fm = residual(m);
-    if (fm != 0.0 && (fa > 0.0) != (fm > 0.0)) crossing(a, fa, m, fm);
-    if (fm != 0.0 && (fm > 0.0) != (fb > 0.0)) crossing(m, fm, b, fb);
+    if (fm == 0.0) return consider(m);
+    if ((fa > 0.0) != (fm > 0.0)) crossing(a, fa, m, fm);
+    if ((fm > 0.0) != (fb > 0.0)) crossing(m, fm, b, fb);
   };
   // The minimum of |f| on [a, b] around m, where |f(m)| lies below both
   // ends (of one sign), by golden sections; where f changes sign there, both
-  // roots, else the minimum where the equation gives P back there. A root
-  // at m itself (a state handed on at a point of the scan, 260 K say) is
-  // searched the same way: the isochore may turn beside it, with its second
-  // root inside the same step.
+  // roots, else the minimum where it is an answer. A root at m itself (a
+  // state handed on at a point of the scan, 260 K say) is searched the same
+  // way: the isochore may turn beside it, with its second root inside the
+  // same step.
   auto turn = [&](double a, double fa, double m, double fm, double b, double fb) {
     const double sign = fa > 0.0 ? 1.0 : -1.0;
     constexpr double kGold = 0.3819660112501051;
@@ -126,7 +144,7 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
         (right ? fb : fa) = fx;
       }
     }
-    if (GivesPressureBack(P, fm)) consider(m);
+    if (IsAnswer(P, V, m)) consider(m);
   };
   const double top = Haar_HighestWindowTemperature();
   double t0 = 0.0, f0 = 0.0;  // the step before t1, where there is one
@@ -139,7 +157,8 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
   for (int step = 0; step < kMaxIsochoreSteps && t1 < top; ++step, ++k) {
     const double t2 = IsochorePoint(k, top);
     const double f2 = residual(t2);
-    if (f2 == 0.0 || (t2 >= MinTempKelvin && GivesPressureBack(P, f2))) consider(t2);
+    const bool end = t2 == MinTempKelvin || t2 == top;
+    if (f2 == 0.0 || (end && IsAnswer(P, V, t2))) consider(t2);
     if (f1 != 0.0 && f2 != 0.0 && (f1 > 0.0) != (f2 > 0.0)) {
       split(t1, f1, t2, f2);
     } else if (t0 > 0.0 && f0 != 0.0 && f2 != 0.0 && (f0 > 0.0) == (f2 > 0.0) &&
@@ -152,6 +171,9 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
     t1 = t2;
     f1 = f2;
   }
+  // Past the top the equation gives no pressure; where the isochore's
+  // pressure there still moves towards P, its root lies above the range.
+  found.aboveTop = (f1 > 0.0) != (Haar_dPdT(top, V) > 0.0);
   return found;
 }
 

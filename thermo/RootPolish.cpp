@@ -153,10 +153,6 @@ double PolishedTemperature(double P, double V, double T) {
                   PressureBackShare * std::abs(P));
 }
 
-bool GivesPressureBack(double P, double V, double T) {
-  return GivesPressureBack(P, Residual(T, V, P));
-}
-
 bool GivesPressureBackToRounding(double P, double V, double T) {
   const double residual = Residual(T, V, P);
   if (GivesPressureBack(P, residual)) return true;
@@ -170,7 +166,7 @@ bool GivesPressureBackToRounding(double P, double V, double T) {
     // nothing: std::max keeps the scatter so far.
     for (const double y : {below, above}) scatter = std::max(scatter, std::abs(Residual(y, V, P) - residual));
   }
-  return std::abs(residual) <= scatter;
+  return std::abs(residual) <= PressureBackShare * std::abs(P) + scatter;
 }
 
 }  // namespace thermo::detail

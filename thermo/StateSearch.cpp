@@ -443,24 +443,19 @@ Answer TemperatureFromApproach(double P, double V, Approach approach, double man
       break;
   }
   // The root the search reaches from its start, refined on its stable
-  // stretch, where it is an answer by the scan's rule (a state of water at
-  // which the equation gives P back): the answer as it is. The search stops
-  // at a looser match, and where the root lies above the top of the window
-  // it stops at the top, which gives P back no closer.
+  // stretch, where it is an answer: the answer as it is. The search stops at
+  // a looser match, and where the root lies above the top of the window it
+  // stops at the top, which gives P back no closer.
   const double T = Haar_Temperature(P, V, start);
   const double root = T > 0 ? detail::PolishedTemperature(P, V, T) : 0.0;
-  if (T > 0 && detail::IsochoreRoots{}.Judge(P, V, root, start)) return Answer::Figure(root);
-  // Else the accepted root of the isochore nearest the start, wherever the
-  // search went. Where there is none, no first approach gives one, and the
-  // reason is what the equation's roots are: refused from 260 K up (inside
-  // the two-phase region), only below 260 K, or none from 260 K to the top
-  // of its window.
+  if (T > 0 && detail::IsAnswer(P, V, root)) return Answer::Figure(root);
+  // Else the answer of the isochore nearest the start, wherever the search
+  // went. Where there is none, no first approach gives one, and the reason
+  // is what the equation's roots are.
   detail::IsochoreRoots found = detail::ScanIsochore(P, V, start);
-  if (found.accepted > 0) return Answer::Figure(found.accepted);
+  if (found.answer) return Answer::Figure(*found.answer);
   if (T > 0) found.Judge(P, V, root, start);
-  if (found.inRange != Reason::None) return Answer::None(found.inRange);
-  if (found.belowRange) return Answer::None(Reason::TemperatureBelowRange);
-  return Answer::None(Reason::NoTemperatureForPressure);
+  return Answer::None(found.Why());
 }
 
 std::optional<double> ZeroFunction(double T, double V, double P) {

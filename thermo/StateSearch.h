@@ -21,12 +21,10 @@
 //
 // A molar volume or temperature these searches give is their root refined
 // to the last bits on its own stretch of the isotherm or isochore: the
-// equation gives the asked pressure back there to 1e-9 of it, so a state
-// handed on gives another window's own step the digits it shows. Only its
-// own rounding loosens that: a dense liquid's pressure scatters by some
-// 1e-9 MPa from one double to the next, and below a few kPa (about 2e-3
-// MPa for a volume, 3e-4 MPa for a temperature) its root gives P back only
-// as closely as that rounding allows, to a few 1e-12 MPa.
+// equation gives the asked pressure back there to 1e-9 of it, or as closely
+// as its own rounding allows where that is coarser (the dense liquid at low
+// pressures; docs/behaviour.md says where), so a state handed on gives
+// another window's own step the digits it shows.
 #pragma once
 
 #include <optional>
@@ -118,23 +116,15 @@ Answer VolumeFromApproach(double T, double P, Approach approach, double manualSt
 // V, from the chosen start. Automatic starts at 800 K above 22.064 MPa,
 // else at the auxiliary saturation temperature, 1 K below it for a volume
 // below the saturated liquid and 1 K above it for one above the saturated
-// vapour. Its answer is always a state StateRefusal accepts: none below 15
-// cm3/mol, above 3000 MPa or below 1e-30 MPa. An answer is a temperature
-// from 260 K to the top of the equation's window at which StateRefusal
-// accepts the state and the equation gives P back to 1e-9 of P (to its
-// rounding, see above). The root the search reaches from its start is the
-// answer where it is one; else (refused, no root reached, or a looser
-// match) the answer of the isochore nearest the start, whatever the start.
-// So the ends, and the temperature where a dense isochore turns (its
-// pressure minimum), are answers wherever the equation gives P back there:
-// a state at either end, a hair inside it or where the isochore turns comes
-// back from every start, and a root up to about 1e-9 P / |dP/dT| outside
-// an end is answered as that end (on a gas isochore 2.6e-7 K below 260 K
-// and 5.3e-6 K above the top; a few thousandths of a kelvin below 260 K
-// where the isochore turns just below it). Where the isochore has none, no
-// first approach gives one: none, with the reason the equation's roots are
-// refused (two-phase from 260 K up, or only below 260 K), or that no
-// temperature of that range gives P at V.
+// vapour. None below 15 cm3/mol, above 3000 MPa or below 1e-30 MPa. The
+// answer is the root the search reaches from its start, refined, where that
+// is an answer (a temperature from 260 K to the top of the equation's
+// window, of a state StateRefusal accepts, that gives P back; the one test
+// is detail::IsAnswer), else the isochore's answer nearest the start,
+// whatever the start. Where the isochore has none, no first approach gives
+// one: none, with the reason its roots are refused (two-phase from 260 K
+// up, or only below 260 K), or that no temperature of that range gives P
+// at V.
 Answer TemperatureFromApproach(double P, double V, Approach approach, double manualStart);
 
 // The zero function of the searches above at T (K), V (cm3/mol) and P

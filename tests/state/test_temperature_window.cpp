@@ -99,6 +99,15 @@ TEST_F(TemperatureTest, AnyStartFindsTheIsochoresTemperatureElseTheReason) {
   EXPECT_NEAR(Number(w, "Result"), 445.5714, 1e-4);
   EXPECT_EQ(Text(w, "Result"), ui::Str(statetest::Shared().T));
 
+  // Ordinary water where its isochore turns near 4 ˚C, as Pressures shows
+  // it for 277.44602679371235 K.
+  State("18.014060551456037", "0.24436124178570395");
+  Press(w, "Choice1");
+  Enter(w, "dataEntryT", "-1");
+  Press(w, "calculate");
+  EXPECT_NEAR(Number(w, "Result"), 277.446, 2e-3);
+  EXPECT_EQ(Text(w, "warning"), "");
+
   State("18", "0.001");
   Press(w, "Choice1");
   Enter(w, "dataEntryT", "-1");

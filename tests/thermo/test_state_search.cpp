@@ -14,6 +14,7 @@
 #include "thermo/ResponseValues.h"
 #include "thermo/StateSearch.h"
 #include "thermo/StateValues.h"
+#include "thermo/internal/IsochoreScan.h"
 #include "thermo/internal/RootPolish.h"
 
 namespace {
@@ -104,6 +105,15 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
        Reason::TemperatureBelowRange},
       {"root 0.02 K above the top", [] { return TemperatureFromApproach(0.00025967870526597697, 171132830.41617811, kAuto, 0); },
        Reason::NoTemperatureForPressure},
+      // A root 1.1e-5 K above the top, the other below 260 K on the stretch
+      // between the spinodals: no temperature of the range, not "below 260 K".
+      {"roots above the top and below 260 K", [] { return TemperatureFromApproach(757.9099, 73.475551317736318, kAuto, 0); },
+       Reason::NoTemperatureForPressure},
+      // A liquid at 1e-5 MPa whose root lies 1e-8 K below 260 K, where the
+      // rounding scatters its pressure by some 5e-9 MPa: 260 K gives P back
+      // within it, and is nearer the start than the root at 300 K.
+      {"liquid, 1e-5 MPa, root a hair below 260 K", [] { return From(1.0006475193335973e-05, 18.078165195394291, -1); },
+       Reason::None, 260, 1e-9},
       // A liquid at 1e-10 MPa: the equation's rounding, about 1e-9 MPa, is the match.
       {"liquid, 1e-10 MPa", [] { return From(1e-10, 18.294398320592489, -1); }, Reason::None, 330, 1e-8},
       {"state step, 600 K, 60 cm3/mol", [] { return StateStepPressure(600, 60); }, Reason::TwoPhaseState},
@@ -358,6 +368,110 @@ TEST(StateSearch, TheRootGivesTheAskedPressureBack) {
     back("temperature polish", Answer::Figure(detail::PolishedTemperature(c.P, automatic.value, c.T * (1 + 1e-7))),
          automatic);
   }
+}
+
+// The one test of a Temperatures answer where the equation's rounding is
+// coarser than 1e-9 of P: at the pressure minimum of an isochore of
+// ordinary water (near 4 ˚C), where the pressure scatters by some 5e-9 MPa
+// from one double of T to the next. A temperature is an answer where it
+// misses P by no more than 1e-9 of P beyond the pressure's spread over the
+// four doubles on either side of it.
+TEST(StateSearch, AnAnswerMissesThePressureByNoMoreThanTheEquationsRounding) {
+  const struct {
+    const char* what;
+    double P, V, T;
+    bool answer;
+  } cases[] = {
+      {"the state itself", 0.24436124178570395, 18.014060551456037, 277.44602679371235, true},
+      {"to 8.4e-10 of P", 5.2939216986423077, 17.969386178703967, 276.44654394805877, true},
+      // 6.3e-9 MPa off: 1.2e-9 of P, within 1e-9 of P beyond a spread of 3.3e-9.
+      {"to 1e-9 of P beyond the rounding", 5.2939216986423077, 17.969386178703967, 276.44647963334404, true},
+      // 9.4e-10 MPa off, where the pressure spreads by 3.2e-9 MPa over the
+      // four doubles either way, by 3.5e-10 over the next double only.
+      {"within the rounding of four doubles", 0.24436124178570395, 18.014060551456037, 277.44591866852937, true},
+      // 1.9e-9 MPa off, where the spread over four doubles either way is
+      // 1.3e-9 MPa (over eight, 2.0e-9).
+      {"beyond the rounding of four doubles", 0.24436124178570395, 18.014060551456037, 277.44609705836939, false},
+      {"30 times the rounding off", 0.24436124178570395 + 1.5e-7, 18.014060551456037, 277.44602679371235, false},
+      // States at which the equation gives P exactly, but no water or
+      // outside the range.
+      {"two-phase", Globals::Haar_Pressure(540, 100), 100, 540, false},
+      {"below 260 K", Globals::Haar_Pressure(259.9, 18), 18, 259.9, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(detail::IsAnswer(c.P, c.V, c.T), c.answer) << c.what;
+  }
+}
+
+// The root the temperature search reaches from its start, refined, is the
+// answer as it is wherever it is one, also where it gives P back only
+// within the equation's rounding (a liquid at 1e-10 MPa): the isochore is
+// scanned only where it is not, and the scan's answer may be another double
+// of the same band, or another root.
+TEST(StateSearch, TheSearchsOwnRootIsTheAnswerWhereItIsOne) {
+  const struct {
+    double P, V, start;
+  } cases[] = {
+      {1e-10, 18.294398320592489, 300},
+      {1e-10, 18.294398320592489, 1000},
+      {0.2, 16000, 401},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.P << " MPa, " << c.V << " cm3/mol from " << c.start << " K");
+    const double root = detail::PolishedTemperature(c.P, c.V, Globals::Haar_Temperature(c.P, c.V, c.start));
+    ASSERT_TRUE(detail::IsAnswer(c.P, c.V, root));
+    EXPECT_EQ(From(c.P, c.V, c.start).value, root);
+  }
+}
+
+// Where an isochore of ordinary water turns (its pressure minimum near
+// 4 ˚C, at 0.1 to 10 MPa), the states Pressures and Molar Volume show come
+// back from every first approach, each as an answer within the band of
+// temperatures that give the pressure back. Also a pressure the isochore
+// gives only within its rounding, and one a turn that the scan splits off a
+// step gives exactly.
+TEST(StateSearch, TemperaturesComeBackWhereOrdinaryWaterTurns) {
+  const double top = Globals::Haar_HighestWindowTemperature();
+  const struct {
+    const char* what;
+    std::function<double()> V;
+    std::function<double(double V)> P;
+    std::vector<double> roots;  // an answer lies within `tolerance` of one
+    double tolerance;
+  } cases[] = {
+      {"Pressures, 277.446 K, 0.244 MPa", [] { return 18.014060551456037; },
+       [](double V) { return StateStepPressure(277.44602679371235, V).value; }, {277.44602679371235}, 2e-3},
+      {"Pressures, 277.469 K, 0.124 MPa", [] { return 18.01512812285733; },
+       [](double V) { return StateStepPressure(277.4693854542918, V).value; }, {277.4693854542918}, 2e-3},
+      // The isochore through 4 ˚C and 0.1 MPa turns at 277.47 K (the
+      // equation's density maximum lies a third of a kelvin above the
+      // measured 3.98 ˚C): 277.15 K and 277.7996 K both give 0.1 MPa.
+      {"Molar Volume, 4 C, 0.1 MPa", [] { return VolumeFromApproach(277.15, 0.1, kAuto, 0).value; },
+       [](double) { return 0.1; }, {277.15, 277.7996}, 1e-4},
+      {"5.29 MPa, given back within the rounding only", [] { return 17.969386178703967; },
+       [](double) { return 5.2939216986423077; }, {276.4465}, 2e-3},
+      // The isochore turns 1e-5 K above a point of the scan (276.34529 K),
+      // whose own pressure the rounding puts below P, and the equation
+      // gives P exactly at the turn: the highest answer is the turn.
+      {"exactly at a turn split off a step", [] { return 17.964967943296159; },
+       [](double) { return 5.796180666423929; }, {276.34530464309216}, 2e-3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const double V = c.V();
+    const double P = c.P(V);
+    ASSERT_GT(P, 0);
+    for (const double start : {0.0, 260.0, 277.0, 300.0, 1000.0, -1.0, top, 5000.0, 1e6}) {
+      const Answer T = start == 0 ? TemperatureFromApproach(P, V, kAuto, 0) : From(P, V, start);
+      ASSERT_TRUE(T.HasFigure()) << "from " << start << ": " << ReasonText(T.reason);
+      const auto near = [&T, &c](double root) { return std::abs(T.value - root) <= c.tolerance; };
+      EXPECT_TRUE(std::any_of(c.roots.begin(), c.roots.end(), near)) << "from " << start << ": " << T.value;
+      EXPECT_TRUE(detail::IsAnswer(P, V, T.value)) << "from " << start;
+    }
+  }
+  // The answer nearest a start far above is the turn itself, not the root a
+  // hair below it that the step before brackets.
+  EXPECT_EQ(From(5.796180666423929, 17.964967943296159, 1e6).value, 276.34530464309216);
 }
 
 // Where the state step's volume search starts: the side of the auxiliary
