@@ -7,15 +7,20 @@
 # stack; so each file's includer is known however the include was written
 # (a macro, a symlink, a path round the include folders). Each inclusion,
 # includer and opened file by real path, is judged by the rules of the
-# includer's folder, a source or a header alike. A file the build wrote
-# (under the build tree) is judged as part of the file that opened it, so
-# what it opens counts as its opener's; a source the build wrote keeps the
-# rules of the folder of the target that compiles it (the folder its object
-# lies in, before CMakeFiles/), or is refused. Files outside both trees (the
-# standard library, Qt) and what they open are not the layering's business.
-# It names each inclusion that breaks a rule, and fails closed: without
+# includer's folder, a source or a header alike. The folder of the target
+# that compiles a source is the folder its object lies in, before
+# CMakeFiles/. A source of another folder than its target's is held, with
+# every inclusion of its compile, to the rules of both folders: the
+# stricter of the two (a test source compiled into a window library may not
+# open the equation). A file the build wrote (under the build tree) is
+# judged as part of the file that opened it, so what it opens counts as its
+# opener's; a source the build wrote keeps the rules of the folder of the
+# target that compiles it. A source compiled by a target of the top folder,
+# which has no rules, is refused. Files outside both trees (the standard
+# library, Qt) and what they open are not the layering's business. It
+# names each inclusion that breaks a rule, and fails closed: without
 # compile_commands.json, with an entry whose command does not run again or
-# a source the build wrote that it refuses, or with no inclusion judged.
+# a source that it refuses, or with no inclusion judged.
 #
 # Only the file a compile command names is a source; a file opened by an
 # include is a header, whatever its name ends with. The compiler prints
@@ -121,8 +126,11 @@ foreach(index RANGE ${last})
   # wrapper, which includes the forced files (-imacros ones first, as the
   # compiler takes them), then the compiled file. A forced file is looked
   # for first in the working folder, and so is a file the wrapper includes.
-  # Options read from a file (@file) may force one in unseen: such a
-  # compile is not run, and goes unjudged with those that do not run again.
+  # Options read from a file (@file), and options that carry options on to
+  # the preprocessor (-Wp,<options>, -Xpreprocessor <option>) or rules that
+  # add options (gcc's -specs=<file>, and the file named specs in a folder
+  # of -B<folder>), may force one in unseen: such a compile is not run, and
+  # goes unjudged with those that do not run again.
   separate_arguments(arguments UNIX_COMMAND "${command}")
   set(run "")
   set(o "")
@@ -137,8 +145,8 @@ foreach(index RANGE ${last})
       set(option "${CMAKE_MATCH_1}")
     elseif(argument MATCHES "^--?(include|imacros)=?(.+)$")
       list(APPEND ${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
-    elseif(argument MATCHES "^@")
-      set(failed "options read from ${argument}")
+    elseif(argument MATCHES "^(@|-Wp,|-Xpreprocessor$|--?specs|-B|--prefix)")
+      set(failed "options in ${argument}")
     elseif(NOT argument MATCHES "^-(MD|MMD|MP|o.+|MF.+|MT.+|MQ.+)$")
       list(APPEND run "${argument}")
     endif()
@@ -167,20 +175,24 @@ foreach(index RANGE ${last})
   # outside both trees. At its foot the compiled file, marked "*": a source
   # the build wrote stands there as the folder of the target whose object
   # it makes (the part of the object's path before CMakeFiles/<target>.dir),
-  # followed by "<" and its own name.
+  # followed by "<" and its own name. `foreign` is that target's folder,
+  # whose rules also hold where it is not the source's own (`own`).
   land("${file}" "${dir}")
   set(stack "*${name}")
-  if(NOT kind)
+  set(source "${kind}")
+  folder_of("${name}")
+  set(own "${folder}/")
+  land("${o}" "${dir}")
+  if(NOT source)
     set(stack "-")
-  elseif(kind STREQUAL "BUILD")
-    set(stack "<${name}")
-    land("${o}" "${dir}")
-    if(NOT kind STREQUAL "BUILD" OR NOT name MATCHES "^(.+/)CMakeFiles/[^/]+\\.dir/")
-      list(APPEND refused "${file} (object ${o})")
-      continue()
-    endif()
-    set(stack "*${CMAKE_MATCH_1}${stack}")
+  elseif(NOT kind STREQUAL "BUILD" OR NOT name MATCHES "^(.+/)CMakeFiles/[^/]+\\.dir/")
+    list(APPEND refused "${file} (object ${o})")
+    continue()
+  elseif(source STREQUAL "BUILD")
+    string(REPLACE "*" "*${CMAKE_MATCH_1}<" stack "${stack}")
   endif()
+  folder_of("${CMAKE_MATCH_1}")
+  set(foreign "${folder}/")
   # The compiled file's own line, under the wrapper, ends the forced files:
   # what follows lies one level deeper than it is judged.
   set(shift 0)
@@ -210,6 +222,11 @@ foreach(index RANGE ${last})
       string(REGEX MATCH "^([*]?)([^<]*)" by "${includer}")
       set(by "${CMAKE_MATCH_2}")
       rules_of("${by}" "${CMAKE_MATCH_1}")
+      # Where the includer's rules allow it, those of the target's folder,
+      # for a source of another folder, decide: the stricter of the two.
+      if(NOT foreign STREQUAL own AND reached MATCHES "^(${allowed})$")
+        rules_of("${foreign}" "*")
+      endif()
       if(NOT reached MATCHES "^(${allowed})$" AND NOT "${includer}>${name}" IN_LIST excepted)
         cmake_path(ABSOLUTE_PATH path BASE_DIRECTORY "${dir}" NORMALIZE OUTPUT_VARIABLE spelled)
         file(RELATIVE_PATH spelled "${SOURCE}" "${spelled}")
@@ -247,8 +264,8 @@ if(missing)
 endif()
 if(refused)
   list(JOIN refused "\n  " refused)
-  string(APPEND failures "Sources the build writes for a target of the top folder or none, unjudged "
-    "(define the target in the folder whose rules they keep):\n  ${refused}\n")
+  string(APPEND failures "Sources compiled by a target of the top folder, or written for none, "
+    "unjudged (define the target in the folder whose rules they keep):\n  ${refused}\n")
 endif()
 if(NOT judged)
   string(APPEND failures "No inclusion judged: no file of ${SOURCE} opened in ${count} compiles\n")

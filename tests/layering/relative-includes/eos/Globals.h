@@ -1,1 +1,2 @@
 // The equation, reached below by paths round the include paths.
+int equation();

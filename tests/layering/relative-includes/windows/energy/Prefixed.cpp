@@ -1,0 +1,2 @@
+// Uses the equation, which its options force in.
+int prefixed() { return equation(); }
