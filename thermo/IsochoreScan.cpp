@@ -83,7 +83,7 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
   // refined root, for the reason it is refused.
   auto consider = [&](double T) {
     const double root = PolishedTemperature(P, V, T);
-    if (root != T && !IsAnswer(P, V, root) && IsAnswer(P, V, T)) {
+    if (!IsAnswer(P, V, root) && IsAnswer(P, V, T)) {
       found.Judge(P, V, T, start);
     } else {
       found.Judge(P, V, root, start);

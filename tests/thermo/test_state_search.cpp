@@ -109,6 +109,10 @@ TEST(StateSearch, StableStatesOnlyTheStablePhaseAndTheEquationsRange) {
       // between the spinodals: no temperature of the range, not "below 260 K".
       {"roots above the top and below 260 K", [] { return TemperatureFromApproach(757.9099, 73.475551317736318, kAuto, 0); },
        Reason::NoTemperatureForPressure},
+      // The search from 5000 K stops a hair below the top, no answer; the
+      // reason is the two-phase root's at 297 K, from every start.
+      {"two-phase root, the search stopped at the top", [] { return From(975.0926710378975, 60, 5000); },
+       Reason::TwoPhaseState},
       // A liquid at 1e-5 MPa whose root lies 1e-8 K below 260 K, where the
       // rounding scatters its pressure by some 5e-9 MPa: 260 K gives P back
       // within it, and is nearer the start than the root at 300 K.
