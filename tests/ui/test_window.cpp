@@ -353,6 +353,17 @@ TEST_F(WindowTest, AWindowOpensWithinTheScreenAndScrollsWhereItDoesNotFit) {
   }
 }
 
+// The size the program sees of a window asked `asked` pixels wide (or high)
+// at that scale, where the window manager sizes a window that can be
+// resized in steps of qRound(scale) screen pixels: the size asked, in screen
+// pixels, rounded down to a step, and that rounded to the program's pixels.
+// (Internal Energy at 1.5 was asked 474, 711 screen pixels, was given 710
+// and was seen 473 wide, a pixel short of its page and its scroll bar.)
+int Stepped(int asked, qreal scale) {
+  const int screen = qRound(asked * scale);
+  return qRound((screen - screen % qRound(scale)) / scale);
+}
+
 // The frame's top-left for a client and the margins of its frame in an area
 // below a panel: within the area, title bar and all, or on its top or left.
 TEST_F(WindowTest, TheRuleKeepsTheWholeFrameWithinTheArea) {
@@ -372,6 +383,21 @@ TEST_F(WindowTest, TheRuleKeepsTheWholeFrameWithinTheArea) {
   EXPECT_EQ(ui::internal::ClientSize({460, 616}, bar, area, 16), QSize(460, 616));
   EXPECT_EQ(ui::internal::ClientSize({460, 617}, bar, area, 16), QSize(476, 616));
   EXPECT_EQ(ui::internal::ClientSize({1066, 500}, bar, area, 16), QSize(1065, 516));
+  // At any scale, once the window manager has stepped its size, a window
+  // cut in height still holds its page beside the bar (14) and, made as
+  // large as it may be, its whole page; one that fits stays fixed, so that
+  // no step applies to it.
+  const QSize least(64, 64), most(32000, 32000);
+  for (const qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5}) {
+    for (int page = 440; page <= 720; ++page) {
+      const auto cut = ui::internal::Sizes({page, page + 200}, bar, area, 14, scale, false, least, most);
+      EXPECT_GE(Stepped(cut.opening.width(), scale), page + 14) << scale << ", " << page << ": no room beside the bar";
+      EXPECT_EQ(cut.smallest, cut.opening) << scale << ", " << page;
+      EXPECT_GE(Stepped(cut.largest.height(), scale), page + 200) << scale << ", " << page << ": the largest holds no page";
+      const auto fits = ui::internal::Sizes({page, 400}, bar, area, 14, scale, false, least, most);
+      EXPECT_EQ(fits.smallest, fits.largest) << scale << ", " << page << ": a window that fits is not fixed";
+    }
+  }
   // At 1.5 each edge is rounded to screen pixels on its own: Molar Volume
   // (545 high, margins 13 and 1) ends on the last of 1000 screen pixels.
   const QRect scaled = ui::internal::WorkArea(QRect(0, 0, 1067, 667), 1.5);
