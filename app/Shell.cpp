@@ -4,9 +4,11 @@
 #include <QString>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include "app/App.h"
@@ -143,11 +146,14 @@ class TerminationSignals {
       readEnd = ends[0];
       writeEnd.store(ends[1]);
     }
-    // At most a full pipe's worth (64 KiB by default), so that a flood of
-    // signals cannot keep this going.
-    char bytes[4096];
-    for (int k = 0; k < 16 && ::read(readEnd, bytes, sizeof bytes) > 0; ++k) {
-    }
+    // The bytes in the pipe now, counted and taken in one read (a pipe's
+    // read takes all it is asked for that is there): a flood of signals
+    // meanwhile cannot keep this going, and a signal after the count asks
+    // this run to end.
+    int left = 0;  // stays 0 where the count fails, and nothing is read
+    [[maybe_unused]] const int counted = ::ioctl(readEnd, FIONREAD, &left);
+    std::vector<char> bytes(static_cast<std::size_t>(std::max(left, 0)));
+    [[maybe_unused]] const ssize_t n = ::read(readEnd, bytes.data(), bytes.size());
     for (const int number : kSignals) {
       struct sigaction previous {};
       struct sigaction action {};

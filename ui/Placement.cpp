@@ -116,6 +116,17 @@ QSize ClientSize(QSize content, const QMargins& frame, const QRect& area, int ba
   return wanted.boundedTo(room).expandedTo(QSize(1, 1));
 }
 
+int RoundingSpare(qreal scale) { return scale == std::floor(scale) ? 0 : 1; }
+
+WindowSizes Sizes(QSize full, const QMargins& frame, const QRect& area, int bar, qreal scale,
+                  bool resizeable, QSize least, QSize most) {
+  const int spare = RoundingSpare(scale);
+  const QSize client = ClientSize(full, frame, area, bar + spare);
+  if (resizeable) return {client, least.boundedTo(client), most.expandedTo(client)};
+  if (client == full) return {full, full, full};
+  return {client, client, (full + QSize(spare, spare)).expandedTo(client)};
+}
+
 bool Framed(const QMargins& frame) {
   return !frame.isNull() && frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 &&
          frame.bottom() >= 0;

@@ -45,6 +45,29 @@ void PlaceFrame(QWidget* window, QPoint wanted, const QMargins& frame, const QRe
 // room for a scroll bar (`bar` pixels) across each way the content is cut.
 QSize ClientSize(QSize content, const QMargins& frame, const QRect& area, int bar);
 
+// How many pixels more than it must hold each way a window the user can
+// resize (one cut to the area is) asks for. At a fractional scale Qt asks
+// the window manager to size such a window in steps of whole screen pixels
+// (two at 1.5, counted from none), so a window asked 474 wide (711 screen
+// pixels) gets 710 and is 473 wide: a pixel short of its page and its
+// scroll bar, which then scrolls by one pixel. One pixel more each way
+// covers that step at any scale; at a whole scale nothing is rounded.
+int RoundingSpare(qreal scale);
+
+// The size a window opens at and the smallest and largest the user may
+// make it, for a window whose content (page and menu bar) is `full`, in a
+// frame of those margins within `area`, at that scale, with scroll bars
+// `bar` pixels wide. One that fits opens at its full size, fixed unless
+// resizeable, when the layout's limits (`least`, `most`) hold, widened to
+// that size. One that is cut opens as ClientSize says, the RoundingSpare
+// added to the room for a bar, and may grow to its full size, the spare
+// kept; cut one way only, it keeps the room for the bar beside the page.
+struct WindowSizes {
+  QSize opening, smallest, largest;
+};
+WindowSizes Sizes(QSize full, const QMargins& frame, const QRect& area, int bar, qreal scale,
+                  bool resizeable, QSize least, QSize most);
+
 // Margins the window manager has drawn around a window: none of them
 // negative (while its frame is still being made, a window manager's frame
 // can be smaller than the window, which gives negative margins) and not

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QMetaObject>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -79,22 +80,22 @@ void Window::FitToArea(const QMargins& frame) {
   const QRect area = internal::WorkArea(this);
   if (area.isEmpty()) return;
   const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-  const QSize full = impl_->content + QSize(0, impl_->barHeight);
-  const QSize client = internal::ClientSize(full, frame, area, bar);
+  const QScreen* shownOn = screen();
   // A window that fits has its full size, fixed unless resizeable, and no
   // scroll bar shows. One that is cut opens no larger than the area, and
   // the user may make it as large as on a large screen, where the scroll
   // bars go; cut one way only, it is wider (or taller) by the scroll bar,
-  // which its largest size keeps, beside the whole page.
+  // which its largest size keeps, beside the whole page. At a fractional
+  // scale a cut window keeps a spare pixel for the window manager's steps
+  // (RoundingSpare), so that no bar for one pixel shows.
   const WindowLayout& ws = Layout();
-  if (ws.resizeable) {
-    setMinimumSize(QSize(ws.minWidth, ws.minHeight).boundedTo(client));
-    setMaximumSize(QSize(ws.maxWidth, ws.maxHeight).expandedTo(client));
-  } else {
-    setMinimumSize(client);
-    setMaximumSize(full.expandedTo(client));
-  }
-  resize(client);
+  const internal::WindowSizes sizes = internal::Sizes(
+      impl_->content + QSize(0, impl_->barHeight), frame, area, bar,
+      shownOn != nullptr ? shownOn->devicePixelRatio() : 1.0, ws.resizeable,
+      QSize(ws.minWidth, ws.minHeight), QSize(ws.maxWidth, ws.maxHeight));
+  setMinimumSize(sizes.smallest);
+  setMaximumSize(sizes.largest);
+  resize(sizes.opening);
 }
 
 void Window::PlaceBarOnTop(QWidget* bar) {

@@ -36,8 +36,10 @@ class StartTest : public guitest::GuiTest {
 // On a small screen it is cut to the screen, the focus in view, and the bar stays on top.
 TEST_F(StartTest, ShowsItselfWhenBuiltWithTheSharedMenuBarAboveItsContent) {
   Start* small = guitest::SharedOnSmallScreen<Start>();
-  ASSERT_TRUE(guitest::ShowAndWait(small) && small->MenuBar() != nullptr);
+  ASSERT_TRUE(guitest::ShowAndWait(small));
+  ASSERT_NE(small->MenuBar(), nullptr);
   guitest::Settle();  // cut once its frame is known
+  guitest::ExpectCutInHeightToTheSmallScreen(small);
   for (QWidget* shown : {static_cast<QWidget*>(small->MenuBar()), guitest::FindControl(small, "continue1")})
     EXPECT_EQ(shown->visibleRegion(), QRegion(shown->rect())) << shown->objectName().toStdString();
   ui::ReleaseAllShared();
@@ -54,13 +56,19 @@ TEST_F(StartTest, ShowsItselfWhenBuiltWithTheSharedMenuBarAboveItsContent) {
   const int h = bar->height();
   EXPECT_GT(h, 10);
   EXPECT_EQ(bar->geometry(), QRect(0, 0, 540, h));
-  // The content keeps the size and the coordinates of its layout.
+  // The content keeps the size and the coordinates of its layout on the
+  // page, and the page sits right below the bar, not scrolled: every
+  // control lies in the window where it lies on the page, moved down by
+  // the bar.
   EXPECT_EQ(start->size(), QSize(540, 480 + h));
-  auto at = [&](const char* name) { return guitest::FindControl(start, name)->geometry().translated(0, h); };
-  EXPECT_EQ(at("continue1"), QRect(445, 435 + h, 75, 25));
-  EXPECT_EQ(at("ImageWell1"), QRect(1, 2 + h, 368, 87));
-  EXPECT_EQ(at("Canvas1"), QRect(75, 330 + h, 383, 28));
-  EXPECT_EQ(at("StaticText6"), QRect(400, 0 + h, 135, 35));
+  auto at = [&](const char* name) { return guitest::FindControl(start, name)->geometry(); };
+  EXPECT_EQ(at("continue1"), QRect(445, 435, 75, 25));
+  EXPECT_EQ(at("ImageWell1"), QRect(1, 2, 368, 87));
+  EXPECT_EQ(at("Canvas1"), QRect(75, 330, 383, 28));
+  EXPECT_EQ(at("StaticText6"), QRect(400, 0, 135, 35));
+  for (const QWidget* control : start->AllControls())
+    EXPECT_EQ(control->mapTo(start, QPoint()), control->pos() + QPoint(0, h))
+        << start->NameOf(control).toStdString() << " not right below the bar";
 }
 
 TEST_F(StartTest, ControlsInListOrderWithTheirTexts) {

@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -52,6 +55,22 @@ std::vector<const ui::Window*> VisibleWindows() {
     if (const auto* window = dynamic_cast<const ui::Window*>(w); window != nullptr && w->isVisible())
       windows.push_back(window);
   return windows;
+}
+
+QScreen* SmallScreen() {
+  for (QScreen* screen : QGuiApplication::screens())
+    if (screen->name() == QLatin1String("small")) return screen;
+  ADD_FAILURE() << "no small screen on the platform " << QGuiApplication::platformName().toStdString();
+  return QGuiApplication::primaryScreen();
+}
+
+void ExpectCutInHeightToTheSmallScreen(const ui::Window* window) {
+  const QRect area = SmallScreen()->availableGeometry();
+  EXPECT_TRUE(area.contains(window->frameGeometry())) << "the frame lies off the small screen";
+  const auto* scroller = window->findChild<QScrollArea*>();
+  ASSERT_NE(scroller, nullptr) << "no scroll area";
+  EXPECT_TRUE(scroller->verticalScrollBar()->isVisible()) << "no vertical scroll bar: not cut";
+  EXPECT_FALSE(scroller->horizontalScrollBar()->isVisible()) << "a horizontal scroll bar";
 }
 
 void TypeInto(QWidget* control, const QString& text) {

@@ -7,6 +7,7 @@
 #include <QLocale>
 
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -41,13 +42,20 @@ void FailOnTheProgramsWarnings(QtMsgType type, const QMessageLogContext& context
 
 int main(int argc, char** argv) {
   // Offscreen unless told otherwise, also when ctest lists the tests; its
-  // own 800 x 800 screen, and beside it what 800 x 600 at scale 1.25 leaves.
+  // own 800 x 800 screen, and beside it the small screen, what 800 x 600 at
+  // scale 1.25 leaves (guitest::SmallScreen). Where the small screen cannot
+  // be set up, the program says why, and the tests that need it fail.
   QTemporaryFile screens;
-  if (qgetenv("QT_QPA_PLATFORM").replace("offscreen", "") == "" && screens.open() &&
-      screens.write(R"({"screens": [{"name": "main", "width": 800, "height": 800},
-                                     {"name": "small", "x": 800, "width": 640, "height": 480}]})") &&
-      screens.flush())
+  const QByteArray screensJson = R"({"screens": [{"name": "main", "width": 800, "height": 800},
+                                     {"name": "small", "x": 800, "width": 640, "height": 480}]})";
+  if (const QByteArray platform = qgetenv("QT_QPA_PLATFORM"); platform != "" && platform != "offscreen")
+    std::fprintf(stderr, "no small screen on the platform %s\n", platform.constData());
+  else if (screens.open() && screens.write(screensJson) == screensJson.size() && screens.flush())
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toUtf8());
+  else {
+    std::fprintf(stderr, "no small screen: %s\n", qPrintable(screens.errorString()));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
   // Reproducible metrics: no scaling, 96 DPI, C locale.
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   qunsetenv("QT_SCALE_FACTOR");

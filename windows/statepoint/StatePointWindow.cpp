@@ -1,9 +1,7 @@
 #include "windows/statepoint/StatePointWindow.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -134,11 +132,10 @@ StatePointWindow::StatePointWindow(const StatePointLayout& layout)
   }
   controls_.insert(controls_.end(), layout.after.begin(), layout.after.end());
   // What "calculate" fills, brought into view where the window scrolls:
-  // the first figure, the warning beside the button, then the others.
-  figuresInView_.assign(layout.results.begin(), layout.results.end());
-  figuresInView_.insert(figuresInView_.begin() + std::min<std::ptrdiff_t>(1, std::ssize(figuresInView_)),
-                        "warning");
-  window_.figures = figuresInView_;
+  // the result set, in order. The warning beside the button lies between
+  // the entries and the results, less than a hundred pixels above the
+  // first, so a view that shows that figure shows the warning too.
+  window_.figures = layout.results;
 }
 
 const ui::WindowLayout& StatePointWindow::Layout() const { return window_; }

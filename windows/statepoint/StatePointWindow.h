@@ -181,7 +181,6 @@ class StatePointWindow : public ui::Window {
   const StatePointLayout& layout_;
   ui::WindowLayout window_;  // the member's, with the skeleton's focus order
   std::vector<ui::ControlLayout> controls_;
-  std::vector<const char*> figuresInView_;  // window_.figures
 
   // The state the state step completed from the entries shown, if any.
   std::optional<StatePoint> completed_;
