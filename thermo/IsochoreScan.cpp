@@ -38,20 +38,20 @@ bool IsAnswer(double P, double V, double T) {
   return GivesPressureBackToRounding(P, V, T) && StateRefusal(T, P, V) == Reason::None;
 }
 
-bool IsochoreRoots::Judge(double P, double V, double T, double start) {
-  auto nearer = [start](double a, double b) { return std::abs(a - start) < std::abs(b - start); };
-  if (IsAnswer(P, V, T)) {
-    if (!answer || nearer(T, *answer)) answer = T;
-    return true;
-  }
+bool IsochoreRoots::Take(double P, double V, double T, double start) {
+  if (!IsAnswer(P, V, T)) return false;
+  if (!answer || std::abs(T - start) < std::abs(*answer - start)) answer = T;
+  return true;
+}
+
+void IsochoreRoots::Refuse(double P, double V, double T, double start) {
   const Reason r = StateRefusal(T, P, V);
   if (r == Reason::TemperatureBelowRange) {
     belowRange = true;
-  } else if (r != Reason::None && (refusal == Reason::None || nearer(T, refusedT))) {
+  } else if (r != Reason::None && (refusal == Reason::None || std::abs(T - start) < std::abs(refusedT - start))) {
     refusal = r;
     refusedT = T;
   }
-  return false;
 }
 
 Reason IsochoreRoots::Why() const {
@@ -83,10 +83,8 @@ IsochoreRoots ScanIsochore(double P, double V, double start) {
   // refined root, for the reason it is refused.
   auto consider = [&](double T) {
     const double root = PolishedTemperature(P, V, T);
-    if (!IsAnswer(P, V, root) && IsAnswer(P, V, T)) {
-      found.Judge(P, V, T, start);
-    } else {
-      found.Judge(P, V, root, start);
+    if (!found.Take(P, V, root, start) && !(root != T && found.Take(P, V, T, start))) {
+      found.Refuse(P, V, root, start);
     }
   };
   BracketOptions options;

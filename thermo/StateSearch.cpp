@@ -454,7 +454,7 @@ Answer TemperatureFromApproach(double P, double V, Approach approach, double man
   // is what the equation's roots are.
   detail::IsochoreRoots found = detail::ScanIsochore(P, V, start);
   if (found.answer) return Answer::Figure(*found.answer);
-  if (T > 0) found.Judge(P, V, root, start);
+  if (T > 0) found.Refuse(P, V, root, start);
   return Answer::None(found.Why());
 }
 

@@ -33,12 +33,13 @@ struct IsochoreRoots {
   bool belowRange = false;        // a root below 260 K
   bool aboveTop = false;          // the pressure at the top still nears P: a root above it
 
-  // Sorts the temperature T found as a root: an answer (IsAnswer) is kept
-  // where it lies nearer the start than the answer so far; a root refused
-  // from 260 K up (inside the two-phase region, say) is kept for its reason
-  // where it lies nearer the start than the one so far; a root below 260 K
-  // is noted. Whether T was taken as an answer.
-  bool Judge(double P, double V, double T, double start);
+  // Keeps T where it is an answer (IsAnswer) nearer the start than the
+  // answer so far. Whether T is an answer.
+  bool Take(double P, double V, double T, double start);
+  // Notes a root T that is no answer: refused from 260 K up (inside the
+  // two-phase region, say), kept for its reason where it lies nearer the
+  // start than the one so far; below 260 K, noted.
+  void Refuse(double P, double V, double T, double start);
   // The reason no temperature is an answer: the nearest refused root's from
   // 260 K up; else "below 260 K" where the isochore's roots lie only below
   // it; else (none at all, or one above the top as well) that no
@@ -47,7 +48,7 @@ struct IsochoreRoots {
 };
 
 // Every temperature of the equation's window at which it gives P at V,
-// judged by Judge; the answer is the one nearest `start`.
+// taken or refused as above; the answer is the one nearest `start`.
 IsochoreRoots ScanIsochore(double P, double V, double start);
 
 }  // namespace thermo::detail
